@@ -1,0 +1,111 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morvane::core {
+
+using FileTime = std::chrono::system_clock::time_point;
+
+// The four attribute letters shown for an item. On this system: read-only when the
+// owner may not write, hidden when the name starts with a dot, system and archive never.
+struct FileAttributes {
+  bool readOnly = false;
+  bool hidden = false;
+  bool system = false;
+  bool archive = false;
+
+  bool Any() const { return readOnly || hidden || system || archive; }
+};
+
+// What the file system reports for one path. A symbolic link is reported as what it
+// points to (a link to a folder is a folder); a dangling link is a file of size 0.
+struct FileInfo {
+  bool isFolder = false;
+  std::uint64_t size = 0;
+  FileTime modified{};
+  FileAttributes attributes;
+};
+
+struct DirectoryEntry {
+  std::string name;  // the bytes the file system lists, never re-encoded
+  FileInfo info;
+};
+
+enum class FsStatus {
+  Ok,
+  NotFound,       // the source (or a folder on the way) does not exist
+  AlreadyExists,  // the destination is another existing entry
+  SameFile,       // a copy whose source and destination are one file
+  Failed,         // anything else; systemError tells what
+};
+
+struct FsResult {
+  FsStatus status = FsStatus::Ok;
+  int systemError = 0;  // errno of the failing call, 0 when there was none
+
+  bool Ok() const { return status == FsStatus::Ok; }
+};
+
+enum class DriveType { Fixed, Removable, Network, CdRom, Ram, Unknown };
+
+struct MountedDrive {
+  std::string mountPoint;  // the "drive label" shown for it
+  std::string fsType;
+  DriveType type = DriveType::Unknown;
+};
+
+// The file system as the engines and the window see it. Paths are byte strings in
+// the active code page, passed to the system as they are. One POSIX implementation
+// lives in the platform layer; tests use it on real temporary folders.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Info for a path, or nothing when it does not exist.
+  virtual std::optional<FileInfo> Stat(std::string_view path) const = 0;
+  // A folder: reported with the directory attribute (links to folders count).
+  virtual bool IsFolder(std::string_view path) const = 0;
+  // An existing entry that is not a folder.
+  virtual bool FileExists(std::string_view path) const = 0;
+
+  // The entries of folder whose names match the wildcard pattern ('*', '?', case
+  // insensitive, "*.*" matching every name), hidden entries included, "." and ".."
+  // left out, in the order the file system lists them. Empty when the folder cannot be
+  // read.
+  virtual std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const = 0;
+
+  // Renames without ever replacing another entry: the same path succeeds without a
+  // call; a destination that is the same file with a single link (a case-only change on
+  // a case-insensitive file system) is renamed through a temporary name; any other
+  // existing destination, a hard link of the source included, gives AlreadyExists.
+  virtual FsResult Rename(std::string_view from, std::string_view to) = 0;
+
+  // Copies the content, mode and modification time of from to to through a temporary
+  // file in the destination folder, so that a failed copy never leaves a partial file.
+  // With replaceExisting an existing destination file is replaced; without it, it gives
+  // AlreadyExists. A copy of a file onto itself gives SameFile.
+  virtual FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) = 0;
+
+  // Creates one folder (its parent must exist).
+  virtual FsResult CreateFolder(std::string_view path) = 0;
+  virtual FsResult DeleteFile(std::string_view path) = 0;
+
+  // The mounted file systems that count as drives, in mount-table order.
+  virtual std::vector<MountedDrive> MountedDrives() const = 0;
+  // The drive that holds path: the mounted drive with the longest mount point that
+  // contains it; nothing when no drive holds it.
+  virtual std::optional<MountedDrive> DriveOf(std::string_view path) const = 0;
+  // Bytes available to this user on the file system that holds path.
+  virtual std::optional<std::uint64_t> FreeBytes(std::string_view path) const = 0;
+
+  // The path with every existing component in the form the file system lists it,
+  // or "" when the path itself cannot be found (hidden entries are not found).
+  virtual std::string ToLongPathForm(std::string_view path) const = 0;
+};
+
+}  // namespace morvane::core

@@ -1,0 +1,39 @@
+#include "core/text/case_conversion.h"
+
+namespace morvane::core {
+namespace {
+
+template <char First, char Last, int Shift>
+std::string ConvertSingleByteLetters(std::string_view text, const CodePage& codePage) {
+  std::string result(text);
+  for (std::size_t pos = 0; pos < result.size();) {
+    const std::size_t length = codePage.CharLength(text, pos);
+    if (length == 1 && result[pos] >= First && result[pos] <= Last) {
+      result[pos] = static_cast<char>(result[pos] + Shift);
+    }
+    pos += length;
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string UpperCaseSjis(std::string_view text, const CodePage& codePage) {
+  return ConvertSingleByteLetters<'a', 'z', 'A' - 'a'>(text, codePage);
+}
+
+std::string LowerCaseSjis(std::string_view text, const CodePage& codePage) {
+  return ConvertSingleByteLetters<'A', 'Z', 'a' - 'A'>(text, codePage);
+}
+
+int CompareTextNoCase(std::string_view a, std::string_view b, const CodePage& codePage) {
+  const int folded = UpperCaseSjis(a, codePage).compare(UpperCaseSjis(b, codePage));
+  if (folded != 0) return folded;
+  return a.compare(b);
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b, const CodePage& codePage) {
+  return a.size() == b.size() && UpperCaseSjis(a, codePage) == UpperCaseSjis(b, codePage);
+}
+
+}  // namespace morvane::core
