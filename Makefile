@@ -1,0 +1,35 @@
+# Two entry points: `make run` starts the window program, `make test` runs every test.
+# Both install missing Debian packages first.
+
+JOBS ?= 2
+TEST_BUILD := build
+RUN_BUILD := build-release
+
+.PHONY: all deps run test build-test build-run bench clean
+
+all: build-run
+
+deps:
+	@./scripts/install-deps.sh
+
+build-test: deps
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON
+	cmake --build $(TEST_BUILD) -j$(JOBS)
+
+test: build-test
+	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+build-run: deps
+	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_TESTS=OFF
+	cmake --build $(RUN_BUILD) -j$(JOBS)
+
+run: build-run
+	@./scripts/run.sh $(RUN_BUILD)
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCHMARKS=ON
+	cmake --build build-bench -j$(JOBS)
+	./build-bench/bench/morvane_benchmarks
+
+clean:
+	rm -rf $(TEST_BUILD) $(RUN_BUILD) build-bench

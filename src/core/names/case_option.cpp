@@ -1,0 +1,20 @@
+#include "core/names/case_option.h"
+
+#include "core/text/case_conversion.h"
+#include "core/text/trim.h"
+
+namespace morvane::core {
+
+std::string ApplyExtensionCase(std::string_view text, int caseIndex, const CodePage& codePage) {
+  if (IsBlank(text)) return {};
+  switch (static_cast<CaseOption>(caseIndex)) {
+    case CaseOption::Upper:
+      return UpperCaseSjis(text, codePage);
+    case CaseOption::Lower:
+      return LowerCaseSjis(text, codePage);
+    default:
+      return std::string(text);
+  }
+}
+
+}  // namespace morvane::core

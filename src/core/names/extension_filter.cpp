@@ -1,0 +1,53 @@
+#include "core/names/extension_filter.h"
+
+#include "core/text/case_conversion.h"
+
+namespace morvane::core {
+
+std::vector<std::string> SplitCommaList(std::string_view text) {
+  // A comma is never part of a multi-byte character in either code page, so the bytes
+  // can be split directly.
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t comma = text.find(',', start);
+    if (comma == std::string_view::npos) comma = text.size();
+    if (comma > start) pieces.emplace_back(text.substr(start, comma - start));
+    start = comma + 1;
+  }
+  return pieces;
+}
+
+ExtensionFilter::ExtensionFilter(std::vector<std::string> words, const CodePage& codePage)
+    : m_words(std::move(words)), m_codePage(&codePage) {
+  for (const std::string& word : m_words) {
+    if (word == "*") m_admitsAll = true;
+    m_upperDottedWords.push_back(UpperCaseSjis("." + word, codePage));
+  }
+}
+
+bool ExtensionFilter::AdmitsExtension(std::string_view extension) const {
+  if (m_admitsAll) return true;
+  if (m_words.empty()) return false;
+  const std::string upper = UpperCaseSjis(extension, *m_codePage);
+  for (const std::string& word : m_upperDottedWords) {
+    if (word == upper) return true;
+  }
+  return false;
+}
+
+ExtensionFilter BuildExtensionFilter(std::string_view fieldText, const CodePage& codePage) {
+  if (fieldText.empty() || fieldText == AllFilesText(codePage)) return ExtensionFilter({"*"}, codePage);
+  return ExtensionFilter(SplitCommaList(fieldText), codePage);
+}
+
+bool MatchesExtensionFilter(const ExtensionFilter& filter, std::string_view path, PathSyntax syntax,
+                            const CodePage& codePage) {
+  return filter.AdmitsExtension(ExtractFileExt(path, syntax, codePage));
+}
+
+std::string EnumerationPattern(std::string_view word) { return "*." + std::string(word); }
+
+std::string AllFilesText(const CodePage& codePage) { return codePage.FromUtf8("すべてのファイル"); }
+
+}  // namespace morvane::core

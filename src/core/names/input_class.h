@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// What a text field accepts when the user types or pastes into it.
+enum class InputClass {
+  NameText,         // parts of names: no " , / : ; < > ? \ |
+  ExtensionList,    // comma-separated extension words: no " . / : ; < > ? \ |
+  SingleExtension,  // one extension word: no " , . / : ; < > ? \ |
+  Number,           // digits only
+};
+
+struct FieldInput {
+  InputClass inputClass;
+  std::optional<std::size_t> maxChars;  // length limit in characters, when there is one
+};
+
+// The class and limit of a text field of the main window or the settings dialog, by
+// its object name (cboKyotsuName, edtChgExt, ...); nothing for another name.
+std::optional<FieldInput> InputOfField(std::string_view objectName);
+
+// True when typing the character (an ASCII byte value or any other code point) leaves
+// the field unchanged. Backspace is always let through so that editing keeps working;
+// every character of two bytes or more is accepted by the text classes.
+bool DropsTypedCharacter(InputClass inputClass, char32_t character);
+
+// The text as the field keeps it: the characters of the class dropped and the rest cut
+// to the limit, whole characters only. Used for pasted and programmatically set text.
+std::string FilterFieldText(const FieldInput& input, std::string_view text,
+                            const CodePage& codePage = ActiveCodePage());
+
+}  // namespace morvane::core

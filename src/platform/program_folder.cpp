@@ -1,0 +1,45 @@
+#include "platform/program_folder.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/names/path_rules.h"
+
+namespace morvane::platform {
+namespace {
+
+std::optional<std::string> Environment(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
+std::string ExecutableFolder() {
+  std::error_code error;
+  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return std::filesystem::current_path(error).string();
+  return core::FolderPart(executable.string());
+}
+
+}  // namespace
+
+core::ProgramFiles ResolveProgramFiles() {
+  core::ProgramFolderInputs inputs;
+  inputs.morvaneHome = Environment("MORVANE_HOME");
+  inputs.executableFolder = ExecutableFolder();
+  inputs.executableFolderWritable = access(inputs.executableFolder.c_str(), W_OK) == 0;
+  inputs.xdgConfigHome = Environment("XDG_CONFIG_HOME");
+  inputs.home = Environment("HOME");
+  const std::string folder = core::ChooseProgramFolder(inputs);
+  if (folder != inputs.executableFolder) {
+    std::error_code ignored;  // a folder that cannot be made shows up at the first write
+    std::filesystem::create_directories(folder, ignored);
+  }
+  return core::ProgramFilesIn(folder);
+}
+
+}  // namespace morvane::platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/fs/program_files.h"
+
+namespace morvane::platform {
+
+// The program's files for this process: MORVANE_HOME, the executable's folder or the
+// XDG configuration folder (created when it is used and missing).
+core::ProgramFiles ResolveProgramFiles();
+
+}  // namespace morvane::platform
