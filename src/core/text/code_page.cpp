@@ -58,7 +58,7 @@ const CodePage& CodePage::Utf8() {
 
 std::string_view CodePage::Name() const { return m_kind == CodePageKind::Cp932 ? "CP932" : "UTF-8"; }
 
-std::size_t CodePage::CharLength(std::string_view text, std::size_t pos) const {
+std::size_t CodePage::NonAsciiCharLength(std::string_view text, std::size_t pos) const {
   if (m_kind == CodePageKind::Utf8) return Utf8SequenceLength(text, pos);
   if (IsCp932LeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size()) return 2;
   return 1;

@@ -23,7 +23,11 @@ class CodePage {
   // CP932: a lead byte 0x81-0x9F or 0xE0-0xFC takes the next byte with it, whatever
   // that byte is; a lead byte that is the last byte stands alone.
   // UTF-8: a well-formed sequence is one character; any other byte stands alone.
-  std::size_t CharLength(std::string_view text, std::size_t pos) const;
+  std::size_t CharLength(std::string_view text, std::size_t pos) const {
+    // ASCII stands alone in both code pages; this is the hot path of every name rule.
+    if (static_cast<unsigned char>(text[pos]) < 0x80) return 1;
+    return NonAsciiCharLength(text, pos);
+  }
 
   // True when pos is the first byte of a character (not inside one).
   bool IsCharStart(std::string_view text, std::size_t pos) const;
@@ -40,6 +44,7 @@ class CodePage {
 
  private:
   explicit CodePage(CodePageKind kind) : m_kind(kind) {}
+  std::size_t NonAsciiCharLength(std::string_view text, std::size_t pos) const;
   CodePageKind m_kind;
 };
 

@@ -1,0 +1,79 @@
+#include "core/settings/settings_store.h"
+
+#include <utility>
+
+#include "core/settings/whole_file.h"
+
+namespace morvane::core {
+
+SettingsStore::SettingsStore(std::string path, const CodePage& codePage)
+    : m_path(std::move(path)), m_codePage(&codePage) {}
+
+IniDocument SettingsStore::Load() const {
+  const FileReadResult file = ReadWholeFile(m_path);
+  return IniDocument::Parse(file.bytes, *m_codePage);
+}
+
+void SettingsStore::Update(const std::function<void(IniDocument&)>& edit) {
+  const FileReadResult file = ReadWholeFile(m_path);
+  if (file.status == FileReadStatus::Unreadable) {
+    throw SettingsWriteError(m_path, "the existing file cannot be read", *m_codePage);
+  }
+  IniDocument document = IniDocument::Parse(file.bytes, *m_codePage);
+  edit(document);
+  const std::string bytes = document.Serialize();
+  // Nothing to do when nothing changed; this also keeps an erase on a missing file from
+  // creating an empty one.
+  if (bytes == file.bytes) return;
+  const std::string failure = ReplaceFileAtomically(m_path, bytes);
+  if (!failure.empty()) throw SettingsWriteError(m_path, failure, *m_codePage);
+}
+
+std::string SettingsStore::ReadString(std::string_view section, std::string_view key,
+                                      std::string_view defaultValue) const {
+  return Load().ReadString(section, key, defaultValue);
+}
+
+int SettingsStore::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+  return Load().ReadInteger(section, key, defaultValue);
+}
+
+bool SettingsStore::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+  return Load().ReadBool(section, key, defaultValue);
+}
+
+void SettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  Update([&](IniDocument& document) { document.WriteString(section, key, value); });
+}
+
+void SettingsStore::WriteInteger(std::string_view section, std::string_view key, int value) {
+  Update([&](IniDocument& document) { document.WriteInteger(section, key, value); });
+}
+
+void SettingsStore::WriteBool(std::string_view section, std::string_view key, bool value) {
+  Update([&](IniDocument& document) { document.WriteBool(section, key, value); });
+}
+
+void SettingsStore::EraseSection(std::string_view section) {
+  Update([&](IniDocument& document) { document.EraseSection(section); });
+}
+
+std::string SettingsStore::Read(const keys::StringKey& key) const { return Load().Read(key); }
+
+int SettingsStore::Read(const keys::IntKey& key) const { return Load().Read(key); }
+
+bool SettingsStore::Read(const keys::BoolKey& key) const { return Load().Read(key); }
+
+void SettingsStore::Write(const keys::StringKey& key, std::string_view value) {
+  Update([&](IniDocument& document) { document.Write(key, value); });
+}
+
+void SettingsStore::Write(const keys::IntKey& key, int value) {
+  Update([&](IniDocument& document) { document.Write(key, value); });
+}
+
+void SettingsStore::Write(const keys::BoolKey& key, bool value) {
+  Update([&](IniDocument& document) { document.Write(key, value); });
+}
+
+}  // namespace morvane::core

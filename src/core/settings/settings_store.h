@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/settings/ini_document.h"
+#include "core/settings/settings_keys.h"
+#include "core/settings/settings_write_error.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// The settings file at one path. Nothing is cached: every call opens the file, acts and
+// closes it, so a read always sees the last write, including edits made by hand.
+//
+// Reads never fail: a missing or unreadable file, section or key gives the default, and
+// lines the store does not understand are skipped (see IniDocument). Reads never create
+// the file. Every write replaces the file atomically (see ReplaceFileAtomically) and
+// creates it when it is missing; a write that fails throws SettingsWriteError and leaves
+// the file as it was.
+class SettingsStore {
+ public:
+  // path: the settings file's path bytes; codePage: the code page of its text.
+  SettingsStore(std::string path, const CodePage& codePage);
+
+  const std::string& Path() const { return m_path; }
+  const CodePage& GetCodePage() const { return *m_codePage; }
+
+  // The whole file, for many reads from one opening. A missing or unreadable file gives
+  // an empty document.
+  IniDocument Load() const;
+
+  // One read-modify-write for a batch of changes: loads the file, lets edit change the
+  // document and writes it back. Throws SettingsWriteError (before edit runs) when the
+  // file exists but cannot be read, since writing back would lose its keys; throws it
+  // too when the write fails. When the edit leaves the bytes as they were, nothing is
+  // written (so an edit of a missing file that adds nothing does not create it). An
+  // exception from edit leaves the file untouched.
+  void Update(const std::function<void(IniDocument&)>& edit);
+
+  // The reads and writes of IniDocument, each on a fresh opening of the file.
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+  int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+  bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, int value);
+  void WriteBool(std::string_view section, std::string_view key, bool value);
+  // Removes the section with all its keys (every section of that name).
+  void EraseSection(std::string_view section);
+
+  std::string Read(const keys::StringKey& key) const;
+  int Read(const keys::IntKey& key) const;
+  bool Read(const keys::BoolKey& key) const;
+  void Write(const keys::StringKey& key, std::string_view value);
+  void Write(const keys::IntKey& key, int value);
+  void Write(const keys::BoolKey& key, bool value);
+  // No silent conversions (a text literal to bool, a bool to int).
+  template <typename T>
+  void Write(const keys::IntKey&, T) = delete;
+  template <typename T>
+  void Write(const keys::BoolKey&, T) = delete;
+
+ private:
+  std::string m_path;
+  const CodePage* m_codePage;
+};
+
+}  // namespace morvane::core
