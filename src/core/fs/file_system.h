@@ -23,7 +23,8 @@ struct FileAttributes {
 };
 
 // What the file system reports for one path. A symbolic link is reported as what it
-// points to (a link to a folder is a folder); a dangling link is a file of size 0.
+// points to (a link to a folder is a folder); a dangling link is a file of size 0. A
+// folder's size is 0.
 struct FileInfo {
   bool isFolder = false;
   std::uint64_t size = 0;
@@ -70,7 +71,7 @@ class FileSystem {
   virtual std::optional<FileInfo> Stat(std::string_view path) const = 0;
   // A folder: reported with the directory attribute (links to folders count).
   virtual bool IsFolder(std::string_view path) const = 0;
-  // An existing entry that is not a folder.
+  // An existing entry that is not a folder (a dangling link is one).
   virtual bool FileExists(std::string_view path) const = 0;
 
   // The entries of folder whose names match the wildcard pattern ('*', '?', case
@@ -80,9 +81,10 @@ class FileSystem {
   virtual std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const = 0;
 
   // Renames without ever replacing another entry: the same path succeeds without a
-  // call; a destination that is the same file with a single link (a case-only change on
-  // a case-insensitive file system) is renamed through a temporary name; any other
-  // existing destination, a hard link of the source included, gives AlreadyExists.
+  // call; a destination that is the same file with a single link, or the same folder (a
+  // case-only change on a case-insensitive file system), is renamed through a temporary
+  // name; any other existing destination, a hard link of the source included, gives
+  // AlreadyExists.
   virtual FsResult Rename(std::string_view from, std::string_view to) = 0;
 
   // Copies the content, mode and modification time of from to to through a temporary

@@ -1,0 +1,171 @@
+#include "platform/file_copy.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/fs_result.h"
+#include "platform/rename_no_replace.h"
+#include "platform/system_path.h"
+
+namespace morvane::platform {
+namespace {
+
+constexpr std::size_t kCopyRangeChunk = std::size_t{1} << 30;
+constexpr std::size_t kBufferSize = std::size_t{1} << 17;
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : m_fd(fd) {}
+  ~FileDescriptor() {
+    if (m_fd >= 0) close(m_fd);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+  int Get() const { return m_fd; }
+  bool Valid() const { return m_fd >= 0; }
+
+  // 0 or the errno of close. A network file system may report a failed write only here.
+  int Close() {
+    const int result = close(m_fd);
+    m_fd = -1;
+    // After EINTR the descriptor is closed all the same on Linux.
+    return result == 0 || errno == EINTR ? 0 : errno;
+  }
+
+ private:
+  int m_fd;
+};
+
+// Removes the temporary file unless the copy got renamed into place.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(std::string path) : m_path(std::move(path)) {}
+  ~TemporaryFile() {
+    if (!m_path.empty()) unlink(m_path.c_str());
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  void Keep() { m_path.clear(); }
+
+ private:
+  std::string m_path;
+};
+
+bool CopyRangeUnsupported(int error) {
+  return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP || error == EBADF ||
+         error == EPERM;
+}
+
+int WriteAll(int out, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(out, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (written == 0) return EIO;
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return 0;
+}
+
+int ReadWriteCopy(int in, int out) {
+  std::vector<char> buffer(kBufferSize);
+  for (;;) {
+    const ssize_t got = read(in, buffer.data(), buffer.size());
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (got == 0) return 0;
+    if (const int error = WriteAll(out, buffer.data(), static_cast<std::size_t>(got))) return error;
+  }
+}
+
+// The copy gets the source's permission bits and modification time; its access time is
+// left at now.
+int CopyModeAndTime(int out, const struct stat& source) {
+  if (fchmod(out, source.st_mode & 07777) != 0 && errno != EPERM && errno != EOPNOTSUPP) return errno;
+  const timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
+  return futimens(out, times) == 0 ? 0 : errno;
+}
+
+bool IsSameEntry(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
+int CopyFileBytes(int in, int out) {
+  bool copiedAny = false;
+  for (;;) {
+    const ssize_t copied = copy_file_range(in, nullptr, out, nullptr, kCopyRangeChunk, 0);
+    if (copied > 0) {
+      copiedAny = true;
+      continue;
+    }
+    if (copied == 0) {
+      if (copiedAny) return 0;
+      // Nothing at all: an empty file, or one whose size the kernel does not know
+      // (files in /proc report 0); reading tells which.
+      break;
+    }
+    if (errno == EINTR) continue;
+    if (!CopyRangeUnsupported(errno)) return errno;
+    break;
+  }
+  return ReadWriteCopy(in, out);
+}
+
+core::FsResult CopyFileThroughTemporary(std::string_view from, std::string_view to, bool replaceExisting) {
+  const SystemPath source(from);
+  const SystemPath destination(to);
+  if (!source.Valid() || !destination.Valid()) return {core::FsStatus::Failed, EINVAL};
+
+  // Non-blocking, so that opening a pipe by mistake cannot hang; it is refused below.
+  FileDescriptor in(open(source.Get(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!in.Valid()) return ResultOfErrno(errno);
+  struct stat sourceStatus {};
+  if (fstat(in.Get(), &sourceStatus) != 0) return ResultOfErrno(errno);
+  if (S_ISDIR(sourceStatus.st_mode)) return {core::FsStatus::Failed, EISDIR};
+  if (!S_ISREG(sourceStatus.st_mode)) return {core::FsStatus::Failed, EINVAL};
+
+  struct stat destinationStatus {};
+  if (stat(destination.Get(), &destinationStatus) == 0) {
+    if (IsSameEntry(sourceStatus, destinationStatus)) return {core::FsStatus::SameFile, 0};
+    if (!replaceExisting) return {core::FsStatus::AlreadyExists, EEXIST};
+    if (S_ISDIR(destinationStatus.st_mode)) return {core::FsStatus::Failed, EISDIR};
+  } else if (!replaceExisting && lstat(destination.Get(), &destinationStatus) == 0) {
+    return {core::FsStatus::AlreadyExists, EEXIST};
+  }
+
+  std::string temporaryPath(SystemFolderPrefix(to));
+  temporaryPath += ".morvane-copy-XXXXXX";
+  FileDescriptor out(mkostemp(temporaryPath.data(), O_CLOEXEC));
+  if (!out.Valid()) return ResultOfErrno(errno);
+  TemporaryFile temporary(temporaryPath);
+
+  int error = CopyFileBytes(in.Get(), out.Get());
+  if (error == 0) error = CopyModeAndTime(out.Get(), sourceStatus);
+  if (error == 0) error = out.Close();
+  if (error == 0) {
+    // Without replacing, the rename itself refuses a file that appeared after the check.
+    error = replaceExisting ? (rename(temporaryPath.c_str(), destination.Get()) == 0 ? 0 : errno)
+                            : RenameNoReplace(temporaryPath.c_str(), destination.Get());
+  }
+  if (error != 0) return ResultOfErrno(error);
+  temporary.Keep();
+  return {};
+}
+
+}  // namespace morvane::platform

@@ -1,0 +1,123 @@
+#include "platform/posix_file_system.h"
+
+#include <dirent.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+#include "core/names/path_rules.h"
+#include "platform/file_copy.h"
+#include "platform/file_info.h"
+#include "platform/fs_result.h"
+#include "platform/long_path_form.h"
+#include "platform/mount_table.h"
+#include "platform/rename_no_replace.h"
+#include "platform/system_path.h"
+#include "platform/wildcard.h"
+
+namespace morvane::platform {
+namespace {
+
+// The file name of a path as its last component, ignoring trailing slashes ("dir/").
+std::string_view LastComponent(std::string_view path) {
+  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem(PosixFileSystemOptions options)
+    : m_options(std::move(options)), m_isRemovable(SysfsRemovableDiskTest(m_options.sysfsRoot)) {}
+
+std::optional<core::FileInfo> PosixFileSystem::Stat(std::string_view path) const {
+  const SystemPath systemPath(path);
+  if (!systemPath.Valid()) return std::nullopt;
+  return StatEntry(AT_FDCWD, systemPath.Get(), LastComponent(path));
+}
+
+bool PosixFileSystem::IsFolder(std::string_view path) const {
+  const SystemPath systemPath(path);
+  struct stat status {};
+  return systemPath.Valid() && stat(systemPath.Get(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool PosixFileSystem::FileExists(std::string_view path) const {
+  const std::optional<core::FileInfo> info = Stat(path);
+  return info && !info->isFolder;
+}
+
+std::vector<core::DirectoryEntry> PosixFileSystem::ListFolder(std::string_view folder,
+                                                              std::string_view pattern) const {
+  std::vector<core::DirectoryEntry> entries;
+  const SystemPath systemPath(folder);
+  if (!systemPath.Valid()) return entries;
+  DIR* dir = opendir(systemPath.Get());
+  if (dir == nullptr) return entries;
+  const core::CodePage& codePage = core::ActiveCodePage();
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name(entry->d_name);
+    if (name == "." || name == ".." || !MatchesWildcard(pattern, name, codePage)) continue;
+    // An entry removed between readdir and the stat is left out, as if listed a moment later.
+    if (std::optional<core::FileInfo> info = StatEntry(dirfd(dir), entry->d_name, name)) {
+      entries.push_back({std::string(name), *info});
+    }
+  }
+  closedir(dir);
+  return entries;
+}
+
+core::FsResult PosixFileSystem::Rename(std::string_view from, std::string_view to) {
+  return RenameWithoutReplacing(from, to);
+}
+
+core::FsResult PosixFileSystem::CopyFile(std::string_view from, std::string_view to, bool replaceExisting) {
+  return CopyFileThroughTemporary(from, to, replaceExisting);
+}
+
+core::FsResult PosixFileSystem::CreateFolder(std::string_view path) {
+  const SystemPath systemPath(path);
+  if (!systemPath.Valid()) return {core::FsStatus::Failed, EINVAL};
+  return ResultOfErrno(mkdir(systemPath.Get(), 0777) == 0 ? 0 : errno);
+}
+
+core::FsResult PosixFileSystem::DeleteFile(std::string_view path) {
+  const SystemPath systemPath(path);
+  if (!systemPath.Valid()) return {core::FsStatus::Failed, EINVAL};
+  return ResultOfErrno(unlink(systemPath.Get()) == 0 ? 0 : errno);
+}
+
+std::vector<core::MountedDrive> PosixFileSystem::MountedDrives() const {
+  std::ifstream file(m_options.mountTablePath, std::ios::binary);
+  // The size of a file in /proc is unknown; read it to its end.
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  return DrivesOfMountTable(ParseMountTable(text), m_isRemovable);
+}
+
+std::optional<core::MountedDrive> PosixFileSystem::DriveOf(std::string_view path) const {
+  return DriveHolding(MountedDrives(), path);
+}
+
+std::optional<std::uint64_t> PosixFileSystem::FreeBytes(std::string_view path) const {
+  const SystemPath systemPath(path);
+  struct statvfs status {};
+  if (!systemPath.Valid() || statvfs(systemPath.Get(), &status) != 0) return std::nullopt;
+  const std::uint64_t blockSize = status.f_frsize != 0 ? status.f_frsize : status.f_bsize;
+  const std::uint64_t blocks = status.f_bavail;
+  if (blockSize != 0 && blocks > std::numeric_limits<std::uint64_t>::max() / blockSize) {
+    return std::numeric_limits<std::uint64_t>::max();
+  }
+  return blocks * blockSize;
+}
+
+std::string PosixFileSystem::ToLongPathForm(std::string_view path) const {
+  return LongPathForm(path, core::ActiveCodePage());
+}
+
+}  // namespace morvane::platform

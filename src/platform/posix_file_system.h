@@ -1,0 +1,57 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/fs/file_system.h"
+#include "platform/drive_list.h"
+
+namespace morvane::platform {
+
+// Where PosixFileSystem reads the mounts and the removable flags of disks; tests point
+// them at files of their own.
+struct PosixFileSystemOptions {
+  std::string mountTablePath = "/proc/self/mounts";
+  std::string sysfsRoot = "/sys";
+};
+
+// The file system of this computer through POSIX and Linux calls. Paths go to the
+// system byte for byte; names are matched and compared in the active code page.
+//
+// Beyond the FileSystem contract:
+// - a link whose target is missing is an existing file (FileExists is true for it, and
+//   Stat reports it as a file of size 0); a folder's size is 0;
+// - ListFolder stats each entry in the folder it lists, so entries carry their info;
+// - CopyFile copies regular files only and replaces a link at the destination, not the
+//   link's target (see CopyFileThroughTemporary);
+// - MountedDrives reads the mount table on each call, so it sees mounts made since;
+//   DriveOf compares mount points with the path as written (links are not resolved).
+class PosixFileSystem final : public core::FileSystem {
+ public:
+  explicit PosixFileSystem(PosixFileSystemOptions options = {});
+
+  std::optional<core::FileInfo> Stat(std::string_view path) const override;
+  bool IsFolder(std::string_view path) const override;
+  bool FileExists(std::string_view path) const override;
+  std::vector<core::DirectoryEntry> ListFolder(std::string_view folder,
+                                               std::string_view pattern) const override;
+
+  core::FsResult Rename(std::string_view from, std::string_view to) override;
+  core::FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override;
+  core::FsResult CreateFolder(std::string_view path) override;
+  core::FsResult DeleteFile(std::string_view path) override;
+
+  std::vector<core::MountedDrive> MountedDrives() const override;
+  std::optional<core::MountedDrive> DriveOf(std::string_view path) const override;
+  std::optional<std::uint64_t> FreeBytes(std::string_view path) const override;
+
+  std::string ToLongPathForm(std::string_view path) const override;
+
+ private:
+  PosixFileSystemOptions m_options;
+  RemovableDiskTest m_isRemovable;
+};
+
+}  // namespace morvane::platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/fs/file_system.h"
+
+namespace morvane::platform {
+
+// Renames from to to unless to exists; returns 0 or the errno of the failure (EEXIST
+// when to exists). Where the file system cannot rename without replacing
+// (renameat2 gives EINVAL or ENOSYS), to is checked with lstat before a plain rename,
+// which leaves a short window in which another program could create it.
+int RenameNoReplace(const char* from, const char* to);
+
+// Renames from to to in two steps, through a new hidden name in from's folder, so that
+// a change of letter case takes effect on a case-insensitive file system (where a direct
+// rename finds from and to to be one entry and does nothing). When the second step fails,
+// the entry is put back under its old name and that failure is returned.
+core::FsResult RenameThroughTemporaryName(std::string_view from, std::string_view to);
+
+// FileSystem::Rename: never replaces another entry. Byte-equal paths succeed without a
+// call; a destination that is the source itself (the same device and inode, and a
+// folder or a file with one link) is reached through a temporary name; any other
+// existing destination, a hard link of the source included, gives AlreadyExists. A
+// missing source or folder gives NotFound.
+core::FsResult RenameWithoutReplacing(std::string_view from, std::string_view to);
+
+}  // namespace morvane::platform
