@@ -16,7 +16,9 @@ build-test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 
-test: build-test
+# The optimized build is made too: some warnings appear only when optimizing, and
+# `make run` must never be the first to meet them.
+test: build-test build-run
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 build-run: deps
