@@ -18,7 +18,8 @@ std::vector<std::string> MakePaths(const CodePage& page) {
   paths.reserve(100'000);
   const std::string kanji = page.Kind() == CodePageKind::Cp932 ? "\x95\x5C" : "表";
   for (int i = 0; i < 100'000; ++i) {
-    paths.push_back("/home/user/photos/" + kanji + "2026/IMG_" + std::to_string(i) + (i % 3 ? ".JPG" : ".png"));
+    paths.push_back("/home/user/photos/" + kanji + "2026/IMG_" + std::to_string(i) +
+                    (i % 3 ? ".JPG" : ".png"));
   }
   return paths;
 }
@@ -45,7 +46,8 @@ void BM_CaseInsensitiveCompare(benchmark::State& state) {
   const std::vector<std::string> paths = MakePaths(CodePage::Utf8());
   for (auto _ : state) {
     int sum = 0;
-    for (std::size_t i = 1; i < paths.size(); ++i) sum += CompareTextNoCase(paths[i - 1], paths[i], CodePage::Utf8());
+    for (std::size_t i = 1; i < paths.size(); ++i)
+      sum += CompareTextNoCase(paths[i - 1], paths[i], CodePage::Utf8());
     benchmark::DoNotOptimize(sum);
   }
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(paths.size()));

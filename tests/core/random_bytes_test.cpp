@@ -15,14 +15,16 @@ namespace {
 // Bytes drawn mostly from the ones the rules care about, so that separators, dots,
 // brackets, line ends and lead bytes meet often.
 std::string RandomBytes(std::mt19937& random, std::size_t maxLength) {
-  static constexpr char kInteresting[] = {'/', '\\', ':', '.', '=', '[', ']', '\r', '\n', ' ', 'a', 'Z', '\0',
-                                          '\x81', '\x95', '\x5C', '\xE0', '\xFC', '\xC3', '\xA9', '\xE8', '\x80'};
+  static constexpr char kInteresting[] = {'/',    '\\',   ':',    '.',    '=',    '[',    ']',    '\r',
+                                          '\n',   ' ',    'a',    'Z',    '\0',   '\x81', '\x95', '\x5C',
+                                          '\xE0', '\xFC', '\xC3', '\xA9', '\xE8', '\x80'};
   std::uniform_int_distribution<std::size_t> length(0, maxLength);
   std::uniform_int_distribution<int> pick(0, 3);
   std::uniform_int_distribution<int> anyByte(0, 255);
   std::uniform_int_distribution<std::size_t> interesting(0, sizeof(kInteresting) - 1);
   std::string bytes(length(random), '\0');
-  for (char& b : bytes) b = pick(random) == 0 ? static_cast<char>(anyByte(random)) : kInteresting[interesting(random)];
+  for (char& b : bytes)
+    b = pick(random) == 0 ? static_cast<char>(anyByte(random)) : kInteresting[interesting(random)];
   return bytes;
 }
 

@@ -28,7 +28,8 @@ TempFolder::~TempFolder() {
   std::error_code ignored;
   // Read-only folders made by a test would stop the removal.
   for (const auto& entry : fs::recursive_directory_iterator(m_root, ignored)) {
-    if (!entry.is_symlink()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    if (!entry.is_symlink())
+      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(m_root, ignored);
 }

@@ -8,8 +8,8 @@ namespace morvane::core {
 
 // What decides where the program keeps its settings file and logs.
 struct ProgramFolderInputs {
-  std::optional<std::string> morvaneHome;    // MORVANE_HOME, when set
-  std::string executableFolder;              // the folder of the running program
+  std::optional<std::string> morvaneHome;  // MORVANE_HOME, when set
+  std::string executableFolder;            // the folder of the running program
   bool executableFolderWritable = false;
   std::optional<std::string> xdgConfigHome;  // XDG_CONFIG_HOME, when set
   std::optional<std::string> home;           // HOME, when set

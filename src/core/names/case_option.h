@@ -13,6 +13,7 @@ enum class CaseOption { Keep = 0, Upper = 1, Lower = 2 };
 // The text converted by a case option index: "" for a text of blanks whatever the
 // option; 1 upper case, 2 lower case; 0 and any index outside 0..2 (a stored value
 // that selects no item) leave the text as it is, untrimmed.
-std::string ApplyExtensionCase(std::string_view text, int caseIndex, const CodePage& codePage = ActiveCodePage());
+std::string ApplyExtensionCase(std::string_view text, int caseIndex,
+                               const CodePage& codePage = ActiveCodePage());
 
 }  // namespace morvane::core

@@ -1,7 +1,5 @@
 #include "core/names/extension_filter.h"
 
-#include "core/text/case_conversion.h"
-
 namespace morvane::core {
 
 std::vector<std::string> SplitCommaList(std::string_view text) {
@@ -19,21 +17,14 @@ std::vector<std::string> SplitCommaList(std::string_view text) {
 }
 
 ExtensionFilter::ExtensionFilter(std::vector<std::string> words, const CodePage& codePage)
-    : m_words(std::move(words)), m_codePage(&codePage) {
-  for (const std::string& word : m_words) {
+    : m_words(std::move(words), codePage) {
+  for (const std::string& word : m_words.Words()) {
     if (word == "*") m_admitsAll = true;
-    m_upperDottedWords.push_back(UpperCaseSjis("." + word, codePage));
   }
 }
 
 bool ExtensionFilter::AdmitsExtension(std::string_view extension) const {
-  if (m_admitsAll) return true;
-  if (m_words.empty()) return false;
-  const std::string upper = UpperCaseSjis(extension, *m_codePage);
-  for (const std::string& word : m_upperDottedWords) {
-    if (word == upper) return true;
-  }
-  return false;
+  return m_admitsAll || m_words.HasExtension(extension);
 }
 
 ExtensionFilter BuildExtensionFilter(std::string_view fieldText, const CodePage& codePage) {

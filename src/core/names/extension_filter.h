@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/names/extension_words.h"
 #include "core/names/path_rules.h"
 #include "core/text/code_page.h"
 
@@ -20,17 +21,15 @@ class ExtensionFilter {
   ExtensionFilter() = default;
   ExtensionFilter(std::vector<std::string> words, const CodePage& codePage);
 
-  const std::vector<std::string>& Words() const { return m_words; }
+  const std::vector<std::string>& Words() const { return m_words.Words(); }
 
   // True when the extension (dot included, or empty) is admitted: some word is "*", or
   // the upper-case forms of "." + word and of the extension are equal byte for byte.
   bool AdmitsExtension(std::string_view extension) const;
 
  private:
-  std::vector<std::string> m_words;
-  std::vector<std::string> m_upperDottedWords;  // "." + word, upper case, for speed
+  ExtensionWords m_words;
   bool m_admitsAll = false;
-  const CodePage* m_codePage = &CodePage::Utf8();
 };
 
 // The filter for the text of the file types field: "*" alone for an empty text or the
@@ -40,7 +39,8 @@ ExtensionFilter BuildExtensionFilter(std::string_view fieldText, const CodePage&
 
 // True when the extension of path is admitted by filter.
 bool MatchesExtensionFilter(const ExtensionFilter& filter, std::string_view path,
-                            PathSyntax syntax = PathSyntax::Posix, const CodePage& codePage = ActiveCodePage());
+                            PathSyntax syntax = PathSyntax::Posix,
+                            const CodePage& codePage = ActiveCodePage());
 
 // The listing pattern for one filter word: "*." + word ("*.*" for the word "*").
 std::string EnumerationPattern(std::string_view word);

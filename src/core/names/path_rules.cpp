@@ -43,8 +43,7 @@ std::string FolderPart(std::string_view path, PathSyntax syntax, const CodePage&
   // Drop the trailing separator unless the folder is a root: the byte before it is a
   // delimiter of its own (a colon or a second separator), not part of a character.
   if (p > 1 && path[p - 1] == PathSeparator(syntax)) {
-    const bool beforeIsDelimiter =
-        LastDelimiter(delimiters, path.substr(0, p - 1), codePage) == p - 1;
+    const bool beforeIsDelimiter = LastDelimiter(delimiters, path.substr(0, p - 1), codePage) == p - 1;
     if (!beforeIsDelimiter) --p;
   }
   return std::string(path.substr(0, p));
@@ -80,8 +79,8 @@ std::string JoinPath(std::string_view folder, std::string_view name, PathSyntax 
 }
 
 bool EndsWithSeparator(std::string_view path, PathSyntax syntax, const CodePage& codePage) {
-  return !path.empty() && LastDelimiter(std::string_view(&PathDelimiters(syntax)[0], 1), path, codePage) ==
-                              path.size();
+  return !path.empty() &&
+         LastDelimiter(std::string_view(&PathDelimiters(syntax)[0], 1), path, codePage) == path.size();
 }
 
 }  // namespace morvane::core

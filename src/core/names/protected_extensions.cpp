@@ -4,32 +4,21 @@
 #include "core/settings/ini_document.h"
 #include "core/settings/settings_keys.h"
 #include "core/settings/settings_store.h"
-#include "core/text/case_conversion.h"
 #include "core/text/trim.h"
 
 namespace morvane::core {
 namespace {
 
-constexpr std::array<std::string_view, 8> kBuiltInWords = {"BAT", "COM", "EXE", "DLL", "REG", "SYS", "INI", "DAT"};
+constexpr std::array<std::string_view, 8> kBuiltInWords = {"BAT", "COM", "EXE", "DLL",
+                                                           "REG", "SYS", "INI", "DAT"};
 
 }  // namespace
 
 ProtectedExtensions::ProtectedExtensions(std::vector<std::string> words, const CodePage& codePage)
-    : m_words(std::move(words)), m_codePage(&codePage) {
-  for (const std::string& word : m_words) m_upperDottedWords.push_back(UpperCaseSjis("." + word, codePage));
-}
+    : m_words(std::move(words), codePage) {}
 
-bool ProtectedExtensions::Protects(std::string_view extension) const {
-  if (extension.empty()) return false;
-  const std::string upper = UpperCaseSjis(extension, *m_codePage);
-  for (const std::string& word : m_upperDottedWords) {
-    if (word == upper) return true;
-  }
-  return false;
-}
-
-ProtectedExtensions MakeProtectedExtensions(const std::array<bool, 8>& builtInEnabled, std::string_view userList,
-                                            const CodePage& codePage) {
+ProtectedExtensions MakeProtectedExtensions(const std::array<bool, 8>& builtInEnabled,
+                                            std::string_view userList, const CodePage& codePage) {
   std::vector<std::string> words;
   for (std::size_t i = 0; i < kBuiltInWords.size(); ++i) {
     if (builtInEnabled[i]) words.emplace_back(kBuiltInWords[i]);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/names/extension_words.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -18,22 +19,22 @@ class ProtectedExtensions {
   ProtectedExtensions() = default;
   ProtectedExtensions(std::vector<std::string> words, const CodePage& codePage);
 
-  const std::vector<std::string>& Words() const { return m_words; }
+  const std::vector<std::string>& Words() const { return m_words.Words(); }
 
   // True when the extension (dot included) equals "." + some word, without regard to
   // case; an empty extension is never protected.
-  bool Protects(std::string_view extension) const;
+  bool Protects(std::string_view extension) const {
+    return !extension.empty() && m_words.HasExtension(extension);
+  }
 
  private:
-  std::vector<std::string> m_words;
-  std::vector<std::string> m_upperDottedWords;
-  const CodePage* m_codePage = &CodePage::Utf8();
+  ExtensionWords m_words;
 };
 
 // The list from its settings: which built-in words are on (in the order above) and the
 // user's comma-separated list, which adds nothing when it is blank or the no-list item.
-ProtectedExtensions MakeProtectedExtensions(const std::array<bool, 8>& builtInEnabled, std::string_view userList,
-                                            const CodePage& codePage);
+ProtectedExtensions MakeProtectedExtensions(const std::array<bool, 8>& builtInEnabled,
+                                            std::string_view userList, const CodePage& codePage);
 
 // The list as the settings file holds it now (every built-in word on by default).
 ProtectedExtensions LoadProtectedExtensions(const SettingsStore& store);

@@ -117,8 +117,10 @@ std::string CodePointsToCp932(const std::u32string& codePoints) {
   std::string piece;
   for (char32_t cp : codePoints) {
     const std::array<char, 4> in = {static_cast<char>(cp & 0xFF), static_cast<char>((cp >> 8) & 0xFF),
-                                    static_cast<char>((cp >> 16) & 0xFF), static_cast<char>((cp >> 24) & 0xFF)};
-    if (cp != kReplacement && converter.Convert(std::string_view(in.data(), in.size()), piece) && !piece.empty()) {
+                                    static_cast<char>((cp >> 16) & 0xFF),
+                                    static_cast<char>((cp >> 24) & 0xFF)};
+    if (cp != kReplacement && converter.Convert(std::string_view(in.data(), in.size()), piece) &&
+        !piece.empty()) {
       result += piece;
     } else {
       result.push_back('?');

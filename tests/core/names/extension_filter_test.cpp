@@ -73,7 +73,7 @@ TEST(ApplyExtensionCase, ConvertsByOptionIndex) {
     int index;
     std::string expected;
   } const cases[] = {
-      {"   ", 0, ""}, {"   ", 1, ""}, {"", 2, ""},          {"Txt", 0, "Txt"},   {"Txt", 1, "TXT"},
+      {"   ", 0, ""},    {"   ", 1, ""},        {"", 2, ""},       {"Txt", 0, "Txt"},  {"Txt", 1, "TXT"},
       {"Txt", 2, "txt"}, {" Txt ", 0, " Txt "}, {"Txt", 7, "Txt"}, {"Txt", -1, "Txt"},
   };
   for (const auto& c : cases) EXPECT_EQ(ApplyExtensionCase(c.text, c.index, Sjis), c.expected) << c.index;

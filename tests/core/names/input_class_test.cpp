@@ -19,8 +19,10 @@ TEST(InputClasses, DroppedCharactersPerClass) {
       {InputClass::Number, "a-+ .x", "0123456789"},
   };
   for (const auto& c : cases) {
-    for (char ch : c.dropped) EXPECT_TRUE(DropsTypedCharacter(c.inputClass, static_cast<unsigned char>(ch))) << ch;
-    for (char ch : c.kept) EXPECT_FALSE(DropsTypedCharacter(c.inputClass, static_cast<unsigned char>(ch))) << ch;
+    for (char ch : c.dropped)
+      EXPECT_TRUE(DropsTypedCharacter(c.inputClass, static_cast<unsigned char>(ch))) << ch;
+    for (char ch : c.kept)
+      EXPECT_FALSE(DropsTypedCharacter(c.inputClass, static_cast<unsigned char>(ch))) << ch;
     EXPECT_FALSE(DropsTypedCharacter(c.inputClass, 0x08)) << "backspace";
   }
   EXPECT_FALSE(DropsTypedCharacter(InputClass::NameText, U'表'));
@@ -42,7 +44,12 @@ TEST(InputClasses, PastedTextIsFilteredAndCutToWholeCharacters) {
   EXPECT_EQ(FilterFieldText(extension, ".t/x,t", sjis), "txt");
   EXPECT_EQ(FilterFieldText(extension, "abcdefg", sjis), "abcde");
   // Five characters, one of them a double-byte kanji whose trail byte is a backslash.
-  EXPECT_EQ(FilterFieldText(extension, "a\x95\x5C" "bcdef", sjis), "a\x95\x5C" "bcd");
+  EXPECT_EQ(FilterFieldText(extension,
+                            "a\x95\x5C"
+                            "bcdef",
+                            sjis),
+            "a\x95\x5C"
+            "bcd");
   EXPECT_EQ(FilterFieldText(*InputOfField("cboStartSeqNbr"), "0012x3456789", sjis), "00123456");
   EXPECT_EQ(FilterFieldText(*InputOfField("cboKyotsuName"), "a:b?c \x95\x5C", sjis), "abc \x95\x5C");
 }

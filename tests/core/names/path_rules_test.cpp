@@ -28,7 +28,8 @@ struct SplitCase {
 TEST(PathSplitting, FileNameExtensionFolderAndBaseName) {
   const std::string longName = std::string(300, 'n');
   const SplitCase cases[] = {
-      {"kanji before the extension", Win, &Sjis, "C:\\dir\\" + kHyo + ".txt", kHyo + ".txt", ".txt", "C:\\dir", kHyo},
+      {"kanji before the extension", Win, &Sjis, "C:\\dir\\" + kHyo + ".txt", kHyo + ".txt", ".txt",
+       "C:\\dir", kHyo},
       {"trail byte is no separator", Win, &Sjis, "C:\\" + kHyo + "\\file", "file", "", "C:\\" + kHyo, "file"},
       {"name ending in the kanji", Win, &Sjis, "C:\\dir\\" + kHyo, kHyo, "", "C:\\dir", kHyo},
       {"file at the drive root", Win, &Sjis, "C:\\file", "file", "", "C:\\", "file"},
@@ -40,7 +41,8 @@ TEST(PathSplitting, FileNameExtensionFolderAndBaseName) {
       {"drive-relative", Win, &Sjis, "C:file.txt", "file.txt", ".txt", "C:", "file"},
       {"server share", Win, &Sjis, "\\\\server", "server", "", "\\\\", "server"},
       {"lone lead byte at the end", Win, &Sjis, "C:\\a.\x95", "a.\x95", ".\x95", "C:\\", "a"},
-      {"posix file", Posix, &Utf8, "/home/u/archive.tar.gz", "archive.tar.gz", ".gz", "/home/u", "archive.tar"},
+      {"posix file", Posix, &Utf8, "/home/u/archive.tar.gz", "archive.tar.gz", ".gz", "/home/u",
+       "archive.tar"},
       {"posix root file", Posix, &Utf8, "/file.txt", "file.txt", ".txt", "/", "file"},
       {"posix relative", Posix, &Utf8, "file.txt", "file.txt", ".txt", "", "file"},
       {"posix trailing slash", Posix, &Utf8, "/dir/", "", "", "/dir", ""},
@@ -49,7 +51,8 @@ TEST(PathSplitting, FileNameExtensionFolderAndBaseName) {
       {"posix latin-1 name", Posix, &Utf8, "/d/caf\xE9.txt", "caf\xE9.txt", ".txt", "/d", "caf\xE9"},
       {"empty", Posix, &Utf8, "", "", "", "", ""},
       {"blanks", Posix, &Utf8, "   ", "   ", "", "", ""},
-      {"name over 255 bytes", Posix, &Utf8, "/d/" + longName + ".jpeg", longName + ".jpeg", ".jpeg", "/d", longName},
+      {"name over 255 bytes", Posix, &Utf8, "/d/" + longName + ".jpeg", longName + ".jpeg", ".jpeg", "/d",
+       longName},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ExtractFileName(c.path, c.syntax, *c.page), c.fileName) << c.label;
@@ -84,7 +87,8 @@ TEST(ChangeFileExt, ReplacesOrAppends) {
       {Posix, "/d.x/file", ".y", "/d.x/file.y"},
       {Posix, "", ".y", ".y"},
   };
-  for (const auto& c : cases) EXPECT_EQ(ChangeFileExt(c.path, c.extension, c.syntax, Sjis), c.expected) << c.path;
+  for (const auto& c : cases)
+    EXPECT_EQ(ChangeFileExt(c.path, c.extension, c.syntax, Sjis), c.expected) << c.path;
 }
 
 TEST(JoinPath, AddsOneSeparatorOnlyWhereNeeded) {

@@ -38,15 +38,18 @@ TEST(ProtectedExtensions, SettingsChooseBuiltInWordsAndAddTheUserList) {
        "GuaudExtSYS=0\r\nGuaudExtINI=0\r\nGuaudExtDAT=0\r\nGuaudExtUser=" +
            Sjis.FromUtf8("ユーザ指定なし") + "\r\n",
        {}},
-      {"some off, user words as typed", "[setting]\r\nguaudextexe=0\r\nGuaudExtDAT=0\r\nGuaudExtUser=doc,, txt,\r\n",
+      {"some off, user words as typed",
+       "[setting]\r\nguaudextexe=0\r\nGuaudExtDAT=0\r\nGuaudExtUser=doc,, txt,\r\n",
        {"BAT", "COM", "DLL", "REG", "SYS", "INI", "doc", " txt"}},
-      {"blank user list", "[Setting]\r\nGuaudExtUser=   \r\nGuaudExtBAT=0x0\r\n",
+      {"blank user list",
+       "[Setting]\r\nGuaudExtUser=   \r\nGuaudExtBAT=0x0\r\n",
        {"COM", "EXE", "DLL", "REG", "SYS", "INI", "DAT"}},
   };
   for (const auto& c : cases) {
     test::TempFolder folder;
     folder.WriteFile("morvane.INI", c.fileText);
-    EXPECT_EQ(LoadProtectedExtensions(SettingsStore(folder.Path("morvane.INI"), Sjis)).Words(), c.expected) << c.label;
+    EXPECT_EQ(LoadProtectedExtensions(SettingsStore(folder.Path("morvane.INI"), Sjis)).Words(), c.expected)
+        << c.label;
   }
 }
 

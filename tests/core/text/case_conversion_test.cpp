@@ -22,12 +22,24 @@ struct CaseCase {
 
 TEST(CaseConversion, ConvertsOnlySingleByteAsciiLetters) {
   const CaseCase cases[] = {
-      {"kanji with backslash trail", &Sjis, "abc\x95\x5C" "def", "ABC\x95\x5C" "DEF", "abc\x95\x5C" "def"},
+      {"kanji with backslash trail", &Sjis,
+       "abc\x95\x5C"
+       "def",
+       "ABC\x95\x5C"
+       "DEF",
+       "abc\x95\x5C"
+       "def"},
       // Full-width A, B, C have the trail bytes 0x60 0x61 0x62 ('`', 'a', 'b').
       {"full-width letters", &Sjis, "\x82\x60\x82\x61\x82\x62", "\x82\x60\x82\x61\x82\x62",
        "\x82\x60\x82\x61\x82\x62"},
       {"trail byte equal to 'a'", &Sjis, "\x82\x61x", "\x82\x61X", "\x82\x61x"},
-      {"half-width katakana", &Sjis, "\xB1\xB2" "a", "\xB1\xB2" "A", "\xB1\xB2" "a"},
+      {"half-width katakana", &Sjis,
+       "\xB1\xB2"
+       "a",
+       "\xB1\xB2"
+       "A",
+       "\xB1\xB2"
+       "a"},
       {"lone lead byte at the end", &Sjis, "ab\x95", "AB\x95", "ab\x95"},
       {"utf-8 letters and accents", &Utf8, "caf\xC3\xA9 Ok", "CAF\xC3\xA9 OK", "caf\xC3\xA9 ok"},
       {"latin-1 byte", &Utf8, "\xE9t\xE9", "\xE9T\xE9", "\xE9t\xE9"},

@@ -17,7 +17,6 @@ struct LengthCase {
   std::size_t expected;
 };
 
-
 TEST(CharLength, Cp932TakesTheByteAfterALeadByteWhateverItIs) {
   const LengthCase cases[] = {
       {"ascii", "a", 0, 1},
