@@ -26,6 +26,9 @@ core::FileInfo FileInfoOf(const struct stat& status, std::string_view name) {
   info.modified = TimeOf(status.st_mtim);
   info.attributes.readOnly = (status.st_mode & S_IWUSR) == 0;
   info.attributes.hidden = IsHiddenName(name);
+  info.device = static_cast<std::uint64_t>(status.st_dev);
+  info.inode = static_cast<std::uint64_t>(status.st_ino);
+  info.linkCount = static_cast<std::uint64_t>(status.st_nlink);
   return info;
 }
 

@@ -61,6 +61,19 @@ TEST_F(PosixFileSystemTest, StatFollowsLinksAndReportsAttributes) {
   EXPECT_FALSE(m_fs.Stat(m_folder.Path(std::string("file.txt\0x", 10))));
 }
 
+TEST_F(PosixFileSystemTest, IdentityTellsWhenTwoPathsNameOneFile) {
+  ASSERT_EQ(link(m_folder.Path("file.txt").c_str(), m_folder.Path("hard.txt").c_str()), 0);
+  const auto file = m_fs.Stat(m_folder.Path("file.txt"));
+  const auto hardLink = m_fs.Stat(m_folder.Path("hard.txt"));
+  const auto dir = m_fs.Stat(m_folder.Path("dir"));
+  const auto linkToDir = m_fs.Stat(m_folder.Path("link-to-dir"));
+  ASSERT_TRUE(file && hardLink && dir && linkToDir);
+  EXPECT_TRUE(file->IsSameFileAs(*hardLink));
+  EXPECT_EQ(file->linkCount, 2u);
+  EXPECT_TRUE(dir->IsSameFileAs(*linkToDir));
+  EXPECT_FALSE(file->IsSameFileAs(*dir));
+}
+
 TEST_F(PosixFileSystemTest, StatKeepsNanosecondsAndSizesBeyond32Bits) {
   const std::string path = m_folder.Path("big.bin");
   const int fd = open(path.c_str(), O_CREAT | O_WRONLY, 0644);

@@ -30,6 +30,14 @@ struct FileInfo {
   std::uint64_t size = 0;
   FileTime modified{};
   FileAttributes attributes;
+  // Which file this is: two paths with the same device and inode name one file (hard
+  // links, links to folders, another spelling on a case-insensitive file system). Folder
+  // walks remember these so that links cannot make them loop.
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t linkCount = 0;
+
+  bool IsSameFileAs(const FileInfo& other) const { return device == other.device && inode == other.inode; }
 };
 
 struct DirectoryEntry {
