@@ -5,7 +5,7 @@ JOBS ?= 2
 TEST_BUILD := build
 RUN_BUILD := build-release
 
-.PHONY: all deps run test build-test build-run bench clean
+.PHONY: all deps run test build-test build-run bench screenshots clean
 
 all: build-run
 
@@ -32,6 +32,10 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCHMARKS=ON
 	cmake --build build-bench -j$(JOBS)
 	./build-bench/bench/morvane_benchmarks
+
+# Renders every window offscreen into PNG files; the windows come with the user interface.
+screenshots: build-run
+	@echo "There are no windows to render yet: the libraries under $(RUN_BUILD)/src are what is built so far."
 
 clean:
 	rm -rf $(TEST_BUILD) $(RUN_BUILD) build-bench
