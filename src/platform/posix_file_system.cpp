@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "core/names/path_rules.h"
+#include "core/names/wildcard.h"
 #include "platform/file_copy.h"
 #include "platform/file_info.h"
 #include "platform/fs_result.h"
@@ -19,7 +20,6 @@
 #include "platform/mount_table.h"
 #include "platform/rename_no_replace.h"
 #include "platform/system_path.h"
-#include "platform/wildcard.h"
 
 namespace morvane::platform {
 namespace {
@@ -63,7 +63,7 @@ std::vector<core::DirectoryEntry> PosixFileSystem::ListFolder(std::string_view f
   const core::CodePage& codePage = core::ActiveCodePage();
   while (const dirent* entry = readdir(dir)) {
     const std::string_view name(entry->d_name);
-    if (name == "." || name == ".." || !MatchesWildcard(pattern, name, codePage)) continue;
+    if (name == "." || name == ".." || !core::MatchesWildcard(pattern, name, codePage)) continue;
     // An entry removed between readdir and the stat is left out, as if listed a moment later.
     if (std::optional<core::FileInfo> info = StatEntry(dirfd(dir), entry->d_name, name)) {
       entries.push_back({std::string(name), *info});

@@ -1,13 +1,11 @@
-#include "platform/wildcard.h"
+#include "core/names/wildcard.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace morvane::platform {
+namespace morvane::core {
 namespace {
-
-using core::CodePage;
 
 TEST(MatchesWildcard, StarsQuestionMarksAndCaseInBothCodePages) {
   struct Case {
@@ -47,4 +45,4 @@ TEST(MatchesWildcard, StarsQuestionMarksAndCaseInBothCodePages) {
 }
 
 }  // namespace
-}  // namespace morvane::platform
+}  // namespace morvane::core

@@ -1,15 +1,15 @@
-#include "platform/wildcard.h"
+#include "core/names/wildcard.h"
 
 #include <string>
 
 #include "core/text/case_conversion.h"
 
-namespace morvane::platform {
+namespace morvane::core {
 namespace {
 
 // Both texts are upper-cased already. Upper-casing changes single-byte letters only, so
 // character boundaries are those of the original texts.
-bool MatchesUpperCased(std::string_view pattern, std::string_view name, const core::CodePage& codePage) {
+bool MatchesUpperCased(std::string_view pattern, std::string_view name, const CodePage& codePage) {
   constexpr std::size_t kNone = std::string_view::npos;
   std::size_t p = 0;
   std::size_t n = 0;
@@ -48,9 +48,9 @@ bool MatchesUpperCased(std::string_view pattern, std::string_view name, const co
 
 }  // namespace
 
-bool MatchesWildcard(std::string_view pattern, std::string_view name, const core::CodePage& codePage) {
-  const std::string upperPattern = core::UpperCaseSjis(pattern, codePage);
-  const std::string upperName = core::UpperCaseSjis(name, codePage);
+bool MatchesWildcard(std::string_view pattern, std::string_view name, const CodePage& codePage) {
+  const std::string upperPattern = UpperCaseSjis(pattern, codePage);
+  const std::string upperName = UpperCaseSjis(name, codePage);
   if (MatchesUpperCased(upperPattern, upperName, codePage)) return true;
   // Only a '.' that is a character of its own counts: in CP932 it may be the second byte
   // of a two-byte character.
@@ -61,4 +61,4 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name, const core
   return false;
 }
 
-}  // namespace morvane::platform
+}  // namespace morvane::core
