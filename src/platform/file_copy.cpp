@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_info.h"
 #include "platform/fs_result.h"
 #include "platform/rename_no_replace.h"
 #include "platform/system_path.h"
@@ -98,10 +99,6 @@ int CopyModeAndTime(int out, const struct stat& source) {
   if (fchmod(out, source.st_mode & 07777) != 0 && errno != EPERM && errno != EOPNOTSUPP) return errno;
   const timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
   return futimens(out, times) == 0 ? 0 : errno;
-}
-
-bool IsSameEntry(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 }  // namespace

@@ -9,6 +9,11 @@
 
 namespace morvane::platform {
 
+// True when two stat results describe one file (same device and inode).
+inline bool IsSameEntry(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 // True for a name that starts with a dot, except the folder names "." and "..".
 bool IsHiddenName(std::string_view name);
 

@@ -7,16 +7,13 @@
 
 #include "core/names/path_rules.h"
 #include "core/text/case_conversion.h"
+#include "platform/file_info.h"
 #include "platform/system_path.h"
 
 namespace morvane::platform {
 namespace {
 
 using core::PathSyntax;
-
-bool IsSameEntry(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
 
 bool IsFolderPath(std::string_view path) {
   const SystemPath systemPath(path);

@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "platform/file_info.h"
 #include "platform/fs_result.h"
 #include "platform/system_path.h"
 
@@ -40,10 +41,6 @@ std::string TemporaryNameNextTo(std::string_view path) {
   std::uint64_t bits = random();
   for (int i = 0; i < 12; ++i, bits >>= 4) name += kHex[bits & 0xF];
   return name;
-}
-
-bool IsSameEntry(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 }  // namespace

@@ -58,22 +58,4 @@ void SettingsStore::EraseSection(std::string_view section) {
   Update([&](IniDocument& document) { document.EraseSection(section); });
 }
 
-std::string SettingsStore::Read(const keys::StringKey& key) const { return Load().Read(key); }
-
-int SettingsStore::Read(const keys::IntKey& key) const { return Load().Read(key); }
-
-bool SettingsStore::Read(const keys::BoolKey& key) const { return Load().Read(key); }
-
-void SettingsStore::Write(const keys::StringKey& key, std::string_view value) {
-  Update([&](IniDocument& document) { document.Write(key, value); });
-}
-
-void SettingsStore::Write(const keys::IntKey& key, int value) {
-  Update([&](IniDocument& document) { document.Write(key, value); });
-}
-
-void SettingsStore::Write(const keys::BoolKey& key, bool value) {
-  Update([&](IniDocument& document) { document.Write(key, value); });
-}
-
 }  // namespace morvane::core

@@ -49,17 +49,17 @@ class SettingsStore {
   // Removes the section with all its keys (every section of that name).
   void EraseSection(std::string_view section);
 
-  std::string Read(const keys::StringKey& key) const;
-  int Read(const keys::IntKey& key) const;
-  bool Read(const keys::BoolKey& key) const;
-  void Write(const keys::StringKey& key, std::string_view value);
-  void Write(const keys::IntKey& key, int value);
-  void Write(const keys::BoolKey& key, bool value);
-  // No silent conversions (a text literal to bool, a bool to int).
-  template <typename T>
-  void Write(const keys::IntKey&, T) = delete;
-  template <typename T>
-  void Write(const keys::BoolKey&, T) = delete;
+  // A key of the key table, with the table's default, on a fresh opening of the file.
+  // The value types are IniDocument's, which refuses silent conversions (a text literal
+  // to bool, a bool to int).
+  template <typename Key>
+  auto Read(const Key& key) const {
+    return Load().Read(key);
+  }
+  template <typename Key, typename Value>
+  void Write(const Key& key, const Value& value) {
+    Update([&](IniDocument& document) { document.Write(key, value); });
+  }
 
  private:
   std::string m_path;
