@@ -1,0 +1,64 @@
+#include "core/preview/preview_text.h"
+
+#include "core/names/case_option.h"
+#include "core/text/case_conversion.h"
+#include "core/text/trim.h"
+
+namespace morvane::core {
+namespace {
+
+std::string ApplyNameCase(const std::string& text, int nameCase, const CodePage& codePage) {
+  if (nameCase == static_cast<int>(CaseOption::Upper)) return UpperCaseSjis(text, codePage);
+  if (nameCase == static_cast<int>(CaseOption::Lower)) return LowerCaseSjis(text, codePage);
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInputs& inputs,
+                                          const CodePage& codePage) {
+  constexpr std::string_view kUnknown = "???";
+  std::string front;
+  std::string middle;
+  std::string back;
+  bool frontTakesCase = true;
+  switch (mode) {
+    case OperatingMode::Rename:
+      front = inputs.front;
+      middle = inputs.startNumber;
+      back = inputs.back;
+      break;
+    case OperatingMode::ChangeStr:
+      front = std::string(kUnknown) + inputs.stringA + std::string(kUnknown) + " → ";
+      middle = kUnknown;
+      back = inputs.stringB + std::string(kUnknown);
+      // String A must match the names as they are; only the replacement takes the case.
+      frontTakesCase = false;
+      break;
+    case OperatingMode::AddStr:
+      front = inputs.stringA;
+      middle = kUnknown;
+      back = inputs.stringB;
+      break;
+    case OperatingMode::ChgExt:
+    case OperatingMode::ULCase:
+      return std::nullopt;
+  }
+  if (frontTakesCase) front = ApplyNameCase(front, inputs.nameCase, codePage);
+  back = ApplyNameCase(back, inputs.nameCase, codePage);
+  std::string text = front + middle + back;
+  if (inputs.extensionOn && !IsBlank(inputs.newExtension)) {
+    text += "." + ApplyExtensionCase(inputs.newExtension, inputs.extensionCase, codePage);
+  }
+  return text;
+}
+
+std::optional<CaseCycleStep> CyclePreviewCase(int nameCase, int extensionCase) {
+  if (nameCase < 0 || nameCase > 2) return std::nullopt;
+  const int before = nameCase;
+  const int after = (nameCase + 1) % 3;
+  if (extensionCase == before) return CaseCycleStep{after, after, true};
+  return CaseCycleStep{nameCase, before, false};
+}
+
+}  // namespace morvane::core
