@@ -1,14 +1,50 @@
 #include "cli/batch_app.h"
 
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/rename_command.h"
+#include "core/text/code_page.h"
+#include "platform/locale_code_page.h"
+#include "platform/posix_file_system.h"
 
 namespace morvane::cli {
+namespace {
+
+constexpr const char* kDescription =
+    "morvane-batch renames or copies many files at once, with the same rules as the Morvane window.\n"
+    "Every run writes Result.dat (and, when asked, appends to Rename.log) in the program folder\n"
+    "and prints the same lines on standard output; messages go to standard error.\n"
+    "\n"
+    "Exit status: 0 no file failed, 1 at least one file failed or a result file could not be\n"
+    "written, 2 the command was refused before anything was touched, 3 the run was aborted.";
+
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core::FileSystem& fileSystem) {
+  CLI::App app{kDescription, "morvane-batch"};
+  app.require_subcommand(1);
+  RenameOptions renameOptions;
+  CLI::App* rename = AddRenameCommand(app, renameOptions);
+
+  try {
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend() - 1);
+    app.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error, io.out, io.err);
+    return status == 0 ? kExitSuccess : kExitRefused;
+  }
+  if (rename->parsed()) return RunRenameCommand(renameOptions, io, fileSystem);
+  return kExitRefused;
+}
 
 int RunBatch(int argc, char** argv) {
-  CLI::App app{"morvane-batch: rename or copy many files at once"};
-  app.require_subcommand(1);
-  CLI11_PARSE(app, argc, argv);
-  return 0;
+  core::SetActiveCodePage(platform::LocaleCodePage());
+  platform::PosixFileSystem fileSystem;
+  const BatchIo io{std::cout, std::cerr, std::cin, isatty(STDIN_FILENO) == 1};
+  return RunBatch(std::vector<std::string>(argv, argv + argc), io, fileSystem);
 }
 
 }  // namespace morvane::cli

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/batch_io.h"
+#include "cli/terminal_interaction.h"
+#include "core/fs/file_system.h"
+#include "core/fs/program_files.h"
+#include "core/names/protected_extensions.h"
+#include "core/settings/log_settings.h"
+
+namespace morvane::cli {
+
+// The options every subcommand shares.
+struct CommonOptions {
+  std::vector<std::string> paths;
+  std::optional<std::string> types;
+  bool inPlace = false;
+  std::optional<std::string> output;
+  int nameCase = 0;  // 0 none, 1 upper, 2 lower
+  int extensionCase = 0;
+  std::optional<ConflictPolicy> onConflict;
+  bool yes = false;
+  bool dryRun = false;
+  bool log = false;
+};
+
+// The paths as the window's list holds them: a relative path is taken from the current
+// folder, so that its folder part is never empty.
+std::vector<std::string> AbsolutePaths(const std::vector<std::string>& paths);
+
+// Adds the shared options to a subcommand. offerAuto: "auto" is a conflict answer.
+void AddCommonOptions(CLI::App& command, CommonOptions& options, bool offerAuto);
+
+// The conflict policy in force: the chosen one, else ask on a terminal and skip
+// otherwise.
+ConflictPolicy EffectivePolicy(const CommonOptions& options, const BatchIo& io);
+
+// A question the window would ask before a run: Yes with --yes, else asked on the
+// terminal; false when nobody can answer.
+bool AnswerYes(const CommonOptions& options, const BatchIo& io, std::string_view question);
+
+// The settings a run reads from the program folder.
+struct ProgramSettings {
+  core::ProgramFiles files;
+  core::ProtectedExtensions protectedExtensions;
+  core::LogSettings log;
+};
+ProgramSettings LoadProgramSettings(const CommonOptions& options);
+
+// The output folder after its checks (an absolute path, not on an optical drive, on a
+// ready drive; created after a Yes), without one trailing separator; nothing after the
+// check printed why it refused. Not called when renaming in place.
+std::optional<std::string> PrepareOutputFolder(const CommonOptions& options, const BatchIo& io,
+                                               core::FileSystem& fileSystem);
+
+// Checks a text against the characters and the length a window field accepts; prints
+// why and gives false when the field would not keep the text as it is.
+bool AcceptedByField(const BatchIo& io, std::string_view optionName, std::string_view fieldName,
+                     std::string_view text);
+
+}  // namespace morvane::cli

@@ -1,0 +1,33 @@
+#include "core/run/local_time.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace morvane::core {
+
+LocalDateTime ToLocalDateTime(FileTime time) {
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
+  // The program has one thread, so the shared result of localtime is safe here.
+  const std::tm* local = std::localtime(&seconds);
+  if (local == nullptr) return {};
+  return {local->tm_year + 1900, local->tm_mon + 1, local->tm_mday,
+          local->tm_hour,        local->tm_min,     local->tm_sec};
+}
+
+LocalDateTime LocalNow() { return ToLocalDateTime(std::chrono::system_clock::now()); }
+
+std::string FormatLogTimeStamp(const LocalDateTime& time) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%02d/%02d/%02d %02d:%02d:%02d", time.year % 100, time.month, time.day,
+                time.hour, time.minute, time.second);
+  return text;
+}
+
+std::string FormatSortTimeStamp(const LocalDateTime& time) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", time.year, time.month, time.day, time.hour,
+                time.minute, time.second);
+  return text;
+}
+
+}  // namespace morvane::core

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// A log file could not be created or written. The run that was writing stops; the files
+// it already processed stay as they are.
+class LogWriteError : public std::runtime_error {
+ public:
+  LogWriteError(std::string path, int errorCode);
+
+  const std::string& Path() const { return m_path; }
+  int ErrorCode() const { return m_errorCode; }
+  // "I/O ｴﾗｰ (%d)" with the error code, in the code page.
+  std::string Message(const CodePage& codePage = ActiveCodePage()) const;
+
+ private:
+  std::string m_path;
+  int m_errorCode;
+};
+
+// Where a run's lines go: the result file, which holds the latest run only, and, when
+// the log option is on, the result log, which collects every run. Lines are byte
+// strings in the active code page; each is ended by CR LF.
+//
+// The files stay open for the run. Lines are buffered and written out by Flush, which a
+// run calls before it touches the next file, so a crash leaves every line of the files
+// already processed on disk. Every failure throws LogWriteError.
+class ResultLog {
+ public:
+  // Called with each line as it is added (without its line end), e.g. to echo it.
+  using LineObserver = std::function<void(std::string_view line)>;
+
+  ResultLog(std::string resultPath, std::string logPath, bool appendToLog);
+  // A log that writes no file and only tells the observer (a dry run).
+  static ResultLog Discarding();
+  ~ResultLog();
+  ResultLog(ResultLog&& other) noexcept;
+  ResultLog& operator=(ResultLog&&) = delete;
+  ResultLog(const ResultLog&) = delete;
+  ResultLog& operator=(const ResultLog&) = delete;
+
+  void SetObserver(LineObserver observer) { m_observer = std::move(observer); }
+  bool AppendsToLog() const { return m_appendToLog; }
+
+  // Replaces the result file by the header line alone, appends the header to the result
+  // log (when on), then adds an empty line to both.
+  void Start(std::string_view header);
+  // Adds one line (an empty view writes an empty line) to the result file and, when
+  // on, to the result log.
+  void Append(std::string_view line);
+  // Writes out every buffered line.
+  void Flush();
+  // Flushes and closes both files.
+  void Close();
+
+ private:
+  struct OpenFile {
+    std::string path;
+    std::FILE* file = nullptr;
+    std::string pending;
+  };
+
+  ResultLog() = default;
+  void Open(OpenFile& target, const char* mode);
+  void Queue(OpenFile& target, std::string_view line);
+  void Write(OpenFile& target);
+  void CloseFile(OpenFile& target);
+  void Notify(std::string_view line) const;
+
+  OpenFile m_result;
+  OpenFile m_log;
+  bool m_appendToLog = false;
+  bool m_discarding = false;
+  LineObserver m_observer;
+};
+
+}  // namespace morvane::core

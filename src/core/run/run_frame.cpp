@@ -1,0 +1,48 @@
+#include "core/run/run_frame.h"
+
+#include <string_view>
+
+namespace morvane::core {
+namespace {
+
+struct RunTitles {
+  std::string_view header;
+  std::string_view footer;
+};
+
+// Each title ends with an ideographic space, before the time.
+RunTitles TitlesOf(RunMode mode) {
+  switch (mode) {
+    case RunMode::SequentialRename:
+      return {"リネームログ採取開始　", "リネームログ採取終了　"};
+    case RunMode::ExtensionChange:
+      return {"拡張子一括変換ログ採取開始　", "拡張子一括変換ログ採取終了　"};
+    case RunMode::CaseConversion:
+      return {"大文字・小文字変換ログ採取開始　", "大文字・小文字変換ログ採取終了　"};
+    case RunMode::StringReplacement:
+      return {"特定文字列変換ログ採取開始　", "特定文字列変換ログ採取終了　"};
+    case RunMode::StringAddition:
+      return {"文字列追加ログ採取開始　", "文字列追加ログ採取終了　"};
+  }
+  return {};
+}
+
+std::string TitledLine(std::string_view title, const LocalDateTime& now, const CodePage& codePage) {
+  return codePage.FromUtf8(title) + FormatLogTimeStamp(now);
+}
+
+}  // namespace
+
+void WriteRunHeader(ResultLog& log, RunMode mode, const LocalDateTime& now, const CodePage& codePage) {
+  log.Start(TitledLine(TitlesOf(mode).header, now, codePage));
+}
+
+void WriteRunFooter(ResultLog& log, RunMode mode, const LocalDateTime& now, const CodePage& codePage) {
+  log.Append(TitledLine(TitlesOf(mode).footer, now, codePage));
+  log.Append("");
+  log.Append(std::string(39, '-'));
+  log.Append("");
+  log.Flush();
+}
+
+}  // namespace morvane::core

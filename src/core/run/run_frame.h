@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "core/run/local_time.h"
+#include "core/run/result_log.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// The five kinds of run; each heads and ends its lines with its own titles.
+enum class RunMode { SequentialRename, ExtensionChange, CaseConversion, StringReplacement, StringAddition };
+
+// Starts the run's lines: the mode's header title with the time, then an empty line.
+void WriteRunHeader(ResultLog& log, RunMode mode, const LocalDateTime& now,
+                    const CodePage& codePage = ActiveCodePage());
+
+// Ends the run's lines: the mode's footer title with the time, an empty line, a line of
+// 39 hyphens and an empty line.
+void WriteRunFooter(ResultLog& log, RunMode mode, const LocalDateTime& now,
+                    const CodePage& codePage = ActiveCodePage());
+
+}  // namespace morvane::core

@@ -1,0 +1,297 @@
+#include "core/run/sequence_run.h"
+
+#include "core/names/path_rules.h"
+#include "core/run/copy_target.h"
+#include "core/run/sequence_name.h"
+#include "core/run/sort_key.h"
+
+namespace morvane::core {
+namespace {
+
+constexpr std::string_view kCollectingCaption = "ファイル情報を取得中...";
+constexpr std::string_view kRenamingCaption = "リネーム処理中　";
+constexpr std::string_view kRenamed = "リネーム：";
+constexpr std::string_view kArrow = "       -> ";
+constexpr std::string_view kFailed = "リネームに失敗しました。";
+constexpr std::string_view kFailedSource = "リネーム失敗ファイル：";
+constexpr std::string_view kFailedTarget = "リネーム後のファイル名：";
+constexpr std::string_view kMissing = "リネーム対象ファイルが存在しませんでした。";
+constexpr std::string_view kMissingPath = "リネーム対象ファイル：";
+constexpr std::string_view kFilteredBefore = "以下のファイルは、指定外の拡張子（指定拡張子：";
+constexpr std::string_view kFilteredAfter = "）なので変換されませんでした。";
+constexpr std::string_view kProtected =
+    "以下のファイルは、保護するファイルの拡張子なので変換されませんでした。";
+constexpr std::string_view kAborted = "以降のリネーム処理はすべてキャンセルされました。";
+constexpr std::string_view kExceeded = "通し番号が最大値を超えたのでリネーム処理を終了します。\r\n通し番号=";
+constexpr std::string_view kMaximum = "　最大値=";
+constexpr std::string_view kCompleted = "リネーム処理が完了しました。";
+constexpr std::string_view kRenamedCount = "件のファイルをリネームしました。";
+constexpr std::string_view kNothingDone = "リネーム処理はおこなわれませんでした。";
+constexpr std::string_view kFailureCount = "リネーム失敗数 = ";
+constexpr std::string_view kCountUnit = " 件";
+
+FileId IdOf(const FileInfo& info) { return {info.device, info.inode}; }
+
+}  // namespace
+
+SequenceRun::SequenceRun(SequenceRunInputs inputs, FileSystem& fileSystem, ResultLog& log,
+                         RunInteraction& interaction, const CodePage& codePage)
+    : m_inputs(std::move(inputs)),
+      m_fileSystem(fileSystem),
+      m_log(log),
+      m_interaction(interaction),
+      m_codePage(codePage),
+      m_queue(codePage) {}
+
+void SequenceRun::Collect(const std::vector<std::string>& targetList) {
+  m_interaction.SetCaption(Text(kCollectingCaption));
+  m_state.failureCount = 0;
+  m_userOrderCounter = 0;
+  for (const std::string& target : targetList) {
+    const std::optional<FileInfo> info = m_fileSystem.Stat(target);
+    if (info && info->isFolder) {
+      ExpandFolderTargets(target);
+    } else {
+      CollectTarget(target, info);
+    }
+  }
+  m_state.numbers = ComputeNumberLimits(m_inputs.settings.startText);
+}
+
+void SequenceRun::CollectTarget(std::string_view path, const std::optional<FileInfo>& info) {
+  if (!info || info->isFolder) {
+    LogMissing(path);
+    ++m_state.failureCount;
+    return;
+  }
+  const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
+  if (!m_inputs.filter.AdmitsExtension(extension)) {
+    LogSkipped(Text(kFilteredBefore) + m_inputs.filterText + Text(kFilteredAfter), path);
+    return;
+  }
+  if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) {
+    LogSkipped(Text(kProtected), path);
+    return;
+  }
+  m_queue.Add(
+      MakeSortKey(path, *info, m_inputs.settings.sortType, m_userOrderCounter, PathSyntax::Posix, m_codePage),
+      path, IdOf(*info));
+}
+
+void SequenceRun::ExpandFolderTargets(std::string_view folder) {
+  std::string base(folder);
+  if (EndsWithSeparator(base, PathSyntax::Posix, m_codePage)) base.pop_back();
+  for (const std::string& word : m_inputs.filter.Words()) {
+    for (const DirectoryEntry& entry :
+         m_fileSystem.ListFolder(base.empty() ? "/" : base, EnumerationPattern(word))) {
+      if (entry.info.isFolder) continue;
+      // The listing already carries what a stat would tell, so the file is not asked
+      // again.
+      CollectTarget(base + '/' + entry.name, entry.info);
+    }
+  }
+}
+
+void SequenceRun::Execute() {
+  const std::vector<TargetQueue::Entry>& entries = m_queue.Entries();
+  m_interaction.ProgressBegin(entries.size());
+  m_state.successCount = 0;
+  m_state.abortRequested = false;
+  m_state.numberExceeded = false;
+  m_state.overwriteChoice = OverwriteChoice::None;
+  m_waitingSources.clear();
+  for (const TargetQueue::Entry& entry : entries) ++m_waitingSources[entry.file];
+
+  const std::size_t count = entries.size();
+  for (std::size_t step = 0; step < count; ++step) {
+    const TargetQueue::Entry& entry = entries[m_inputs.settings.descending ? count - 1 - step : step];
+    if (--m_waitingSources[entry.file] == 0) m_waitingSources.erase(entry.file);
+    ProcessTarget(entry);
+    if (m_state.abortRequested) {
+      m_log.Append(Text(kAborted));
+      break;
+    }
+    if (m_state.numbers.currentNumber > m_state.numbers.maxNumber) {
+      m_state.numberExceeded = true;
+      const std::string text = Text(kExceeded) + std::to_string(m_state.numbers.currentNumber) +
+                               Text(kMaximum) + std::to_string(m_state.numbers.maxNumber);
+      m_log.Flush();
+      m_interaction.ShowInformation(text);
+      m_log.Append(text);
+      break;
+    }
+  }
+  m_log.Flush();
+  m_waitingSources.clear();
+  m_queue.Clear();
+}
+
+void SequenceRun::ProcessTarget(const TargetQueue::Entry& entry) {
+  // Every line about the files already done reaches the disk before this one is touched.
+  m_log.Flush();
+  m_interaction.ProgressStep();
+  const std::string_view source = entry.Path();
+  const RunSettings& settings = m_inputs.settings;
+  std::string newPath = BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth,
+                                     settings, PathSyntax::Posix, m_codePage);
+
+  // Only a byte-equal name counts as done; a change of letter case is carried out.
+  if (settings.renameInPlace && newPath == source) {
+    LogSuccess(source, newPath);
+    ++m_state.successCount;
+    AdvanceNumber();
+    return;
+  }
+
+  // The rename or copy itself reports a taken name, so a free name costs no extra look.
+  const FsResult result = settings.renameInPlace ? m_fileSystem.Rename(source, newPath)
+                                                 : m_fileSystem.CopyFile(source, newPath, false);
+  const bool taken = (result.status == FsStatus::AlreadyExists || result.status == FsStatus::SameFile) &&
+                     m_fileSystem.FileExists(newPath);
+  if (taken) {
+    ResolveConflict(source, std::move(newPath));
+  } else if (result.Ok()) {
+    LogSuccess(source, newPath);
+    ++m_state.successCount;
+    AdvanceNumber();
+  } else {
+    LogFailure(source, newPath);
+    ++m_state.failureCount;
+  }
+}
+
+void SequenceRun::ResolveConflict(std::string_view source, std::string newPath) {
+  const RunSettings& settings = m_inputs.settings;
+  const bool overwriteOffered = !settings.renameInPlace && !IsWaitingSource(newPath);
+  const OverwriteChoice remembered = m_state.overwriteChoice;
+  OverwriteChoice choice = remembered;
+  const bool sticky = remembered == OverwriteChoice::Auto ||
+                      (remembered == OverwriteChoice::OverwriteAll && overwriteOffered);
+  if (!sticky) {
+    choice = m_interaction.AskOverwrite({newPath, source, CallerKind::SequentialRun, overwriteOffered});
+    if (!overwriteOffered &&
+        (choice == OverwriteChoice::Overwrite || choice == OverwriteChoice::OverwriteAll)) {
+      choice = OverwriteChoice::Skip;
+    }
+    // Skipping a waiting source keeps "overwrite all" in force for the other conflicts.
+    m_state.overwriteChoice =
+        remembered == OverwriteChoice::OverwriteAll && choice == OverwriteChoice::Skip ? remembered : choice;
+  }
+
+  switch (choice) {
+    case OverwriteChoice::Overwrite:
+    case OverwriteChoice::OverwriteAll:
+      if (CopyTargetFile(m_fileSystem, source, newPath)) {
+        LogSuccess(source, newPath);
+        ++m_state.successCount;
+      } else {
+        LogFailure(source, newPath);
+        ++m_state.failureCount;
+      }
+      AdvanceNumber();
+      return;
+    case OverwriteChoice::Auto: {
+      // The search steps by at least one, so an increment of 0 cannot make it endless.
+      const int step = settings.increment > 0 ? settings.increment : 1;
+      do {
+        m_state.numbers.currentNumber += step;
+        if (m_state.numbers.currentNumber > m_state.numbers.maxNumber) return;
+        newPath = BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth, settings,
+                               PathSyntax::Posix, m_codePage);
+      } while (m_fileSystem.Stat(newPath).has_value());
+      MoveToFreePath(source, newPath);
+      return;
+    }
+    case OverwriteChoice::None:
+    case OverwriteChoice::Skip:
+      AdvanceNumber();
+      return;
+    case OverwriteChoice::Abort:
+      m_state.abortRequested = true;
+      return;
+  }
+}
+
+void SequenceRun::MoveToFreePath(std::string_view source, const std::string& newPath) {
+  const FsResult result = m_inputs.settings.renameInPlace ? m_fileSystem.Rename(source, newPath)
+                                                          : m_fileSystem.CopyFile(source, newPath, false);
+  if (result.Ok()) {
+    LogSuccess(source, newPath);
+    ++m_state.successCount;
+    AdvanceNumber();
+  } else {
+    LogFailure(source, newPath);
+    ++m_state.failureCount;
+  }
+}
+
+bool SequenceRun::IsWaitingSource(std::string_view path) const {
+  if (m_waitingSources.empty()) return false;
+  const std::optional<FileInfo> info = m_fileSystem.Stat(path);
+  return info && m_waitingSources.contains(IdOf(*info));
+}
+
+void SequenceRun::LogSuccess(std::string_view source, const std::string& newPath) {
+  const std::string sourceName = ExtractFileName(source, PathSyntax::Posix, m_codePage);
+  const std::string newName = ExtractFileName(newPath, PathSyntax::Posix, m_codePage);
+  m_interaction.SetCaption(Text(kRenamingCaption) + sourceName + " -> " + newName);
+  m_log.Append(Text(kRenamed) + std::string(source));
+  m_log.Append(std::string(kArrow) + (m_inputs.settings.renameInPlace ? newName : newPath));
+}
+
+void SequenceRun::LogFailure(std::string_view source, std::string_view newPath) {
+  m_log.Append(Text(kFailed));
+  m_log.Append(Text(kFailedSource) + std::string(source));
+  m_log.Append(Text(kFailedTarget) + std::string(newPath));
+}
+
+void SequenceRun::LogMissing(std::string_view path) {
+  m_log.Append(Text(kMissing));
+  m_log.Append(Text(kMissingPath) + std::string(path));
+}
+
+void SequenceRun::LogSkipped(std::string_view reason, std::string_view path) {
+  m_log.Append(reason);
+  m_log.Append(path);
+}
+
+void SequenceRun::WriteSummary() {
+  const std::string failures = Text(kFailureCount) + std::to_string(m_state.failureCount) + Text(kCountUnit);
+  if (m_state.successCount != 0) {
+    m_log.Append(Text(kCompleted));
+    m_log.Append("");
+    m_log.Append(std::to_string(m_state.successCount) + Text(kRenamedCount));
+  } else {
+    m_log.Append(Text(kNothingDone));
+    m_log.Append("");
+  }
+  m_log.Append(failures);
+  m_log.Append("");
+  m_log.Flush();
+}
+
+std::string SequenceRun::EndMessage() const {
+  const std::string failures = Text(kFailureCount) + std::to_string(m_state.failureCount) + Text(kCountUnit);
+  if (m_state.successCount != 0) {
+    return Text(kCompleted) + "\r\n" + std::to_string(m_state.successCount) + Text(kRenamedCount) + "\r\n" +
+           failures;
+  }
+  return Text(kNothingDone) + "\r\n" + failures;
+}
+
+std::vector<std::pair<std::string, std::string>> SequenceRun::PlanNames() const {
+  const std::vector<TargetQueue::Entry>& entries = m_queue.Entries();
+  std::vector<std::pair<std::string, std::string>> plan;
+  plan.reserve(entries.size());
+  NumberLimits numbers = m_state.numbers;
+  const std::size_t count = entries.size();
+  for (std::size_t step = 0; step < count && numbers.currentNumber <= numbers.maxNumber; ++step) {
+    const std::string_view source = entries[m_inputs.settings.descending ? count - 1 - step : step].Path();
+    plan.emplace_back(source, BuildNewPath(source, numbers.currentNumber, numbers.numberWidth,
+                                           m_inputs.settings, PathSyntax::Posix, m_codePage));
+    numbers.currentNumber += m_inputs.settings.increment;
+  }
+  return plan;
+}
+
+}  // namespace morvane::core

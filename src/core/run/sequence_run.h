@@ -1,0 +1,114 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "core/fs/file_system.h"
+#include "core/names/extension_filter.h"
+#include "core/names/protected_extensions.h"
+#include "core/run/number_limits.h"
+#include "core/run/result_log.h"
+#include "core/run/run_interaction.h"
+#include "core/run/run_settings.h"
+#include "core/run/target_queue.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// What a sequential run needs besides its settings.
+struct SequenceRunInputs {
+  RunSettings settings;
+  ExtensionFilter filter;
+  std::string filterText;  // the file types text as typed, for the skip lines
+  ProtectedExtensions protectedExtensions;
+};
+
+// The counters and the running number of a run.
+struct SequenceRunState {
+  int successCount = 0;
+  int failureCount = 0;
+  NumberLimits numbers;
+  OverwriteChoice overwriteChoice = OverwriteChoice::None;
+  bool abortRequested = false;
+  bool numberExceeded = false;  // the loop ended because the number passed the maximum
+};
+
+// One sequential rename run: collection and ordering of the targets, then one rename or
+// copy per target with its log lines. The caller writes the run's header before
+// Collect and its footer after WriteSummary, and does its own work between the steps
+// (the window saves histories and clears its list after Execute).
+//
+// Renames never replace another file; an overwrite is a copy through a temporary file
+// and is never offered for a file that is itself a source still waiting in this run.
+class SequenceRun {
+ public:
+  SequenceRun(SequenceRunInputs inputs, FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
+              const CodePage& codePage = ActiveCodePage());
+
+  // Shows the collecting caption, resets the failure count and adds every entry of the
+  // target list to the queue: a folder stands for the files directly inside it that
+  // match the filter; missing, filtered and protected files are logged instead. Then
+  // fixes the number limits from the start number.
+  void Collect(const std::vector<std::string>& targetList);
+
+  // Admits one file; info is what the file system reports for it (nothing: missing).
+  void CollectTarget(std::string_view path, const std::optional<FileInfo>& info);
+  // Admits the files directly inside folder that match the filter, one listing per
+  // filter word; subfolders are not entered.
+  void ExpandFolderTargets(std::string_view folder);
+
+  // Numbers every queued file in order (reversed when descending), until the list ends,
+  // the person aborts, or the number passes the maximum. Empties the queue.
+  void Execute();
+
+  // Writes the summary lines.
+  void WriteSummary();
+
+  // The text of the end message.
+  std::string EndMessage() const;
+
+  // Source and new path of every queued file as the run would number them if nothing
+  // were in the way (a dry run); no file is touched.
+  std::vector<std::pair<std::string, std::string>> PlanNames() const;
+
+  const SequenceRunState& State() const { return m_state; }
+  const TargetQueue& Queue() const { return m_queue; }
+
+ private:
+  void ProcessTarget(const TargetQueue::Entry& entry);
+  // The file at newPath exists: asks or applies the remembered answer.
+  void ResolveConflict(std::string_view source, std::string newPath);
+  // Renames or copies to a path where no file was found; logs and counts the outcome.
+  void MoveToFreePath(std::string_view source, const std::string& newPath);
+  bool IsWaitingSource(std::string_view path) const;
+  void AdvanceNumber() { m_state.numbers.currentNumber += m_inputs.settings.increment; }
+
+  void LogSuccess(std::string_view source, const std::string& newPath);
+  void LogFailure(std::string_view source, std::string_view newPath);
+  void LogMissing(std::string_view path);
+  void LogSkipped(std::string_view reason, std::string_view path);
+  std::string Text(std::string_view utf8) const { return m_codePage.FromUtf8(utf8); }
+
+  struct FileIdHash {
+    std::size_t operator()(const FileId& id) const {
+      return std::hash<std::uint64_t>{}(id.inode ^ (id.device << 1));
+    }
+  };
+
+  SequenceRunInputs m_inputs;
+  FileSystem& m_fileSystem;
+  ResultLog& m_log;
+  RunInteraction& m_interaction;
+  const CodePage& m_codePage;
+  TargetQueue m_queue;
+  std::size_t m_userOrderCounter = 0;
+  SequenceRunState m_state;
+  // The sources not processed yet, counted per file.
+  std::unordered_map<FileId, int, FileIdHash> m_waitingSources;
+};
+
+}  // namespace morvane::core

@@ -1,0 +1,59 @@
+#include "core/run/sort_key.h"
+
+#include <cstdio>
+
+#include "core/run/local_time.h"
+
+namespace morvane::core {
+namespace {
+
+void AppendLeftAligned(std::string& key, std::string_view field) {
+  field = field.substr(0, kSortFieldBytes);
+  key += field;
+  key.append(kSortFieldBytes - field.size(), ' ');
+}
+
+std::string SizeField(std::uint64_t size) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%20llu", static_cast<unsigned long long>(size));
+  return text;
+}
+
+std::string UserOrderField(std::size_t counter) {
+  char text[32];
+  std::snprintf(text, sizeof text, "a%08zu", counter);
+  return text;
+}
+
+}  // namespace
+
+std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType sortType,
+                        std::size_t& userOrderCounter, PathSyntax syntax, const CodePage& codePage) {
+  std::string key;
+  key.reserve(kSortKeyBytes + path.size());
+  const std::string name = ExtractFileName(path, syntax, codePage);
+  switch (sortType) {
+    case SortType::Name:
+      AppendLeftAligned(key, name);
+      break;
+    case SortType::Extension:
+      AppendLeftAligned(key, ExtractFileExt(path, syntax, codePage));
+      break;
+    case SortType::Size:
+      // 64-bit sizes: 20 digits hold the largest, so right alignment keeps text order
+      // numeric for files of 4 GiB and more.
+      AppendLeftAligned(key, SizeField(info.size));
+      break;
+    case SortType::ModifiedDate:
+      AppendLeftAligned(key, FormatSortTimeStamp(ToLocalDateTime(info.modified)));
+      break;
+    case SortType::UserOrder:
+      AppendLeftAligned(key, UserOrderField(userOrderCounter++));
+      AppendLeftAligned(key, "");
+      return key;
+  }
+  AppendLeftAligned(key, name);
+  return key;
+}
+
+}  // namespace morvane::core

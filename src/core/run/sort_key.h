@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/fs/file_system.h"
+#include "core/names/path_rules.h"
+#include "core/run/run_settings.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// Each of the two fields of a sort key is this many bytes long.
+inline constexpr std::size_t kSortFieldBytes = 20;
+inline constexpr std::size_t kSortKeyBytes = 2 * kSortFieldBytes;
+
+// The 40-byte key that orders a file in a sequential run: a primary field (the file
+// name, the extension, the size right-aligned, or the modification time
+// "yyyymmddhhnnss") and a secondary field (the file name; blanks in user order), each
+// padded with spaces and cut to 20 bytes. The cut counts bytes, not characters, so two
+// names that agree in their first 20 bytes are ordered by their paths. In user order
+// the primary field is "a" + the counter as 8 digits, and the counter goes up by one.
+std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType sortType,
+                        std::size_t& userOrderCounter, PathSyntax syntax = PathSyntax::Posix,
+                        const CodePage& codePage = ActiveCodePage());
+
+}  // namespace morvane::core

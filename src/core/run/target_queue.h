@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/run/sort_key.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// Which file an entry names (device and inode), so that a run can tell when a
+// destination is a source still waiting its turn.
+struct FileId {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+
+  friend bool operator==(const FileId&, const FileId&) = default;
+};
+
+// The files of a sequential run in numbering order: each entry is a 40-byte sort key
+// followed by the file's path. Entries are ordered as whole strings without regard to
+// letter case (code-page aware; a space sorts before digits, digits before letters), with
+// the bytes deciding between entries that differ only in case. Only a byte-equal entry
+// counts as a duplicate and is dropped, so two names that differ only in case are both
+// numbered.
+class TargetQueue {
+ public:
+  struct Entry {
+    std::string text;  // key + path
+    FileId file;
+
+    std::string_view Key() const { return std::string_view(text).substr(0, kSortKeyBytes); }
+    std::string_view Path() const { return std::string_view(text).substr(kSortKeyBytes); }
+  };
+
+  explicit TargetQueue(const CodePage& codePage = ActiveCodePage()) : m_codePage(&codePage) {}
+
+  // Adds key + path unless a byte-equal entry is present.
+  void Add(std::string key, std::string_view path, FileId file);
+  // The entries in order, duplicates dropped.
+  const std::vector<Entry>& Entries() const;
+  std::size_t Size() const { return Entries().size(); }
+  bool Empty() const { return Entries().empty(); }
+  void Clear();
+
+ private:
+  // Entries are collected unsorted and ordered once when they are next read: a run adds
+  // every file before it reads the first, and one sort is much cheaper than keeping a
+  // tree of 100,000 strings ordered.
+  void Normalize() const;
+
+  const CodePage* m_codePage;
+  mutable std::vector<Entry> m_entries;
+  mutable bool m_sorted = true;
+};
+
+}  // namespace morvane::core
