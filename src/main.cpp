@@ -1,13 +1,30 @@
 #include <QApplication>
 
 #include "core/text/code_page.h"
+#include "gui/foremost_window.h"
+#include "gui/interface_font.h"
+#include "gui/single_instance.h"
+#include "gui/startup_probe.h"
 #include "gui/untMain.h"
 #include "platform/locale_code_page.h"
+#include "platform/program_folder.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   morvane::core::SetActiveCodePage(morvane::platform::LocaleCodePage());
-  morvane::gui::TfrmMain window;
+
+  // A second start brings the running program to the front and shows nothing itself.
+  morvane::gui::SingleInstance instance(morvane::gui::SingleInstance::DefaultFolder());
+  if (!instance.Claim()) {
+    instance.AskFirstToRaise();
+    return 0;
+  }
+
+  QApplication::setApplicationName(QStringLiteral("Morvane"));
+  morvane::gui::ApplyUiFont(application);
+  morvane::gui::TfrmMain window(morvane::platform::ResolveProgramFiles());
+  instance.Listen(&morvane::gui::BringForemostWindowToFront);
   window.show();
+  morvane::gui::InstallStartupProbe(window);
   return application.exec();
 }

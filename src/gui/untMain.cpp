@@ -1,7 +1,392 @@
 #include "gui/untMain.h"
 
-namespace morvane::gui {
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <cstdio>
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) { setWindowTitle("Morvane"); }
+#include "core/settings/history.h"
+#include "core/settings/settings_write_error.h"
+#include "gui/field_validator.h"
+#include "gui/qt_text.h"
+#include "gui/up_down.h"
+#include "platform/posix_file_system.h"
+
+namespace morvane::gui {
+namespace keys = core::keys;
+
+namespace {
+
+constexpr int kClientWidth = 579;
+constexpr int kClientHeight = 393;
+constexpr int kStatusBarHeight = 19;
+constexpr int kPanel0Width = 200;
+constexpr int kPanel1Width = 376;
+constexpr int kIncrementMinimum = 1;
+constexpr int kIncrementMaximum = 9999;
+
+// The combo boxes whose text the user edits.
+constexpr const char* kEditableCombos[] = {
+    "cboChoiceFile", "cboKyotsuName", "cboStartSeqNbr", "cboKyotsuName2", "cboChgStr",    "cboChgStr2",
+    "cboAddStr",     "cboAddStr2",    "cboChgExt",      "cboExtension",   "cboOutputDir",
+};
+
+std::optional<int> ParseDecimal(const QString& text) {
+  bool ok = false;
+  const int value = text.toInt(&ok, 10);
+  return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+void LoadHistoryInto(QComboBox* combo, const core::IniDocument& document, const keys::HistoryKey& key,
+                     bool takesText = true) {
+  const core::LoadedHistory history = core::ReadHistory(document, key, document.GetCodePage());
+  for (const std::string& item : history.items) combo->addItem(ToQString(item));
+  combo->setEditText(takesText ? ToQString(history.text) : QString());
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(const core::ProgramFiles& files, QWidget* parent)
+    : QMainWindow(parent),
+      m_files(files),
+      m_settings(files.settingsFile, core::ActiveCodePage()),
+      m_messages(this),
+      m_previewHistories{} {
+  setupUi(this);
+  CreateUpDown();
+  CreateStatusBar();
+  CreatePopupMenus();
+  ApplyInputFilters();
+  ConnectHandlers();
+  FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::CreateUpDown() {
+  updZoubun = new UpDown(kIncrementMinimum, kIncrementMaximum, centralwidget);
+  updZoubun->setObjectName(QStringLiteral("updZoubun"));
+  updZoubun->setGeometry(edtZoubun->x() + edtZoubun->width(), edtZoubun->y(), 16, edtZoubun->height());
+}
+
+void TfrmMain::CreateStatusBar() {
+  stbMain->setFixedHeight(kStatusBarHeight);
+  stbMain->setSizeGripEnabled(false);
+  auto panel = [this](const char* name, int left, int width) {
+    auto* label = new QLabel(stbMain);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(left, 0, width, kStatusBarHeight);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setTextFormat(Qt::PlainText);
+    // Clicks belong to the bar: the first panel switches modes, the bar has a pop-up.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+  };
+  stbPanel0 = panel("stbPanel0", 0, kPanel0Width);
+  stbPanel1 = panel("stbPanel1", kPanel0Width + 2, kPanel1Width);
+  stbPanel0->setText(QStringLiteral("リネーム機能"));
+
+  // Over the second panel, shown only while a run works through its files.
+  pgbProcess = new QProgressBar(stbMain);
+  pgbProcess->setObjectName(QStringLiteral("pgbProcess"));
+  pgbProcess->setGeometry(kPanel0Width + 2, 2, kPanel1Width, kStatusBarHeight - 4);
+  pgbProcess->setRange(0, 100);
+  pgbProcess->setValue(0);
+  pgbProcess->setTextVisible(false);
+  pgbProcess->setProperty("step", 10);
+  pgbProcess->hide();
+
+  stbMain->installEventFilter(this);
+  stbMain->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void TfrmMain::ApplyInputFilters() {
+  for (const char* name : kEditableCombos) {
+    auto* combo = findChild<QComboBox*>(QString::fromLatin1(name));
+    // The histories are kept by the program, never by pressing Enter; and the text
+    // stays exactly as typed, without completion from the items.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    ApplyFieldInput(combo->lineEdit(), combo->objectName());
+  }
+  ApplyFieldInput(edtZoubun, edtZoubun->objectName());
+}
+
+void TfrmMain::ConnectHandlers() {
+  connect(btnEnd, &QPushButton::clicked, this, &TfrmMain::btnEndClick);
+  connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+  connect(cboSortType, &QComboBox::activated, this, &TfrmMain::cboSortTypeChange);
+  connect(chkSortDse, &QCheckBox::clicked, this, &TfrmMain::cboSortTypeChange);
+  connect(chkDelFile, &QCheckBox::clicked, this, &TfrmMain::chkDelFileClick);
+  connect(edtZoubun, &QLineEdit::textEdited, this, &TfrmMain::edtZoubunChange);
+  connect(updZoubun, &UpDown::stepRequested, this, [this](int direction) {
+    const int current = ParseDecimal(edtZoubun->text()).value_or(updZoubun->Position());
+    edtZoubun->setText(QString::number(updZoubun->Stepped(current, direction)));
+    edtZoubunChange();
+  });
+  connect(cboRenameUL, &QComboBox::activated, this, &TfrmMain::cboRenameULChange);
+  connect(cboExtUL, &QComboBox::activated, this, &TfrmMain::cboExtULChange);
+  connect(chkChgExt, &QCheckBox::clicked, this, &TfrmMain::chkChgExtClick);
+  connect(cboChgExt->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::cboChgExtChange);
+  connect(cboChgExt, &QComboBox::activated, this, &TfrmMain::cboChgExtChange);
+  // One change handler for every name field of the preview.
+  for (QComboBox* combo :
+       {cboKyotsuName, cboStartSeqNbr, cboKyotsuName2, cboChgStr, cboChgStr2, cboAddStr, cboAddStr2}) {
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::cboStartSeqNbrChange);
+    connect(combo, &QComboBox::activated, this, &TfrmMain::cboStartSeqNbrChange);
+  }
+  connect(mnuRename, &QAction::triggered, this, &TfrmMain::mnuRenameClick);
+  connect(mnuChgExt, &QAction::triggered, this, &TfrmMain::mnuChgExtClick);
+  connect(mnuULCase, &QAction::triggered, this, &TfrmMain::mnuULCaseClick);
+  connect(mnuChangeStr, &QAction::triggered, this, &TfrmMain::mnuChangeStrClick);
+  connect(mnuAddStr, &QAction::triggered, this, &TfrmMain::mnuAddStrClick);
+  connect(pmnRename, &QAction::triggered, this, &TfrmMain::mnuRenameClick);
+  connect(pmnChgExt, &QAction::triggered, this, &TfrmMain::mnuChgExtClick);
+  connect(pmnULCase, &QAction::triggered, this, &TfrmMain::mnuULCaseClick);
+  connect(pmnChangeStr, &QAction::triggered, this, &TfrmMain::mnuChangeStrClick);
+  connect(pmnAddStr, &QAction::triggered, this, &TfrmMain::mnuAddStrClick);
+  connect(stbMain, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { pmnFunction->popup(stbMain->mapToGlobal(at)); });
+  lblPreView->setTextFormat(Qt::PlainText);
+  lblPreView->installEventFilter(this);
+  lblPreView->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(lblPreView, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { CurrentPreviewPopup()->popup(lblPreView->mapToGlobal(at)); });
+  lstChoiceFile->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(lstChoiceFile, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { pmnChoiceFile->popup(lstChoiceFile->viewport()->mapToGlobal(at)); });
+}
+
+// Start-up: the state of the last session, restored in a fixed order so that later
+// steps (the mode, the defaults in force) win over earlier ones (the histories).
+void TfrmMain::FormCreate() {
+  // A fixed dialog-like frame: no maximize button, not resizable.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(kClientWidth, QMainWindow::menuBar()->sizeHint().height() + kClientHeight);
+
+  // One reading of the settings file for all of start-up.
+  const core::IniDocument document = m_settings.Load();
+  move(document.Read(keys::kWindowLeft), document.Read(keys::kWindowTop));
+  setWindowTitle(QStringLiteral("Morvane"));
+  ApplyModeLayout();
+
+  cboStartSeqNbr->addItems({QStringLiteral("1"), QStringLiteral("01"), QStringLiteral("001")});
+  LoadHistoryInto(cboStartSeqNbr, document, keys::kCopyFileStartSeqNbr);
+  LoadHistoryInto(cboKyotsuName, document, keys::kCopyFileKyotsuName);
+  LoadHistoryInto(cboKyotsuName2, document, keys::kCopyFileKyotsuName2);
+  cboExtension->addItem(Utf8(keys::kMarkerAllFiles));
+  LoadHistoryInto(cboExtension, document, keys::kCopyFileExtension);
+  LoadHistoryInto(cboChgExt, document, keys::kCopyFileChgExt);
+
+  chkChgExt->setChecked(document.Read(keys::kCopyFileChkChgExt));
+  chkChgExtClick();
+
+  LoadHistoryInto(cboChoiceFile, document, keys::kCopyFileChoiceFolder, /*takesText=*/false);
+
+  m_options.sortType = document.Read(keys::kSettingSeqNbrSort);
+  cboSortType->setCurrentIndex(m_options.sortType >= 0 && m_options.sortType <= 4 ? m_options.sortType : -1);
+  ApplyListArrangement();
+
+  m_options.sortDescending = document.Read(keys::kSettingSortDse);
+  chkSortDse->setChecked(m_options.sortDescending);
+  m_options.renameInPlace = document.Read(keys::kSettingDelFile);
+  chkDelFile->setChecked(m_options.renameInPlace);
+  // An increment that is not a decimal integer (emptied while typing, or edited by
+  // hand) starts as 1.
+  const QString increment = ToQString(document.Read(keys::kSettingZoubun));
+  m_options.increment = ParseDecimal(increment).value_or(1);
+  edtZoubun->setText(increment);
+  updZoubun->SetPosition(m_options.increment);
+  m_options.nameCase = document.Read(keys::kSettingRenameUL);
+  cboRenameUL->setCurrentIndex(m_options.nameCase >= 0 && m_options.nameCase <= 2 ? m_options.nameCase : -1);
+  m_options.extensionCase = document.Read(keys::kSettingExtUL);
+  cboExtUL->setCurrentIndex(
+      m_options.extensionCase >= 0 && m_options.extensionCase <= 2 ? m_options.extensionCase : -1);
+
+  LoadHistoryInto(cboOutputDir, document, keys::kCopyFileOutputFolder);
+  LoadHistoryInto(cboAddStr, document, keys::kAddStrAddStr);
+  LoadHistoryInto(cboAddStr2, document, keys::kAddStrAddStr2);
+  LoadHistoryInto(cboChgStr, document, keys::kChgStrChgStr);
+  LoadHistoryInto(cboChgStr2, document, keys::kChgStrChgStr2);
+  chkChgStr->setChecked(document.Read(keys::kChgStrStrAULCase));
+
+  // Each mode that is on is switched on through its menu handler, in this order; the
+  // last one wins.
+  const std::pair<keys::BoolKey, core::OperatingMode> modes[] = {
+      {keys::kOptionChgExt, core::OperatingMode::ChgExt},
+      {keys::kOptionULCase, core::OperatingMode::ULCase},
+      {keys::kOptionChgStr, core::OperatingMode::ChangeStr},
+      {keys::kOptionAddStr, core::OperatingMode::AddStr},
+  };
+  for (const auto& [key, mode] : modes) {
+    if (document.Read(key)) SelectMode(mode);
+  }
+
+  // A default in force overrides the text the history gave.
+  const std::tuple<keys::StringKey, keys::BoolKey, QComboBox*> defaults[] = {
+      {keys::kSettingStartSeqNbr, keys::kSettingStartSeqNbrChk, cboStartSeqNbr},
+      {keys::kSettingKyotsuName, keys::kSettingKyotsuNameChk, cboKyotsuName},
+      {keys::kSettingKyotsuName2, keys::kSettingKyotsuName2Chk, cboKyotsuName2},
+      {keys::kSettingExtension, keys::kSettingExtensionChk, cboExtension},
+      {keys::kSettingChgExt, keys::kSettingChgExtChk, cboChgExt},
+      {keys::kSettingOutputFolder, keys::kSettingOutputFolderChk, cboOutputDir},
+  };
+  for (const auto& [value, inForce, combo] : defaults) {
+    if (document.Read(inForce)) combo->setEditText(ToQString(document.Read(value)));
+  }
+
+  RefreshPreview();
+  m_logSettings = core::ReadLogSettings(m_settings);
+  ApplyOutputFolderRule();
+
+  LoadPreviewHistories();
+
+  const std::string fileFolder = document.Read(keys::kDefaultFileFolder);
+  if (!fileFolder.empty() && platform::PosixFileSystem().IsFolder(fileFolder))
+    m_fileDialogFolder = fileFolder;
+
+  pmnCFListClear->setEnabled(false);
+  pmnCFStartProcess->setEnabled(false);
+
+  // Files dropped from the desktop; what a drop adds is the target list's business.
+  setAcceptDrops(true);
+
+  if (lstChoiceFile->count() > 0) {
+    btnListClear->setEnabled(true);
+    pmnCFListClear->setEnabled(true);
+    btnStart->setEnabled(true);
+  }
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!m_firstShowDone) FormShow();
+}
+
+void TfrmMain::FormShow() {
+  m_firstShowDone = true;
+  setAcceptDrops(true);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (FormCloseQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+// Saves what only the close writes: the position, the mode and the target-folder
+// history. A settings file that cannot be written keeps the window open, so that the
+// user can make it writable and close again.
+bool TfrmMain::FormCloseQuery() {
+  std::vector<std::string> choiceFolders;
+  for (int i = 0; i < cboChoiceFile->count(); ++i)
+    choiceFolders.push_back(ToBytes(cboChoiceFile->itemText(i)));
+  const bool saved = WriteSettings([&](core::IniDocument& document) {
+    document.Write(keys::kWindowLeft, x());
+    document.Write(keys::kWindowTop, y());
+    document.Write(keys::kOptionULCase, mnuULCase->isChecked());
+    document.Write(keys::kOptionChgExt, mnuChgExt->isChecked());
+    document.Write(keys::kOptionChgStr, mnuChangeStr->isChecked());
+    document.Write(keys::kOptionAddStr, mnuAddStr->isChecked());
+    core::WriteHistory(document, keys::kCopyFileChoiceFolder, choiceFolders);
+  });
+  if (!saved) return false;
+  std::remove(m_files.resultFile.c_str());
+  return true;
+}
+
+void TfrmMain::btnEndClick() {
+  if (btnStart->isEnabled() &&
+      m_messages.Show(MessageKind::Confirmation, QStringLiteral("\r\n終了してよろしいですか？"),
+                      MessageButtons::OkCancel) != MessageAnswer::Ok) {
+    return;
+  }
+  close();
+}
+
+void TfrmMain::Exit1Click() { close(); }
+
+bool TfrmMain::WriteSettings(const std::function<void(core::IniDocument&)>& edit) {
+  try {
+    m_settings.Update(edit);
+    return true;
+  } catch (const core::SettingsWriteError& error) {
+    m_messages.Show(MessageKind::Error, ToQString(error.Message()));
+    return false;
+  }
+}
+
+void TfrmMain::cboSortTypeChange() {
+  const int sortType = cboSortType->currentIndex();
+  const bool descending = chkSortDse->isChecked();
+  if (!WriteSettings([&](core::IniDocument& document) {
+        document.Write(keys::kSettingSeqNbrSort, sortType);
+        document.Write(keys::kSettingSortDse, descending);
+      })) {
+    return;
+  }
+  ApplyListArrangement();
+  m_options.sortType = sortType;
+  m_options.sortDescending = descending;
+}
+
+void TfrmMain::chkDelFileClick() {
+  const bool inPlace = chkDelFile->isChecked();
+  if (!WriteSettings([&](core::IniDocument& document) { document.Write(keys::kSettingDelFile, inPlace); }))
+    return;
+  m_options.renameInPlace = inPlace;
+  ApplyOutputFolderRule();
+}
+
+void TfrmMain::edtZoubunChange() {
+  const QString text = edtZoubun->text();
+  if (!WriteSettings(
+          [&](core::IniDocument& document) { document.Write(keys::kSettingZoubun, ToBytes(text)); })) {
+    return;
+  }
+  const std::optional<int> increment = ParseDecimal(text);
+  if (!increment) {
+    // The text stays written; the run keeps the last increment that was a number.
+    m_messages.Show(MessageKind::Error, QStringLiteral("'%1' は整数ではありません").arg(text));
+    return;
+  }
+  m_options.increment = *increment;
+  updZoubun->SetPosition(*increment);
+}
+
+void TfrmMain::cboRenameULChange() {
+  const int nameCase = cboRenameUL->currentIndex();
+  if (!WriteSettings(
+          [&](core::IniDocument& document) { document.Write(keys::kSettingRenameUL, nameCase); })) {
+    return;
+  }
+  m_options.nameCase = nameCase;
+  RefreshPreview();
+}
+
+void TfrmMain::cboExtULChange() {
+  const int extensionCase = cboExtUL->currentIndex();
+  if (!WriteSettings(
+          [&](core::IniDocument& document) { document.Write(keys::kSettingExtUL, extensionCase); })) {
+    return;
+  }
+  m_options.extensionCase = extensionCase;
+  RefreshPreview();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == lblPreView) lblPreViewMouseUp(mouse->button());
+    if (watched == stbMain) stbMainMouseUp(mouse->button(), static_cast<int>(mouse->position().x()));
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
 
 }  // namespace morvane::gui

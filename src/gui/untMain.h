@@ -1,15 +1,167 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "core/fs/program_files.h"
+#include "core/preview/operating_mode.h"
+#include "core/preview/preview_entry.h"
+#include "core/preview/preview_history.h"
+#include "core/settings/log_settings.h"
+#include "core/settings/settings_store.h"
+#include "gui/main_options.h"
+#include "gui/message_boxes.h"
+#include "ui_untMain.h"
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
 
 namespace morvane::gui {
 
-// The main window.
-class TfrmMain : public QMainWindow {
+class UpDown;
+
+// The main window. The controls of untMain.ui are members under their object names
+// (cboKyotsuName, mnuRename, ...); the up-down control, the status bar's panels and
+// progress bar and the pop-up menus are made in code and are members too.
+class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   Q_OBJECT
 
  public:
-  explicit TfrmMain(QWidget* parent = nullptr);
+  // files: where the settings file, the result file and the log live.
+  explicit TfrmMain(const core::ProgramFiles& files, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // Made in code (see the class comment).
+  UpDown* updZoubun;
+  QLabel* stbPanel0;
+  QLabel* stbPanel1;
+  QProgressBar* pgbProcess;
+  QMenu* pmnFunction;
+  QAction* pmnRename;
+  QAction* pmnChgExt;
+  QAction* pmnULCase;
+  QAction* pmnChangeStr;
+  QAction* pmnAddStr;
+  QMenu* pmnChoiceFile;
+  QAction* pmnCFStartProcess;
+  QAction* pmnCFSelectFileDel;
+  QAction* pmnCFListClear;
+  QAction* pmnCFListToTop;
+  QAction* pmnCFListUp;
+  QAction* pmnCFListDown;
+  QAction* pmnCFListToBottom;
+  QMenu* pmnPreViewList;
+  QAction* pmnPVListItem;
+  QMenu* pmnChgStrPVList;
+  QAction* pmnChgStrPVListItem;
+  QMenu* pmnAddStrPVList;
+  QAction* pmnAddStrPVListItem;
+
+  core::OperatingMode Mode() const { return m_mode; }
+  const MainOptions& Options() const { return m_options; }
+  const core::LogSettings& LogOptions() const { return m_logSettings; }
+  const core::ProgramFiles& Files() const { return m_files; }
+  MessageBoxes& Messages() { return m_messages; }
+  // The folder the file dialog opens in first (empty: the platform's default).
+  const std::string& FileDialogFolder() const { return m_fileDialogFolder; }
+  const core::PreviewHistoryList& PreviewHistory(core::OperatingMode mode) const;
+
+  // The preview line and its history.
+  void RefreshPreview();
+  void CyclePreviewCase();
+  // Adds an entry to the mode's preview history and menus; the mode must have a preview.
+  void RecordPreview(core::OperatingMode mode, const core::PreviewEntryFields& fields);
+  // The fields of the mode's entry as they stand in the window now.
+  core::PreviewEntryFields CurrentPreviewFields(core::OperatingMode mode) const;
+  void LoadPreviewHistories();
+  // Writes the mode's list to its section, oldest first; false after a write error.
+  bool SavePreviewHistory(core::OperatingMode mode);
+  // Moves the value to the head of the combo's field history (the combos of the
+  // history table only) and makes it the combo's text.
+  void RememberFieldValue(QComboBox* combo, const QString& value);
+
+  // Output folder controls enabled exactly when the run copies.
+  void ApplyOutputFolderRule();
+  void SelectMode(core::OperatingMode mode);
+
+ public slots:
+  void btnEndClick();
+  void Exit1Click();
+  void cboSortTypeChange();
+  void chkDelFileClick();
+  void edtZoubunChange();
+  void cboRenameULChange();
+  void cboExtULChange();
+  void chkChgExtClick();
+  void cboChgExtChange();
+  void cboStartSeqNbrChange();
+  void mnuRenameClick();
+  void mnuChgExtClick();
+  void mnuULCaseClick();
+  void mnuChangeStrClick();
+  void mnuAddStrClick();
+  void stbMainMouseUp(Qt::MouseButton button, int x);
+  void lblPreViewMouseUp(Qt::MouseButton button);
+  void pmnPVListItemClick();
+  void pmnChgStrPVListItemClick();
+  void pmnAddStrPVListItemClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The pieces of one mode's preview history in the window.
+  struct PreviewHistoryMenus {
+    core::PreviewHistoryList list;
+    QMenu* mainMenu;
+    QAction* mainPlaceholder;
+    QMenu* popup;
+    QAction* popupPlaceholder;
+    void (TfrmMain::*clickHandler)();
+  };
+
+  void FormCreate();
+  void FormShow();
+  bool FormCloseQuery();
+  void CreateStatusBar();
+  void CreatePopupMenus();
+  void CreateUpDown();
+  void ApplyInputFilters();
+  void ConnectHandlers();
+  void LoadFieldHistories();
+  void LoadOptions();
+  void RestoreMode();
+  void ApplyDefaults();
+
+  void ApplyModeLayout();
+  void ApplyListArrangement();
+  void ApplyPreviewHistoryMenus();
+  void RebuildPreviewMenus(PreviewHistoryMenus& menus);
+  void RestorePreviewEntry(core::OperatingMode mode, QAction* clicked);
+  PreviewHistoryMenus& HistoryOf(core::OperatingMode mode);
+  QMenu* CurrentPreviewPopup();
+  QAction* MainModeAction(core::OperatingMode mode) const;
+  QAction* PopupModeAction(core::OperatingMode mode) const;
+
+  // Runs one change of the settings file; a failed write shows "%s に書き込めません"
+  // and gives false.
+  bool WriteSettings(const std::function<void(core::IniDocument&)>& edit);
+
+  core::ProgramFiles m_files;
+  core::SettingsStore m_settings;
+  MessageBoxes m_messages;
+  core::OperatingMode m_mode = core::OperatingMode::Rename;
+  MainOptions m_options;
+  core::LogSettings m_logSettings;
+  std::string m_fileDialogFolder;
+  std::array<PreviewHistoryMenus, 3> m_previewHistories;
+  bool m_firstShowDone = false;
 };
 
 }  // namespace morvane::gui

@@ -1,0 +1,39 @@
+#include "gui/field_validator.h"
+
+#include <QLineEdit>
+
+namespace morvane::gui {
+
+FieldValidator::FieldValidator(core::InputClass inputClass, QObject* parent)
+    : QValidator(parent), m_inputClass(inputClass) {}
+
+QValidator::State FieldValidator::validate(QString& text, int& position) const {
+  QString kept;
+  kept.reserve(text.size());
+  int keptBeforeCursor = 0;
+  for (qsizetype i = 0; i < text.size();) {
+    const char32_t character = text.at(i).isHighSurrogate() && i + 1 < text.size()
+                                   ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
+                                   : text.at(i).unicode();
+    const qsizetype length = character > 0xFFFF ? 2 : 1;
+    if (!core::DropsTypedCharacter(m_inputClass, character)) {
+      kept += text.mid(i, length);
+      if (i < position) keptBeforeCursor += static_cast<int>(length);
+    }
+    i += length;
+  }
+  if (kept.size() != text.size()) {
+    text = kept;
+    position = keptBeforeCursor;
+  }
+  return Acceptable;
+}
+
+void ApplyFieldInput(QLineEdit* edit, const QString& fieldName) {
+  const std::optional<core::FieldInput> input = core::InputOfField(fieldName.toStdString());
+  if (!input) return;
+  edit->setValidator(new FieldValidator(input->inputClass, edit));
+  if (input->maxChars) edit->setMaxLength(static_cast<int>(*input->maxChars));
+}
+
+}  // namespace morvane::gui

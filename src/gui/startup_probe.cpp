@@ -1,0 +1,85 @@
+#include "gui/startup_probe.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+
+#include "gui/untMain.h"
+
+namespace morvane::gui {
+namespace {
+
+using core::OperatingMode;
+
+long long RealTimeNs() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+// Reports the first paint of the window.
+class FirstPaintProbe : public QObject {
+ public:
+  FirstPaintProbe(QWidget* window, bool quit) : QObject(window), m_quit(quit) {
+    window->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      std::printf("shown %lld\n", RealTimeNs());
+      std::fflush(stdout);
+      if (m_quit) QTimer::singleShot(0, qApp, &QApplication::quit);
+    }
+    return false;
+  }
+
+ private:
+  bool m_quit;
+};
+
+}  // namespace
+
+bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
+  struct Shot {
+    OperatingMode mode;
+    const char* file;
+  } const shots[] = {
+      {OperatingMode::Rename, "1-rename.png"},
+      {OperatingMode::ChgExt, "2-extension-change.png"},
+      {OperatingMode::ULCase, "3-case-conversion.png"},
+      {OperatingMode::ChangeStr, "4-string-replacement.png"},
+      {OperatingMode::AddStr, "5-string-addition.png"},
+  };
+  QDir().mkpath(folder);
+  bool saved = true;
+  for (const Shot& shot : shots) {
+    if (window.Mode() != shot.mode) window.SelectMode(shot.mode);
+    QApplication::processEvents();
+    saved = window.grab().save(folder + QLatin1Char('/') + QLatin1String(shot.file)) && saved;
+  }
+  window.SelectMode(OperatingMode::Rename);
+  return saved;
+}
+
+void InstallStartupProbe(TfrmMain& window) {
+  const QString screenshots = qEnvironmentVariable("MORVANE_SCREENSHOTS");
+  if (!screenshots.isEmpty()) {
+    QTimer::singleShot(0, &window, [&window, screenshots] {
+      const bool saved = SaveModeScreenshots(window, screenshots);
+      std::printf("%s %s\n", saved ? "screenshots in" : "could not write screenshots to",
+                  qPrintable(screenshots));
+      QApplication::exit(saved ? 0 : 1);
+    });
+    return;
+  }
+  const QString probe = qEnvironmentVariable("MORVANE_STARTUP_PROBE");
+  if (probe == QLatin1String("quit") || probe == QLatin1String("report")) {
+    new FirstPaintProbe(&window, probe == QLatin1String("quit"));
+  }
+}
+
+}  // namespace morvane::gui

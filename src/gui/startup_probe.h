@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace morvane::gui {
+
+class TfrmMain;
+
+// Hooks for looking at the window without a person at the desktop, chosen by
+// environment variables (never by arguments, which are target paths):
+// - MORVANE_STARTUP_PROBE=quit: when the window has been painted for the first time,
+//   print "shown <CLOCK_REALTIME in ns>" to standard output and quit (the start-up
+//   benchmark); =report prints the line and keeps running.
+// - MORVANE_SCREENSHOTS=<folder>: render the window in each of the five modes into PNG
+//   files in that folder and quit.
+void InstallStartupProbe(TfrmMain& window);
+
+// Renders the window in each mode into folder; false when a file cannot be written.
+bool SaveModeScreenshots(TfrmMain& window, const QString& folder);
+
+}  // namespace morvane::gui
