@@ -1,0 +1,99 @@
+#include "core/run/result_log.h"
+
+#include <gtest/gtest.h>
+
+#include "core/run/run_frame.h"
+#include "support/temp_folder.h"
+
+namespace morvane::core {
+namespace {
+
+class ResultLogTest : public ::testing::Test {
+ protected:
+  ResultLog MakeLog(bool appendToLog) {
+    return ResultLog(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog);
+  }
+  test::TempFolder m_folder;
+};
+
+TEST_F(ResultLogTest, StartReplacesTheResultFileAndLinesEndWithCrLf) {
+  m_folder.WriteFile("Result.dat", "old run\r\n");
+  ResultLog log = MakeLog(false);
+  log.Start("head");
+  log.Append("line");
+  log.Append("");
+  log.Close();
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"), "head\r\n\r\nline\r\n\r\n");
+  EXPECT_FALSE(m_folder.Exists("Rename.log"));
+}
+
+TEST_F(ResultLogTest, TheLogCollectsEveryRunWhileTheResultFileHoldsTheLast) {
+  for (const char* run : {"first", "second"}) {
+    ResultLog log = MakeLog(true);
+    log.Start(run);
+    log.Append("x");
+  }
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"), "second\r\n\r\nx\r\n");
+  EXPECT_EQ(m_folder.ReadFile("Rename.log"), "first\r\n\r\nx\r\nsecond\r\n\r\nx\r\n");
+}
+
+TEST_F(ResultLogTest, FlushedLinesAreInTheFilesWhileTheyStayOpen) {
+  ResultLog log = MakeLog(true);
+  log.Start("head");
+  log.Append("done");
+  log.Flush();
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"), "head\r\n\r\ndone\r\n");
+  EXPECT_EQ(m_folder.ReadFile("Rename.log"), "head\r\n\r\ndone\r\n");
+}
+
+TEST_F(ResultLogTest, ObserverSeesEveryLine) {
+  ResultLog log = MakeLog(false);
+  std::vector<std::string> seen;
+  log.SetObserver([&](std::string_view line) { seen.emplace_back(line); });
+  log.Start("head");
+  log.Append("a");
+  EXPECT_EQ(seen, (std::vector<std::string>{"head", "", "a"}));
+}
+
+TEST_F(ResultLogTest, DiscardingLogWritesNoFile) {
+  ResultLog log = ResultLog::Discarding();
+  int lines = 0;
+  log.SetObserver([&](std::string_view) { ++lines; });
+  log.Start("head");
+  log.Append("a");
+  log.Close();
+  EXPECT_EQ(lines, 3);
+  EXPECT_FALSE(m_folder.Exists("Result.dat"));
+}
+
+TEST_F(ResultLogTest, FilesThatCannotBeWrittenThrow) {
+  ResultLog missingFolder(m_folder.Path("no/Result.dat"), m_folder.Path("Rename.log"), false);
+  EXPECT_THROW(missingFolder.Start("head"), LogWriteError);
+
+  // A full disk: the error comes with the write, and the result file is not touched
+  // before the log has its header.
+  m_folder.WriteFile("Result.dat", "kept\r\n");
+  ResultLog fullLog(m_folder.Path("Result.dat"), "/dev/full", true);
+  try {
+    fullLog.Start("head");
+    FAIL() << "no error";
+  } catch (const LogWriteError& error) {
+    EXPECT_EQ(error.Message(CodePage::Utf8()), "I/O ｴﾗｰ (" + std::to_string(ENOSPC) + ")");
+  }
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"), "kept\r\n");
+}
+
+TEST_F(ResultLogTest, FrameLinesCarryTitleAndTime) {
+  ResultLog log = MakeLog(false);
+  const LocalDateTime time{2024, 5, 1, 9, 8, 7};
+  WriteRunHeader(log, RunMode::CaseConversion, time, CodePage::Utf8());
+  WriteRunFooter(log, RunMode::CaseConversion, time, CodePage::Utf8());
+  log.Close();
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"),
+            "大文字・小文字変換ログ採取開始　24/05/01 09:08:07\r\n\r\n"
+            "大文字・小文字変換ログ採取終了　24/05/01 09:08:07\r\n\r\n" +
+                std::string(39, '-') + "\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace morvane::core
