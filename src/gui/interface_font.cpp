@@ -1,15 +1,16 @@
 #include "gui/interface_font.h"
 
 #include <QApplication>
-#include <QFont>
 
 namespace morvane::gui {
 
-void ApplyUiFont(QApplication& application) {
+QFont UiFont() {
   QFont font(QStringLiteral("IPAPGothic"));
   font.setPixelSize(12);
   font.setStyleHint(QFont::SansSerif);
-  application.setFont(font);
+  return font;
 }
+
+void ApplyUiFont(QApplication& application) { application.setFont(UiFont()); }
 
 }  // namespace morvane::gui

@@ -11,6 +11,7 @@
 #include "core/settings/history.h"
 #include "core/settings/settings_write_error.h"
 #include "gui/field_validator.h"
+#include "gui/interface_font.h"
 #include "gui/qt_text.h"
 #include "gui/up_down.h"
 #include "platform/posix_file_system.h"
@@ -55,6 +56,8 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, QWidget* parent)
       m_settings(files.settingsFile, core::ActiveCodePage()),
       m_messages(this),
       m_previewHistories{} {
+  // Before the controls exist, so that they all take it.
+  setFont(UiFont());
   setupUi(this);
   CreateUpDown();
   CreateStatusBar();
