@@ -91,8 +91,9 @@ ConflictPolicy EffectivePolicy(const CommonOptions& options, const BatchIo& io) 
 
 bool AnswerYes(const CommonOptions& options, const BatchIo& io, std::string_view question) {
   if (options.yes) return true;
-  if (AskYesNo(io, question)) return true;
-  if (!io.interactive) io.err << "(--yes answers Yes to this question)\n";
+  if (io.interactive) return AskYesNo(io, question);
+  PrintMessage(io.err, question);
+  io.err << "(no answer without a terminal: --yes answers Yes)\n";
   return false;
 }
 
