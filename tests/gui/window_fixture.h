@@ -63,7 +63,14 @@ inline QByteArray SettingValue(const WindowHome& home, const char* section, cons
 // Typing into a field character by character, as the keyboard would.
 inline void Type(QWidget* field, const QString& text) {
   if (auto* combo = qobject_cast<QComboBox*>(field)) field = combo->lineEdit();
-  QTest::keyClicks(field, text);
+  for (const QChar character : text) {
+    // QTest's key table knows ASCII only; other characters arrive as key text.
+    if (character.unicode() < 0x80) {
+      QTest::keyClick(field, character.toLatin1());
+    } else {
+      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+  }
 }
 
 inline QStringList Items(const QComboBox* combo) {
