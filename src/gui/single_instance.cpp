@@ -63,8 +63,9 @@ bool SingleInstance::AskFirstToRaise() {
   }
   if (socket.state() != QLocalSocket::ConnectedState) return false;
   socket.write(kRaiseRequest);
+  // The request stays readable by the first instance after this end has closed.
   const bool written = socket.waitForBytesWritten(kTimeoutMs);
-  socket.waitForDisconnected(kTimeoutMs);
+  socket.disconnectFromServer();
   return written;
 }
 
