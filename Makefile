@@ -33,9 +33,9 @@ bench: deps
 	cmake --build build-bench -j$(JOBS)
 	./build-bench/bench/morvane_benchmarks
 
-# Renders every window offscreen into PNG files; the windows come with the user interface.
+# Renders the main window offscreen in each of its five modes into build/screenshots/.
 screenshots: build-run
-	@echo "There are no windows to render yet: the libraries under $(RUN_BUILD)/src are what is built so far."
+	@./scripts/screenshots.sh $(RUN_BUILD) $(TEST_BUILD)/screenshots
 
 clean:
 	rm -rf $(TEST_BUILD) $(RUN_BUILD) build-bench

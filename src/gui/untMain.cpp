@@ -199,11 +199,10 @@ void TfrmMain::FormCreate() {
   m_options.renameInPlace = document.Read(keys::kSettingDelFile);
   chkDelFile->setChecked(m_options.renameInPlace);
   // An increment that is not a decimal integer (emptied while typing, or edited by
-  // hand) starts as 1.
-  const QString increment = ToQString(document.Read(keys::kSettingZoubun));
-  m_options.increment = ParseDecimal(increment).value_or(1);
-  edtZoubun->setText(increment);
+  // hand) starts as 1. The field shows the number the up-down control is set to.
+  m_options.increment = ParseDecimal(ToQString(document.Read(keys::kSettingZoubun))).value_or(1);
   updZoubun->SetPosition(m_options.increment);
+  edtZoubun->setText(QString::number(m_options.increment));
   m_options.nameCase = document.Read(keys::kSettingRenameUL);
   cboRenameUL->setCurrentIndex(m_options.nameCase >= 0 && m_options.nameCase <= 2 ? m_options.nameCase : -1);
   m_options.extensionCase = document.Read(keys::kSettingExtUL);

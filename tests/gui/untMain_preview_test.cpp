@@ -79,7 +79,7 @@ class PreviewTest : public QObject {
     QCOMPARE(m_window->lblPreView->text(), QStringLiteral("a"));
     // On to the replacement mode and back: the line is shown and current in both.
     m_window->SelectMode(OperatingMode::ChangeStr);
-    QVERIFY(m_window->lblPreView->isVisible() || !m_window->isVisible());
+    QVERIFY(m_window->lblPreView->isVisibleTo(m_window.get()));
     QCOMPARE(m_window->lblPreView->text(), QStringLiteral("?????? → ??????"));
     m_window->SelectMode(OperatingMode::Rename);
     QCOMPARE(m_window->lblPreView->text(), QStringLiteral("A"));

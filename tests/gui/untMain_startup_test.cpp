@@ -162,6 +162,7 @@ class StartupTest : public QObject {
       QCOMPARE(window->cboSortType->currentIndex(), c.sortType);
       QCOMPARE(window->chkSortDse->isChecked(), c.descending);
       QCOMPARE(window->Options().increment, c.increment);
+      QCOMPARE(window->edtZoubun->text(), QString::number(c.increment));
       QCOMPARE(window->cboRenameUL->currentIndex(), c.nameCase);
     }
   }
