@@ -99,6 +99,7 @@ void TfrmMain::CreateStatusBar() {
   pgbProcess->setRange(0, 100);
   pgbProcess->setValue(0);
   pgbProcess->setTextVisible(false);
+  // The amount one step of a run advances the bar (QProgressBar has no step of its own).
   pgbProcess->setProperty("step", 10);
   pgbProcess->hide();
 
@@ -169,7 +170,7 @@ void TfrmMain::FormCreate() {
   // A fixed dialog-like frame: no maximize button, not resizable.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(kClientWidth, QMainWindow::menuBar()->sizeHint().height() + kClientHeight);
+  setFixedSize(kClientWidth, mnuMain->sizeHint().height() + kClientHeight);
 
   // One reading of the settings file for all of start-up.
   const core::IniDocument document = m_settings.Load();

@@ -111,6 +111,31 @@ class OptionsTest : public QObject {
              QString::fromStdString(m_home->Files().settingsFile) + QStringLiteral(" に書き込めません"));
   }
 
+  void optionsSurviveARestart() {
+    m_window->cboSortType->setCurrentIndex(2);
+    m_window->chkSortDse->click();
+    m_window->chkDelFile->click();
+    Type(m_window->edtZoubun, QStringLiteral("5"));
+    m_window->cboRenameUL->setCurrentIndex(1);
+    m_window->cboRenameULChange();
+    m_window->cboExtUL->setCurrentIndex(2);
+    m_window->cboExtULChange();
+    const morvane::gui::MainOptions before = m_window->Options();
+    m_window = m_home->Open();
+    const morvane::gui::MainOptions& after = m_window->Options();
+    QCOMPARE(after.sortType, 2);
+    QCOMPARE(after.sortDescending, before.sortDescending);
+    QCOMPARE(after.renameInPlace, before.renameInPlace);
+    QCOMPARE(after.increment, 15);
+    QCOMPARE(after.nameCase, 1);
+    QCOMPARE(after.extensionCase, 2);
+    QCOMPARE(m_window->cboSortType->currentIndex(), 2);
+    QVERIFY(m_window->chkSortDse->isChecked());
+    QVERIFY(m_window->chkDelFile->isChecked());
+    QCOMPARE(m_window->edtZoubun->text(), QStringLiteral("15"));
+    QCOMPARE(m_window->cboExtUL->currentIndex(), 2);
+  }
+
   void typedCharactersOutsideTheClassAreDropped() {
     struct Case {
       const char* field;
