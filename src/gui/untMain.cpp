@@ -178,69 +178,10 @@ void TfrmMain::FormCreate() {
   setWindowTitle(QStringLiteral("Morvane"));
   ApplyModeLayout();
 
-  cboStartSeqNbr->addItems({QStringLiteral("1"), QStringLiteral("01"), QStringLiteral("001")});
-  LoadHistoryInto(cboStartSeqNbr, document, keys::kCopyFileStartSeqNbr);
-  LoadHistoryInto(cboKyotsuName, document, keys::kCopyFileKyotsuName);
-  LoadHistoryInto(cboKyotsuName2, document, keys::kCopyFileKyotsuName2);
-  cboExtension->addItem(Utf8(keys::kMarkerAllFiles));
-  LoadHistoryInto(cboExtension, document, keys::kCopyFileExtension);
-  LoadHistoryInto(cboChgExt, document, keys::kCopyFileChgExt);
-
-  chkChgExt->setChecked(document.Read(keys::kCopyFileChkChgExt));
-  chkChgExtClick();
-
-  LoadHistoryInto(cboChoiceFile, document, keys::kCopyFileChoiceFolder, /*takesText=*/false);
-
-  m_options.sortType = document.Read(keys::kSettingSeqNbrSort);
-  cboSortType->setCurrentIndex(m_options.sortType >= 0 && m_options.sortType <= 4 ? m_options.sortType : -1);
-  ApplyListArrangement();
-
-  m_options.sortDescending = document.Read(keys::kSettingSortDse);
-  chkSortDse->setChecked(m_options.sortDescending);
-  m_options.renameInPlace = document.Read(keys::kSettingDelFile);
-  chkDelFile->setChecked(m_options.renameInPlace);
-  // An increment that is not a decimal integer (emptied while typing, or edited by
-  // hand) starts as 1. The field shows the number the up-down control is set to.
-  m_options.increment = ParseDecimal(ToQString(document.Read(keys::kSettingZoubun))).value_or(1);
-  updZoubun->SetPosition(m_options.increment);
-  edtZoubun->setText(QString::number(m_options.increment));
-  m_options.nameCase = document.Read(keys::kSettingRenameUL);
-  cboRenameUL->setCurrentIndex(m_options.nameCase >= 0 && m_options.nameCase <= 2 ? m_options.nameCase : -1);
-  m_options.extensionCase = document.Read(keys::kSettingExtUL);
-  cboExtUL->setCurrentIndex(
-      m_options.extensionCase >= 0 && m_options.extensionCase <= 2 ? m_options.extensionCase : -1);
-
-  LoadHistoryInto(cboOutputDir, document, keys::kCopyFileOutputFolder);
-  LoadHistoryInto(cboAddStr, document, keys::kAddStrAddStr);
-  LoadHistoryInto(cboAddStr2, document, keys::kAddStrAddStr2);
-  LoadHistoryInto(cboChgStr, document, keys::kChgStrChgStr);
-  LoadHistoryInto(cboChgStr2, document, keys::kChgStrChgStr2);
-  chkChgStr->setChecked(document.Read(keys::kChgStrStrAULCase));
-
-  // Each mode that is on is switched on through its menu handler, in this order; the
-  // last one wins.
-  const std::pair<keys::BoolKey, core::OperatingMode> modes[] = {
-      {keys::kOptionChgExt, core::OperatingMode::ChgExt},
-      {keys::kOptionULCase, core::OperatingMode::ULCase},
-      {keys::kOptionChgStr, core::OperatingMode::ChangeStr},
-      {keys::kOptionAddStr, core::OperatingMode::AddStr},
-  };
-  for (const auto& [key, mode] : modes) {
-    if (document.Read(key)) SelectMode(mode);
-  }
-
-  // A default in force overrides the text the history gave.
-  const std::tuple<keys::StringKey, keys::BoolKey, QComboBox*> defaults[] = {
-      {keys::kSettingStartSeqNbr, keys::kSettingStartSeqNbrChk, cboStartSeqNbr},
-      {keys::kSettingKyotsuName, keys::kSettingKyotsuNameChk, cboKyotsuName},
-      {keys::kSettingKyotsuName2, keys::kSettingKyotsuName2Chk, cboKyotsuName2},
-      {keys::kSettingExtension, keys::kSettingExtensionChk, cboExtension},
-      {keys::kSettingChgExt, keys::kSettingChgExtChk, cboChgExt},
-      {keys::kSettingOutputFolder, keys::kSettingOutputFolderChk, cboOutputDir},
-  };
-  for (const auto& [value, inForce, combo] : defaults) {
-    if (document.Read(inForce)) combo->setEditText(ToQString(document.Read(value)));
-  }
+  LoadFieldHistories(document);
+  LoadOptions(document);
+  RestoreMode(document);
+  ApplyDefaults(document);
 
   RefreshPreview();
   m_logSettings = core::ReadLogSettings(m_settings);
@@ -262,6 +203,83 @@ void TfrmMain::FormCreate() {
     btnListClear->setEnabled(true);
     pmnCFListClear->setEnabled(true);
     btnStart->setEnabled(true);
+  }
+}
+
+// The histories of the combo boxes, in the order they are read at start-up, with the
+// extension check box and the numbering order between them.
+void TfrmMain::LoadFieldHistories(const core::IniDocument& document) {
+  cboStartSeqNbr->addItems({QStringLiteral("1"), QStringLiteral("01"), QStringLiteral("001")});
+  LoadHistoryInto(cboStartSeqNbr, document, keys::kCopyFileStartSeqNbr);
+  LoadHistoryInto(cboKyotsuName, document, keys::kCopyFileKyotsuName);
+  LoadHistoryInto(cboKyotsuName2, document, keys::kCopyFileKyotsuName2);
+  cboExtension->addItem(Utf8(keys::kMarkerAllFiles));
+  LoadHistoryInto(cboExtension, document, keys::kCopyFileExtension);
+  LoadHistoryInto(cboChgExt, document, keys::kCopyFileChgExt);
+
+  chkChgExt->setChecked(document.Read(keys::kCopyFileChkChgExt));
+  chkChgExtClick();
+
+  LoadHistoryInto(cboChoiceFile, document, keys::kCopyFileChoiceFolder, /*takesText=*/false);
+}
+
+void TfrmMain::LoadOptions(const core::IniDocument& document) {
+  auto select = [](QComboBox* combo, int index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+  };
+  m_options.sortType = document.Read(keys::kSettingSeqNbrSort);
+  select(cboSortType, m_options.sortType);
+  ApplyListArrangement();
+
+  m_options.sortDescending = document.Read(keys::kSettingSortDse);
+  chkSortDse->setChecked(m_options.sortDescending);
+  m_options.renameInPlace = document.Read(keys::kSettingDelFile);
+  chkDelFile->setChecked(m_options.renameInPlace);
+  // An increment that is not a decimal integer (emptied while typing, or edited by
+  // hand) starts as 1. The field shows the number the up-down control is set to.
+  m_options.increment = ParseDecimal(ToQString(document.Read(keys::kSettingZoubun))).value_or(1);
+  updZoubun->SetPosition(m_options.increment);
+  edtZoubun->setText(QString::number(m_options.increment));
+  m_options.nameCase = document.Read(keys::kSettingRenameUL);
+  select(cboRenameUL, m_options.nameCase);
+  m_options.extensionCase = document.Read(keys::kSettingExtUL);
+  select(cboExtUL, m_options.extensionCase);
+
+  LoadHistoryInto(cboOutputDir, document, keys::kCopyFileOutputFolder);
+  LoadHistoryInto(cboAddStr, document, keys::kAddStrAddStr);
+  LoadHistoryInto(cboAddStr2, document, keys::kAddStrAddStr2);
+  LoadHistoryInto(cboChgStr, document, keys::kChgStrChgStr);
+  LoadHistoryInto(cboChgStr2, document, keys::kChgStrChgStr2);
+  chkChgStr->setChecked(document.Read(keys::kChgStrStrAULCase));
+}
+
+// Each mode that is on is switched on through its menu handler, in this order; the
+// last one wins.
+void TfrmMain::RestoreMode(const core::IniDocument& document) {
+  const std::pair<keys::BoolKey, core::OperatingMode> modes[] = {
+      {keys::kOptionChgExt, core::OperatingMode::ChgExt},
+      {keys::kOptionULCase, core::OperatingMode::ULCase},
+      {keys::kOptionChgStr, core::OperatingMode::ChangeStr},
+      {keys::kOptionAddStr, core::OperatingMode::AddStr},
+  };
+  for (const auto& [key, mode] : modes) {
+    if (document.Read(key)) SelectMode(mode);
+  }
+}
+
+// A default of the settings dialog that is in force overrides the text the history
+// gave.
+void TfrmMain::ApplyDefaults(const core::IniDocument& document) {
+  const std::tuple<keys::StringKey, keys::BoolKey, QComboBox*> defaults[] = {
+      {keys::kSettingStartSeqNbr, keys::kSettingStartSeqNbrChk, cboStartSeqNbr},
+      {keys::kSettingKyotsuName, keys::kSettingKyotsuNameChk, cboKyotsuName},
+      {keys::kSettingKyotsuName2, keys::kSettingKyotsuName2Chk, cboKyotsuName2},
+      {keys::kSettingExtension, keys::kSettingExtensionChk, cboExtension},
+      {keys::kSettingChgExt, keys::kSettingChgExtChk, cboChgExt},
+      {keys::kSettingOutputFolder, keys::kSettingOutputFolderChk, cboOutputDir},
+  };
+  for (const auto& [value, inForce, combo] : defaults) {
+    if (document.Read(inForce)) combo->setEditText(ToQString(document.Read(value)));
   }
 }
 

@@ -134,10 +134,10 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   void CreateUpDown();
   void ApplyInputFilters();
   void ConnectHandlers();
-  void LoadFieldHistories();
-  void LoadOptions();
-  void RestoreMode();
-  void ApplyDefaults();
+  void LoadFieldHistories(const core::IniDocument& document);
+  void LoadOptions(const core::IniDocument& document);
+  void RestoreMode(const core::IniDocument& document);
+  void ApplyDefaults(const core::IniDocument& document);
 
   void ApplyModeLayout();
   void ApplyListArrangement();
