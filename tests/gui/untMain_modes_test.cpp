@@ -1,6 +1,9 @@
 // The five modes: selecting them, their layouts, and the output folder rule.
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -196,6 +199,26 @@ class ModesTest : public QObject {
       if (c.renameShown) QCOMPARE(m_window->mnuPreViewList->menuAction()->isEnabled(), c.renameEnabled);
       QCOMPARE(m_window->mnuChgStrPVList->menuAction()->isVisible(), c.replacementShown);
       QCOMPARE(m_window->mnuAddStrPVList->menuAction()->isVisible(), c.additionShown);
+    }
+  }
+
+  void rightClicksOpenTheModeMenuAndTheModesPreviewHistory() {
+    const auto openedBy = [](QWidget* widget) {
+      QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+      QApplication::sendEvent(widget, &event);
+      QMenu* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (shown) shown->close();
+      return shown;
+    };
+    QCOMPARE(openedBy(m_window->stbMain), m_window->pmnFunction);
+    const std::pair<OperatingMode, QMenu*> previews[] = {
+        {OperatingMode::ChangeStr, m_window->pmnChgStrPVList},
+        {OperatingMode::AddStr, m_window->pmnAddStrPVList},
+        {OperatingMode::Rename, m_window->pmnPreViewList},
+    };
+    for (const auto& [mode, menu] : previews) {
+      m_window->SelectMode(mode);
+      QCOMPARE(openedBy(m_window->lblPreView), menu);
     }
   }
 
