@@ -142,6 +142,34 @@ class StartupTest : public QObject {
     QVERIFY(!window->chkChgStr->isChecked());
   }
 
+  // In a Shift-JIS locale the settings file holds CP932 bytes: they are shown decoded
+  // and written back as the same bytes.
+  void shiftJisSettingsAreDecodedAndWrittenBack() {
+    const morvane::core::CodePage& sjis = morvane::core::CodePage::Cp932();
+    morvane::core::SetActiveCodePage(sjis);
+    // Back to the tests' code page however the test ends.
+    const std::unique_ptr<void, void (*)(void*)> restore(
+        this, [](void*) { morvane::core::SetActiveCodePage(morvane::core::CodePage::Utf8()); });
+    WindowHome home;
+    const std::string folder = sjis.FromUtf8("/写真/表");
+    home.WriteSettings(
+        QByteArray::fromStdString(sjis.FromUtf8("[CopyFile]\nKyotsuName0=指定なし\nKyotsuName1=旅行_\n"
+                                                "Extension0=すべてのファイル\nChoiceFolder0=") +
+                                  folder + "\n"));
+    {
+      auto window = home.Open();
+      QCOMPARE(window->cboKyotsuName->currentText(), QString());
+      QCOMPARE(Items(window->cboKyotsuName), QStringList{QStringLiteral("旅行_")});
+      QCOMPARE(Items(window->cboExtension), QStringList{QStringLiteral("すべてのファイル")});
+      QCOMPARE(Items(window->cboChoiceFile), QStringList{QStringLiteral("/写真/表")});
+      window->RememberFieldValue(window->cboKyotsuName, QStringLiteral("旅行_"));
+      QCOMPARE(window->lblPreView->text(), QStringLiteral("旅行_"));
+      QVERIFY(window->close());
+    }
+    morvane::core::SettingsStore store(home.Files().settingsFile, sjis);
+    QCOMPARE(store.ReadString("CopyFile", "ChoiceFolder0", ""), folder);
+  }
+
   void optionsAreReadUnderTheFileRules() {
     struct Case {
       const char* settings;
