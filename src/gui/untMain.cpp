@@ -10,6 +10,7 @@
 
 #include "core/settings/history.h"
 #include "core/settings/settings_write_error.h"
+#include "gui/combo_items.h"
 #include "gui/field_validator.h"
 #include "gui/interface_font.h"
 #include "gui/qt_text.h"
@@ -44,7 +45,7 @@ std::optional<int> ParseDecimal(const QString& text) {
 void LoadHistoryInto(QComboBox* combo, const core::IniDocument& document, const keys::HistoryKey& key,
                      bool takesText = true) {
   const core::LoadedHistory history = core::ReadHistory(document, key, document.GetCodePage());
-  for (const std::string& item : history.items) combo->addItem(ToQString(item));
+  for (const std::string& item : history.items) AddItemBytes(combo, item);
   combo->setEditText(takesText ? ToQString(history.text) : QString());
 }
 
@@ -305,9 +306,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 // history. A settings file that cannot be written keeps the window open, so that the
 // user can make it writable and close again.
 bool TfrmMain::FormCloseQuery() {
-  std::vector<std::string> choiceFolders;
-  for (int i = 0; i < cboChoiceFile->count(); ++i)
-    choiceFolders.push_back(ToBytes(cboChoiceFile->itemText(i)));
+  const std::vector<std::string> choiceFolders = AllItemBytes(cboChoiceFile);
   const bool saved = WriteSettings([&](core::IniDocument& document) {
     document.Write(keys::kWindowLeft, x());
     document.Write(keys::kWindowTop, y());

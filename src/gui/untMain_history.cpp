@@ -6,6 +6,7 @@
 
 #include "core/preview/field_history.h"
 #include "core/settings/history.h"
+#include "gui/combo_items.h"
 #include "gui/qt_text.h"
 #include "gui/untMain.h"
 
@@ -175,11 +176,10 @@ void TfrmMain::RememberFieldValue(QComboBox* combo, const QString& value) {
   if (!rule) return;
   if (combo == cboChgExt && value.isEmpty()) return;
 
-  std::vector<QString> items;
-  for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i));
-  core::RememberInFieldHistory(items, rule->firstHistory, rule->maxItems, value);
-  combo->clear();
-  for (const QString& item : items) combo->addItem(item);
+  // Compared as bytes, so that items loaded from the settings file keep theirs.
+  std::vector<std::string> items = AllItemBytes(combo);
+  core::RememberInFieldHistory(items, rule->firstHistory, rule->maxItems, ToBytes(value));
+  SetItemBytes(combo, items);
   combo->setEditText(value);
   if (rule->refreshesPreview) RefreshPreview();
 }

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QtTest>
 
+#include "gui/combo_items.h"
 #include "gui/untMain.h"
 #include "window_fixture.h"
 
@@ -250,6 +251,21 @@ class StartupTest : public QObject {
     QCOMPARE(again->Mode(), OperatingMode::ChangeStr);
     QCOMPARE(again->pos(), QPoint(120, 80));
     QCOMPARE(Items(again->cboChoiceFile), (QStringList{"/x", "/y"}));
+  }
+
+  // A folder name that is not valid UTF-8 shows with a replacement character but is
+  // written back unchanged, also after a field history moved it.
+  void historyItemsKeepTheirBytes() {
+    WindowHome home;
+    home.WriteSettings("[CopyFile]\nChoiceFolder0=/data/\xff\xfe\nOutputFolder0=/out/\xe9t\xe9\n");
+    {
+      auto window = home.Open();
+      QCOMPARE(window->cboChoiceFile->count(), 1);
+      window->RememberFieldValue(window->cboOutputDir, QStringLiteral("/new"));
+      QCOMPARE(morvane::gui::ItemBytes(window->cboOutputDir, 1), std::string("/out/\xe9t\xe9"));
+      QVERIFY(window->close());
+    }
+    QCOMPARE(SettingValue(home, "CopyFile", "ChoiceFolder0"), QByteArray("/data/\xff\xfe"));
   }
 
   void closeDeletesTheResultFile() {

@@ -10,8 +10,7 @@ namespace morvane::core {
 // firstHistory are fixed: they are never compared, moved or removed, so a value may
 // stand both as a fixed item and in the history. Every equal history item (exact
 // equality) is removed, the value is inserted at firstHistory, and the last item goes
-// when the list then holds more than maxItems. A template so that the window can keep
-// its items in its own string type.
+// when the list then holds more than maxItems.
 template <typename Item>
 void RememberInFieldHistory(std::vector<Item>& items, std::size_t firstHistory, std::size_t maxItems,
                             const Item& value) {

@@ -1,0 +1,32 @@
+#include "gui/combo_items.h"
+
+#include <QByteArray>
+#include <QComboBox>
+
+#include "gui/qt_text.h"
+
+namespace morvane::gui {
+
+void AddItemBytes(QComboBox* combo, std::string_view bytes) {
+  combo->addItem(ToQString(bytes), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string ItemBytes(const QComboBox* combo, int index) {
+  const QVariant bytes = combo->itemData(index);
+  if (bytes.typeId() == QMetaType::QByteArray) return bytes.toByteArray().toStdString();
+  return ToBytes(combo->itemText(index));
+}
+
+std::vector<std::string> AllItemBytes(const QComboBox* combo) {
+  std::vector<std::string> items;
+  for (int i = 0; i < combo->count(); ++i) items.push_back(ItemBytes(combo, i));
+  return items;
+}
+
+void SetItemBytes(QComboBox* combo, const std::vector<std::string>& items) {
+  // Clearing the items clears the edit text too; the caller sets the text it wants.
+  combo->clear();
+  for (const std::string& item : items) AddItemBytes(combo, item);
+}
+
+}  // namespace morvane::gui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QComboBox;
+
+namespace morvane::gui {
+
+// Combo box items that keep the bytes they were made from. A history item read from
+// the settings file (a folder path, say) is written back byte for byte, even when the
+// bytes are not valid in the code page and show as replacement characters.
+void AddItemBytes(QComboBox* combo, std::string_view bytes);
+// The item's bytes: those it was made from, or its text in the active code page.
+std::string ItemBytes(const QComboBox* combo, int index);
+std::vector<std::string> AllItemBytes(const QComboBox* combo);
+// Replaces every item.
+void SetItemBytes(QComboBox* combo, const std::vector<std::string>& items);
+
+}  // namespace morvane::gui
