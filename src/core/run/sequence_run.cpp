@@ -8,27 +8,7 @@
 namespace morvane::core {
 namespace {
 
-constexpr std::string_view kCollectingCaption = "ファイル情報を取得中...";
-constexpr std::string_view kRenamingCaption = "リネーム処理中　";
-constexpr std::string_view kRenamed = "リネーム：";
 constexpr std::string_view kArrow = "       -> ";
-constexpr std::string_view kFailed = "リネームに失敗しました。";
-constexpr std::string_view kFailedSource = "リネーム失敗ファイル：";
-constexpr std::string_view kFailedTarget = "リネーム後のファイル名：";
-constexpr std::string_view kMissing = "リネーム対象ファイルが存在しませんでした。";
-constexpr std::string_view kMissingPath = "リネーム対象ファイル：";
-constexpr std::string_view kFilteredBefore = "以下のファイルは、指定外の拡張子（指定拡張子：";
-constexpr std::string_view kFilteredAfter = "）なので変換されませんでした。";
-constexpr std::string_view kProtected =
-    "以下のファイルは、保護するファイルの拡張子なので変換されませんでした。";
-constexpr std::string_view kAborted = "以降のリネーム処理はすべてキャンセルされました。";
-constexpr std::string_view kExceeded = "通し番号が最大値を超えたのでリネーム処理を終了します。\r\n通し番号=";
-constexpr std::string_view kMaximum = "　最大値=";
-constexpr std::string_view kCompleted = "リネーム処理が完了しました。";
-constexpr std::string_view kRenamedCount = "件のファイルをリネームしました。";
-constexpr std::string_view kNothingDone = "リネーム処理はおこなわれませんでした。";
-constexpr std::string_view kFailureCount = "リネーム失敗数 = ";
-constexpr std::string_view kCountUnit = " 件";
 
 FileId IdOf(const FileInfo& info) { return {info.device, info.inode}; }
 
@@ -41,10 +21,11 @@ SequenceRun::SequenceRun(SequenceRunInputs inputs, FileSystem& fileSystem, Resul
       m_log(log),
       m_interaction(interaction),
       m_codePage(codePage),
+      m_texts(codePage),
       m_queue(codePage) {}
 
 void SequenceRun::Collect(const std::vector<std::string>& targetList) {
-  m_interaction.SetCaption(Text(kCollectingCaption));
+  m_interaction.SetCaption(m_texts.collectingCaption);
   m_state.failureCount = 0;
   m_userOrderCounter = 0;
   for (const std::string& target : targetList) {
@@ -66,11 +47,11 @@ void SequenceRun::CollectTarget(std::string_view path, const std::optional<FileI
   }
   const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
   if (!m_inputs.filter.AdmitsExtension(extension)) {
-    LogSkipped(Text(kFilteredBefore) + m_inputs.filterText + Text(kFilteredAfter), path);
+    LogSkipped(m_texts.filteredBefore + m_inputs.filterText + m_texts.filteredAfter, path);
     return;
   }
   if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) {
-    LogSkipped(Text(kProtected), path);
+    LogSkipped(m_texts.protectedExtension, path);
     return;
   }
   m_queue.Add(
@@ -108,13 +89,13 @@ void SequenceRun::Execute() {
     if (--m_waitingSources[entry.file] == 0) m_waitingSources.erase(entry.file);
     ProcessTarget(entry);
     if (m_state.abortRequested) {
-      m_log.Append(Text(kAborted));
+      m_log.Append(m_texts.aborted);
       break;
     }
     if (m_state.numbers.currentNumber > m_state.numbers.maxNumber) {
       m_state.numberExceeded = true;
-      const std::string text = Text(kExceeded) + std::to_string(m_state.numbers.currentNumber) +
-                               Text(kMaximum) + std::to_string(m_state.numbers.maxNumber);
+      const std::string text = m_texts.exceeded + std::to_string(m_state.numbers.currentNumber) +
+                               m_texts.maximum + std::to_string(m_state.numbers.maxNumber);
       m_log.Flush();
       m_interaction.ShowInformation(text);
       m_log.Append(text);
@@ -234,20 +215,20 @@ bool SequenceRun::IsWaitingSource(std::string_view path) const {
 void SequenceRun::LogSuccess(std::string_view source, const std::string& newPath) {
   const std::string sourceName = ExtractFileName(source, PathSyntax::Posix, m_codePage);
   const std::string newName = ExtractFileName(newPath, PathSyntax::Posix, m_codePage);
-  m_interaction.SetCaption(Text(kRenamingCaption) + sourceName + " -> " + newName);
-  m_log.Append(Text(kRenamed) + std::string(source));
+  m_interaction.SetCaption(m_texts.renamingCaption + sourceName + " -> " + newName);
+  m_log.Append(m_texts.renamed + std::string(source));
   m_log.Append(std::string(kArrow) + (m_inputs.settings.renameInPlace ? newName : newPath));
 }
 
 void SequenceRun::LogFailure(std::string_view source, std::string_view newPath) {
-  m_log.Append(Text(kFailed));
-  m_log.Append(Text(kFailedSource) + std::string(source));
-  m_log.Append(Text(kFailedTarget) + std::string(newPath));
+  m_log.Append(m_texts.failed);
+  m_log.Append(m_texts.failedSource + std::string(source));
+  m_log.Append(m_texts.failedTarget + std::string(newPath));
 }
 
 void SequenceRun::LogMissing(std::string_view path) {
-  m_log.Append(Text(kMissing));
-  m_log.Append(Text(kMissingPath) + std::string(path));
+  m_log.Append(m_texts.missing);
+  m_log.Append(m_texts.missingPath + std::string(path));
 }
 
 void SequenceRun::LogSkipped(std::string_view reason, std::string_view path) {
@@ -256,13 +237,14 @@ void SequenceRun::LogSkipped(std::string_view reason, std::string_view path) {
 }
 
 void SequenceRun::WriteSummary() {
-  const std::string failures = Text(kFailureCount) + std::to_string(m_state.failureCount) + Text(kCountUnit);
+  const std::string failures =
+      m_texts.failureCount + std::to_string(m_state.failureCount) + m_texts.countUnit;
   if (m_state.successCount != 0) {
-    m_log.Append(Text(kCompleted));
+    m_log.Append(m_texts.completed);
     m_log.Append("");
-    m_log.Append(std::to_string(m_state.successCount) + Text(kRenamedCount));
+    m_log.Append(std::to_string(m_state.successCount) + m_texts.renamedCount);
   } else {
-    m_log.Append(Text(kNothingDone));
+    m_log.Append(m_texts.nothingDone);
     m_log.Append("");
   }
   m_log.Append(failures);
@@ -271,12 +253,13 @@ void SequenceRun::WriteSummary() {
 }
 
 std::string SequenceRun::EndMessage() const {
-  const std::string failures = Text(kFailureCount) + std::to_string(m_state.failureCount) + Text(kCountUnit);
+  const std::string failures =
+      m_texts.failureCount + std::to_string(m_state.failureCount) + m_texts.countUnit;
   if (m_state.successCount != 0) {
-    return Text(kCompleted) + "\r\n" + std::to_string(m_state.successCount) + Text(kRenamedCount) + "\r\n" +
+    return m_texts.completed + "\r\n" + std::to_string(m_state.successCount) + m_texts.renamedCount + "\r\n" +
            failures;
   }
-  return Text(kNothingDone) + "\r\n" + failures;
+  return m_texts.nothingDone + "\r\n" + failures;
 }
 
 std::vector<std::pair<std::string, std::string>> SequenceRun::PlanNames() const {

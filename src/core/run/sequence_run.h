@@ -14,6 +14,7 @@
 #include "core/run/result_log.h"
 #include "core/run/run_interaction.h"
 #include "core/run/run_settings.h"
+#include "core/run/sequence_texts.h"
 #include "core/run/target_queue.h"
 #include "core/text/code_page.h"
 
@@ -91,7 +92,6 @@ class SequenceRun {
   void LogFailure(std::string_view source, std::string_view newPath);
   void LogMissing(std::string_view path);
   void LogSkipped(std::string_view reason, std::string_view path);
-  std::string Text(std::string_view utf8) const { return m_codePage.FromUtf8(utf8); }
 
   struct FileIdHash {
     std::size_t operator()(const FileId& id) const {
@@ -104,6 +104,7 @@ class SequenceRun {
   ResultLog& m_log;
   RunInteraction& m_interaction;
   const CodePage& m_codePage;
+  SequenceTexts m_texts;
   TargetQueue m_queue;
   std::size_t m_userOrderCounter = 0;
   SequenceRunState m_state;
