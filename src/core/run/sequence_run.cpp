@@ -118,26 +118,18 @@ void SequenceRun::ProcessTarget(const TargetQueue::Entry& entry) {
 
   // Only a byte-equal name counts as done; a change of letter case is carried out.
   if (settings.renameInPlace && newPath == source) {
-    LogSuccess(source, newPath);
-    ++m_state.successCount;
-    AdvanceNumber();
+    RecordNormalStep(true, source, newPath);
     return;
   }
 
   // The rename or copy itself reports a taken name, so a free name costs no extra look.
-  const FsResult result = settings.renameInPlace ? m_fileSystem.Rename(source, newPath)
-                                                 : m_fileSystem.CopyFile(source, newPath, false);
+  const FsResult result = MoveToNewPath(source, newPath);
   const bool taken = (result.status == FsStatus::AlreadyExists || result.status == FsStatus::SameFile) &&
                      m_fileSystem.FileExists(newPath);
   if (taken) {
     ResolveConflict(source, std::move(newPath));
-  } else if (result.Ok()) {
-    LogSuccess(source, newPath);
-    ++m_state.successCount;
-    AdvanceNumber();
   } else {
-    LogFailure(source, newPath);
-    ++m_state.failureCount;
+    RecordNormalStep(result.Ok(), source, newPath);
   }
 }
 
@@ -180,7 +172,7 @@ void SequenceRun::ResolveConflict(std::string_view source, std::string newPath) 
         newPath = BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth, settings,
                                PathSyntax::Posix, m_codePage);
       } while (m_fileSystem.Stat(newPath).has_value());
-      MoveToFreePath(source, newPath);
+      RecordNormalStep(MoveToNewPath(source, newPath).Ok(), source, newPath);
       return;
     }
     case OverwriteChoice::None:
@@ -193,14 +185,18 @@ void SequenceRun::ResolveConflict(std::string_view source, std::string newPath) 
   }
 }
 
-void SequenceRun::MoveToFreePath(std::string_view source, const std::string& newPath) {
-  const FsResult result = m_inputs.settings.renameInPlace ? m_fileSystem.Rename(source, newPath)
-                                                          : m_fileSystem.CopyFile(source, newPath, false);
-  if (result.Ok()) {
+FsResult SequenceRun::MoveToNewPath(std::string_view source, const std::string& newPath) {
+  return m_inputs.settings.renameInPlace ? m_fileSystem.Rename(source, newPath)
+                                         : m_fileSystem.CopyFile(source, newPath, false);
+}
+
+void SequenceRun::RecordNormalStep(bool succeeded, std::string_view source, const std::string& newPath) {
+  if (succeeded) {
     LogSuccess(source, newPath);
     ++m_state.successCount;
     AdvanceNumber();
   } else {
+    // The number stays, so the next file takes it.
     LogFailure(source, newPath);
     ++m_state.failureCount;
   }

@@ -83,8 +83,10 @@ class SequenceRun {
   void ProcessTarget(const TargetQueue::Entry& entry);
   // The file at newPath exists: asks or applies the remembered answer.
   void ResolveConflict(std::string_view source, std::string newPath);
-  // Renames or copies to a path where no file was found; logs and counts the outcome.
-  void MoveToFreePath(std::string_view source, const std::string& newPath);
+  // Renames or copies without replacing anything.
+  FsResult MoveToNewPath(std::string_view source, const std::string& newPath);
+  // Logs and counts a rename or copy that met no conflict.
+  void RecordNormalStep(bool succeeded, std::string_view source, const std::string& newPath);
   bool IsWaitingSource(std::string_view path) const;
   void AdvanceNumber() { m_state.numbers.currentNumber += m_inputs.settings.increment; }
 
