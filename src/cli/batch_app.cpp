@@ -29,7 +29,9 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   RenameOptions renameOptions;
   CLI::App* rename = AddRenameCommand(app, renameOptions);
 
+  if (arguments.empty()) return kExitRefused;
   try {
+    // CLI11 takes the arguments in reverse order, without the program name.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend() - 1);
     app.parse(reversed);
   } catch (const CLI::ParseError& error) {
