@@ -2,6 +2,7 @@
 
 #include "core/names/path_rules.h"
 #include "core/run/copy_target.h"
+#include "core/run/overwrite_decision.h"
 #include "core/run/sequence_name.h"
 #include "core/run/sort_key.h"
 
@@ -9,8 +10,6 @@ namespace morvane::core {
 namespace {
 
 constexpr std::string_view kArrow = "       -> ";
-
-FileId IdOf(const FileInfo& info) { return {info.device, info.inode}; }
 
 }  // namespace
 
@@ -80,13 +79,13 @@ void SequenceRun::Execute() {
   m_state.abortRequested = false;
   m_state.numberExceeded = false;
   m_state.overwriteChoice = OverwriteChoice::None;
-  m_waitingSources.clear();
-  for (const TargetQueue::Entry& entry : entries) ++m_waitingSources[entry.file];
+  m_waitingSources.Clear();
+  for (const TargetQueue::Entry& entry : entries) m_waitingSources.Add(entry.file);
 
   const std::size_t count = entries.size();
   for (std::size_t step = 0; step < count; ++step) {
     const TargetQueue::Entry& entry = entries[m_inputs.settings.descending ? count - 1 - step : step];
-    if (--m_waitingSources[entry.file] == 0) m_waitingSources.erase(entry.file);
+    m_waitingSources.Leave(entry.file);
     ProcessTarget(entry);
     if (m_state.abortRequested) {
       m_log.Append(m_texts.aborted);
@@ -103,7 +102,7 @@ void SequenceRun::Execute() {
     }
   }
   m_log.Flush();
-  m_waitingSources.clear();
+  m_waitingSources.Clear();
   m_queue.Clear();
 }
 
@@ -135,21 +134,9 @@ void SequenceRun::ProcessTarget(const TargetQueue::Entry& entry) {
 
 void SequenceRun::ResolveConflict(std::string_view source, std::string newPath) {
   const RunSettings& settings = m_inputs.settings;
-  const bool overwriteOffered = !settings.renameInPlace && !IsWaitingSource(newPath);
-  const OverwriteChoice remembered = m_state.overwriteChoice;
-  OverwriteChoice choice = remembered;
-  const bool sticky = remembered == OverwriteChoice::Auto ||
-                      (remembered == OverwriteChoice::OverwriteAll && overwriteOffered);
-  if (!sticky) {
-    choice = m_interaction.AskOverwrite({newPath, source, CallerKind::SequentialRun, overwriteOffered});
-    if (!overwriteOffered &&
-        (choice == OverwriteChoice::Overwrite || choice == OverwriteChoice::OverwriteAll)) {
-      choice = OverwriteChoice::Skip;
-    }
-    // Skipping a waiting source keeps "overwrite all" in force for the other conflicts.
-    m_state.overwriteChoice =
-        remembered == OverwriteChoice::OverwriteAll && choice == OverwriteChoice::Skip ? remembered : choice;
-  }
+  const bool overwriteOffered = !settings.renameInPlace && !m_waitingSources.Holds(m_fileSystem, newPath);
+  const OverwriteChoice choice = DecideOverwrite(
+      m_state.overwriteChoice, m_interaction, {newPath, source, CallerKind::SequentialRun, overwriteOffered});
 
   switch (choice) {
     case OverwriteChoice::Overwrite:
@@ -200,12 +187,6 @@ void SequenceRun::RecordNormalStep(bool succeeded, std::string_view source, cons
     LogFailure(source, newPath);
     ++m_state.failureCount;
   }
-}
-
-bool SequenceRun::IsWaitingSource(std::string_view path) const {
-  if (m_waitingSources.empty()) return false;
-  const std::optional<FileInfo> info = m_fileSystem.Stat(path);
-  return info && m_waitingSources.contains(IdOf(*info));
 }
 
 void SequenceRun::LogSuccess(std::string_view source, const std::string& newPath) {

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "core/run/run_settings.h"
 #include "core/run/sequence_texts.h"
 #include "core/run/target_queue.h"
+#include "core/run/waiting_sources.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -87,19 +87,12 @@ class SequenceRun {
   FsResult MoveToNewPath(std::string_view source, const std::string& newPath);
   // Logs and counts a rename or copy that met no conflict.
   void RecordNormalStep(bool succeeded, std::string_view source, const std::string& newPath);
-  bool IsWaitingSource(std::string_view path) const;
   void AdvanceNumber() { m_state.numbers.currentNumber += m_inputs.settings.increment; }
 
   void LogSuccess(std::string_view source, const std::string& newPath);
   void LogFailure(std::string_view source, std::string_view newPath);
   void LogMissing(std::string_view path);
   void LogSkipped(std::string_view reason, std::string_view path);
-
-  struct FileIdHash {
-    std::size_t operator()(const FileId& id) const {
-      return std::hash<std::uint64_t>{}(id.inode ^ (id.device << 1));
-    }
-  };
 
   SequenceRunInputs m_inputs;
   FileSystem& m_fileSystem;
@@ -110,8 +103,7 @@ class SequenceRun {
   TargetQueue m_queue;
   std::size_t m_userOrderCounter = 0;
   SequenceRunState m_state;
-  // The sources not processed yet, counted per file.
-  std::unordered_map<FileId, int, FileIdHash> m_waitingSources;
+  WaitingSources m_waitingSources;
 };
 
 }  // namespace morvane::core

@@ -6,19 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/fs/file_id.h"
 #include "core/run/sort_key.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
-
-// Which file an entry names (device and inode), so that a run can tell when a
-// destination is a source still waiting its turn.
-struct FileId {
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-
-  friend bool operator==(const FileId&, const FileId&) = default;
-};
 
 // The files of a sequential run in numbering order: each entry is a 40-byte sort key
 // followed by the file's path. Entries are ordered as whole strings without regard to
@@ -30,7 +22,7 @@ class TargetQueue {
  public:
   struct Entry {
     std::string text;  // key + path
-    FileId file;
+    FileId file;       // so that a run can tell when a destination is a source still waiting
 
     std::string_view Key() const { return std::string_view(text).substr(0, kSortKeyBytes); }
     std::string_view Path() const { return std::string_view(text).substr(kSortKeyBytes); }
@@ -47,11 +39,6 @@ class TargetQueue {
   void Clear();
 
  private:
-  // Entries are collected unsorted and ordered once when they are next read: a run adds
-  // every file before it reads the first, and one sort is much cheaper than keeping a
-  // tree of 100,000 strings ordered.
-  void Normalize() const;
-
   const CodePage* m_codePage;
   mutable std::vector<Entry> m_entries;
   mutable bool m_sorted = true;
