@@ -7,6 +7,10 @@ namespace morvane::core {
 
 std::string ApplyExtensionCase(std::string_view text, int caseIndex, const CodePage& codePage) {
   if (IsBlank(text)) return {};
+  return ApplyCaseOption(text, caseIndex, codePage);
+}
+
+std::string ApplyCaseOption(std::string_view text, int caseIndex, const CodePage& codePage) {
   switch (static_cast<CaseOption>(caseIndex)) {
     case CaseOption::Upper:
       return UpperCaseSjis(text, codePage);

@@ -5,15 +5,6 @@
 #include "core/text/trim.h"
 
 namespace morvane::core {
-namespace {
-
-std::string ApplyNameCase(const std::string& text, int nameCase, const CodePage& codePage) {
-  if (nameCase == static_cast<int>(CaseOption::Upper)) return UpperCaseSjis(text, codePage);
-  if (nameCase == static_cast<int>(CaseOption::Lower)) return LowerCaseSjis(text, codePage);
-  return text;
-}
-
-}  // namespace
 
 std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInputs& inputs,
                                           const CodePage& codePage) {
@@ -44,8 +35,8 @@ std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInput
     case OperatingMode::ULCase:
       return std::nullopt;
   }
-  if (frontTakesCase) front = ApplyNameCase(front, inputs.nameCase, codePage);
-  back = ApplyNameCase(back, inputs.nameCase, codePage);
+  if (frontTakesCase) front = ApplyCaseOption(front, inputs.nameCase, codePage);
+  back = ApplyCaseOption(back, inputs.nameCase, codePage);
   std::string text = front + middle + back;
   if (inputs.extensionOn && !IsBlank(inputs.newExtension)) {
     text += "." + ApplyExtensionCase(inputs.newExtension, inputs.extensionCase, codePage);

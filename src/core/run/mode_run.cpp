@@ -1,0 +1,137 @@
+#include "core/run/mode_run.h"
+
+#include "core/names/path_rules.h"
+
+namespace morvane::core {
+
+ModeRun::ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
+                 const CodePage& codePage)
+    : m_inputs(std::move(inputs)),
+      m_fileSystem(fileSystem),
+      m_log(log),
+      m_interaction(interaction),
+      m_codePage(codePage),
+      m_texts(m_inputs.mode, codePage),
+      m_files(codePage) {
+  // The case conversion has no output folder.
+  if (m_inputs.mode == RunMode::CaseConversion) m_inputs.renameInPlace = true;
+}
+
+void ModeRun::Run(const std::vector<std::string>& targetList, const LocalClock& clock) {
+  const bool expandsFirst =
+      m_inputs.mode == RunMode::ExtensionChange || m_inputs.mode == RunMode::CaseConversion;
+  if (expandsFirst) Collect(targetList);
+  WriteRunHeader(m_log, m_inputs.mode, clock(), m_codePage);
+  if (!expandsFirst) Collect(targetList);
+  Execute();
+  WriteSummary();
+  WriteRunFooter(m_log, m_inputs.mode, clock(), m_codePage);
+}
+
+void ModeRun::Collect(const std::vector<std::string>& targetList) {
+  m_interaction.SetCaption(m_texts.collectingCaption);
+  m_state.failureCount = 0;
+  ExpandTargetsToRunFileSet(targetList);
+}
+
+void ModeRun::ExpandTargetsToRunFileSet(const std::vector<std::string>& targetList) {
+  for (const std::string& target : targetList) {
+    const std::optional<FileInfo> info = m_fileSystem.Stat(target);
+    if (!info || !info->isFolder) {
+      CollectRunFile(target, info);
+      continue;
+    }
+    std::string folder = target;
+    if (EndsWithSeparator(folder, PathSyntax::Posix, m_codePage)) folder.pop_back();
+    // A folder is listed once per filter word; a file two words find is kept once.
+    for (const std::string& word : m_inputs.filter.Words()) {
+      for (const DirectoryEntry& entry :
+           m_fileSystem.ListFolder(folder.empty() ? "/" : folder, EnumerationPattern(word))) {
+        // The listing already tells what a stat would, so the file is not asked again.
+        if (!entry.info.isFolder) CollectRunFile(folder + '/' + entry.name, entry.info);
+      }
+    }
+  }
+}
+
+void ModeRun::CollectRunFile(std::string_view path, const std::optional<FileInfo>& info) {
+  if (!info || info->isFolder) {
+    m_log.Append(m_texts.missing);
+    m_log.Append(m_texts.missingPath + std::string(path));
+    ++m_state.failureCount;
+    return;
+  }
+  // The listing's wildcard can find longer extensions than the word; the filter decides.
+  if (MatchesExtensionFilter(m_inputs.filter, path, PathSyntax::Posix, m_codePage)) {
+    m_files.Add(path, IdOf(*info));
+  }
+}
+
+void ModeRun::Execute() {
+  const std::vector<RunFileSet::Member>& members = m_files.Members();
+  m_state.successCount = 0;
+  m_state.abortRequested = false;
+  m_state.overwriteChoice = OverwriteChoice::None;
+  m_interaction.ProgressBegin(members.size());
+  m_waitingSources.Clear();
+  for (const RunFileSet::Member& member : members) m_waitingSources.Add(member.file);
+
+  for (const RunFileSet::Member& member : members) {
+    m_waitingSources.Leave(member.file);
+    ProcessFile(member.path);
+    if (m_state.abortRequested) {
+      if (!m_texts.aborted.empty()) m_log.Append(m_texts.aborted);
+      break;
+    }
+  }
+  m_log.Flush();
+  m_waitingSources.Clear();
+  m_files.Clear();
+}
+
+std::string ModeRun::FailureLine() const {
+  return m_texts.failureCount + std::to_string(m_state.failureCount) + m_texts.countUnit;
+}
+
+std::string ModeRun::SummaryLine() const {
+  if (m_state.successCount == 0) return m_texts.nothingDone;
+  std::string line = std::to_string(m_state.successCount) + m_texts.countSuffix;
+  if (m_inputs.mode == RunMode::ExtensionChange) {
+    const std::string extension =
+        ConvertedNewExtension(m_inputs.names.newExtensionText, m_inputs.names.extensionCase, m_codePage);
+    line += extension.empty() ? m_texts.toNoExtension : extension + m_texts.toExtension;
+  }
+  return line;
+}
+
+void ModeRun::WriteSummary() {
+  if (m_state.successCount != 0) {
+    m_log.Append(m_texts.finished);
+    m_log.Append("");
+  }
+  m_log.Append(SummaryLine());
+  if (m_state.successCount == 0) m_log.Append("");
+  m_log.Append(FailureLine());
+  m_log.Append("");
+  m_log.Flush();
+}
+
+std::string ModeRun::EndMessage() const {
+  std::string message = SummaryLine() + "\r\n" + FailureLine();
+  if (m_state.successCount != 0 && m_texts.endMessageHasFinishedLine)
+    message = m_texts.finished + "\r\n" + message;
+  return message;
+}
+
+std::vector<std::pair<std::string, std::string>> ModeRun::PlanNames() {
+  std::vector<std::pair<std::string, std::string>> plan;
+  for (const RunFileSet::Member& member : m_files.Members()) {
+    if (!Admits(member.path)) continue;
+    plan.emplace_back(
+        member.path,
+        DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage))));
+  }
+  return plan;
+}
+
+}  // namespace morvane::core

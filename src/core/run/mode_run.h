@@ -1,0 +1,124 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/fs/file_system.h"
+#include "core/names/extension_filter.h"
+#include "core/names/protected_extensions.h"
+#include "core/run/local_time.h"
+#include "core/run/mode_names.h"
+#include "core/run/mode_texts.h"
+#include "core/run/result_log.h"
+#include "core/run/run_file_set.h"
+#include "core/run/run_frame.h"
+#include "core/run/run_interaction.h"
+#include "core/run/waiting_sources.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// What a run of the extension change, case conversion, string replacement or string
+// addition needs: a snapshot of the fields taken when it starts.
+struct ModeRunInputs {
+  RunMode mode = RunMode::ExtensionChange;  // never SequentialRename
+  // Strings A and B, the case-sensitivity of A, the replaced extension and both cases.
+  // The extension change takes its new extension from newExtensionText whatever
+  // changeExtension says; the case conversion reads only the two cases.
+  NameEditSettings names;
+  bool renameInPlace = true;  // the case conversion always renames in place
+  std::string outputFolder;   // the copy destination, without a trailing separator
+  ExtensionFilter filter;
+  std::string filterText;  // the file types text as typed, for the skip lines
+  ProtectedExtensions protectedExtensions;
+};
+
+// The counters of a run.
+struct ModeRunState {
+  int successCount = 0;
+  int failureCount = 0;
+  OverwriteChoice overwriteChoice = OverwriteChoice::None;
+  bool abortRequested = false;
+};
+
+// One run of the four further modes: the target list expanded into the run file set,
+// then one rename or copy per member with its log lines, a summary and the end text.
+//
+// Renames never replace another file. When copying, an overwrite goes through a
+// temporary file and is never offered for a file that is itself a member still
+// waiting; the case conversion never copies and never asks.
+class ModeRun {
+ public:
+  ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
+          const CodePage& codePage = ActiveCodePage());
+
+  // The whole run as far as the log goes: the extension change and the case conversion
+  // expand the list before the header (so the lines about missing targets precede it
+  // and stay out of the new result file), the other two after it. Then the loop, the
+  // summary and the footer, each time stamp taken from clock.
+  void Run(const std::vector<std::string>& targetList, const LocalClock& clock = LocalNow);
+
+  // Shows the collecting caption, resets the failure count and expands the list.
+  void Collect(const std::vector<std::string>& targetList);
+  // Fills the run file set: a folder stands for the files directly inside it that pass
+  // the filter, one listing per filter word; another entry is collected as it is.
+  void ExpandTargetsToRunFileSet(const std::vector<std::string>& targetList);
+  // Admits one path: an existing file that passes the filter joins the set, another is
+  // dropped silently; a path that is missing or a folder is logged and counted.
+  void CollectRunFile(std::string_view path, const std::optional<FileInfo>& info);
+
+  // Processes every member in order, until the set ends or the person aborts. Empties
+  // the set.
+  void Execute();
+  // Writes the summary lines.
+  void WriteSummary();
+  // The text of the end message.
+  std::string EndMessage() const;
+
+  // Source and destination of every member the run would rename or copy, if nothing
+  // were in the way (a dry run); no file is touched.
+  // The checks of each file are logged as the run would log them.
+  std::vector<std::pair<std::string, std::string>> PlanNames();
+
+  const ModeRunState& State() const { return m_state; }
+  const RunFileSet& Files() const { return m_files; }
+
+ private:
+  // Per-file steps (mode_run_steps.cpp).
+  void ProcessFile(const std::string& path);
+  // Logs and gives false when the file is not to be touched: missing, filtered out,
+  // protected, or (replacement) without string A in its base name.
+  bool Admits(const std::string& path);
+  void ChangeExtension(const std::string& path);
+  void ConvertCase(const std::string& path);
+  void EditName(const std::string& path);
+  // A destination that exists and differs from the source: asks or applies the
+  // remembered answer; copies over it when told to.
+  void ResolveConflict(const std::string& source, const std::string& destination, bool overwriteOffered);
+
+  std::string NewName(std::string_view fileName) const;
+  std::string DestinationOf(const std::string& source, const std::string& newName) const;
+  FsResult MoveOrCopy(const std::string& source, const std::string& destination);
+  bool IsTaken(const FsResult& result, const std::string& destination) const;
+
+  // The success lines name the new file alone when renaming in place, the whole new
+  // path when copying.
+  void LogSuccess(const std::string& source, const std::string& destination);
+  void LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target);
+  std::string SummaryLine() const;
+  std::string FailureLine() const;
+
+  ModeRunInputs m_inputs;
+  FileSystem& m_fileSystem;
+  ResultLog& m_log;
+  RunInteraction& m_interaction;
+  const CodePage& m_codePage;
+  ModeTexts m_texts;
+  RunFileSet m_files;
+  WaitingSources m_waitingSources;
+  ModeRunState m_state;
+};
+
+}  // namespace morvane::core

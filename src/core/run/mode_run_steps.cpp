@@ -1,0 +1,199 @@
+// The per-file steps of the four further modes.
+#include "core/names/case_option.h"
+#include "core/names/path_rules.h"
+#include "core/run/copy_target.h"
+#include "core/run/mode_run.h"
+#include "core/run/overwrite_decision.h"
+#include "core/text/case_conversion.h"
+
+namespace morvane::core {
+
+void ModeRun::ProcessFile(const std::string& path) {
+  // Every line about the files already done reaches the disk before this one is touched.
+  m_log.Flush();
+  m_interaction.ProgressStep();
+  if (!Admits(path)) return;
+  switch (m_inputs.mode) {
+    case RunMode::ExtensionChange:
+      ChangeExtension(path);
+      return;
+    case RunMode::CaseConversion:
+      ConvertCase(path);
+      return;
+    case RunMode::StringReplacement:
+    case RunMode::StringAddition:
+      EditName(path);
+      return;
+    case RunMode::SequentialRename:
+      return;
+  }
+}
+
+bool ModeRun::Admits(const std::string& path) {
+  if (!m_fileSystem.FileExists(path)) {
+    if (m_inputs.mode == RunMode::ExtensionChange) {
+      m_log.Append(m_texts.missingAtTurn);
+      m_log.Append(path);
+    } else {
+      m_log.Append(m_texts.missing);
+      m_log.Append(m_texts.missingPath + path);
+    }
+    ++m_state.failureCount;
+    return false;
+  }
+  const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
+  std::string filtered;
+  if (!m_inputs.filter.AdmitsExtension(extension)) {
+    filtered = m_texts.filteredBefore + m_inputs.filterText + m_texts.filteredAfter;
+  } else if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) {
+    filtered = m_texts.protectedExtension;
+  } else if (m_inputs.mode == RunMode::StringReplacement &&
+             !ContainsString(ExtractBaseName(path, PathSyntax::Posix, m_codePage), m_inputs.names.stringA,
+                             m_inputs.names.caseSensitive, m_codePage)) {
+    // Only the base name is searched, never the extension.
+    filtered = m_texts.stringANotFound;
+  }
+  if (filtered.empty()) return true;
+  m_log.Append(filtered);
+  m_log.Append(path);
+  return false;
+}
+
+std::string ModeRun::NewName(std::string_view fileName) const {
+  const NameEditSettings& names = m_inputs.names;
+  switch (m_inputs.mode) {
+    case RunMode::ExtensionChange:
+      return ExtensionChangeName(fileName, names.newExtensionText, names.nameCase, names.extensionCase,
+                                 m_codePage);
+    case RunMode::CaseConversion:
+      return CaseConversionName(fileName, names.nameCase, names.extensionCase, m_codePage);
+    case RunMode::StringReplacement:
+      return ReplacementName(fileName, names, m_codePage);
+    case RunMode::StringAddition:
+      return AdditionName(fileName, names, m_codePage);
+    case RunMode::SequentialRename:
+      break;
+  }
+  return std::string(fileName);
+}
+
+std::string ModeRun::DestinationOf(const std::string& source, const std::string& newName) const {
+  const std::string folder =
+      m_inputs.renameInPlace ? FolderPart(source, PathSyntax::Posix, m_codePage) : m_inputs.outputFolder;
+  return JoinPath(folder, newName, PathSyntax::Posix, m_codePage);
+}
+
+FsResult ModeRun::MoveOrCopy(const std::string& source, const std::string& destination) {
+  // Neither replaces anything: a taken name comes back as a conflict to decide.
+  return m_inputs.renameInPlace ? m_fileSystem.Rename(source, destination)
+                                : m_fileSystem.CopyFile(source, destination, false);
+}
+
+bool ModeRun::IsTaken(const FsResult& result, const std::string& destination) const {
+  // A folder in the way is no file of the same name: the step simply fails.
+  return (result.status == FsStatus::AlreadyExists || result.status == FsStatus::SameFile) &&
+         m_fileSystem.FileExists(destination);
+}
+
+void ModeRun::ChangeExtension(const std::string& source) {
+  m_interaction.SetCaption(m_texts.workingCaption);
+  const std::string destination =
+      DestinationOf(source, NewName(ExtractFileName(source, PathSyntax::Posix, m_codePage)));
+  const std::string newName = ExtractFileName(destination, PathSyntax::Posix, m_codePage);
+  const FsResult result = MoveOrCopy(source, destination);
+  if (result.Ok()) {
+    LogSuccess(source, destination);
+  } else if (!IsTaken(result, destination)) {
+    LogFailure(m_texts.failedSourceSpaced, source, m_inputs.renameInPlace ? newName : destination);
+  } else if (m_inputs.renameInPlace) {
+    // Another file has the name: renaming in place never asks, it reports.
+    m_log.Append(m_texts.sameFolder);
+    m_log.Append(m_texts.failedSource + source);
+    m_log.Append(m_texts.failedTarget + newName);
+    ++m_state.failureCount;
+  } else if (result.status == FsStatus::SameFile && EqualsNoCase(destination, source, m_codePage)) {
+    // A copy of the file onto itself under its own name is no conflict to ask about; it
+    // simply fails. Another file whose name differs only in case is a conflict.
+    LogFailure(m_texts.failedSourceSpaced, source, destination);
+  } else {
+    ResolveConflict(source, destination, !m_waitingSources.Holds(m_fileSystem, destination));
+  }
+}
+
+void ModeRun::ConvertCase(const std::string& source) {
+  m_interaction.SetCaption(m_texts.workingCaption);
+  const std::string destination =
+      DestinationOf(source, NewName(ExtractFileName(source, PathSyntax::Posix, m_codePage)));
+  // The rename alone decides: it never replaces another file, so a name taken by a
+  // different file (on a file system that tells case apart) is a failure.
+  if (m_fileSystem.Rename(source, destination).Ok()) {
+    LogSuccess(source, destination);
+  } else {
+    LogFailure(m_texts.failedSource, source, ExtractFileName(destination, PathSyntax::Posix, m_codePage));
+  }
+}
+
+void ModeRun::EditName(const std::string& source) {
+  const std::string destination =
+      DestinationOf(source, NewName(ExtractFileName(source, PathSyntax::Posix, m_codePage)));
+  // Only a byte-equal name counts as done without a rename; a change of letter case is
+  // carried out.
+  if (m_inputs.renameInPlace && destination == source) {
+    LogSuccess(source, destination);
+    return;
+  }
+  const FsResult result = MoveOrCopy(source, destination);
+  if (result.Ok()) {
+    LogSuccess(source, destination);
+  } else if (IsTaken(result, destination)) {
+    ResolveConflict(source, destination,
+                    !m_inputs.renameInPlace && !m_waitingSources.Holds(m_fileSystem, destination));
+  } else {
+    LogFailure(m_texts.failedSource, source, destination);
+  }
+}
+
+void ModeRun::ResolveConflict(const std::string& source, const std::string& destination,
+                              bool overwriteOffered) {
+  const OverwriteChoice choice = DecideOverwrite(
+      m_state.overwriteChoice, m_interaction, {destination, source, CallerKind::OtherMode, overwriteOffered});
+  switch (choice) {
+    case OverwriteChoice::Overwrite:
+    case OverwriteChoice::OverwriteAll:
+      if (CopyTargetFile(m_fileSystem, source, destination)) {
+        LogSuccess(source, destination);
+      } else {
+        LogFailure(m_texts.failedSource, source, destination);
+      }
+      return;
+    case OverwriteChoice::Abort:
+      m_state.abortRequested = true;
+      return;
+    case OverwriteChoice::None:
+    case OverwriteChoice::Auto:  // never offered here
+    case OverwriteChoice::Skip:
+      return;
+  }
+}
+
+void ModeRun::LogSuccess(const std::string& source, const std::string& destination) {
+  std::string sourceName = ExtractFileName(source, PathSyntax::Posix, m_codePage);
+  // The extension change shows the old name in the new name's case.
+  if (m_inputs.mode == RunMode::ExtensionChange) {
+    sourceName = ApplyCaseOption(sourceName, m_inputs.names.nameCase, m_codePage);
+  }
+  const std::string newName = ExtractFileName(destination, PathSyntax::Posix, m_codePage);
+  m_interaction.SetCaption(m_texts.workingCaption + sourceName + m_texts.captionArrow + newName);
+  m_log.Append(m_texts.done + source);
+  m_log.Append(m_texts.arrow + (m_inputs.renameInPlace ? newName : destination));
+  ++m_state.successCount;
+}
+
+void ModeRun::LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target) {
+  m_log.Append(m_texts.failed);
+  m_log.Append(std::string(sourceLabel) + source);
+  m_log.Append(m_texts.failedTarget + target);
+  ++m_state.failureCount;
+}
+
+}  // namespace morvane::core

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+
+#include "core/run/run_frame.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// The fixed texts of an extension change, case conversion, string replacement or string
+// addition run, converted to the code page once per run rather than once per file.
+struct ModeTexts {
+  ModeTexts(RunMode mode, const CodePage& codePage);
+
+  // Shared by the four modes.
+  std::string collectingCaption;
+  std::string missing;      // a target that is not an existing file
+  std::string missingPath;  // followed by the path
+  std::string filteredBefore;
+  std::string filteredAfter;
+  std::string protectedExtension;
+  std::string failed;
+  std::string failedSource;
+  std::string failedSourceSpaced;  // with an ideographic space before the colon
+  std::string failedTarget;
+  std::string failureCount;
+  std::string countUnit;
+
+  // The mode's own.
+  std::string workingCaption;
+  std::string captionArrow;  // between the old and the new name in the caption
+  std::string done;          // before the source path of a success
+  std::string arrow;         // the indented line after it
+  std::string aborted;       // empty: the abort leaves no line
+  std::string finished;
+  std::string countSuffix;
+  std::string nothingDone;
+  // The end message starts with the finished line (replacement and addition) or with
+  // the summary line alone (extension change and case conversion).
+  bool endMessageHasFinishedLine = false;
+
+  // Extension change only.
+  std::string missingAtTurn;  // a file gone by its turn, followed by the path alone
+  std::string sameFolder;     // renaming in place onto another file
+  std::string toNoExtension;  // the summary's end for removed extensions
+  std::string toExtension;    // the summary's end after the new extension
+  // String replacement only.
+  std::string stringANotFound;
+};
+
+}  // namespace morvane::core

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/fs/file_id.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// The files a run of the extension change, case conversion, string replacement or
+// string addition works on, in ascending order of the full path without regard to
+// letter case. Only a byte-equal path is a duplicate, so two files whose names differ
+// only in case are two members.
+class RunFileSet {
+ public:
+  struct Member {
+    std::string path;
+    FileId file;  // so that a run can tell when a destination is a member still waiting
+  };
+
+  explicit RunFileSet(const CodePage& codePage = ActiveCodePage()) : m_codePage(&codePage) {}
+
+  void Add(std::string_view path, const FileId& file);
+  // The members in order, duplicates dropped.
+  const std::vector<Member>& Members() const;
+  std::size_t Size() const { return Members().size(); }
+  void Clear();
+
+ private:
+  const CodePage* m_codePage;
+  // Collected unsorted and ordered once when next read, like the sequential run's queue.
+  mutable std::vector<Member> m_members;
+  mutable bool m_sorted = true;
+};
+
+}  // namespace morvane::core
