@@ -1,0 +1,307 @@
+#include "core/run/mode_run.h"
+
+#include "run_fixture.h"
+
+namespace morvane::test {
+namespace {
+
+using core::OverwriteChoice;
+using core::RunMode;
+
+class ModeRunTest : public RunFixture {
+ protected:
+  core::ModeRunInputs Inputs(RunMode mode, const char* outputFolder = nullptr) const {
+    core::ModeRunInputs inputs;
+    inputs.mode = mode;
+    inputs.renameInPlace = outputFolder == nullptr;
+    if (outputFolder != nullptr) inputs.outputFolder = m_folder.Path(outputFolder);
+    return inputs;
+  }
+
+  core::ModeRunState RunOther(core::ModeRunInputs inputs, const std::vector<std::string>& relativeTargets,
+                              const std::string& filterText = "", bool appendToLog = false) {
+    std::vector<std::string> targets;
+    for (const std::string& target : relativeTargets) targets.push_back(m_folder.Path(target));
+    const std::string text = filterText.empty() ? core::AllFilesText(core::CodePage::Utf8()) : filterText;
+    inputs.filter = core::BuildExtensionFilter(text, core::CodePage::Utf8());
+    inputs.filterText = text;
+    inputs.protectedExtensions = m_protected;
+    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog);
+    core::ModeRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
+    run.Run(targets, [] { return kTime; });
+    m_endMessage = run.EndMessage();
+    return run.State();
+  }
+
+  std::string Frame(const std::string& title, const std::string& body) const {
+    return title + "ログ採取開始　24/05/01 10:00:00\r\n\r\n" + body + title +
+           "ログ採取終了　24/05/01 10:00:00\r\n\r\n---------------------------------------\r\n\r\n";
+  }
+};
+
+TEST_F(ModeRunTest, ExtensionChangeLogsMissingTargetsBeforeItsHeader) {
+  m_folder.CreateFiles({"in/b.txt", "in/a.txt", "in/x.doc", "in/sub/deep.txt"});
+  const core::ModeRunState state = RunOther(
+      [&] {
+        core::ModeRunInputs inputs = Inputs(RunMode::ExtensionChange);
+        inputs.names.newExtensionText = "md";
+        return inputs;
+      }(),
+      {"in", "gone.txt"}, "txt", true);
+  const std::string in = m_folder.Path("in/");
+  const std::string missing = "リネーム対象ファイルが存在しませんでした。\r\nリネーム対象ファイル：" +
+                              m_folder.Path("gone.txt") + "\r\n";
+  const std::string body = "拡張子変換：" + in + "a.txt\r\n         -> a.md\r\n" + "拡張子変換：" + in +
+                           "b.txt\r\n         -> b.md\r\n" +
+                           "拡張子一括変換処理が終了しました。\r\n\r\n"
+                           "2件のファイルの拡張子を md に変換しました。\r\n"
+                           "リネーム失敗数 = 1 件\r\n\r\n";
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"), Frame("拡張子一括変換", body));
+  EXPECT_EQ(m_folder.ReadFile("Rename.log"), missing + Frame("拡張子一括変換", body));
+  EXPECT_EQ(state.successCount, 2);
+  EXPECT_EQ(m_endMessage, "2件のファイルの拡張子を md に変換しました。\r\nリネーム失敗数 = 1 件");
+  EXPECT_TRUE(m_folder.Exists("in/a.md"));
+  EXPECT_TRUE(m_folder.Exists("in/x.doc"));
+  EXPECT_TRUE(m_folder.Exists("in/sub/deep.txt"));  // subfolders are not entered
+  EXPECT_EQ(m_interaction.caption, "ファイルの拡張子を変換中　b.txt ->  b.md");
+}
+
+TEST_F(ModeRunTest, StringReplacementLogsMissingTargetsAfterItsHeader) {
+  m_folder.CreateFiles({"in/old_a.txt", "in/memo.txt"});
+  core::ModeRunInputs inputs = Inputs(RunMode::StringReplacement);
+  inputs.names.stringA = "old";
+  inputs.names.stringB = "new";
+  RunOther(inputs, {"in/old_a.txt", "in/memo.txt", "gone.txt"});
+  const std::string in = m_folder.Path("in/");
+  EXPECT_EQ(
+      m_folder.ReadFile("Result.dat"),
+      Frame("特定文字列変換",
+            "リネーム対象ファイルが存在しませんでした。\r\nリネーム対象ファイル：" +
+                m_folder.Path("gone.txt") +
+                "\r\n以下のファイルは、文字列 A "
+                "がファイル名中に存在しなかったので\r\n変換されませんでした。\r\n" +
+                in + "memo.txt\r\n特定文字列変換：" + in + "old_a.txt\r\n             -> new_a.txt\r\n" +
+                "特定文字列変換処理が完了しました。\r\n\r\n1件のファイルをリネームしました。\r\n"
+                "リネーム失敗数 = 1 件\r\n\r\n"));
+  EXPECT_EQ(
+      m_endMessage,
+      "特定文字列変換処理が完了しました。\r\n1件のファイルをリネームしました。\r\nリネーム失敗数 = 1 件");
+  EXPECT_EQ(m_interaction.caption, "特定文字列変換処理中　old_a.txt -> new_a.txt");
+}
+
+// The lines that end a run where nothing was renamed, in each mode.
+TEST_F(ModeRunTest, RunsThatConvertNothingSaySo) {
+  struct Case {
+    RunMode mode;
+    const char* summary;
+    const char* endMessage;
+  };
+  const Case cases[] = {
+      {RunMode::ExtensionChange, "ファイルは変換されませんでした。", "ファイルは変換されませんでした。"},
+      {RunMode::CaseConversion, "ファイルは変換されませんでした。", "ファイルは変換されませんでした。"},
+      {RunMode::StringReplacement, "特定文字列変換処理はおこなわれませんでした。",
+       "特定文字列変換処理はおこなわれませんでした。"},
+      {RunMode::StringAddition, "文字列追加処理はおこなわれませんでした。",
+       "文字列追加処理はおこなわれませんでした。"},
+  };
+  m_folder.CreateFiles({"in/run.bat", "in/a.doc"});
+  for (const Case& c : cases) {
+    core::ModeRunInputs inputs = Inputs(c.mode);
+    inputs.names = {"zz", "y", true, false, "x", 1, 1};
+    // The batch file is protected, the document filtered out.
+    const core::ModeRunState state = RunOther(inputs, {"in/run.bat", "in/a.doc"}, "bat,txt");
+    EXPECT_EQ(state.failureCount, 0);
+    EXPECT_TRUE(ResultHasLine(c.summary)) << c.summary;
+    EXPECT_TRUE(ResultHasLine("以下のファイルは、保護するファイルの拡張子なので変換されませんでした。"));
+    EXPECT_EQ(m_endMessage, std::string(c.endMessage) + "\r\nリネーム失敗数 = 0 件");
+  }
+  EXPECT_TRUE(m_folder.Exists("in/run.bat"));
+}
+
+// Every mode renames in place; the log shows the new name alone.
+TEST_F(ModeRunTest, EachModeGivesItsNewNameInPlace) {
+  struct Case {
+    RunMode mode;
+    core::NameEditSettings names;
+    const char* before;
+    const char* after;
+    const char* lines;
+  };
+  const Case cases[] = {
+      {RunMode::ExtensionChange,
+       {"", "", true, false, "", 0, 0},
+       "t.txt",
+       "t",
+       "拡張子変換：%s\r\n         -> t"},
+      {RunMode::ExtensionChange, {"", "", true, false, " bz2 ", 0, 0}, "a.tar.gz", "a.tar.bz2", nullptr},
+      {RunMode::ExtensionChange, {"", "", true, false, "txt", 0, 0}, "A.TXT", "A.txt", nullptr},
+      {RunMode::CaseConversion,
+       {"", "", true, false, "", 1, 0},
+       "photo.jpg",
+       "PHOTO.jpg",
+       "大文字・小文字変換：%s\r\n                 -> PHOTO.jpg"},
+      {RunMode::CaseConversion, {"", "", true, false, "", 0, 1}, "noext", "noext", nullptr},
+      {RunMode::StringReplacement, {"abc", "B", false, false, "", 0, 0}, "xABCyabc.txt", "xByB.txt", nullptr},
+      {RunMode::StringReplacement,
+       {"abc", "B", true, false, "", 0, 0},
+       "xABCyabc2.txt",
+       "xABCyB2.txt",
+       nullptr},
+      {RunMode::StringReplacement, {"-", "", true, false, "", 0, 0}, "a-b-c.txt", "abc.txt", nullptr},
+      // A change of letter case alone is carried out, not merely reported.
+      {RunMode::StringReplacement, {"abc", "ABC", true, false, "", 0, 0}, "abc.log", "ABC.log", nullptr},
+      {RunMode::StringAddition,
+       {"2024_", "_old", true, false, "", 0, 2},
+       "report.TXT",
+       "2024_report_old.txt",
+       "文字列追加：%s\r\n         -> 2024_report_old.txt"},
+      {RunMode::StringAddition, {"", ".c", true, true, "", 0, 0}, "ab.c", "ab.c", nullptr},
+  };
+  for (const Case& c : cases) {
+    m_folder.CreateFiles({std::string("in/") + c.before});
+    const core::ModeRunState state = RunOther(
+        [&] {
+          core::ModeRunInputs inputs = Inputs(c.mode);
+          inputs.names = c.names;
+          return inputs;
+        }(),
+        {std::string("in/") + c.before});
+    EXPECT_EQ(state.successCount, 1) << c.before;
+    EXPECT_EQ(state.failureCount, 0) << c.before;
+    const std::vector<core::DirectoryEntry> listed = m_fileSystem.ListFolder(m_folder.Path("in"), "*.*");
+    ASSERT_EQ(listed.size(), 1u) << c.before;
+    EXPECT_EQ(listed[0].name, c.after) << c.before;
+    if (c.lines != nullptr) {
+      std::string lines = c.lines;
+      lines.replace(lines.find("%s"), 2, m_folder.Path(std::string("in/") + c.before));
+      EXPECT_NE(m_folder.ReadFile("Result.dat").find(lines), std::string::npos) << lines;
+    }
+    m_fileSystem.DeleteFile(m_folder.Path("in/") + c.after);
+  }
+  EXPECT_TRUE(m_interaction.questions.empty());
+}
+
+TEST_F(ModeRunTest, ExtensionChangeInPlaceOntoAnotherFileFailsWithoutAsking) {
+  m_folder.CreateFiles({"in/a.txt", "in/a.doc"});
+  m_folder.WriteFile("in/a.doc", "doc");
+  core::ModeRunInputs inputs = Inputs(RunMode::ExtensionChange);
+  inputs.names.newExtensionText = "doc";
+  const core::ModeRunState state = RunOther(inputs, {"in/a.txt"});
+  EXPECT_EQ(state.failureCount, 1);
+  EXPECT_TRUE(m_interaction.questions.empty());
+  EXPECT_EQ(m_folder.ReadFile("in/a.doc"), "doc");
+  EXPECT_TRUE(ResultHasLine("同フォルダに同名のファイルが存在するので、リネームしませんでした。"));
+  EXPECT_TRUE(ResultHasLine("リネーム失敗ファイル：" + m_folder.Path("in/a.txt")));
+  EXPECT_TRUE(ResultHasLine("リネーム後のファイル名：a.doc"));
+}
+
+// On a file system that tells case apart, a name that differs only in case can be
+// another file; no mode may replace it.
+TEST_F(ModeRunTest, CaseOnlyNewNamesNeverReplaceAnotherFile) {
+  for (const RunMode mode : {RunMode::ExtensionChange, RunMode::CaseConversion, RunMode::StringReplacement}) {
+    m_folder.CreateFiles({"in/a.TXT", "in/a.txt"});
+    m_folder.WriteFile("in/a.TXT", "upper");
+    m_folder.WriteFile("in/a.txt", "lower");
+    core::ModeRunInputs inputs = Inputs(mode);
+    inputs.names = {"a", "a", true, false, "txt", 0, 2};
+    if (mode == RunMode::StringReplacement) m_interaction.answers = {OverwriteChoice::Skip};
+    const core::ModeRunState state = RunOther(inputs, {"in/a.TXT"});
+    EXPECT_EQ(m_folder.ReadFile("in/a.TXT"), "upper");
+    EXPECT_EQ(m_folder.ReadFile("in/a.txt"), "lower");
+    EXPECT_EQ(state.successCount, 0);
+  }
+  ASSERT_EQ(m_interaction.questions.size(), 1u);
+  EXPECT_FALSE(m_interaction.questions[0].overwriteOffered);
+}
+
+TEST_F(ModeRunTest, CopiesAskBeforeOverwritingAndOverwriteAllLastsOneRun) {
+  m_folder.CreateFiles({"in/a.txt", "in/b.txt", "in/c.txt", "out/a.md", "out/b.md", "out/c.md"});
+  m_folder.WriteFile("in/a.txt", "new a");
+  m_folder.WriteFile("in/b.txt", "new b");
+  m_folder.WriteFile("out/c.md", "old c");
+  core::ModeRunInputs inputs = Inputs(RunMode::ExtensionChange, "out");
+  inputs.names.newExtensionText = "md";
+  m_interaction.answers = {OverwriteChoice::Skip, OverwriteChoice::OverwriteAll};
+  core::ModeRunState state = RunOther(inputs, {"in"});
+  EXPECT_EQ(m_interaction.questions.size(), 2u);
+  EXPECT_EQ(state.successCount, 2);
+  EXPECT_EQ(m_folder.ReadFile("out/a.md"), "");
+  EXPECT_EQ(m_folder.ReadFile("out/b.md"), "new b");
+  EXPECT_TRUE(ResultHasLine("         -> " + m_folder.Path("out/c.md")));
+
+  m_interaction.answers = {OverwriteChoice::Abort};
+  state = RunOther(inputs, {"in"});
+  EXPECT_EQ(m_interaction.questions.size(), 3u);  // asked again in the next run
+  EXPECT_TRUE(state.abortRequested);
+  EXPECT_EQ(state.successCount, 0);
+  EXPECT_EQ(m_folder.ReadFile("out/a.md"), "");
+  EXPECT_TRUE(ResultHasLine("ファイルは変換されませんでした。"));  // no abort line of its own
+}
+
+TEST_F(ModeRunTest, AbortStopsReplacementAndAdditionWithTheirLine) {
+  struct Case {
+    RunMode mode;
+    const char* abortLine;
+  };
+  for (const Case& c :
+       {Case{RunMode::StringReplacement, "以降の特定文字列変換処理はすべてキャンセルされました。"},
+        Case{RunMode::StringAddition, "以降の文字列追加処理はすべてキャンセルされました。"}}) {
+    m_folder.CreateFiles({"in/1x.txt", "in/2x.txt", "out/1y.txt"});
+    core::ModeRunInputs inputs = Inputs(c.mode, "out");
+    inputs.names = c.mode == RunMode::StringReplacement
+                       ? core::NameEditSettings{"x", "y", true, false, "", 0, 0}
+                       : core::NameEditSettings{"1", "", true, false, "", 0, 0};
+    if (c.mode == RunMode::StringAddition) m_folder.CreateFiles({"out/11x.txt"});
+    m_interaction.answers = {OverwriteChoice::Abort};
+    const core::ModeRunState state = RunOther(inputs, {"in"});
+    EXPECT_TRUE(state.abortRequested);
+    EXPECT_EQ(state.successCount, 0);
+    EXPECT_TRUE(ResultHasLine(c.abortLine));
+    EXPECT_EQ(m_interaction.steps, 1u);
+    m_interaction.steps = 0;
+  }
+}
+
+// Copying into the folder the files come from: a new name that is a file still
+// waiting its turn in the run is never overwritten.
+TEST_F(ModeRunTest, CopiesNeverOverwriteAFileStillWaiting) {
+  m_folder.CreateFiles({"in/a.txt", "in/b.txt"});
+  m_folder.WriteFile("in/b.txt", "b");
+  core::ModeRunInputs inputs = Inputs(RunMode::StringReplacement, "in");
+  inputs.names = {"a", "b", true, false, "", 0, 0};
+  m_interaction.answers = {OverwriteChoice::Overwrite};
+  const core::ModeRunState state = RunOther(inputs, {"in/a.txt", "in/b.txt"}, "", false);
+  ASSERT_EQ(m_interaction.questions.size(), 1u);
+  EXPECT_FALSE(m_interaction.questions[0].overwriteOffered);
+  EXPECT_EQ(m_folder.ReadFile("in/b.txt"), "b");
+  EXPECT_EQ(state.successCount, 0);
+}
+
+TEST_F(ModeRunTest, CopyOntoItselfFailsWithTheSpacedLine) {
+  m_folder.CreateFiles({"in/a.txt"});
+  m_folder.WriteFile("in/a.txt", "keep");
+  core::ModeRunInputs inputs = Inputs(RunMode::ExtensionChange, "in");
+  inputs.names.newExtensionText = "txt";
+  const core::ModeRunState state = RunOther(inputs, {"in/a.txt"});
+  EXPECT_EQ(state.failureCount, 1);
+  EXPECT_TRUE(m_interaction.questions.empty());
+  EXPECT_EQ(m_folder.ReadFile("in/a.txt"), "keep");
+  EXPECT_TRUE(ResultHasLine("リネーム失敗ファイル　：" + m_folder.Path("in/a.txt")));
+  EXPECT_TRUE(ResultHasLine("リネーム後のファイル名：" + m_folder.Path("in/a.txt")));
+}
+
+TEST_F(ModeRunTest, RunFileSetTakesEachFileOnceAndEntersNoSubfolder) {
+  m_folder.CreateFiles({"x/a.jpg", "x/page.html", "x/B.JPG", "x/b.jpg", "only/sub/f.jpg"});
+  core::ModeRunInputs inputs = Inputs(RunMode::StringAddition);
+  inputs.names = {"_", "", true, false, "", 0, 0};
+  const core::ModeRunState state = RunOther(inputs, {"x", "x/a.jpg", "only"}, "jpg,JPG,htm");
+  EXPECT_EQ(state.successCount, 3);
+  EXPECT_EQ(state.failureCount, 0);
+  EXPECT_EQ(m_interaction.progressRange, 3u);
+  for (const char* name : {"x/_a.jpg", "x/_B.JPG", "x/_b.jpg", "x/page.html", "only/sub/f.jpg"}) {
+    EXPECT_TRUE(m_folder.Exists(name)) << name;
+  }
+}
+
+}  // namespace
+}  // namespace morvane::test
