@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "cli/mode_commands.h"
 #include "cli/rename_command.h"
 #include "core/text/code_page.h"
 #include "platform/locale_code_page.h"
@@ -28,6 +29,15 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   app.require_subcommand(1);
   RenameOptions renameOptions;
   CLI::App* rename = AddRenameCommand(app, renameOptions);
+  std::vector<ModeOptions> modeOptions;
+  modeOptions.reserve(4);
+  for (const core::RunMode mode : {core::RunMode::ExtensionChange, core::RunMode::CaseConversion,
+                                   core::RunMode::StringReplacement, core::RunMode::StringAddition}) {
+    modeOptions.emplace_back(mode);
+  }
+  std::vector<CLI::App*> modeCommands;
+  // CLI11 keeps pointers into the options, so they are all in place before any is added.
+  for (ModeOptions& options : modeOptions) modeCommands.push_back(AddModeCommand(app, options));
 
   if (arguments.empty()) return kExitRefused;
   try {
@@ -39,6 +49,9 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
     return status == 0 ? kExitSuccess : kExitRefused;
   }
   if (rename->parsed()) return RunRenameCommand(renameOptions, io, fileSystem);
+  for (std::size_t i = 0; i < modeCommands.size(); ++i) {
+    if (modeCommands[i]->parsed()) return RunModeCommand(modeOptions[i], io, fileSystem);
+  }
   return kExitRefused;
 }
 

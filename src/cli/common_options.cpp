@@ -32,7 +32,7 @@ std::vector<std::string> AbsolutePaths(const std::vector<std::string>& paths) {
   return absolute;
 }
 
-void AddCommonOptions(CLI::App& command, CommonOptions& options, bool offerAuto) {
+void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind) {
   command
       .add_option("PATH", options.paths,
                   "Files to work on, in this order. A folder stands for the files directly inside it.")
@@ -41,15 +41,20 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, bool offerAuto)
                      "Only files with these extensions, comma-separated without dots (\"txt,jpg\"); "
                      "default: all files.");
 
-  CLI::App* destination = command.add_option_group("destination", "Where the results go (exactly one):");
-  destination->add_flag("--in-place", options.inPlace, "Rename the files in their own folders.");
-  destination
-      ->add_option("--output", options.output,
-                   "Copy the files under their new names into the absolute folder DIR "
-                   "(the originals stay).")
-      ->type_name("DIR");
-  destination->require_option(1);
-
+  const bool offerAuto = kind == CommonOptionsKind::Numbering;
+  if (kind == CommonOptionsKind::InPlaceOnly) {
+    command.add_flag("--in-place", options.inPlace,
+                     "Rename the files in their own folders (always so here).");
+  } else {
+    CLI::App* destination = command.add_option_group("destination", "Where the results go (exactly one):");
+    destination->add_flag("--in-place", options.inPlace, "Rename the files in their own folders.");
+    destination
+        ->add_option("--output", options.output,
+                     "Copy the files under their new names into the absolute folder DIR "
+                     "(the originals stay).")
+        ->type_name("DIR");
+    destination->require_option(1);
+  }
   command.add_option("--name-case", options.nameCase, "Letter case of the new name: none, upper or lower.")
       ->transform(CLI::CheckedTransformer(kCaseNames).description(""))
       ->type_name("none|upper|lower");
@@ -75,8 +80,8 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, bool offerAuto)
       ->type_name(offerAuto ? "ask|overwrite|auto|skip|abort" : "ask|overwrite|skip|abort");
 
   command.add_flag("--yes", options.yes,
-                   "Answer Yes to the questions asked before a run (an empty new extension, creating a "
-                   "missing output folder).");
+                   "Answer Yes to the questions asked before a run (an empty new extension, an empty "
+                   "replacement, creating a missing output folder).");
   command.add_flag("--dry-run", options.dryRun,
                    "Print \"source -> destination\" for every file and change nothing; no result file "
                    "is written.");

@@ -32,8 +32,15 @@ struct CommonOptions {
 // folder, so that its folder part is never empty.
 std::vector<std::string> AbsolutePaths(const std::vector<std::string>& paths);
 
-// Adds the shared options to a subcommand. offerAuto: "auto" is a conflict answer.
-void AddCommonOptions(CLI::App& command, CommonOptions& options, bool offerAuto);
+// Which shared options a subcommand takes.
+enum class CommonOptionsKind {
+  Numbering,    // in place or copying, and "auto" (the next free number) is a conflict answer
+  Copying,      // in place or copying
+  InPlaceOnly,  // always in place: --in-place may be given, --output is the caller's
+};
+
+// Adds the shared options to a subcommand.
+void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind);
 
 // The conflict policy in force: the chosen one, else ask on a terminal and skip
 // otherwise.

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/dry_run_file_system.h"
+#include "cli/run_output.h"
 #include "core/names/extension_filter.h"
 #include "core/run/local_time.h"
 #include "core/run/result_log.h"
@@ -86,23 +87,13 @@ std::optional<core::RunSettings> ValidateFields(const RenameOptions& options,
   return settings;
 }
 
-int ExitStatusOf(const core::SequenceRunState& state) {
-  if (state.abortRequested) return kExitAborted;
-  return state.failureCount > 0 ? kExitFailures : kExitSuccess;
-}
-
 int DryRun(core::SequenceRunInputs inputs, const std::vector<std::string>& paths, const BatchIo& io,
            core::FileSystem& fileSystem) {
-  core::ResultLog log = core::ResultLog::Discarding();
-  // What the collection would log (missing, filtered, protected files) is worth seeing.
-  log.SetObserver([&](std::string_view line) {
-    if (!line.empty()) PrintLine(io.err, line);
-  });
+  core::ResultLog log = DryRunLog(io);
   TerminalInteraction interaction(io, ConflictPolicy::Skip, inputs.settings.renameInPlace);
   core::SequenceRun run(std::move(inputs), fileSystem, log, interaction);
   run.Collect(paths);
-  for (const auto& [source, destination] : run.PlanNames()) io.out << source << " -> " << destination << '\n';
-  io.out << std::flush;
+  PrintPlan(io, run.PlanNames());
   return run.State().failureCount > 0 ? kExitFailures : kExitSuccess;
 }
 
@@ -138,7 +129,7 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
                    "Change the extension to TEXT (without the dot); an empty TEXT removes it (asks, or "
                    "--yes). Without this option every file keeps its extension.")
       ->type_name("TEXT");
-  AddCommonOptions(*command, options.common, true);
+  AddCommonOptions(*command, options.common, CommonOptionsKind::Numbering);
   return command;
 }
 
@@ -177,10 +168,7 @@ int RunRenameCommand(const RenameOptions& options, const BatchIo& io, core::File
     PrintMessage(io.err, run.EndMessage());
     return ExitStatusOf(run.State());
   } catch (const core::LogWriteError& error) {
-    io.out << std::flush;
-    PrintMessage(io.err, error.Message());
-    io.err << "(" << error.Path() << ")\n";
-    return kExitFailures;
+    return ReportLogWriteError(io, error);
   }
 }
 

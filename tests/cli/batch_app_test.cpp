@@ -1,34 +1,11 @@
 #include "cli/batch_app.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <sstream>
 
-#include "platform/posix_file_system.h"
-#include "support/temp_folder.h"
+#include "batch_fixture.h"
 
 namespace morvane::cli {
 namespace {
-
-// Runs morvane-batch in-process with the temporary folder as program folder.
-class BatchAppTest : public ::testing::Test {
- protected:
-  int Batch(std::vector<std::string> arguments, const std::string& input = "", bool interactive = false) {
-    arguments.insert(arguments.begin(), "morvane-batch");
-    m_out.str("");
-    m_err.str("");
-    std::istringstream in(input);
-    const BatchIo io{m_out, m_err, in, interactive};
-    return RunBatch(arguments, io, m_fileSystem);
-  }
-  std::string P(std::string_view relative) const { return m_folder.Path(relative); }
-
-  test::TempFolder m_folder;
-  platform::PosixFileSystem m_fileSystem;
-  std::ostringstream m_out;
-  std::ostringstream m_err;
-};
 
 TEST_F(BatchAppTest, HelpExplainsAndSucceeds) {
   EXPECT_EQ(Batch({"--help"}), 0);

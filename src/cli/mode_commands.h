@@ -1,0 +1,36 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+
+#include "cli/batch_io.h"
+#include "cli/common_options.h"
+#include "core/fs/file_system.h"
+#include "core/run/run_frame.h"
+
+namespace morvane::cli {
+
+// The options of `ext`, `case`, `replace` and `add`: the extension change, the case
+// conversion, the string replacement and the string addition.
+struct ModeOptions {
+  explicit ModeOptions(core::RunMode runMode) : mode(runMode) {}
+
+  core::RunMode mode;
+  CommonOptions common;
+  std::optional<std::string> newExtension;   // ext: required; replace and add: replaces it
+  std::string find;                          // replace: string A
+  std::string replaceWith;                   // replace: string B
+  bool ignoreCase = false;                   // replace: A matches either case
+  std::string prefix;                        // add: string A
+  std::string suffix;                        // add: string B
+  std::optional<std::string> outputForCase;  // case: refused when given
+};
+
+CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options);
+
+// Validates and asks like the window's Start button in the mode, then runs. Gives the
+// exit status.
+int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSystem& fileSystem);
+
+}  // namespace morvane::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/batch_io.h"
+#include "core/run/result_log.h"
+
+namespace morvane::cli {
+
+// The log of a dry run: nothing is written, but what the checks log (missing, filtered
+// and protected files) goes to standard error.
+core::ResultLog DryRunLog(const BatchIo& io);
+
+// A dry run's plan, one "source -> destination" line per file on standard output.
+void PrintPlan(const BatchIo& io, const std::vector<std::pair<std::string, std::string>>& plan);
+
+// Tells that a result file could not be written; gives the exit status.
+int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error);
+
+// The exit status of a finished run: aborted, some file failed, or all went well.
+template <class RunState>
+int ExitStatusOf(const RunState& state) {
+  if (state.abortRequested) return kExitAborted;
+  return state.failureCount > 0 ? kExitFailures : kExitSuccess;
+}
+
+}  // namespace morvane::cli
