@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/text/code_page.h"
 #include "gui/foremost_window.h"
@@ -10,6 +13,8 @@
 #include "platform/program_folder.h"
 
 int main(int argc, char* argv[]) {
+  // The paths exactly as given, before Qt takes out the options it knows.
+  const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
   QApplication application(argc, argv);
   morvane::core::SetActiveCodePage(morvane::platform::LocaleCodePage());
 
@@ -22,7 +27,7 @@ int main(int argc, char* argv[]) {
 
   QApplication::setApplicationName(QStringLiteral("Morvane"));
   morvane::gui::ApplyUiFont(application);
-  morvane::gui::TfrmMain window(morvane::platform::ResolveProgramFiles());
+  morvane::gui::TfrmMain window(morvane::platform::ResolveProgramFiles(), arguments);
   instance.Listen(&morvane::gui::BringForemostWindowToFront);
   window.show();
   morvane::gui::InstallStartupProbe(window);

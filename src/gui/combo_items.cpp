@@ -30,3 +30,25 @@ void SetItemBytes(QComboBox* combo, const std::vector<std::string>& items) {
 }
 
 }  // namespace morvane::gui
+
+namespace morvane::gui {
+namespace {
+constexpr const char* kTextBytes = "morvaneTextBytes";
+constexpr const char* kTextShown = "morvaneTextShown";
+}  // namespace
+
+void SetEditTextBytes(QComboBox* combo, std::string_view bytes) {
+  const QString shown = ToQString(bytes);
+  combo->setProperty(kTextBytes, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  combo->setProperty(kTextShown, shown);
+  combo->setEditText(shown);
+}
+
+std::string EditTextBytes(const QComboBox* combo) {
+  const QString text = combo->currentText();
+  if (combo->property(kTextShown).toString() == text && combo->property(kTextBytes).isValid())
+    return combo->property(kTextBytes).toByteArray().toStdString();
+  return ToBytes(text);
+}
+
+}  // namespace morvane::gui

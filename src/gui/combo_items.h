@@ -19,3 +19,15 @@ std::vector<std::string> AllItemBytes(const QComboBox* combo);
 void SetItemBytes(QComboBox* combo, const std::vector<std::string>& items);
 
 }  // namespace morvane::gui
+
+namespace morvane::gui {
+
+// The edit text of a combo box set from bytes. The bytes are remembered, so that
+// EditTextBytes gives them back exactly while the text is unchanged, even when they are
+// not valid in the code page.
+void SetEditTextBytes(QComboBox* combo, std::string_view bytes);
+// The edit text's bytes: those it was set from, or the text in the active code page once
+// the user has changed it.
+std::string EditTextBytes(const QComboBox* combo);
+
+}  // namespace morvane::gui

@@ -51,21 +51,25 @@ void LoadHistoryInto(QComboBox* combo, const core::IniDocument& document, const 
 
 }  // namespace
 
-TfrmMain::TfrmMain(const core::ProgramFiles& files, QWidget* parent)
+TfrmMain::TfrmMain(const core::ProgramFiles& files, const std::vector<std::string>& arguments,
+                   QWidget* parent)
     : QMainWindow(parent),
       m_files(files),
       m_settings(files.settingsFile, core::ActiveCodePage()),
       m_messages(this),
-      m_previewHistories{} {
+      m_previewHistories{},
+      m_fileDialogs(this) {
   // Before the controls exist, so that they all take it.
   setFont(UiFont());
   setupUi(this);
   CreateUpDown();
   CreateStatusBar();
   CreatePopupMenus();
+  CreateTargetList();
   ApplyInputFilters();
   ConnectHandlers();
-  FormCreate();
+  ConnectTargetListHandlers();
+  FormCreate(arguments);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -167,7 +171,7 @@ void TfrmMain::ConnectHandlers() {
 
 // Start-up: the state of the last session, restored in a fixed order so that later
 // steps (the mode, the defaults in force) win over earlier ones (the histories).
-void TfrmMain::FormCreate() {
+void TfrmMain::FormCreate(const std::vector<std::string>& arguments) {
   // A fixed dialog-like frame: no maximize button, not resizable.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -191,20 +195,16 @@ void TfrmMain::FormCreate() {
   LoadPreviewHistories();
 
   const std::string fileFolder = document.Read(keys::kDefaultFileFolder);
-  if (!fileFolder.empty() && platform::PosixFileSystem().IsFolder(fileFolder))
-    m_fileDialogFolder = fileFolder;
+  if (!fileFolder.empty() && m_fileSystem.IsFolder(fileFolder)) m_fileDialogFolder = fileFolder;
 
+  ShowFreeSpace();
   pmnCFListClear->setEnabled(false);
   pmnCFStartProcess->setEnabled(false);
 
-  // Files dropped from the desktop; what a drop adds is the target list's business.
+  // Files dropped from the desktop (FormDragDrop).
   setAcceptDrops(true);
 
-  if (lstChoiceFile->count() > 0) {
-    btnListClear->setEnabled(true);
-    pmnCFListClear->setEnabled(true);
-    btnStart->setEnabled(true);
-  }
+  StoreCommandLine(arguments);
 }
 
 // The histories of the combo boxes, in the order they are read at start-up, with the
@@ -354,6 +354,7 @@ void TfrmMain::cboSortTypeChange() {
   ApplyListArrangement();
   m_options.sortType = sortType;
   m_options.sortDescending = descending;
+  RefreshSelectionInfo();
 }
 
 void TfrmMain::chkDelFileClick() {
@@ -401,6 +402,7 @@ void TfrmMain::cboExtULChange() {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (TargetListEventFilter(watched, event)) return true;
   if (event->type() == QEvent::MouseButtonRelease) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (watched == lblPreView) lblPreViewMouseUp(mouse->button());

@@ -4,6 +4,9 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/fs/program_files.h"
 #include "core/preview/operating_mode.h"
@@ -11,17 +14,23 @@
 #include "core/preview/preview_history.h"
 #include "core/settings/log_settings.h"
 #include "core/settings/settings_store.h"
+#include "core/targets/target_list.h"
+#include "gui/file_dialogs.h"
 #include "gui/main_options.h"
 #include "gui/message_boxes.h"
+#include "platform/posix_file_system.h"
 #include "ui_untMain.h"
 
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMimeData;
+class QItemSelection;
 class QProgressBar;
 
 namespace morvane::gui {
 
+class TargetListModel;
 class UpDown;
 
 // The main window. The controls of untMain.ui are members under their object names
@@ -31,8 +40,10 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   Q_OBJECT
 
  public:
-  // files: where the settings file, the result file and the log live.
-  explicit TfrmMain(const core::ProgramFiles& files, QWidget* parent = nullptr);
+  // files: where the settings file, the result file and the log live. arguments: the
+  // command line's paths, put into the target list at the end of start-up.
+  explicit TfrmMain(const core::ProgramFiles& files, const std::vector<std::string>& arguments = {},
+                    QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   // Made in code (see the class comment).
@@ -88,6 +99,33 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   void ApplyOutputFolderRule();
   void SelectMode(core::OperatingMode mode);
 
+  // The target list (untMain_targets.cpp). The entries are the bytes they were given.
+  const core::TargetList& Targets() const { return m_targets; }
+  FileDialogs& FileDialog() { return m_fileDialogs; }
+  // Test seam: what opening an entry with its associated program does instead.
+  void SetShellOpener(std::function<void(const std::string&)> opener) { m_shellOpener = std::move(opener); }
+  void AppendTarget(const std::string& path);
+  void AppendTargetUnique(const std::string& path);
+  void RememberTargetFolder(const std::string& folder);
+  void ClearTargetList();
+  std::string ToLongPathForm(std::string_view path) const { return m_fileSystem.ToLongPathForm(path); }
+  // The command line's paths: each at the top of the list, folders remembered.
+  void StoreCommandLine(const std::vector<std::string>& arguments);
+  // Paths dropped from a file manager, in the order they came.
+  void StoreDroppedPaths(const std::vector<std::string>& paths);
+  // A drop on the window: the text/uri-list of the data, decoded to bytes.
+  void FormDragDrop(const QMimeData& data);
+
+  // The status bar (untMain_status.cpp).
+  void RefreshSelectionInfo();
+  void ShowItemInfo(const std::string& path);
+  void ShowListTotals();
+  void ShowFreeSpace();
+  // The progress bar of a run over count files.
+  void ProgressBegin(int count);
+  void ProgressStep();
+  void ProgressEnd();
+
  public slots:
   void btnEndClick();
   void Exit1Click();
@@ -109,8 +147,27 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   void pmnPVListItemClick();
   void pmnChgStrPVListItemClick();
   void pmnAddStrPVListItemClick();
+  void bitChoiceFilesClick();
+  void bitChoiceFolderClick();
+  void cboChoiceFileKeyPress();
+  void cboChoiceFileClick(int index);
+  void btnSelectFileDelClick();
+  void btnListClearClick();
+  void bitListToTopClick();
+  void bitListUpClick();
+  void bitListDownClick();
+  void bitListToBottomClick();
+  void lstChoiceFileClick();
+  void lstChoiceFileDblClick();
+  // Right button pressed at height y of the list.
+  void lstChoiceFileMouseDown(Qt::MouseButton button, int y);
+  // The entry at sourceRow dragged inside the list and dropped at height y.
+  void lstChoiceFileDragDrop(int sourceRow, int y);
 
  protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -126,7 +183,7 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
     void (TfrmMain::*clickHandler)();
   };
 
-  void FormCreate();
+  void FormCreate(const std::vector<std::string>& arguments);
   void FormShow();
   bool FormCloseQuery();
   void CreateStatusBar();
@@ -142,6 +199,18 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   void ApplyModeLayout();
   void ApplyListArrangement();
   void ApplyPreviewHistoryMenus();
+  void CreateTargetList();
+  void ConnectTargetListHandlers();
+  bool InUserOrderState() const;
+  // Shows the list and its selection again after the list changed.
+  void ShowTargets();
+  void PushSelectionToView();
+  void TakeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
+  // btnListClear, its pop-up twin and btnStart.
+  void EnableListCommands(bool enabled);
+  void SetMoveCommandsEnabled(bool enabled);
+  void MoveCurrentEntry(void (core::TargetList::*move)());
+  bool TargetListEventFilter(QObject* watched, QEvent* event);
   void RebuildPreviewMenus(PreviewHistoryMenus& menus);
   void RestorePreviewEntry(core::OperatingMode mode, QAction* clicked);
   PreviewHistoryMenus& HistoryOf(core::OperatingMode mode);
@@ -162,6 +231,15 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   std::string m_fileDialogFolder;
   std::array<PreviewHistoryMenus, 3> m_previewHistories;
   bool m_firstShowDone = false;
+
+  platform::PosixFileSystem m_fileSystem;
+  core::TargetList m_targets;
+  TargetListModel* m_targetModel = nullptr;
+  // Set while the program puts the list's selection into the view, so that the view's
+  // echo is not taken for the user's selection.
+  bool m_pushingSelection = false;
+  FileDialogs m_fileDialogs;
+  std::function<void(const std::string&)> m_shellOpener;
 };
 
 }  // namespace morvane::gui

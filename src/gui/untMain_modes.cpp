@@ -1,7 +1,7 @@
 // The five operating modes: selecting one, and the window's layout in each.
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <initializer_list>
 
@@ -12,8 +12,6 @@ namespace morvane::gui {
 namespace {
 
 using core::OperatingMode;
-
-constexpr int kUserOrder = 4;
 
 QString PanelText(OperatingMode mode) {
   switch (mode) {
@@ -117,6 +115,8 @@ void TfrmMain::SelectMode(OperatingMode mode) {
   ApplyModeLayout();
   ApplyListArrangement();
   RefreshPreview();
+  if (!m_targets.Empty()) btnStart->setEnabled(true);
+  RefreshSelectionInfo();
 }
 
 void TfrmMain::stbMainMouseUp(Qt::MouseButton button, int x) {
@@ -170,17 +170,21 @@ void TfrmMain::ApplyOutputFolderRule() {
 
 // The reorder arrangement (one selection, dragging) holds exactly in the rename mode
 // with the user order; everywhere else the list selects freely and cannot be dragged.
+bool TfrmMain::InUserOrderState() const {
+  return core::IsUserOrderState(m_mode, cboSortType->currentIndex());
+}
+
 void TfrmMain::ApplyListArrangement() {
-  const bool userOrder = m_mode == OperatingMode::Rename && cboSortType->currentIndex() == kUserOrder;
+  const bool userOrder = InUserOrderState();
   lstChoiceFile->setSelectionMode(userOrder ? QAbstractItemView::SingleSelection
                                             : QAbstractItemView::ExtendedSelection);
   lstChoiceFile->setDragDropMode(userOrder ? QAbstractItemView::InternalMove : QAbstractItemView::NoDragDrop);
   bitChoiceFolder->setEnabled(!userOrder);
-  if (!userOrder) {
-    for (QWidget* button : {bitListToTop, bitListUp, bitListDown, bitListToBottom}) button->setEnabled(false);
-    for (QAction* item : {pmnCFListToTop, pmnCFListUp, pmnCFListDown, pmnCFListToBottom})
-      item->setEnabled(false);
+  if (userOrder && m_targets.SelectedCount() > 1) {
+    m_targets.KeepOneSelected();
+    PushSelectionToView();
   }
+  if (!userOrder) SetMoveCommandsEnabled(false);
 }
 
 void TfrmMain::ApplyPreviewHistoryMenus() {

@@ -1,6 +1,8 @@
 #include "core/targets/target_list.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace morvane::core {
@@ -25,6 +27,17 @@ void TargetList::Append(std::string path) { m_entries.push_back({std::move(path)
 void TargetList::AppendUnique(const std::string& path) {
   RemoveIf([&](const Entry& entry) { return entry.path == path; });
   Append(path);
+}
+
+void TargetList::AppendEachUnique(const std::vector<std::string>& paths) {
+  // Each path's last place among the new ones: an earlier equal one would be removed
+  // again by the later append.
+  std::unordered_map<std::string_view, std::size_t> lastPlace;
+  for (std::size_t i = 0; i < paths.size(); ++i) lastPlace[paths[i]] = i;
+  RemoveIf([&](const Entry& entry) { return lastPlace.contains(entry.path); });
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    if (lastPlace[paths[i]] == i) Append(paths[i]);
+  }
 }
 
 void TargetList::InsertEachAtTop(const std::vector<std::string>& paths) {

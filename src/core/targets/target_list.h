@@ -38,6 +38,8 @@ class TargetList {
   // Removes every entry equal to path, then appends it: a path already listed moves
   // to the end.
   void AppendUnique(const std::string& path);
+  // AppendUnique for each path in turn, in one pass over the list.
+  void AppendEachUnique(const std::vector<std::string>& paths);
   // Puts each path at the top in turn, so the last one ends up first. One pass, however
   // many paths there are.
   void InsertEachAtTop(const std::vector<std::string>& paths);

@@ -36,6 +36,17 @@ TEST(TargetListAdd, UniqueAppendMovesEqualBytesOnlyToTheEnd) {
   EXPECT_EQ(list.SelectedCount(), 1u);
 }
 
+TEST(TargetListAdd, UniqueAppendOfManyIsUniqueAppendOfEach) {
+  const Paths start{"/a", "/b", "/c", "/b"};
+  const Paths added{"/b", "/d", "/a", "/d"};
+  TargetList oneByOne = ListOf(start);
+  for (const std::string& path : added) oneByOne.AppendUnique(path);
+  TargetList together = ListOf(start);
+  together.AppendEachUnique(added);
+  EXPECT_EQ(together.Paths(), oneByOne.Paths());
+  EXPECT_EQ(together.Paths(), (Paths{"/c", "/b", "/a", "/d"}));
+}
+
 TEST(TargetListAdd, EachPathAtTheTopLeavesTheLastFirst) {
   TargetList list = ListOf({"/old"});
   list.SetCurrent(0);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace morvane::gui {
+
+// While a batch of paths is stored or walked: the window's caption says so and the
+// cursor is the hourglass; both come back when this goes out of scope.
+class BusyCaption {
+ public:
+  BusyCaption(QWidget* window, const QString& caption);
+  ~BusyCaption();
+  BusyCaption(const BusyCaption&) = delete;
+  BusyCaption& operator=(const BusyCaption&) = delete;
+
+ private:
+  QWidget* m_window;
+  QString m_savedCaption;
+};
+
+// The captions of the batches.
+inline QString StoringFileListCaption() { return QStringLiteral("ファイルリストの格納中..."); }
+inline QString StoringSubfoldersCaption() { return QStringLiteral("サブフォルダを格納中..."); }
+
+}  // namespace morvane::gui

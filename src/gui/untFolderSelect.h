@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+
+#include "core/settings/settings_store.h"
+#include "gui/message_boxes.h"
+#include "ui_untFolderSelect.h"
+
+class QFileSystemModel;
+
+namespace morvane::gui {
+
+// What the caller hands to the folder dialog and gets back.
+struct FolderRequest {
+  // In: show the subfolder check box. Out: true only when the user chose a folder with
+  // its subfolders.
+  bool offerSubfolders = false;
+  // Out: the folder chosen by OK, as typed or picked; empty after Cancel or the close box.
+  std::string chosenFolder;
+};
+
+// The folder selection dialog, made for one use. Its folder history (15 folders,
+// newest first) and the last folder chosen live in the settings file.
+class TfrmFolderSelect : public QDialog, public Ui_TfrmFolderSelect {
+  Q_OBJECT
+
+ public:
+  TfrmFolderSelect(FolderRequest& request, core::SettingsStore& settings, QWidget* parent = nullptr);
+  ~TfrmFolderSelect() override;
+
+  MessageBoxes& Messages() { return m_messages; }
+  QFileSystemModel* FolderModel() const { return m_folderModel; }
+
+  // The folder tree: selects the item of a folder path, opening the items above it
+  // (false when the tree does not show that folder), and gives the selected item's path.
+  bool SelectFolderInTree(const QString& path);
+  QString SelectedTreePath() const;
+
+ public slots:
+  void FolderViewChange();
+  void cboFolderHistoryChange();
+  void btnOkClick();
+  void btnCancelClick();
+  void reject() override;
+
+ private:
+  void FormCreate();
+
+  FolderRequest& m_request;
+  core::SettingsStore& m_settings;
+  MessageBoxes m_messages;
+  QFileSystemModel* m_folderModel;
+};
+
+}  // namespace morvane::gui
