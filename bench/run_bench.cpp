@@ -7,47 +7,25 @@
 #include <benchmark/benchmark.h>
 #include <dirent.h>
 #include <fcntl.h>
-#include <spawn.h>
 #include <stdio.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "batch_process.h"
 
 namespace {
 
+using bench::ChildRun;
+using bench::RunBatch;
+using bench::RunFolder;
+
 namespace fs = std::filesystem;
-
-// A folder of count files of 100 bytes and a program folder beside it.
-class RunFolder {
- public:
-  explicit RunFolder(int count) {
-    std::string pattern = (fs::temp_directory_path() / "morvane-run-bench-XXXXXX").string();
-    m_root = mkdtemp(pattern.data());
-    fs::create_directory(Input());
-    fs::create_directory(Home());
-    const std::string content(100, 'x');
-    for (int i = 0; i < count; ++i) std::ofstream(Input() + "/photo_" + std::to_string(i) + ".jpg") << content;
-  }
-  ~RunFolder() { fs::remove_all(m_root); }
-  std::string Input() const { return m_root + "/in"; }
-  std::string Home() const { return m_root + "/home"; }
-  std::string Output() const { return m_root + "/out"; }
-
- private:
-  std::string m_root;
-};
 
 // One folder per size for the whole program: creating 100,000 files takes this machine
 // half a minute, far longer than a run over them. Runs rename the files in place, so
@@ -55,7 +33,7 @@ class RunFolder {
 const RunFolder& SharedFolder(int count) {
   static std::map<int, std::unique_ptr<RunFolder>> folders;
   std::unique_ptr<RunFolder>& folder = folders[count];
-  if (!folder) folder = std::make_unique<RunFolder>(count);
+  if (!folder) folder = std::make_unique<RunFolder>(count, "photo_");
   return *folder;
 }
 
@@ -63,35 +41,6 @@ const RunFolder& SharedFolder(int count) {
 int NextRound() {
   static int round = 0;
   return round++;
-}
-
-struct ChildRun {
-  int status = -1;
-  long peakKilobytes = 0;
-};
-
-ChildRun RunBatch(const std::vector<std::string>& arguments, const std::string& home) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  std::vector<std::string> environment = {"MORVANE_HOME=" + home, "LANG=C.UTF-8"};
-  std::vector<char*> envp;
-  for (std::string& entry : environment) envp.push_back(entry.data());
-  envp.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t pid = 0;
-  ChildRun run;
-  if (posix_spawn(&pid, MORVANE_BATCH_PATH, &actions, nullptr, argv.data(), envp.data()) == 0) {
-    rusage usage{};
-    wait4(pid, &run.status, 0, &usage);
-    run.peakKilobytes = usage.ru_maxrss;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  return run;
 }
 
 void BM_BatchRename(benchmark::State& state) {
@@ -143,7 +92,8 @@ void PlainLoop(const RunFolder& folder, bool copy, int round) {
   int number = 1;
   for (const std::string& name : names) {
     const std::string source = folder.Input() + "/" + name;
-    const std::string destination = target + "/r" + std::to_string(round) + "_" + std::to_string(number++) + ".jpg";
+    const std::string destination =
+        target + "/r" + std::to_string(round) + "_" + std::to_string(number++) + ".jpg";
     if (copy) {
       fs::copy_file(source, destination);
     } else {
