@@ -27,7 +27,8 @@ struct PreviewInputs {
 std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInputs& inputs,
                                           const CodePage& codePage = ActiveCodePage());
 
-// One click on the preview line: where the two case options go.
+// One click on the preview line, or on the synchronisation button beside the case
+// options: where the two case options go.
 struct CaseCycleStep {
   int nameCase;
   int extensionCase;
