@@ -89,31 +89,31 @@ TEST_F(ModeRunTest, StringReplacementLogsMissingTargetsAfterItsHeader) {
   EXPECT_EQ(m_interaction.caption, "特定文字列変換処理中　old_a.txt -> new_a.txt");
 }
 
-// The lines that end a run where nothing was renamed, in each mode.
-TEST_F(ModeRunTest, RunsThatConvertNothingSaySo) {
+// A run where nothing was renamed, in each mode: the whole result file. Filtered files
+// are dropped silently while the list is expanded; protected ones are logged.
+TEST_F(ModeRunTest, RunsThatConvertNothingSaySoInTheirOwnFrame) {
   struct Case {
     RunMode mode;
+    const char* title;
     const char* summary;
-    const char* endMessage;
   };
   const Case cases[] = {
-      {RunMode::ExtensionChange, "ファイルは変換されませんでした。", "ファイルは変換されませんでした。"},
-      {RunMode::CaseConversion, "ファイルは変換されませんでした。", "ファイルは変換されませんでした。"},
-      {RunMode::StringReplacement, "特定文字列変換処理はおこなわれませんでした。",
-       "特定文字列変換処理はおこなわれませんでした。"},
-      {RunMode::StringAddition, "文字列追加処理はおこなわれませんでした。",
-       "文字列追加処理はおこなわれませんでした。"},
+      {RunMode::ExtensionChange, "拡張子一括変換", "ファイルは変換されませんでした。"},
+      {RunMode::CaseConversion, "大文字・小文字変換", "ファイルは変換されませんでした。"},
+      {RunMode::StringReplacement, "特定文字列変換", "特定文字列変換処理はおこなわれませんでした。"},
+      {RunMode::StringAddition, "文字列追加", "文字列追加処理はおこなわれませんでした。"},
   };
   m_folder.CreateFiles({"in/run.bat", "in/a.doc"});
   for (const Case& c : cases) {
     core::ModeRunInputs inputs = Inputs(c.mode);
-    inputs.names = {"zz", "y", true, false, "x", 1, 1};
-    // The batch file is protected, the document filtered out.
+    inputs.names = {"run", "y", true, false, "x", 1, 1};
     const core::ModeRunState state = RunOther(inputs, {"in/run.bat", "in/a.doc"}, "bat,txt");
     EXPECT_EQ(state.failureCount, 0);
-    EXPECT_TRUE(ResultHasLine(c.summary)) << c.summary;
-    EXPECT_TRUE(ResultHasLine("以下のファイルは、保護するファイルの拡張子なので変換されませんでした。"));
-    EXPECT_EQ(m_endMessage, std::string(c.endMessage) + "\r\nリネーム失敗数 = 0 件");
+    EXPECT_EQ(m_folder.ReadFile("Result.dat"),
+              Frame(c.title, "以下のファイルは、保護するファイルの拡張子なので変換されませんでした。\r\n" +
+                                 m_folder.Path("in/run.bat") + "\r\n" + c.summary +
+                                 "\r\n\r\nリネーム失敗数 = 0 件\r\n\r\n"));
+    EXPECT_EQ(m_endMessage, std::string(c.summary) + "\r\nリネーム失敗数 = 0 件");
   }
   EXPECT_TRUE(m_folder.Exists("in/run.bat"));
 }
@@ -134,6 +134,7 @@ TEST_F(ModeRunTest, EachModeGivesItsNewNameInPlace) {
        "t",
        "拡張子変換：%s\r\n         -> t"},
       {RunMode::ExtensionChange, {"", "", true, false, " bz2 ", 0, 0}, "a.tar.gz", "a.tar.bz2", nullptr},
+      {RunMode::ExtensionChange, {"", "", true, false, "", 0, 0}, "plain", "plain", nullptr},
       {RunMode::ExtensionChange, {"", "", true, false, "txt", 0, 0}, "A.TXT", "A.txt", nullptr},
       {RunMode::CaseConversion,
        {"", "", true, false, "", 1, 0},
