@@ -48,7 +48,8 @@ struct ModeRunState {
 //
 // Renames never replace another file. When copying, an overwrite goes through a
 // temporary file and is never offered for a file that is itself a member still
-// waiting; the case conversion never copies and never asks.
+// waiting; the case conversion never copies and never asks. The caller ends the
+// progress bar and restores the caption afterwards, as for the sequential run.
 class ModeRun {
  public:
   ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
