@@ -3,19 +3,8 @@
 namespace morvane::core {
 
 ModeTexts::ModeTexts(RunMode mode, const CodePage& codePage)
-    : collectingCaption(codePage.FromUtf8("ファイル情報を取得中...")),
-      missing(codePage.FromUtf8("リネーム対象ファイルが存在しませんでした。")),
-      missingPath(codePage.FromUtf8("リネーム対象ファイル：")),
-      filteredBefore(codePage.FromUtf8("以下のファイルは、指定外の拡張子（指定拡張子：")),
-      filteredAfter(codePage.FromUtf8("）なので変換されませんでした。")),
-      protectedExtension(
-          codePage.FromUtf8("以下のファイルは、保護するファイルの拡張子なので変換されませんでした。")),
-      failed(codePage.FromUtf8("リネームに失敗しました。")),
-      failedSource(codePage.FromUtf8("リネーム失敗ファイル：")),
+    : RunTexts(codePage),
       failedSourceSpaced(codePage.FromUtf8("リネーム失敗ファイル　：")),
-      failedTarget(codePage.FromUtf8("リネーム後のファイル名：")),
-      failureCount(codePage.FromUtf8("リネーム失敗数 = ")),
-      countUnit(codePage.FromUtf8(" 件")),
       captionArrow(" ->  ") {
   auto text = [&](std::string_view utf8) { return codePage.FromUtf8(utf8); };
   switch (mode) {

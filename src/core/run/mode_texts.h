@@ -3,28 +3,17 @@
 #include <string>
 
 #include "core/run/run_frame.h"
+#include "core/run/run_texts.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
 
 // The fixed texts of an extension change, case conversion, string replacement or string
-// addition run, converted to the code page once per run rather than once per file.
-struct ModeTexts {
+// addition run besides the shared ones, converted to the code page once per run.
+struct ModeTexts : RunTexts {
   ModeTexts(RunMode mode, const CodePage& codePage);
 
-  // Shared by the four modes.
-  std::string collectingCaption;
-  std::string missing;      // a target that is not an existing file
-  std::string missingPath;  // followed by the path
-  std::string filteredBefore;
-  std::string filteredAfter;
-  std::string protectedExtension;
-  std::string failed;
-  std::string failedSource;
   std::string failedSourceSpaced;  // with an ideographic space before the colon
-  std::string failedTarget;
-  std::string failureCount;
-  std::string countUnit;
 
   // The mode's own.
   std::string workingCaption;
