@@ -6,6 +6,7 @@
 #include "core/text/code_page.h"
 #include "gui/foremost_window.h"
 #include "gui/interface_font.h"
+#include "gui/program_icon.h"
 #include "gui/single_instance.h"
 #include "gui/startup_probe.h"
 #include "gui/untMain.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
 
   QApplication::setApplicationName(QStringLiteral("Morvane"));
   morvane::gui::ApplyUiFont(application);
+  QApplication::setWindowIcon(morvane::gui::ProgramIcon());
   morvane::gui::TfrmMain window(morvane::platform::ResolveProgramFiles(), arguments);
   instance.Listen(&morvane::gui::BringForemostWindowToFront);
   window.show();

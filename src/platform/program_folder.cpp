@@ -25,6 +25,13 @@ std::string ExecutableFolder() {
   return core::FolderPart(executable.string());
 }
 
+// `cmake --install` puts this marker into <prefix>/share/morvane beside <prefix>/bin.
+bool InstalledLayout(const std::string& executableFolder) {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(
+      std::filesystem::path(executableFolder) / ".." / "share" / "morvane" / "installed", ignored);
+}
+
 }  // namespace
 
 core::ProgramFiles ResolveProgramFiles() {
@@ -34,6 +41,7 @@ core::ProgramFiles ResolveProgramFiles() {
   inputs.executableFolderWritable = access(inputs.executableFolder.c_str(), W_OK) == 0;
   inputs.xdgConfigHome = Environment("XDG_CONFIG_HOME");
   inputs.home = Environment("HOME");
+  inputs.installedLayout = InstalledLayout(inputs.executableFolder);
   const std::string folder = core::ChooseProgramFolder(inputs);
   if (folder != inputs.executableFolder) {
     std::error_code ignored;  // a folder that cannot be made shows up at the first write

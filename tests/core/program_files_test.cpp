@@ -18,6 +18,16 @@ TEST(ProgramFolder, ChoiceOrder) {
       {"relative xdg is ignored", {std::nullopt, "/usr/bin", false, "rel", "/u"}, "/u/.config/morvane"},
       {"no xdg", {std::nullopt, "/usr/bin", false, std::nullopt, "/u"}, "/u/.config/morvane"},
       {"nothing else", {std::nullopt, "/usr/bin", false, std::nullopt, std::nullopt}, "/usr/bin"},
+      {"installed, writable folder is skipped",
+       {std::nullopt, "/tmp/inst/bin", true, "/x", "/u", true},
+       "/x/morvane"},
+      {"installed, no xdg",
+       {std::nullopt, "/tmp/inst/bin", true, std::nullopt, "/u", true},
+       "/u/.config/morvane"},
+      {"installed, home variable still wins", {"/h", "/tmp/inst/bin", true, "/x", "/u", true}, "/h"},
+      {"installed, nothing else",
+       {std::nullopt, "/tmp/inst/bin", true, std::nullopt, std::nullopt, true},
+       "/tmp/inst/bin"},
   };
   for (const auto& c : cases) EXPECT_EQ(ChooseProgramFolder(c.inputs), c.expected) << c.label;
 }

@@ -11,7 +11,7 @@ bool IsSet(const std::optional<std::string>& value) { return value && !value->em
 
 std::string ChooseProgramFolder(const ProgramFolderInputs& inputs) {
   if (IsSet(inputs.morvaneHome)) return *inputs.morvaneHome;
-  if (inputs.executableFolderWritable) return inputs.executableFolder;
+  if (inputs.executableFolderWritable && !inputs.installedLayout) return inputs.executableFolder;
   // A relative XDG_CONFIG_HOME is invalid and ignored, as the base directory rules say.
   if (IsSet(inputs.xdgConfigHome) && inputs.xdgConfigHome->front() == '/') {
     return JoinPath(*inputs.xdgConfigHome, "morvane");

@@ -1,0 +1,43 @@
+#!/bin/sh
+# An installation into a fresh prefix holds every file, and the installed programs keep
+# the user's files in XDG_CONFIG_HOME, never beside the executable (whose folder is
+# writable here, as in a prefix under the user's home).
+# Usage: install_test.sh <cmake> <build folder>
+set -eu
+
+cmake=$1
+build=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+prefix=$scratch/prefix
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+for file in bin/morvane bin/morvane-batch share/morvane/installed \
+  share/icons/hicolor/scalable/apps/morvane.svg share/icons/hicolor/256x256/apps/morvane.png \
+  share/applications/morvane.desktop share/man/man1/morvane-batch.1; do
+  [ -f "$prefix/$file" ] || fail "$file is not installed"
+done
+
+unset MORVANE_HOME
+export XDG_CONFIG_HOME="$scratch/config" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+config=$XDG_CONFIG_HOME/morvane
+
+mkdir "$scratch/photos"
+: >"$scratch/photos/a.txt"
+"$prefix/bin/morvane-batch" rename --in-place --front x "$scratch/photos" </dev/null >/dev/null
+[ -f "$scratch/photos/x1.txt" ] || fail "morvane-batch did not rename"
+[ -f "$config/Result.dat" ] || fail "morvane-batch wrote no Result.dat to $config"
+
+# The window program starts, paints, quits, and writes its settings at close.
+QT_QPA_PLATFORM=offscreen MORVANE_STARTUP_PROBE=quit timeout 30 "$prefix/bin/morvane" >"$scratch/probe"
+grep -q '^shown ' "$scratch/probe" || fail "morvane did not show its window"
+[ -f "$config/morvane.INI" ] || fail "morvane wrote no morvane.INI to $config"
+
+left=$(ls "$prefix/bin" | tr '\n' ' ')
+[ "$left" = "morvane morvane-batch " ] || fail "files were written beside the programs: $left"
+echo "installed programs keep their files in $config"
