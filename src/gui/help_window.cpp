@@ -1,5 +1,6 @@
 #include "gui/help_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -78,6 +79,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   m_topicList = new QListWidget(this);
   m_topicList->setObjectName(QStringLiteral("lstHelpTopics"));
+  m_topicList->setSpacing(2);
 
   m_browser = new QTextBrowser(this);
   m_browser->setObjectName(QStringLiteral("txtHelpTopic"));
@@ -233,6 +235,13 @@ void HelpWindow::BringToFront() {
   show();
   raise();
   activateWindow();
+}
+
+bool SaveHelpWindowScreenshot(const QString& file, int context) {
+  HelpWindow window;
+  window.ShowContext(context);
+  QApplication::processEvents();
+  return window.grab().save(file);
 }
 
 }  // namespace morvane::gui

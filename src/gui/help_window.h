@@ -53,4 +53,8 @@ class HelpWindow : public QWidget {
   QTextBrowser* m_browser = nullptr;
 };
 
+// Renders a help window at the topic of a help context into a PNG file (for the
+// screenshots of the program); false when the file cannot be written.
+bool SaveHelpWindowScreenshot(const QString& file, int context = HelpWindow::kOverwriteAlertContext);
+
 }  // namespace morvane::gui
