@@ -11,6 +11,7 @@ int TargetListModel::rowCount(const QModelIndex& parent) const {
 QVariant TargetListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || static_cast<std::size_t>(index.row()) >= m_list.Size()) return {};
   if (role == Qt::DisplayRole) return ToQString(m_list.At(static_cast<std::size_t>(index.row())));
+  if (role == Qt::ToolTipRole && !m_hint.isEmpty()) return m_hint;
   return {};
 }
 

@@ -23,9 +23,12 @@ class TargetListModel : public QAbstractListModel {
   Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
 
   void Reset();
+  // The list's hint, shown over every row (empty: none).
+  void SetHint(const QString& hint) { m_hint = hint; }
 
  private:
   const core::TargetList& m_list;
+  QString m_hint;
 };
 
 }  // namespace morvane::gui

@@ -209,6 +209,7 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   // btnListClear, its pop-up twin and btnStart.
   void EnableListCommands(bool enabled);
   void SetMoveCommandsEnabled(bool enabled);
+  void SetListHint(const QString& hint);
   void MoveCurrentEntry(void (core::TargetList::*move)());
   bool TargetListEventFilter(QObject* watched, QEvent* event);
   void RebuildPreviewMenus(PreviewHistoryMenus& menus);

@@ -8,6 +8,7 @@
 #include "core/targets/status_texts.h"
 #include "gui/combo_items.h"
 #include "gui/qt_text.h"
+#include "gui/target_list_model.h"
 #include "gui/untMain.h"
 
 namespace morvane::gui {
@@ -26,7 +27,7 @@ void TfrmMain::RefreshSelectionInfo() {
     } else {
       ShowListTotals();
     }
-    lstChoiceFile->setToolTip(QString());
+    SetListHint(QString());
     return;
   }
   const std::string& first = m_targets.At(*summary.first);
@@ -37,7 +38,13 @@ void TfrmMain::RefreshSelectionInfo() {
         ToQString(core::SelectedFilesText(summary.count, summary.totalBytes, core::ActiveCodePage())));
   }
   SetEditTextBytes(cboChoiceFile, first);
-  lstChoiceFile->setToolTip(ToQString(first));
+  SetListHint(ToQString(first));
+}
+
+// Over the rows as well as over the empty part of the list.
+void TfrmMain::SetListHint(const QString& hint) {
+  lstChoiceFile->setToolTip(hint);
+  m_targetModel->SetHint(hint);
 }
 
 void TfrmMain::ShowItemInfo(const std::string& path) {

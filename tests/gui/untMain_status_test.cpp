@@ -23,8 +23,11 @@ class StatusTest : public QObject {
     const QString expected = morvane::gui::ToQString(
         morvane::core::FreeSpaceText(morvane::platform::PosixFileSystem(), morvane::core::ActiveCodePage()));
     QVERIFY(expected.startsWith(QStringLiteral("空き容量　")));
-    QCOMPARE(t.Panel(), expected);
-    QCOMPARE(t.window->stbMain->toolTip(), expected);
+    // The same drives; their free space changes while other programs write.
+    const QRegularExpression number(QStringLiteral("[0-9,]+\\.\\d\\d"));
+    QCOMPARE(QString(t.Panel()).replace(number, QStringLiteral("#")),
+             QString(expected).replace(number, QStringLiteral("#")));
+    QCOMPARE(t.window->stbMain->toolTip(), t.Panel());
     QVERIFY(QRegularExpression(QStringLiteral("^空き容量　(/\\S* [0-9,]+\\.\\d\\dMB(  |$))*$"))
                 .match(t.Panel())
                 .hasMatch());

@@ -1,8 +1,12 @@
 // The target list's ways in and out, its commands and their enabled states.
 #include <QComboBox>
+#include <QDir>
 #include <QPushButton>
 #include <QtTest>
 
+#include "core/targets/ways_in.h"
+#include "core/text/trim.h"
+#include "platform/posix_file_system.h"
 #include "target_fixture.h"
 
 using morvane::gui::MessageAnswer;
@@ -189,6 +193,27 @@ class TargetsTest : public QObject {
     QVERIFY(ListCommandsEnabled(*t.window));
     QCOMPARE(t.Panel(), QStringLiteral("全ファイル　3個　　2byte"));
     QCOMPARE(t.window->windowTitle(), QStringLiteral("Morvane"));
+  }
+
+  void commandLineLongFormsAreThoseOfTheFileSystem() {
+    TargetWindow t;
+    t.Make({{"dir/sub/x.txt", 1}, {".hid/y.txt", 1}, {"123", 1}, {".dot", 1}, {"Mixed.TXT", 1}});
+    std::filesystem::create_symlink(t.At("gone"), t.At("dangling"));
+    std::filesystem::create_directory_symlink(t.At("dir"), t.At("linked"));
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(t.data));
+    const morvane::platform::PosixFileSystem fileSystem;
+    for (const std::string& path :
+         {t.At("dir/sub/x.txt"), t.At("dir/sub/../sub/x.txt"), t.At(".hid/y.txt"), t.At("dir//"),
+          t.At("dir/sub/"), t.At("123"), t.At(".dot"), t.At("Mixed.TXT"), t.At("mixed.txt"), t.At("dangling"),
+          t.At("linked/sub"), t.At("none"), std::string("/"), std::string("dir/sub/x.txt"),
+          std::string("./123"), std::string("")}) {
+      Paths expected;
+      const std::string longForm(morvane::core::TrimBlanks(fileSystem.ToLongPathForm(path)));
+      if (!longForm.empty()) expected.push_back(longForm);
+      QCOMPARE(morvane::core::CommandLineTargets({path}, fileSystem).entries, expected);
+    }
+    QDir::setCurrent(cwd);
   }
 
   void removingSelectsTheEntryAfterTheLastRemoved() {

@@ -1,6 +1,10 @@
 #include "core/targets/ways_in.h"
 
+#include <optional>
+#include <unordered_map>
+
 #include "core/names/path_rules.h"
+#include "core/text/case_conversion.h"
 #include "core/text/trim.h"
 
 namespace morvane::core {
@@ -33,13 +37,85 @@ TargetsToAdd SortDroppedPaths(const std::vector<std::string>& paths, const FileS
   return added;
 }
 
-TargetsToAdd CommandLineTargets(const std::vector<std::string>& arguments, const FileSystem& fileSystem) {
+namespace {
+
+// FileSystem::ToLongPathForm for many paths, with the folders above each path looked up
+// once: the long form of a path is its folder's long form joined to the name the folder
+// lists. A folder lists a name exactly as it was found unless it ignores case; in such a
+// folder (found once per folder, by a name whose other spelling is the same entry) each
+// path is looked up as a whole, so the results are always those of ToLongPathForm.
+class LongPathForms {
+ public:
+  LongPathForms(const FileSystem& fileSystem, const CodePage& codePage)
+      : m_fileSystem(fileSystem), m_codePage(codePage) {}
+
+  // The long form of path and what it names, or nothing when it is not found.
+  std::optional<std::pair<std::string, FileInfo>> Of(std::string path) {
+    std::optional<FileInfo> info = m_fileSystem.Stat(path);
+    if (!info) return std::nullopt;
+    while (info->isFolder && path.size() > 1 && EndsWithSeparator(path, PathSyntax::Posix, m_codePage))
+      path.pop_back();
+    const std::string name = ExtractFileName(path, PathSyntax::Posix, m_codePage);
+    // Hidden names, "." and ".." are never found.
+    if (name.empty() || name.starts_with('.')) return std::nullopt;
+    const std::string folder = FolderPart(path, PathSyntax::Posix, m_codePage);
+    if (IgnoresCase(folder, path, name, *info)) {
+      std::string longForm = m_fileSystem.ToLongPathForm(path);
+      if (longForm.empty()) return std::nullopt;
+      return std::pair{std::move(longForm), *info};
+    }
+    return std::pair{JoinPath(FolderForm(folder), name, PathSyntax::Posix, m_codePage), *info};
+  }
+
+ private:
+  // Whether folder ignores case, decided by the first name in it that has another
+  // spelling: that spelling names the same entry only where case is ignored.
+  bool IgnoresCase(const std::string& folder, std::string_view path, const std::string& name,
+                   const FileInfo& info) {
+    if (const auto known = m_ignoresCase.find(folder); known != m_ignoresCase.end()) return known->second;
+    const std::string upper = UpperCaseSjis(name, m_codePage);
+    const std::string other = upper != name ? upper : LowerCaseSjis(name, m_codePage);
+    if (other == name) return false;  // undecided: no letters
+    const std::optional<FileInfo> otherInfo =
+        m_fileSystem.Stat(std::string(path.substr(0, path.size() - name.size())) + other);
+    const bool ignoresCase = otherInfo && otherInfo->IsSameFileAs(info);
+    m_ignoresCase.emplace(folder, ignoresCase);
+    return ignoresCase;
+  }
+
+  // The folder's long form, or the folder as written where it is not found (the root,
+  // "", a hidden folder): there the lookup of a path inside it stops.
+  const std::string& FolderForm(const std::string& folder) {
+    auto found = m_folders.find(folder);
+    if (found == m_folders.end()) {
+      std::string longForm = m_fileSystem.ToLongPathForm(folder);
+      found = m_folders.emplace(folder, longForm.empty() ? folder : std::move(longForm)).first;
+    }
+    return found->second;
+  }
+
+  const FileSystem& m_fileSystem;
+  const CodePage& m_codePage;
+  std::unordered_map<std::string, std::string> m_folders;
+  std::unordered_map<std::string, bool> m_ignoresCase;
+};
+
+}  // namespace
+
+TargetsToAdd CommandLineTargets(const std::vector<std::string>& arguments, const FileSystem& fileSystem,
+                                const CodePage& codePage) {
   TargetsToAdd added;
   added.entries.reserve(arguments.size());
+  LongPathForms longForms(fileSystem, codePage);
   for (const std::string& argument : arguments) {
-    std::string path(TrimBlanks(fileSystem.ToLongPathForm(argument)));
+    const auto found = longForms.Of(argument);
+    if (!found) continue;
+    std::string path(TrimBlanks(found->first));
     if (path.empty()) continue;
-    if (fileSystem.IsFolder(path)) added.folders.push_back(path);
+    // Blanks trimmed from the long form can make it another path: ask again.
+    const bool isFolder =
+        path.size() == found->first.size() ? found->second.isFolder : fileSystem.IsFolder(path);
+    if (isFolder) added.folders.push_back(path);
     added.entries.push_back(std::move(path));
   }
   return added;

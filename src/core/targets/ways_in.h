@@ -39,10 +39,12 @@ struct TargetsToAdd {
 TargetsToAdd SortDroppedPaths(const std::vector<std::string>& paths, const FileSystem& fileSystem,
                               const ExtensionFilter& filter, bool userOrder);
 
-// Command-line arguments, in the order given: each in the file system's long form,
-// trimmed of blanks; arguments that give nothing are dropped. No filter, protection,
-// duplicate or user-order test. The caller puts each entry at the top of the list.
-TargetsToAdd CommandLineTargets(const std::vector<std::string>& arguments, const FileSystem& fileSystem);
+// Command-line arguments, in the order given: each in the file system's long form
+// (FileSystem::ToLongPathForm), trimmed of blanks; arguments that give nothing are
+// dropped. No filter, protection, duplicate or user-order test. The caller puts each
+// entry at the top of the list. Folders shared by many arguments are looked up once.
+TargetsToAdd CommandLineTargets(const std::vector<std::string>& arguments, const FileSystem& fileSystem,
+                                const CodePage& codePage = ActiveCodePage());
 
 // The filter string of the file dialog for the text of the file types field, in the
 // "name|pattern" form: "すべてのファイル (*.*)|*.*" for an empty text or the all-files
