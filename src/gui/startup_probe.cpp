@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
 
+#include "gui/untFolderSelect.h"
 #include "gui/untMain.h"
 
 namespace morvane::gui {
@@ -62,7 +65,23 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
     saved = window.grab().save(folder + QLatin1Char('/') + QLatin1String(shot.file)) && saved;
   }
   window.SelectMode(OperatingMode::Rename);
-  return saved;
+  return SaveFolderDialogScreenshot(window, folder + QStringLiteral("/6-folder-dialog.png")) && saved;
+}
+
+bool SaveFolderDialogScreenshot(TfrmMain& window, const QString& file) {
+  core::SettingsStore settings(window.Files().settingsFile, core::ActiveCodePage());
+  FolderRequest request{true, {}};
+  TfrmFolderSelect dialog(request, settings, &window);
+  dialog.show();
+  // The tree reads its folders in the background; wait for the top ones, but not forever.
+  const QModelIndex top = dialog.FolderModel()->index(QStringLiteral("/"));
+  QElapsedTimer waited;
+  waited.start();
+  while (dialog.FolderModel()->rowCount(top) == 0 && waited.elapsed() < 3000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  QApplication::processEvents();
+  return dialog.grab().save(file);
 }
 
 void InstallStartupProbe(TfrmMain& window) {
