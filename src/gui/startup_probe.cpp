@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "gui/help_window.h"
 #include "gui/untFolderSelect.h"
 #include "gui/untMain.h"
 
@@ -65,6 +66,7 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
     saved = window.grab().save(folder + QLatin1Char('/') + QLatin1String(shot.file)) && saved;
   }
   window.SelectMode(OperatingMode::Rename);
+  saved = SaveHelpWindowScreenshot(folder + QStringLiteral("/9-help.png")) && saved;
   return SaveFolderDialogScreenshot(window, folder + QStringLiteral("/6-folder-dialog.png")) && saved;
 }
 

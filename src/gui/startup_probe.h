@@ -11,12 +11,12 @@ class TfrmMain;
 // - MORVANE_STARTUP_PROBE=quit: when the window has been painted for the first time,
 //   print "shown <CLOCK_REALTIME in ns>" to standard output and quit (the start-up
 //   benchmark); =report prints the line and keeps running.
-// - MORVANE_SCREENSHOTS=<folder>: render the window in each of the five modes, and the
-//   folder dialog, into PNG files in that folder and quit.
+// - MORVANE_SCREENSHOTS=<folder>: render the window in each of the five modes, the
+//   folder dialog and the help window into PNG files in that folder and quit.
 void InstallStartupProbe(TfrmMain& window);
 
-// Renders the window in each mode, and the folder dialog, into folder; false when a file
-// cannot be written.
+// Renders the window in each mode, the folder dialog and the help window into folder;
+// false when a file cannot be written.
 bool SaveModeScreenshots(TfrmMain& window, const QString& folder);
 // Renders the folder dialog as the folder button opens it.
 bool SaveFolderDialogScreenshot(TfrmMain& window, const QString& file);
