@@ -112,21 +112,24 @@ bool TfrmMain::TargetListEventFilter(QObject* watched, QEvent* event) {
     lstChoiceFileDblClick();
     return true;
   }
+  // A drag inside the list may be delivered to the list or to its viewport.
+  if ((watched == lstChoiceFile || watched == lstChoiceFile->viewport()) && event->type() == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (drop->source() != lstChoiceFile) return false;
+    const QPoint at =
+        lstChoiceFile->viewport()->mapFrom(static_cast<QWidget*>(watched), drop->position().toPoint());
+    lstChoiceFileDragDrop(lstChoiceFile->currentIndex().row(), at.y());
+    // The list has moved the entry itself; a move action would make the view remove it.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    return true;
+  }
   if (watched != lstChoiceFile->viewport()) return false;
   if (event->type() == QEvent::MouseButtonPress) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton) return false;
     // Eaten, so that the view does not change the selection itself.
     lstChoiceFileMouseDown(Qt::RightButton, static_cast<int>(mouse->position().y()));
-    return true;
-  }
-  if (event->type() == QEvent::Drop) {
-    auto* drop = static_cast<QDropEvent*>(event);
-    if (drop->source() != lstChoiceFile) return false;
-    lstChoiceFileDragDrop(lstChoiceFile->currentIndex().row(), static_cast<int>(drop->position().y()));
-    // The list has moved the entry itself; a move action would make the view remove it.
-    drop->setDropAction(Qt::CopyAction);
-    drop->accept();
     return true;
   }
   return false;

@@ -163,6 +163,14 @@ class TargetsTest : public QObject {
     const std::string latin1 = "caf\xE9.txt";  // not valid UTF-8
     t.Make({{"dir/", 0}, {"a.txt", 1}, {"b.bmp", 1}, {latin1, 3}});
     t.window->cboExtension->setEditText(QStringLiteral("txt"));
+    // The window takes file drags from a file manager, and nothing else.
+    for (const QString& type : {QStringLiteral("text/uri-list"), QStringLiteral("text/plain")}) {
+      QMimeData mime;
+      mime.setData(type, "file:///tmp\r\n");
+      QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(t.window.get(), &enter);
+      QCOMPARE(enter.isAccepted(), type == QStringLiteral("text/uri-list"));
+    }
     t.Drop({t.At("b.bmp")});
     QVERIFY(t.Entries().empty());
     QVERIFY(!t.window->btnStart->isEnabled());
