@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "gui/program_icon.h"
+
 namespace morvane::gui {
 
 QString ProjectHomePage() { return QStringLiteral(MORVANE_HOME_PAGE); }
@@ -13,7 +15,7 @@ TfrmVersionInfo::TfrmVersionInfo(QString homePage, QWidget* parent)
   setupUi(this);
   setFixedSize(size());
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  const QIcon icon(QStringLiteral(":/icons/morvane.png"));
+  const QIcon icon = ProgramIcon();
   setWindowIcon(icon);
   imgIcon->setPixmap(icon.pixmap(imgIcon->size()));
   imgIcon->installEventFilter(this);

@@ -16,6 +16,7 @@ class VersionDialogTest : public QObject {
     QCOMPARE(dialog.imgIcon->toolTip(), QStringLiteral("ホームページへ"));
     QCOMPARE(dialog.imgIcon->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(dialog.size(), QSize(225, 118));
+    QVERIFY(!dialog.imgIcon->pixmap().isNull());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::keyClick(&dialog, Qt::Key_Return);
