@@ -12,6 +12,7 @@
 #include "core/settings/settings_write_error.h"
 #include "gui/combo_items.h"
 #include "gui/field_validator.h"
+#include "gui/help_window.h"
 #include "gui/interface_font.h"
 #include "gui/qt_text.h"
 #include "gui/up_down.h"
@@ -69,6 +70,7 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, const std::vector<std::strin
   ApplyInputFilters();
   ConnectHandlers();
   ConnectTargetListHandlers();
+  CreateDialogs();
   FormCreate(arguments);
 }
 
@@ -189,7 +191,7 @@ void TfrmMain::FormCreate(const std::vector<std::string>& arguments) {
   ApplyDefaults(document);
 
   RefreshPreview();
-  m_logSettings = core::ReadLogSettings(m_settings);
+  ReloadLogSettings();
   ApplyOutputFolderRule();
 
   LoadPreviewHistories();
@@ -297,6 +299,7 @@ void TfrmMain::FormShow() {
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (FormCloseQuery()) {
     event->accept();
+    m_help->close();
   } else {
     event->ignore();
   }

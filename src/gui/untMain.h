@@ -18,6 +18,7 @@
 #include "gui/file_dialogs.h"
 #include "gui/main_options.h"
 #include "gui/message_boxes.h"
+#include "gui/settings_dialog_host.h"
 #include "platform/posix_file_system.h"
 #include "ui_untMain.h"
 
@@ -30,13 +31,15 @@ class QProgressBar;
 
 namespace morvane::gui {
 
+class HelpWindow;
 class TargetListModel;
+class TfrmSetting;
 class UpDown;
 
 // The main window. The controls of untMain.ui are members under their object names
 // (cboKyotsuName, mnuRename, ...); the up-down control, the status bar's panels and
 // progress bar and the pop-up menus are made in code and are members too.
-class TfrmMain : public QMainWindow, public Ui_TfrmMain {
+class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHost {
   Q_OBJECT
 
  public:
@@ -71,6 +74,8 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   QAction* pmnChgStrPVListItem;
   QMenu* pmnAddStrPVList;
   QAction* pmnAddStrPVListItem;
+  // The settings dialog, made at start-up and hidden between uses.
+  TfrmSetting* frmSetting = nullptr;
 
   core::OperatingMode Mode() const { return m_mode; }
   const MainOptions& Options() const { return m_options; }
@@ -81,8 +86,17 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   const std::string& FileDialogFolder() const { return m_fileDialogFolder; }
   const core::PreviewHistoryList& PreviewHistory(core::OperatingMode mode) const;
 
+  // The help window of this main window; closed with it.
+  HelpWindow& Help() { return *m_help; }
+  // The version dialog's test seam: what opens the home page from its icon.
+  void SetUrlOpener(std::function<void(const QString&)> opener) { m_urlOpener = std::move(opener); }
+
+  // What saving the settings dialog changes here.
+  void ApplyDefaultText(core::DefaultField field, const std::string& text) override;
+  void ReloadLogSettings() override;
+
   // The preview line and its history.
-  void RefreshPreview();
+  void RefreshPreview() override;
   void CyclePreviewCase();
   // Adds an entry to the mode's preview history and menus; the mode must have a preview.
   void RecordPreview(core::OperatingMode mode, const core::PreviewEntryFields& fields);
@@ -96,7 +110,7 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   void RememberFieldValue(QComboBox* combo, const QString& value);
 
   // Output folder controls enabled exactly when the run copies.
-  void ApplyOutputFolderRule();
+  void ApplyOutputFolderRule() override;
   void SelectMode(core::OperatingMode mode);
 
   // The target list (untMain_targets.cpp). The entries are the bytes they were given.
@@ -127,6 +141,9 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   void ProgressEnd();
 
  public slots:
+  void mnuSettingClick();
+  void mnuVersionClick();
+  void mnuHelpContentsClick();
   void btnEndClick();
   void Exit1Click();
   void cboSortTypeChange();
@@ -191,6 +208,8 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   void CreateUpDown();
   void ApplyInputFilters();
   void ConnectHandlers();
+  // The settings dialog and the help window, and the menu items that show them.
+  void CreateDialogs();
   void LoadFieldHistories(const core::IniDocument& document);
   void LoadOptions(const core::IniDocument& document);
   void RestoreMode(const core::IniDocument& document);
@@ -241,6 +260,8 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain {
   bool m_pushingSelection = false;
   FileDialogs m_fileDialogs;
   std::function<void(const std::string&)> m_shellOpener;
+  HelpWindow* m_help = nullptr;
+  std::function<void(const QString&)> m_urlOpener;
 };
 
 }  // namespace morvane::gui
