@@ -33,7 +33,8 @@ bench: deps
 	cmake --build build-bench -j$(JOBS)
 	./build-bench/bench/morvane_benchmarks
 
-# Renders the main window offscreen in each of its five modes into build/screenshots/.
+# Renders the main window offscreen in each of its five modes, and its dialogs and help
+# window, into build/screenshots/.
 screenshots: build-run
 	@./scripts/screenshots.sh $(RUN_BUILD) $(TEST_BUILD)/screenshots
 

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Renders the main window in each of its five modes, the folder dialog and the help
-# window into PNG files, offscreen.
+# Renders the main window in each of its five modes, the folder, settings and version
+# dialogs and the help window into PNG files, offscreen.
 # Usage: scripts/screenshots.sh <build folder> <output folder>
 set -eu
 

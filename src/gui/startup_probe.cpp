@@ -12,6 +12,8 @@
 #include "gui/help_window.h"
 #include "gui/untFolderSelect.h"
 #include "gui/untMain.h"
+#include "gui/untSetting.h"
+#include "gui/untVerInfo.h"
 
 namespace morvane::gui {
 namespace {
@@ -67,6 +69,7 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
   }
   window.SelectMode(OperatingMode::Rename);
   saved = SaveHelpWindowScreenshot(folder + QStringLiteral("/9-help.png")) && saved;
+  saved = SaveSettingDialogsScreenshots(window, folder) && saved;
   return SaveFolderDialogScreenshot(window, folder + QStringLiteral("/6-folder-dialog.png")) && saved;
 }
 
@@ -84,6 +87,18 @@ bool SaveFolderDialogScreenshot(TfrmMain& window, const QString& file) {
   }
   QApplication::processEvents();
   return dialog.grab().save(file);
+}
+
+bool SaveSettingDialogsScreenshots(TfrmMain& window, const QString& folder) {
+  window.frmSetting->show();
+  QApplication::processEvents();
+  bool saved = window.frmSetting->grab().save(folder + QStringLiteral("/7-settings.png"));
+  window.frmSetting->hide();
+  TfrmVersionInfo version(ProjectHomePage(), &window);
+  version.show();
+  QApplication::processEvents();
+  saved = version.grab().save(folder + QStringLiteral("/8-version.png")) && saved;
+  return saved;
 }
 
 void InstallStartupProbe(TfrmMain& window) {
