@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QComboBox>
+#include <QLineEdit>
 
+#include "gui/line_edit_bytes.h"
 #include "gui/qt_text.h"
 
 namespace morvane::gui {
@@ -29,26 +31,14 @@ void SetItemBytes(QComboBox* combo, const std::vector<std::string>& items) {
   for (const std::string& item : items) AddItemBytes(combo, item);
 }
 
-}  // namespace morvane::gui
-
-namespace morvane::gui {
-namespace {
-constexpr const char* kTextBytes = "morvaneTextBytes";
-constexpr const char* kTextShown = "morvaneTextShown";
-}  // namespace
-
+// An editable combo's text is its line edit's, so the bytes live there; a combo that
+// cannot be edited has no edit text to set.
 void SetEditTextBytes(QComboBox* combo, std::string_view bytes) {
-  const QString shown = ToQString(bytes);
-  combo->setProperty(kTextBytes, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  combo->setProperty(kTextShown, shown);
-  combo->setEditText(shown);
+  if (combo->lineEdit() != nullptr) SetTextBytes(combo->lineEdit(), bytes);
 }
 
 std::string EditTextBytes(const QComboBox* combo) {
-  const QString text = combo->currentText();
-  if (combo->property(kTextShown).toString() == text && combo->property(kTextBytes).isValid())
-    return combo->property(kTextBytes).toByteArray().toStdString();
-  return ToBytes(text);
+  return combo->lineEdit() != nullptr ? TextBytes(combo->lineEdit()) : ToBytes(combo->currentText());
 }
 
 }  // namespace morvane::gui
