@@ -18,11 +18,9 @@ ModeRun::ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, R
 }
 
 void ModeRun::Run(const std::vector<std::string>& targetList, const LocalClock& clock) {
-  const bool expandsFirst =
-      m_inputs.mode == RunMode::ExtensionChange || m_inputs.mode == RunMode::CaseConversion;
-  if (expandsFirst) Collect(targetList);
+  if (ExpandsBeforeHeader()) Collect(targetList);
   WriteRunHeader(m_log, m_inputs.mode, clock(), m_codePage);
-  if (!expandsFirst) Collect(targetList);
+  if (!ExpandsBeforeHeader()) Collect(targetList);
   Execute();
   WriteSummary();
   WriteRunFooter(m_log, m_inputs.mode, clock(), m_codePage);

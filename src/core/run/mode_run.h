@@ -61,6 +61,10 @@ class ModeRun {
   // summary and the footer, each time stamp taken from clock.
   void Run(const std::vector<std::string>& targetList, const LocalClock& clock = LocalNow);
 
+  // The extension change and the case conversion expand the list before the header.
+  bool ExpandsBeforeHeader() const {
+    return m_inputs.mode == RunMode::ExtensionChange || m_inputs.mode == RunMode::CaseConversion;
+  }
   // Shows the collecting caption, resets the failure count and expands the list.
   void Collect(const std::vector<std::string>& targetList);
   // Fills the run file set: a folder stands for the files directly inside it that pass

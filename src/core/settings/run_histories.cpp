@@ -18,11 +18,15 @@ std::vector<std::string> Stored(const SavedField& field, const keys::HistoryKey&
 
 }  // namespace
 
-void WriteCopyFileHistories(IniDocument& document, const CopyFileFields& fields, const CodePage& codePage) {
+void WriteFileTypesHistory(IniDocument& document, const SavedField& fileTypes, const CodePage& codePage) {
   // The all-files text counts as no file types: it is the marker itself.
-  SavedField fileTypes = fields.fileTypes;
-  if (fileTypes.text == HistoryMarker(keys::kCopyFileExtension, codePage)) fileTypes.text.clear();
-  WriteHistory(document, keys::kCopyFileExtension, Stored(fileTypes, keys::kCopyFileExtension, codePage));
+  SavedField stored = fileTypes;
+  if (stored.text == HistoryMarker(keys::kCopyFileExtension, codePage)) stored.text.clear();
+  WriteHistory(document, keys::kCopyFileExtension, Stored(stored, keys::kCopyFileExtension, codePage));
+}
+
+void WriteCopyFileHistories(IniDocument& document, const CopyFileFields& fields, const CodePage& codePage) {
+  WriteFileTypesHistory(document, fields.fileTypes, codePage);
   WriteHistory(document, keys::kCopyFileChgExt, fields.newExtension.items);
   document.Write(keys::kCopyFileChkChgExt, fields.changeExtension);
   WriteHistory(document, keys::kCopyFileOutputFolder, fields.outputFolder.items);

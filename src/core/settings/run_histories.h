@@ -35,6 +35,9 @@ struct SequentialHistories {
 void WriteSequentialHistories(IniDocument& document, const SequentialHistories& histories,
                               const CodePage& codePage);
 
+// After a case conversion: only the file types of section CopyFile.
+void WriteFileTypesHistory(IniDocument& document, const SavedField& fileTypes, const CodePage& codePage);
+
 // After an extension change, a replacement or an addition: the CopyFile fields,
 // without erasing the section.
 void WriteCopyFileHistories(IniDocument& document, const CopyFileFields& fields, const CodePage& codePage);
