@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+#include "core/run/text_viewer.h"
+
+class QPlainTextEdit;
+
+namespace morvane::gui {
+
+// The built-in viewer: one file, read-only, decoded with the active code page. Opened
+// when no text viewer program is set. Escape closes it.
+class TextViewerWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Reads the file now; a file that cannot be read shows an empty page with a note.
+  explicit TextViewerWindow(const std::string& path, QWidget* parent = nullptr);
+
+  QPlainTextEdit* txtViewer;
+};
+
+// Starts the text viewer of the settings for the window program.
+class QtTextViewerLauncher : public core::TextViewerLauncher {
+ public:
+  // owner: the window the built-in viewers belong to (they close with it); may be null.
+  explicit QtTextViewerLauncher(QWidget* owner) : m_owner(owner) {}
+
+  // Starts the program detached, without a shell. The words go to the program byte for
+  // byte, so a path in any code page arrives as it is on disk.
+  void StartProgram(const std::vector<std::string>& words) override;
+  // Opens a new viewer window for each call; it deletes itself when closed.
+  void ShowBuiltInViewer(std::string_view path) override;
+
+ private:
+  QWidget* m_owner;
+};
+
+}  // namespace morvane::gui
