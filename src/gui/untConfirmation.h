@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <deque>
+
+#include "core/run/confirmation_texts.h"
+#include "ui_untConfirmation.h"
+
+namespace morvane::gui {
+
+// The go-ahead before a sequential run, with the run's settings in nine rows. Made once
+// at start-up and hidden between uses.
+class TfrmConfirmation : public QDialog, public Ui_TfrmConfirmation {
+  Q_OBJECT
+
+ public:
+  explicit TfrmConfirmation(QWidget* parent = nullptr);
+
+  // Fills the value column; the file types and the first name are cut to their fixed
+  // widths when too long and shown whole in their tooltips.
+  void SetTexts(const core::ConfirmationTexts& texts);
+  // Asks modally; true only when OK was pressed (Cancel, Escape and the close box say no).
+  bool ShowConfirmation();
+
+  // Test seam: the next ShowConfirmation answers ok without showing the window.
+  void AnswerNext(bool ok) { m_answers.push_back(ok); }
+
+ public slots:
+  void btnOkClick();
+  void btnCancelClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  bool m_confirmed = false;
+  std::deque<bool> m_answers;
+};
+
+}  // namespace morvane::gui
