@@ -1,6 +1,7 @@
 #!/bin/sh
 # Renders the main window in each of its five modes, the folder, settings and version
-# dialogs and the help window into PNG files, offscreen.
+# dialogs, the help window, the overwrite alert, the confirmation and the end message
+# into PNG files, offscreen.
 # Usage: scripts/screenshots.sh <build folder> <output folder>
 set -eu
 

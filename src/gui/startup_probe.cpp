@@ -9,9 +9,14 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/run/confirmation_texts.h"
 #include "gui/help_window.h"
+#include "gui/text_viewer_window.h"
+#include "gui/untAlert.h"
+#include "gui/untConfirmation.h"
 #include "gui/untFolderSelect.h"
 #include "gui/untMain.h"
+#include "gui/untPEndMessage.h"
 #include "gui/untSetting.h"
 #include "gui/untVerInfo.h"
 
@@ -70,6 +75,7 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
   window.SelectMode(OperatingMode::Rename);
   saved = SaveHelpWindowScreenshot(folder + QStringLiteral("/9-help.png")) && saved;
   saved = SaveSettingDialogsScreenshots(window, folder) && saved;
+  saved = SaveRunDialogsScreenshots(window, folder) && saved;
   return SaveFolderDialogScreenshot(window, folder + QStringLiteral("/6-folder-dialog.png")) && saved;
 }
 
@@ -99,6 +105,38 @@ bool SaveSettingDialogsScreenshots(TfrmMain& window, const QString& folder) {
   QApplication::processEvents();
   saved = version.grab().save(folder + QStringLiteral("/8-version.png")) && saved;
   return saved;
+}
+
+bool SaveRunDialogsScreenshots(TfrmMain& window, const QString& folder) {
+  const core::CodePage& codePage = core::ActiveCodePage();
+  const auto grab = [](QWidget& dialog, const QString& file) {
+    dialog.show();
+    QApplication::processEvents();
+    const bool saved = dialog.grab().save(file);
+    dialog.hide();
+    return saved;
+  };
+
+  const std::string newPath = codePage.FromUtf8("/home/user/写真/整理済み/img_002.jpg");
+  const std::string source = codePage.FromUtf8("/home/user/写真/2024/IMG_0417.JPG");
+  TfrmAlert alert(core::OverwriteQuestion{newPath, source, core::CallerKind::SequentialRun, true}, &window);
+  bool saved = grab(alert, folder + QStringLiteral("/10-alert.png"));
+
+  core::RunSettings settings;
+  settings.increment = 1;
+  settings.changeExtension = true;
+  settings.newExtensionText = "jpg";
+  settings.extensionCase = 2;
+  TfrmConfirmation confirmation(&window);
+  confirmation.SetTexts(core::MakeConfirmationTexts(settings, "jpg;jpeg", "img_001.jpg", false, codePage));
+  saved = grab(confirmation, folder + QStringLiteral("/11-confirmation.png")) && saved;
+
+  core::SettingsStore store(window.Files().settingsFile, codePage);
+  QtTextViewerLauncher launcher(&window);
+  TfrmPEndMessage endMessage(store, window.Files(), launcher, &window);
+  endMessage.lblInformation->setText(QStringLiteral(
+      "リネーム処理が完了しました。\n12件のファイルをリネームしました。\nリネーム失敗数 = 0 件"));
+  return grab(endMessage, folder + QStringLiteral("/12-end-message.png")) && saved;
 }
 
 void InstallStartupProbe(TfrmMain& window) {
