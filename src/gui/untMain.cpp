@@ -15,6 +15,7 @@
 #include "gui/help_window.h"
 #include "gui/interface_font.h"
 #include "gui/qt_text.h"
+#include "gui/text_viewer_window.h"
 #include "gui/up_down.h"
 #include "platform/posix_file_system.h"
 
@@ -406,6 +407,13 @@ void TfrmMain::cboExtULChange() {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (TargetListEventFilter(watched, event)) return true;
+  if (watched == cboOutputDir->lineEdit() && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      cboOutputDirKeyPress();
+      return true;
+    }
+  }
   if (event->type() == QEvent::MouseButtonRelease) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (watched == lblPreView) lblPreViewMouseUp(mouse->button());

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,13 +13,19 @@
 #include "core/preview/operating_mode.h"
 #include "core/preview/preview_entry.h"
 #include "core/preview/preview_history.h"
+#include "core/run/log_commands.h"
+#include "core/run/mode_run.h"
+#include "core/run/output_folder_check.h"
+#include "core/run/result_log.h"
 #include "core/settings/log_settings.h"
+#include "core/settings/run_histories.h"
 #include "core/settings/settings_store.h"
 #include "core/targets/target_list.h"
 #include "gui/file_dialogs.h"
 #include "gui/main_options.h"
 #include "gui/message_boxes.h"
 #include "gui/settings_dialog_host.h"
+#include "gui/window_run_interaction.h"
 #include "platform/posix_file_system.h"
 #include "ui_untMain.h"
 
@@ -32,7 +39,10 @@ class QProgressBar;
 namespace morvane::gui {
 
 class HelpWindow;
+class QtTextViewerLauncher;
 class TargetListModel;
+class TfrmConfirmation;
+class TfrmPEndMessage;
 class TfrmSetting;
 class UpDown;
 
@@ -74,8 +84,11 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   QAction* pmnChgStrPVListItem;
   QMenu* pmnAddStrPVList;
   QAction* pmnAddStrPVListItem;
-  // The settings dialog, made at start-up and hidden between uses.
+  // The settings dialog, the run confirmation and the end message, made at start-up and
+  // hidden between uses.
   TfrmSetting* frmSetting = nullptr;
+  TfrmConfirmation* frmConfirmation = nullptr;
+  TfrmPEndMessage* frmPEndMessage = nullptr;
 
   core::OperatingMode Mode() const { return m_mode; }
   const MainOptions& Options() const { return m_options; }
@@ -88,6 +101,16 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
 
   // The help window of this main window; closed with it.
   HelpWindow& Help() { return *m_help; }
+  // The overwrite alert of the runs (with its test seam) and its help button.
+  OverwriteAlerts& Alerts() { return m_alerts; }
+  void ShowOverwriteAlertHelp();
+  void SetHelpModality(Qt::WindowModality modality);
+  // What opens the result file and the result log (the viewer of the settings, or the
+  // built-in one).
+  core::TextViewerLauncher& ViewerLauncher() { return *m_viewerLauncher; }
+  // Test seam: a launcher that records instead of starting anything (nullptr: the
+  // program's own again).
+  void SetViewerLauncher(core::TextViewerLauncher* launcher) { m_viewerLauncher->Replace(launcher); }
   // The version dialog's test seam: what opens the home page from its icon.
   void SetUrlOpener(std::function<void(const QString&)> opener) { m_urlOpener = std::move(opener); }
 
@@ -141,6 +164,11 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   void ProgressEnd();
 
  public slots:
+  void btnStartClick();
+  void cboOutputDirKeyPress();
+  void bitOutputDirClick();
+  void mnuLogViewerClick();
+  void C1Click();
   void mnuSettingClick();
   void mnuVersionClick();
   void mnuHelpContentsClick();
@@ -210,6 +238,30 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   void ConnectHandlers();
   // The settings dialog and the help window, and the menu items that show them.
   void CreateDialogs();
+
+  // The runs (untMain_start.cpp, untMain_mode_runs.cpp).
+  bool CheckOutputFolderAt(core::OutputFolderVariant variant);
+  // The output folder field's text trimmed and written back; the folder without one
+  // trailing separator.
+  std::string TakeOutputFolder();
+  void RunSequentialRename(const std::string& outputFolder);
+  void RunExtensionChange(const std::string& outputFolder);
+  void RunCaseConversion();
+  void RunStringEdit(bool replacement, const std::string& outputFolder);
+  // Asks Yes/No when the change-extension text is empty after trimming (it is written
+  // back trimmed); false when the answer is No.
+  bool ConfirmNewExtension();
+  // A run from its log's start to its end message; false when a result file could not
+  // be written (the message is shown).
+  bool WithResultLog(const std::function<void(core::ResultLog&)>& run);
+  void FinishRun(const std::string& endMessage);
+  // The run of the extension change, case conversion, replacement or addition, with the
+  // mode's histories saved after its last file.
+  void ExecuteModeRun(core::ModeRunInputs inputs, const std::function<void()>& saveHistories);
+  // The mode's inputs from the fields (strings A and B are the caller's).
+  core::ModeRunInputs ModeInputs(core::RunMode mode, const std::string& outputFolder) const;
+  core::CopyFileFields CopyFileFieldsNow() const;
+  core::LogCommandContext LogContext(core::MessagePresenter& presenter);
   void LoadFieldHistories(const core::IniDocument& document);
   void LoadOptions(const core::IniDocument& document);
   void RestoreMode(const core::IniDocument& document);
@@ -261,6 +313,9 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   FileDialogs m_fileDialogs;
   std::function<void(const std::string&)> m_shellOpener;
   HelpWindow* m_help = nullptr;
+  OverwriteAlerts m_alerts;
+  std::unique_ptr<QtTextViewerLauncher> m_standardViewer;
+  std::unique_ptr<SwitchableViewerLauncher> m_viewerLauncher;
   std::function<void(const QString&)> m_urlOpener;
 };
 

@@ -78,6 +78,12 @@ class MainDialogsTest : public QObject {
     morvane::gui::HelpWindow& help = window->Help();
     QVERIFY(help.isVisible());
     QTRY_VERIFY(help.findChild<QLineEdit*>(QStringLiteral("edtHelpSearch"))->hasFocus());
+    // From the overwrite alert, which blocks the other windows, the help opens above it.
+    window->ShowOverwriteAlertHelp();
+    QCOMPARE(help.windowModality(), Qt::ApplicationModal);
+    QCOMPARE(help.CurrentTopicTitle().isEmpty(), false);
+    window->mnuHelpContents->trigger();
+    QCOMPARE(help.windowModality(), Qt::NonModal);
     window->close();
     QVERIFY(!help.isVisible());
   }

@@ -1,0 +1,75 @@
+#include "gui/window_run_interaction.h"
+
+#include <QCoreApplication>
+
+#include "gui/qt_text.h"
+#include "gui/untAlert.h"
+#include "gui/untMain.h"
+
+namespace morvane::gui {
+namespace {
+
+constexpr qint64 kPaintIntervalMs = 50;
+
+}  // namespace
+
+core::OverwriteChoice OverwriteAlerts::Ask(const core::OverwriteQuestion& question, QWidget* parent,
+                                           const std::function<void()>& onHelp) {
+  m_asked.push_back({std::string(question.newPath), std::string(question.sourcePath), question.caller,
+                     question.overwriteOffered});
+  if (!m_answers.empty()) {
+    const core::OverwriteChoice answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+  }
+  return ShowOverwriteAlert(question, parent, onHelp);
+}
+
+WindowRunInteraction::WindowRunInteraction(TfrmMain& window) : m_window(window) { m_sincePaint.start(); }
+
+core::OverwriteChoice WindowRunInteraction::AskOverwrite(const core::OverwriteQuestion& question) {
+  return m_window.Alerts().Ask(question, &m_window, [this] { m_window.ShowOverwriteAlertHelp(); });
+}
+
+void WindowRunInteraction::ShowInformation(std::string_view text) {
+  m_window.Messages().Show(MessageKind::Information, ToQString(text));
+}
+
+void WindowRunInteraction::SetCaption(std::string_view text) {
+  m_window.setWindowTitle(ToQString(text));
+  KeepPainted();
+}
+
+void WindowRunInteraction::ProgressBegin(std::size_t count) {
+  m_window.ProgressBegin(static_cast<int>(count));
+  KeepPainted();
+}
+
+void WindowRunInteraction::ProgressStep() {
+  m_window.ProgressStep();
+  KeepPainted();
+}
+
+void WindowRunInteraction::ProgressEnd() { m_window.ProgressEnd(); }
+
+void WindowRunInteraction::KeepPainted() {
+  if (m_sincePaint.elapsed() < kPaintIntervalMs) return;
+  // Paints and other system events only: a click or a key waits until the run is over.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  m_sincePaint.restart();
+}
+
+void WindowMessagePresenter::ShowInformation(std::string_view text) {
+  m_messages.Show(MessageKind::Information, ToQString(text));
+}
+
+void WindowMessagePresenter::ShowWarning(std::string_view text) {
+  m_messages.Show(MessageKind::Warning, ToQString(text));
+}
+
+bool WindowMessagePresenter::ConfirmOkCancel(std::string_view text) {
+  return m_messages.Show(MessageKind::Confirmation, ToQString(text), MessageButtons::OkCancel) ==
+         MessageAnswer::Ok;
+}
+
+}  // namespace morvane::gui

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/run/log_commands.h"
+#include "core/run/run_interaction.h"
+#include "core/run/text_viewer.h"
+#include "gui/message_boxes.h"
+
+class QWidget;
+
+namespace morvane::gui {
+
+class TfrmMain;
+
+// The overwrite alert as the runs of a window ask it. Tests queue answers with
+// AnswerNext; a queued answer is taken instead of showing the alert, and every question
+// is recorded either way.
+class OverwriteAlerts {
+ public:
+  struct Asked {
+    std::string newPath;
+    std::string sourcePath;
+    core::CallerKind caller;
+    bool overwriteOffered;
+  };
+
+  core::OverwriteChoice Ask(const core::OverwriteQuestion& question, QWidget* parent,
+                            const std::function<void()>& onHelp);
+  void AnswerNext(core::OverwriteChoice choice) { m_answers.push_back(choice); }
+  const std::vector<Asked>& AskedQuestions() const { return m_asked; }
+
+ private:
+  std::deque<core::OverwriteChoice> m_answers;
+  std::vector<Asked> m_asked;
+};
+
+// How a run started from the main window talks to the user: the overwrite alert,
+// information messages, the caption and the progress bar. Pending paint events are
+// handled at most every 50 ms, so the window stays drawn during a long run without
+// taking any other input.
+class WindowRunInteraction : public core::RunInteraction {
+ public:
+  explicit WindowRunInteraction(TfrmMain& window);
+
+  core::OverwriteChoice AskOverwrite(const core::OverwriteQuestion& question) override;
+  void ShowInformation(std::string_view text) override;
+  void SetCaption(std::string_view text) override;
+  void ProgressBegin(std::size_t count) override;
+  void ProgressStep() override;
+  void ProgressEnd() override;
+
+ private:
+  void KeepPainted();
+
+  TfrmMain& m_window;
+  QElapsedTimer m_sincePaint;
+};
+
+// Opens files in the viewer: the program's own launcher, or one put in its place (a
+// test's), so that everything holding this launcher follows the switch.
+class SwitchableViewerLauncher : public core::TextViewerLauncher {
+ public:
+  explicit SwitchableViewerLauncher(core::TextViewerLauncher& standard) : m_standard(standard) {}
+  void Replace(core::TextViewerLauncher* replacement) { m_replacement = replacement; }
+  void StartProgram(const std::vector<std::string>& words) override { Current().StartProgram(words); }
+  void ShowBuiltInViewer(std::string_view path) override { Current().ShowBuiltInViewer(path); }
+
+ private:
+  core::TextViewerLauncher& Current() { return m_replacement != nullptr ? *m_replacement : m_standard; }
+
+  core::TextViewerLauncher& m_standard;
+  core::TextViewerLauncher* m_replacement = nullptr;
+};
+
+// The log commands' messages through the window's message boxes.
+class WindowMessagePresenter : public core::MessagePresenter {
+ public:
+  explicit WindowMessagePresenter(MessageBoxes& messages) : m_messages(messages) {}
+  void ShowInformation(std::string_view text) override;
+  void ShowWarning(std::string_view text) override;
+  bool ConfirmOkCancel(std::string_view text) override;
+
+ private:
+  MessageBoxes& m_messages;
+};
+
+}  // namespace morvane::gui

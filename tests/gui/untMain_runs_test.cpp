@@ -1,0 +1,223 @@
+// The Start button on the real window in every mode: the questions answered through
+// the seams, then the files on disk, the result files, the settings and the list.
+#include <QtTest>
+
+#include "gui/untConfirmation.h"
+#include "gui/untPEndMessage.h"
+#include "target_fixture.h"
+
+using morvane::core::OperatingMode;
+using morvane::core::OverwriteChoice;
+using morvane::gui::MessageAnswer;
+using morvane::test::Paths;
+using morvane::test::SettingValue;
+using morvane::test::TargetWindow;
+
+namespace {
+
+// Records what would have been opened in the viewer.
+class RecordingLauncher : public morvane::core::TextViewerLauncher {
+ public:
+  void StartProgram(const std::vector<std::string>& words) override { started.push_back(words); }
+  void ShowBuiltInViewer(std::string_view path) override { builtIn.emplace_back(path); }
+  std::vector<std::vector<std::string>> started;
+  std::vector<std::string> builtIn;
+};
+
+QByteArray ReadBytes(const std::string& path) {
+  return morvane::test::WindowHome::ReadFile(QString::fromStdString(path));
+}
+
+// The window with files to work on, its list filled by a drop.
+struct RunWindow : TargetWindow {
+  RunWindow(std::initializer_list<std::pair<std::string, std::size_t>> files, const Paths& targets) {
+    Make(files);
+    Paths paths;
+    for (const std::string& target : targets) paths.push_back(At(target));
+    window->StoreDroppedPaths(paths);
+    window->cboStartSeqNbr->setEditText(QStringLiteral("1"));
+  }
+  // Presses Start with the confirmation accepted and the end message recorded.
+  void Start() {
+    window->frmConfirmation->AnswerNext(true);
+    window->frmPEndMessage->AnswerNext();
+    window->btnStart->click();
+  }
+  QStringList MessageTexts() const {
+    QStringList texts;
+    for (const auto& shown : window->Messages().Shown()) texts << shown.text;
+    return texts;
+  }
+  std::string ResultFile() const { return window->Files().resultFile; }
+};
+
+}  // namespace
+
+class MainRunsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { morvane::core::SetActiveCodePage(morvane::core::CodePage::Utf8()); }
+
+  void aSequentialCopyRunsFromStartToEndMessage() {
+    RunWindow t({{"in/b.txt", 1}, {"in/a.txt", 1}, {"out/", 0}}, {"in/b.txt", "in/a.txt"});
+    t.home->WriteSettings("[Setting]\nOutputLog=1\n");
+    t.window->cboStartSeqNbr->setEditText(QStringLiteral("01"));
+    t.window->cboOutputDir->setEditText(QString::fromStdString(t.At("out")));
+    t.Start();
+
+    QVERIFY(std::filesystem::exists(t.At("out/01.txt")));
+    QVERIFY(std::filesystem::exists(t.At("out/02.txt")));
+    QVERIFY(std::filesystem::exists(t.At("in/a.txt")));
+    QCOMPARE(t.window->frmConfirmation->lblSortType->text(), QStringLiteral("名前（昇順）"));
+    const QByteArray result = ReadBytes(t.ResultFile());
+    QVERIFY(result.startsWith("リネームログ採取開始　"));
+    QVERIFY(result.contains(
+        QByteArray::fromStdString("リネーム：" + t.At("in/a.txt") + "\r\n       -> " + t.At("out/01.txt"))));
+    QVERIFY(ReadBytes(t.window->Files().logFile).contains("リネームログ採取終了　"));
+    const std::vector<std::string>& ends = t.window->frmPEndMessage->ShownTexts();
+    QCOMPARE(ends.size(), std::size_t{1});
+    QCOMPARE(
+        QString::fromStdString(ends[0]),
+        QStringLiteral(
+            "リネーム処理が完了しました。\r\n2件のファイルをリネームしました。\r\nリネーム失敗数 = 0 件"));
+    QVERIFY(t.Entries().empty());
+    QVERIFY(!t.window->btnStart->isEnabled());
+    QCOMPARE(t.window->windowTitle(), QStringLiteral("Morvane"));
+    QCOMPARE(SettingValue(*t.home, "CopyFile", "KyotsuName0"), QByteArray("指定なし"));
+    QCOMPARE(SettingValue(*t.home, "CopyFile", "OutputFolder0"), QByteArray::fromStdString(t.At("out")));
+    QVERIFY(!SettingValue(*t.home, "CopyFile", "PreViewList0").isEmpty());
+  }
+
+  void cancellingTheConfirmationTouchesNothing() {
+    RunWindow t({{"in/a.txt", 1}}, {"in/a.txt"});
+    t.window->chkDelFile->click();  // in place
+    const QByteArray settings = t.home->ReadSettings();
+    t.window->frmConfirmation->AnswerNext(false);
+    t.window->btnStart->click();
+    QVERIFY(std::filesystem::exists(t.At("in/a.txt")));
+    QCOMPARE(t.Entries().size(), std::size_t{1});
+    QVERIFY(!std::filesystem::exists(t.ResultFile()));
+    QCOMPARE(t.home->ReadSettings(), settings);
+  }
+
+  // Each refused start shows its message and leaves the list and the disk alone.
+  void refusedStartsSayWhy_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("outputFolder");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no output folder")
+        << int(OperatingMode::Rename) << QString() << "\r\n出力先フォルダが指定されていません。";
+    QTest::newRow("relative output folder") << int(OperatingMode::Rename) << "out"
+                                            << "\r\n出力先フォルダはフルパスで指定してください。";
+    QTest::newRow("no string A") << int(OperatingMode::ChangeStr) << "/tmp"
+                                 << "\r\n文字列 A が指定されていません。";
+    QTest::newRow("nothing to add") << int(OperatingMode::AddStr) << "/tmp"
+                                    << "\r\n追加文字列が指定されていません。";
+    QTest::newRow("both cases kept") << int(OperatingMode::ULCase) << "relative"
+                                     << "\r\n共通部分の大小と拡張子の大小がどちらも無変換です。";
+  }
+  void refusedStartsSayWhy() {
+    QFETCH(int, mode);
+    QFETCH(QString, outputFolder);
+    QFETCH(QString, message);
+    RunWindow t({{"in/a.txt", 1}}, {"in/a.txt"});
+    t.window->SelectMode(static_cast<OperatingMode>(mode));
+    t.window->cboOutputDir->setEditText(outputFolder);
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->btnStart->click();
+    QCOMPARE(t.MessageTexts(), QStringList{message});
+    QCOMPARE(t.Entries().size(), std::size_t{1});
+    QVERIFY(!std::filesystem::exists(t.ResultFile()));
+  }
+
+  void userOrderRefusesAFolderAndSelectsIt() {
+    RunWindow t({{"a.txt", 1}, {"b.txt", 1}, {"dir/", 0}}, {"a.txt", "b.txt", "dir"});
+    t.window->chkDelFile->click();
+    t.window->cboSortType->setCurrentIndex(4);
+    t.window->cboSortTypeChange();
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->btnStart->click();
+    QCOMPARE(
+        t.MessageTexts(),
+        QStringList{QStringLiteral("\r\n連番をつける順序が“ユーザ指定”の場合、フォルダは選択できません。")});
+    QVERIFY(t.window->Targets().IsSelected(2));
+    QVERIFY(!t.window->Targets().IsSelected(0));
+  }
+
+  void renamingInPlaceNeverOffersToOverwrite() {
+    RunWindow t({{"in/a.txt", 1}, {"in/1.txt", 3}}, {"in/a.txt"});
+    t.window->chkDelFile->click();
+    t.window->Alerts().AnswerNext(OverwriteChoice::Skip);
+    t.Start();
+    QCOMPARE(t.window->Alerts().AskedQuestions().size(), std::size_t{1});
+    QVERIFY(!t.window->Alerts().AskedQuestions()[0].overwriteOffered);
+    QCOMPARE(std::filesystem::file_size(t.At("in/1.txt")), std::uintmax_t{3});
+    QVERIFY(t.Entries().empty());
+  }
+
+  // The other modes: their question, the file on disk, the histories they save.
+  void theOtherModesRunAndSaveTheirHistories() {
+    struct Case {
+      OperatingMode mode;
+      const char* before;
+      const char* after;
+      const char* section;
+      const char* key;
+      const char* value;
+    };
+    const Case cases[] = {
+        {OperatingMode::ChgExt, "a.txt", "a.md", "CopyFile", "ChgExt0", "md"},
+        {OperatingMode::ULCase, "photo.jpg", "PHOTO.jpg", "CopyFile", "Extension0", "すべてのファイル"},
+        {OperatingMode::ChangeStr, "old_1.txt", "new_1.txt", "ChgStr", "ChgStr0", "old"},
+        {OperatingMode::AddStr, "r.txt", "x_r.txt", "AddStr", "AddStr20", "指定なし"},
+    };
+    for (const Case& c : cases) {
+      RunWindow t({{std::string("in/") + c.before, 1}}, {std::string("in/") + c.before});
+      t.window->chkDelFile->click();
+      t.window->SelectMode(c.mode);
+      t.window->cboChgExt->setEditText(QStringLiteral("md"));
+      t.window->cboRenameUL->setCurrentIndex(c.mode == OperatingMode::ULCase ? 1 : 0);
+      t.window->cboChgStr->setEditText(QStringLiteral("old"));
+      t.window->cboChgStr2->setEditText(QStringLiteral("new"));
+      t.window->cboAddStr->setEditText(QStringLiteral("x_"));
+      t.window->Messages().AnswerNext(MessageAnswer::Ok);  // the mode's OK/Cancel question
+      t.window->frmPEndMessage->AnswerNext();
+      t.window->btnStart->click();
+      QVERIFY2(std::filesystem::exists(t.At(std::string("in/") + c.after)), c.after);
+      QVERIFY(t.Entries().empty());
+      QCOMPARE(SettingValue(*t.home, c.section, c.key), QByteArray(c.value));
+      QCOMPARE(t.window->frmPEndMessage->ShownTexts().size(), std::size_t{1});
+    }
+  }
+
+  void theLogMenuOpensAndDeletesTheResultLog() {
+    RunWindow t({}, {});
+    RecordingLauncher launcher;
+    t.window->SetViewerLauncher(&launcher);
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->mnuLogViewer->trigger();
+    QCOMPARE(t.window->Messages().Shown().size(), std::size_t{1});
+    QVERIFY(launcher.builtIn.empty());
+
+    morvane::test::WindowHome::WriteFile(QString::fromStdString(t.window->Files().logFile), "log\r\n");
+    t.window->mnuLogViewer->trigger();
+    QCOMPARE(launcher.builtIn, std::vector<std::string>{t.window->Files().logFile});
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->C1->trigger();
+    QVERIFY(!std::filesystem::exists(t.window->Files().logFile));
+  }
+
+  void enterInAnEmptyOutputFolderMovesToTheBrowseButton() {
+    RunWindow t({}, {});
+    QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
+    t.window->cboOutputDir->setFocus();
+    QTest::keyClick(t.window->cboOutputDir->lineEdit(), Qt::Key_Return);
+    QTRY_VERIFY(t.window->bitOutputDir->hasFocus());
+    QVERIFY(t.window->Messages().Shown().empty());
+  }
+};
+
+QTEST_MAIN(MainRunsTest)
+#include "untMain_runs_test.moc"
