@@ -1,0 +1,84 @@
+// A sequential rename of 10,000 files in place started from the window's Start button,
+// against the same run through morvane-batch (a separate process, as a user starts it).
+// Both rename a folder's files with a new front part each run, so every file is really
+// renamed every time; the window's questions are answered through its test seams.
+// Usage: morvane_window_run_bench [runs]. Prints the median of each and their ratio.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../batch_process.h"
+#include "core/fs/program_files.h"
+#include "gui/untConfirmation.h"
+#include "gui/untMain.h"
+#include "gui/untPEndMessage.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kFiles = 10'000;
+
+double MsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+double WindowRun(const bench::RunFolder& folder, int round) {
+  morvane::gui::TfrmMain window(morvane::core::ProgramFilesIn(folder.Home()));
+  window.show();
+  window.StoreDroppedPaths({folder.Input()});
+  if (!window.chkDelFile->isChecked()) window.chkDelFile->click();
+  window.cboKyotsuName->setEditText(QStringLiteral("w%1_").arg(round));
+  window.cboStartSeqNbr->setEditText(QStringLiteral("1"));
+  window.frmConfirmation->AnswerNext(true);
+  window.frmPEndMessage->AnswerNext();
+  QApplication::processEvents();
+  const Clock::time_point start = Clock::now();
+  window.btnStart->click();
+  const double elapsed = MsSince(start);
+  // A run that was refused or renamed nothing would measure nothing.
+  if (!std::filesystem::exists(folder.Input() + "/w" + std::to_string(round) + "_1.jpg")) {
+    std::fprintf(stderr, "the window run renamed nothing\n");
+  }
+  return elapsed;
+}
+
+double BatchRun(const bench::RunFolder& folder, int round) {
+  const Clock::time_point start = Clock::now();
+  const bench::ChildRun run = bench::RunBatch(
+      {"morvane-batch", "rename", "--in-place", "--front", "b" + std::to_string(round) + "_", folder.Input()},
+      folder.Home());
+  if (run.status != 0) std::fprintf(stderr, "morvane-batch failed\n");
+  return MsSince(start);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+  const bench::RunFolder folder(kFiles, "photo_");
+  qputenv("MORVANE_HOME", QByteArray::fromStdString(folder.Home()));
+  std::vector<double> window;
+  std::vector<double> batch;
+  for (int round = 0; round < runs; ++round) {
+    window.push_back(WindowRun(folder, round));
+    batch.push_back(BatchRun(folder, round));
+  }
+  const double windowMs = Median(window);
+  const double batchMs = Median(batch);
+  std::printf("window run of %d files in place: median %.0f ms\n", kFiles, windowMs);
+  std::printf("morvane-batch rename of the same: median %.0f ms\n", batchMs);
+  std::printf("ratio window / morvane-batch: %.2f\n", windowMs / batchMs);
+  return 0;
+}
