@@ -131,6 +131,53 @@ class MainRunsTest : public QObject {
     QVERIFY(!std::filesystem::exists(t.ResultFile()));
   }
 
+  // Cancelling a mode's question leaves the list, the result files and the settings.
+  void cancellingAnyModeTouchesNothing_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("newExtension");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("extension change") << int(OperatingMode::ChgExt) << "md" << int(MessageAnswer::Cancel);
+    QTest::newRow("no extension, No") << int(OperatingMode::ChgExt) << " " << int(MessageAnswer::No);
+    QTest::newRow("case conversion") << int(OperatingMode::ULCase) << "" << int(MessageAnswer::Cancel);
+    QTest::newRow("replacement") << int(OperatingMode::ChangeStr) << "" << int(MessageAnswer::Cancel);
+    QTest::newRow("addition") << int(OperatingMode::AddStr) << "" << int(MessageAnswer::Cancel);
+  }
+  void cancellingAnyModeTouchesNothing() {
+    QFETCH(int, mode);
+    QFETCH(QString, newExtension);
+    QFETCH(int, answer);
+    RunWindow t({{"in/a.txt", 1}}, {"in/a.txt"});
+    t.window->chkDelFile->click();
+    t.window->SelectMode(static_cast<OperatingMode>(mode));
+    t.window->cboChgExt->setEditText(newExtension);
+    t.window->cboRenameUL->setCurrentIndex(1);
+    t.window->cboChgStr->setEditText(QStringLiteral("a"));
+    t.window->cboChgStr2->setEditText(QStringLiteral("b"));
+    t.window->cboAddStr->setEditText(QStringLiteral("x"));
+    const QByteArray settings = t.home->ReadSettings();
+    t.window->Messages().AnswerNext(static_cast<MessageAnswer>(answer));
+    t.window->btnStart->click();
+    QCOMPARE(t.window->Messages().Shown().size(), std::size_t{1});
+    QVERIFY(std::filesystem::exists(t.At("in/a.txt")));
+    QCOMPARE(t.Entries().size(), std::size_t{1});
+    QVERIFY(!std::filesystem::exists(t.ResultFile()));
+    QCOMPARE(t.home->ReadSettings(), settings);
+  }
+
+  // With the result text option on, the result file opens in the viewer instead of the
+  // end message.
+  void theResultTextOptionOpensTheResultFileInstead() {
+    RunWindow t({{"in/a.txt", 1}}, {"in/a.txt"});
+    t.home->WriteSettings("[Setting]\nResultText=1\n");
+    RecordingLauncher launcher;
+    t.window->SetViewerLauncher(&launcher);
+    t.window->chkDelFile->click();
+    t.Start();
+    QVERIFY(std::filesystem::exists(t.At("in/1.txt")));
+    QCOMPARE(launcher.builtIn, std::vector<std::string>{t.ResultFile()});
+    QVERIFY(t.window->frmPEndMessage->ShownTexts().empty());
+  }
+
   void userOrderRefusesAFolderAndSelectsIt() {
     RunWindow t({{"a.txt", 1}, {"b.txt", 1}, {"dir/", 0}}, {"a.txt", "b.txt", "dir"});
     t.window->chkDelFile->click();
