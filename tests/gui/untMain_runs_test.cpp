@@ -4,25 +4,18 @@
 
 #include "gui/untConfirmation.h"
 #include "gui/untPEndMessage.h"
+#include "recording_launcher.h"
 #include "target_fixture.h"
 
 using morvane::core::OperatingMode;
 using morvane::core::OverwriteChoice;
 using morvane::gui::MessageAnswer;
 using morvane::test::Paths;
+using morvane::test::RecordingLauncher;
 using morvane::test::SettingValue;
 using morvane::test::TargetWindow;
 
 namespace {
-
-// Records what would have been opened in the viewer.
-class RecordingLauncher : public morvane::core::TextViewerLauncher {
- public:
-  void StartProgram(const std::vector<std::string>& words) override { started.push_back(words); }
-  void ShowBuiltInViewer(std::string_view path) override { builtIn.emplace_back(path); }
-  std::vector<std::vector<std::string>> started;
-  std::vector<std::string> builtIn;
-};
 
 QByteArray ReadBytes(const std::string& path) {
   return morvane::test::WindowHome::ReadFile(QString::fromStdString(path));

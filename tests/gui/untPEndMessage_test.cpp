@@ -6,19 +6,14 @@
 #include <QtTest>
 #include <fstream>
 
+#include "recording_launcher.h"
+
 using morvane::core::CodePage;
 using morvane::gui::MessageKind;
 using morvane::gui::TfrmPEndMessage;
+using morvane::test::RecordingLauncher;
 
 namespace {
-
-class RecordingLauncher : public morvane::core::TextViewerLauncher {
- public:
-  void StartProgram(const std::vector<std::string>& words) override { started.push_back(words); }
-  void ShowBuiltInViewer(std::string_view path) override { builtIn.emplace_back(path); }
-  std::vector<std::vector<std::string>> started;
-  std::vector<std::string> builtIn;
-};
 
 struct Fixture {
   Fixture() { dir.setAutoRemove(true); }
