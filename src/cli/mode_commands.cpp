@@ -201,19 +201,13 @@ int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSyst
   inputs->protectedExtensions = program.protectedExtensions;
   if (options.common.dryRun) return DryRun(std::move(*inputs), paths, io, fileSystem);
 
-  try {
-    core::ResultLog log(program.files.resultFile, program.files.logFile, program.log.outputLog);
-    log.SetObserver([&](std::string_view line) { PrintLine(io.out, line); });
-    TerminalInteraction interaction(io, EffectivePolicy(options.common, io), inputs->renameInPlace);
+  const ConflictPolicy policy = EffectivePolicy(options.common, io);
+  return RunWithEchoedLog(program, io, [&](core::ResultLog& log) {
+    TerminalInteraction interaction(io, policy, inputs->renameInPlace);
     core::ModeRun run(std::move(*inputs), fileSystem, log, interaction);
     run.Run(paths);
-    log.Close();
-    io.out << std::flush;
-    PrintMessage(io.err, run.EndMessage());
-    return ExitStatusOf(run.State());
-  } catch (const core::LogWriteError& error) {
-    return ReportLogWriteError(io, error);
-  }
+    return RunOutcome{run.EndMessage(), ExitStatusOf(run.State())};
+  });
 }
 
 }  // namespace morvane::cli

@@ -153,23 +153,17 @@ int RunRenameCommand(const RenameOptions& options, const BatchIo& io, core::File
                                  program.protectedExtensions};
   if (options.common.dryRun) return DryRun(std::move(inputs), paths, io, fileSystem);
 
-  try {
-    core::ResultLog log(program.files.resultFile, program.files.logFile, program.log.outputLog);
-    log.SetObserver([&](std::string_view line) { PrintLine(io.out, line); });
-    TerminalInteraction interaction(io, EffectivePolicy(options.common, io), inputs.settings.renameInPlace);
+  const ConflictPolicy policy = EffectivePolicy(options.common, io);
+  return RunWithEchoedLog(program, io, [&](core::ResultLog& log) {
+    TerminalInteraction interaction(io, policy, inputs.settings.renameInPlace);
     core::SequenceRun run(std::move(inputs), fileSystem, log, interaction);
     core::WriteRunHeader(log, core::RunMode::SequentialRename, core::LocalNow());
     run.Collect(paths);
     run.Execute();
     run.WriteSummary();
     core::WriteRunFooter(log, core::RunMode::SequentialRename, core::LocalNow());
-    log.Close();
-    io.out << std::flush;
-    PrintMessage(io.err, run.EndMessage());
-    return ExitStatusOf(run.State());
-  } catch (const core::LogWriteError& error) {
-    return ReportLogWriteError(io, error);
-  }
+    return RunOutcome{run.EndMessage(), ExitStatusOf(run.State())};
+  });
 }
 
 }  // namespace morvane::cli

@@ -17,6 +17,21 @@ void PrintPlan(const BatchIo& io, const std::vector<std::pair<std::string, std::
   io.out << std::flush;
 }
 
+int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
+                     const std::function<RunOutcome(core::ResultLog& log)>& run) {
+  try {
+    core::ResultLog log(program.files.resultFile, program.files.logFile, program.log.outputLog);
+    log.SetObserver([&io](std::string_view line) { PrintLine(io.out, line); });
+    const RunOutcome outcome = run(log);
+    log.Close();
+    io.out << std::flush;
+    PrintMessage(io.err, outcome.endMessage);
+    return outcome.status;
+  } catch (const core::LogWriteError& error) {
+    return ReportLogWriteError(io, error);
+  }
+}
+
 int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error) {
   io.out << std::flush;
   PrintMessage(io.err, error.Message());

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cli/batch_io.h"
+#include "cli/common_options.h"
 #include "core/run/result_log.h"
 
 namespace morvane::cli {
@@ -15,6 +17,18 @@ core::ResultLog DryRunLog(const BatchIo& io);
 
 // A dry run's plan, one "source -> destination" line per file on standard output.
 void PrintPlan(const BatchIo& io, const std::vector<std::pair<std::string, std::string>>& plan);
+
+// What a finished run tells the command: its end message and its exit status.
+struct RunOutcome {
+  std::string endMessage;
+  int status = kExitSuccess;
+};
+
+// Runs a command's run with a result log whose lines are echoed on standard output,
+// then prints the end message on standard error; gives the exit status. A result file
+// that cannot be written ends the run with status 1 and says why.
+int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
+                     const std::function<RunOutcome(core::ResultLog& log)>& run);
 
 // Tells that a result file could not be written; gives the exit status.
 int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error);
