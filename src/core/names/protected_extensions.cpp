@@ -23,7 +23,9 @@ ProtectedExtensions MakeProtectedExtensions(const std::array<bool, 8>& builtInEn
   for (std::size_t i = 0; i < kBuiltInWords.size(); ++i) {
     if (builtInEnabled[i]) words.emplace_back(kBuiltInWords[i]);
   }
-  const bool noUserList = IsBlank(userList) || userList == codePage.FromUtf8(keys::kMarkerNoUserList);
+  // The marker counts with blanks around it; the words themselves are taken untrimmed.
+  const std::string_view trimmed = TrimBlanks(userList);
+  const bool noUserList = trimmed.empty() || trimmed == codePage.FromUtf8(keys::kMarkerNoUserList);
   if (!noUserList) {
     for (std::string& word : SplitCommaList(userList)) words.push_back(std::move(word));
   }

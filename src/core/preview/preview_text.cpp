@@ -20,7 +20,7 @@ std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInput
       back = inputs.back;
       break;
     case OperatingMode::ChangeStr:
-      front = std::string(kUnknown) + inputs.stringA + std::string(kUnknown) + " → ";
+      front = std::string(kUnknown) + inputs.stringA + std::string(kUnknown) + codePage.FromUtf8(" → ");
       middle = kUnknown;
       back = inputs.stringB + std::string(kUnknown);
       // String A must match the names as they are; only the replacement takes the case.

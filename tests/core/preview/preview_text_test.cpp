@@ -78,6 +78,13 @@ TEST(ComposePreview, DoubleByteTrailBytesAreNotConverted) {
   EXPECT_EQ(ComposePreview(OperatingMode::Rename, inputs, sjis), "A" + table + "1B");
 }
 
+TEST(ComposePreview, TheReplacementArrowIsInTheActiveCodePage) {
+  const CodePage& sjis = CodePage::Cp932();
+  const auto preview = ComposePreview(OperatingMode::ChangeStr, Strings("a", "b"), sjis);
+  ASSERT_TRUE(preview);
+  EXPECT_EQ(sjis.ToUtf8(*preview), "???a??? → ???b???");
+}
+
 TEST(CyclePreviewCase, FirstAlignsThenMovesBothTogether) {
   int name = 0;
   int extension = 2;
