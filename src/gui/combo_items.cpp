@@ -42,3 +42,13 @@ std::string EditTextBytes(const QComboBox* combo) {
 }
 
 }  // namespace morvane::gui
+
+namespace morvane::gui {
+
+void ActivateOnlyFromDropDown(QComboBox* combo) {
+  // The combo's own handler of the line edit's editingFinished does nothing but that
+  // report (and move the current item along with it).
+  QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+}
+
+}  // namespace morvane::gui

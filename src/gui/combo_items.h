@@ -31,3 +31,12 @@ void SetEditTextBytes(QComboBox* combo, std::string_view bytes);
 std::string EditTextBytes(const QComboBox* combo);
 
 }  // namespace morvane::gui
+
+namespace morvane::gui {
+
+// Makes a pick from the drop-down the only way an editable combo box reports an item as
+// activated. Qt also reports one when the field loses the focus (or takes Enter) while
+// its text equals an item, which would take a typed path for a history pick.
+void ActivateOnlyFromDropDown(QComboBox* combo);
+
+}  // namespace morvane::gui

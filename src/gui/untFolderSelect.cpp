@@ -32,6 +32,7 @@ TfrmFolderSelect::TfrmFolderSelect(FolderRequest& request, core::SettingsStore& 
     move(screen->availableGeometry().center() - rect().center());
 
   cboFolderHistory->setCompleter(nullptr);
+  ActivateOnlyFromDropDown(cboFolderHistory);
   m_folderModel = new QFileSystemModel(this);
   m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
   m_folderModel->setRootPath(QStringLiteral("/"));

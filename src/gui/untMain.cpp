@@ -122,6 +122,7 @@ void TfrmMain::ApplyInputFilters() {
     // stays exactly as typed, without completion from the items.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    ActivateOnlyFromDropDown(combo);
     ApplyFieldInput(combo->lineEdit(), combo->objectName());
   }
   ApplyFieldInput(edtZoubun, edtZoubun->objectName());
@@ -134,11 +135,8 @@ void TfrmMain::ConnectHandlers() {
   connect(chkSortDse, &QCheckBox::clicked, this, &TfrmMain::cboSortTypeChange);
   connect(chkDelFile, &QCheckBox::clicked, this, &TfrmMain::chkDelFileClick);
   connect(edtZoubun, &QLineEdit::textEdited, this, &TfrmMain::edtZoubunChange);
-  connect(updZoubun, &UpDown::stepRequested, this, [this](int direction) {
-    const int current = ParseDecimal(edtZoubun->text()).value_or(updZoubun->Position());
-    edtZoubun->setText(QString::number(updZoubun->Stepped(current, direction)));
-    edtZoubunChange();
-  });
+  connect(updZoubun, &UpDown::stepRequested, this, &TfrmMain::updZoubunClick);
+  edtZoubun->installEventFilter(this);
   connect(cboRenameUL, &QComboBox::activated, this, &TfrmMain::cboRenameULChange);
   connect(cboExtUL, &QComboBox::activated, this, &TfrmMain::cboExtULChange);
   connect(chkChgExt, &QCheckBox::clicked, this, &TfrmMain::chkChgExtClick);
@@ -385,6 +383,12 @@ void TfrmMain::edtZoubunChange() {
   updZoubun->SetPosition(*increment);
 }
 
+void TfrmMain::updZoubunClick(int direction) {
+  const int current = ParseDecimal(edtZoubun->text()).value_or(updZoubun->Position());
+  edtZoubun->setText(QString::number(updZoubun->Stepped(current, direction)));
+  edtZoubunChange();
+}
+
 void TfrmMain::cboRenameULChange() {
   const int nameCase = cboRenameUL->currentIndex();
   if (!WriteSettings(
@@ -407,10 +411,18 @@ void TfrmMain::cboExtULChange() {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (TargetListEventFilter(watched, event)) return true;
-  if (watched == cboOutputDir->lineEdit() && event->type() == QEvent::KeyPress) {
+  if (watched == cboOutputDir && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       cboOutputDirKeyPress();
+      return true;
+    }
+  }
+  if (watched == edtZoubun && event->type() == QEvent::KeyPress) {
+    // The arrow keys step the increment, as the up-down control's arrows do.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      updZoubunClick(key == Qt::Key_Up ? 1 : -1);
       return true;
     }
   }

@@ -177,6 +177,8 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   void cboSortTypeChange();
   void chkDelFileClick();
   void edtZoubunChange();
+  // One step of the increment: +1 up, -1 down (the up-down arrows, the arrow keys).
+  void updZoubunClick(int direction);
   void cboRenameULChange();
   void cboExtULChange();
   void chkChgExtClick();

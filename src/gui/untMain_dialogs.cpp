@@ -33,7 +33,8 @@ void TfrmMain::CreateDialogs() {
   connect(mnuLogViewer, &QAction::triggered, this, &TfrmMain::mnuLogViewerClick);
   connect(C1, &QAction::triggered, this, &TfrmMain::C1Click);
   connect(bitOutputDir, &QPushButton::clicked, this, &TfrmMain::bitOutputDirClick);
-  cboOutputDir->lineEdit()->installEventFilter(this);
+  // On the combo box itself, where a key arrives (see the target path field).
+  cboOutputDir->installEventFilter(this);
 }
 
 void TfrmMain::mnuSettingClick() { frmSetting->exec(); }

@@ -76,7 +76,9 @@ void TfrmMain::ConnectTargetListHandlers() {
   connect(bitChoiceFiles, &QPushButton::clicked, this, &TfrmMain::bitChoiceFilesClick);
   connect(bitChoiceFolder, &QPushButton::clicked, this, &TfrmMain::bitChoiceFolderClick);
   connect(cboChoiceFile, &QComboBox::activated, this, &TfrmMain::cboChoiceFileClick);
-  cboChoiceFile->lineEdit()->installEventFilter(this);
+  // A key goes to the focus widget, which is the combo box, not its line edit: the
+  // combo hands the key to its line edit directly, past any filter there.
+  cboChoiceFile->installEventFilter(this);
   const std::pair<QPushButton*, QAction*> commands[] = {
       {btnSelectFileDel, pmnCFSelectFileDel}, {btnListClear, pmnCFListClear},
       {bitListToTop, pmnCFListToTop},         {bitListUp, pmnCFListUp},
@@ -104,7 +106,7 @@ void TfrmMain::ConnectTargetListHandlers() {
 }
 
 bool TfrmMain::TargetListEventFilter(QObject* watched, QEvent* event) {
-  if (watched == cboChoiceFile->lineEdit() && IsEnterKey(event)) {
+  if (watched == cboChoiceFile && IsEnterKey(event)) {
     cboChoiceFileKeyPress();
     return true;
   }

@@ -78,10 +78,11 @@ struct TargetWindow {
     window->FormDragDrop(mime);
   }
 
-  // Enter pressed in the path field after typing text.
+  // A path typed into the empty path field on the keyboard, then Enter.
   void TypePath(const std::string& text) const {
-    window->cboChoiceFile->setEditText(QString::fromUtf8(text));
-    QTest::keyClick(window->cboChoiceFile->lineEdit(), Qt::Key_Return);
+    window->cboChoiceFile->setEditText(QString());
+    Type(window->cboChoiceFile, QString::fromUtf8(text));
+    PressKey(Qt::Key_Return);
   }
 
   void UseUserOrder() const {

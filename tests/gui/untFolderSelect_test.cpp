@@ -62,9 +62,10 @@ class FolderSelectTest : public QObject {
     QVERIFY(!dialog.chkGetSubFolder->isHidden() && !dialog.chkGetSubFolder->isChecked());
 
     // Typing follows the text; an empty text cannot be chosen.
-    dialog.cboFolderHistory->lineEdit()->clear();
-    QTest::keyClick(dialog.cboFolderHistory->lineEdit(), Qt::Key_Backspace);
-    dialog.cboFolderHistoryChange();
+    morvane::test::GiveFocus(dialog.cboFolderHistory);
+    morvane::test::PressKey(Qt::Key_A, Qt::ControlModifier);
+    morvane::test::PressKey(Qt::Key_Backspace);
+    QCOMPARE(dialog.cboFolderHistory->currentText(), QString());
     QVERIFY(!dialog.btnOk->isEnabled());
     dialog.cboFolderHistory->activated(1);
     QCOMPARE(dialog.cboFolderHistory->currentText(), QStringLiteral("/h1"));

@@ -14,6 +14,8 @@
 using morvane::gui::MessageAnswer;
 using morvane::gui::MessageKind;
 using morvane::gui::TfrmMain;
+using morvane::test::GiveFocus;
+using morvane::test::PressKey;
 using morvane::test::SettingValue;
 using morvane::test::Type;
 using morvane::test::WindowHome;
@@ -69,8 +71,8 @@ class OptionsTest : public QObject {
     // Emptying the field writes the empty text and keeps the last number.
     m_window->Messages().AnswerNext(MessageAnswer::Ok);
     m_window->Messages().AnswerNext(MessageAnswer::Ok);
-    QTest::keyClick(m_window->edtZoubun, Qt::Key_Backspace);
-    QTest::keyClick(m_window->edtZoubun, Qt::Key_Backspace);
+    PressKey(Qt::Key_Backspace);
+    PressKey(Qt::Key_Backspace);
     QCOMPARE(m_window->edtZoubun->text(), QString());
     QCOMPARE(SettingValue(*m_home, "Setting", "Zoubun"), QByteArray(""));
     QCOMPARE(m_window->Options().increment, 1);
@@ -93,6 +95,15 @@ class OptionsTest : public QObject {
     up->click();
     QCOMPARE(m_window->edtZoubun->text(), QStringLiteral("9999"));
     QCOMPARE(m_window->Options().increment, 9999);
+
+    // The arrow keys in the field step it the same way.
+    GiveFocus(m_window->edtZoubun);
+    PressKey(Qt::Key_Down);
+    QCOMPARE(m_window->edtZoubun->text(), QStringLiteral("9998"));
+    PressKey(Qt::Key_Up);
+    PressKey(Qt::Key_Up);
+    QCOMPARE(m_window->edtZoubun->text(), QStringLiteral("9999"));
+    QCOMPARE(SettingValue(*m_home, "Setting", "Zoubun"), QByteArray("9999"));
   }
 
   void theIncrementDoesNotRefreshThePreview() {
@@ -147,13 +158,17 @@ class OptionsTest : public QObject {
         {"cboExtension", QStringLiteral("bmp,.jpg"), QStringLiteral("bmp,jpg")},
         {"cboKyotsuName", QStringLiteral("a\"b,c/d:e;f<g>h?i\\j|k*l=m表"),
          QStringLiteral("abcdefghijk*l=m表")},
-        {"cboAddStr2", QStringLiteral("x/y"), QStringLiteral("xy")},
+        {"cboAddStr2", QStringLiteral("x/y"), QStringLiteral("xy")},  // shown in the addition
         {"cboStartSeqNbr", QStringLiteral("0a1-2345678"), QStringLiteral("01234567")},
         {"edtZoubun", QStringLiteral("x2"), QStringLiteral("12")},
     };
     m_window->chkChgExt->click();  // the new extension is typed only while it is on
     for (const Case& c : cases) {
       auto* field = m_window->findChild<QWidget*>(c.field);
+      // Keys reach only a field the user can see.
+      m_window->SelectMode(QByteArray(c.field).startsWith("cboAddStr")
+                               ? morvane::core::OperatingMode::AddStr
+                               : morvane::core::OperatingMode::Rename);
       if (auto* combo = qobject_cast<QComboBox*>(field)) combo->setEditText(QString());
       Type(field, c.typed);
       const QString text = qobject_cast<QComboBox*>(field) ? qobject_cast<QComboBox*>(field)->currentText()

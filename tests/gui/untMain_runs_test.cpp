@@ -251,11 +251,22 @@ class MainRunsTest : public QObject {
 
   void enterInAnEmptyOutputFolderMovesToTheBrowseButton() {
     RunWindow t({}, {});
-    QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
-    t.window->cboOutputDir->setFocus();
-    QTest::keyClick(t.window->cboOutputDir->lineEdit(), Qt::Key_Return);
+    morvane::test::GiveFocus(t.window->cboOutputDir);
+    morvane::test::PressKey(Qt::Key_Return);
     QTRY_VERIFY(t.window->bitOutputDir->hasFocus());
     QVERIFY(t.window->Messages().Shown().empty());
+
+    // A typed folder that does not exist: the question, and the folder made after Yes.
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+      t.window->cboOutputDir->setEditText(QString());
+      morvane::test::Type(t.window->cboOutputDir, QString::fromStdString(t.At("made")));
+      t.window->Messages().AnswerNext(answer);
+      morvane::test::PressKey(Qt::Key_Return);
+      QCOMPARE(t.MessageTexts().back(), QStringLiteral("存在しないフォルダです！作成しますか？\r\n") +
+                                            QString::fromStdString(t.At("made")));
+      QCOMPARE(std::filesystem::is_directory(t.At("made")), answer == MessageAnswer::Yes);
+    }
+    QCOMPARE(t.window->Messages().Shown().size(), std::size_t{2});  // Enter adds nothing after No
   }
 };
 

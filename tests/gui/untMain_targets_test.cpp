@@ -150,10 +150,26 @@ class TargetsTest : public QObject {
     QCOMPARE(t.window->cboChoiceFile->itemText(0).toStdString(), t.At("f10"));
     QCOMPARE(t.window->cboChoiceFile->itemText(9).toStdString(), t.At("f1"));
 
-    // A pick appends the item once more at the end and moves it to the head.
-    t.window->cboChoiceFile->activated(3);
+    // Typing an item's text and leaving the field is no pick.
+    const Paths before = t.Entries();
+    t.window->cboChoiceFile->setEditText(QString());
+    morvane::test::Type(t.window->cboChoiceFile, QString::fromStdString(t.At("f7")));
+    morvane::test::PressKey(Qt::Key_Tab);
+    QTRY_VERIFY(!t.window->cboChoiceFile->hasFocus());
+    QCOMPARE(t.Entries(), before);
+    QCOMPARE(t.window->cboChoiceFile->itemText(0).toStdString(), t.At("f10"));
+
+    // A pick from the drop-down, on the keyboard, appends the item once more at the end
+    // and moves it to the head.
+    t.window->cboChoiceFile->setEditText(QString());
+    morvane::test::GiveFocus(t.window->cboChoiceFile);
+    morvane::test::PressKey(Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(t.window->cboChoiceFile->view()->isVisible());
+    for (int i = 0; i < 3; ++i) morvane::test::PressKey(Qt::Key_Down);
+    morvane::test::PressKey(Qt::Key_Return);
+    QTRY_VERIFY(!t.window->cboChoiceFile->view()->isVisible());
     QCOMPARE(t.Entries().back(), t.At("f7"));
-    QCOMPARE(t.Entries().size(), std::size_t{11});
+    QCOMPARE(t.Entries().size(), std::size_t{11});  // moved from its place to the end
     QCOMPARE(t.window->cboChoiceFile->itemText(0).toStdString(), t.At("f7"));
     QCOMPARE(t.window->cboChoiceFile->currentText(), QString());
   }

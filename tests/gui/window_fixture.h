@@ -4,12 +4,14 @@
 // small helpers to drive the window as a user would.
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 #include <string>
 
@@ -60,17 +62,44 @@ inline QByteArray SettingValue(const WindowHome& home, const char* section, cons
   return QByteArray::fromStdString(store.ReadString(section, key, ""));
 }
 
-// Typing into a field character by character, as the keyboard would.
-inline void Type(QWidget* field, const QString& text) {
-  if (auto* combo = qobject_cast<QComboBox*>(field)) field = combo->lineEdit();
+// The keyboard focus given to a control as a click gives it: its window shown and
+// active, and a real focus-in (without the select-all of a Tab).
+inline void GiveFocus(QWidget* control) {
+  QWidget* window = control->window();
+  if (!window->isVisible()) window->show();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  control->setFocus(Qt::OtherFocusReason);
+  QTRY_VERIFY(control->hasFocus());
+}
+
+// A key pressed and released as the window system delivers it: to the active window,
+// which hands it to its focus widget. Never to a control's insides: a combo box gives
+// keys to its line edit directly, past every filter a test could reach there.
+inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWindow* window = QGuiApplication::focusWindow();
+  QVERIFY2(window, "no window has the keyboard focus");
+  QTest::keyClick(window, key, modifiers);
+}
+
+// Text typed on the keyboard, character by character, into the focus widget.
+inline void TypeKeys(const QString& text) {
+  QWindow* window = QGuiApplication::focusWindow();
+  QVERIFY2(window, "no window has the keyboard focus");
   for (const QChar character : text) {
     // QTest's key table knows ASCII only; other characters arrive as key text.
     if (character.unicode() < 0x80) {
-      QTest::keyClick(field, character.toLatin1());
+      QTest::keyClick(window, character.toLatin1());
     } else {
-      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(character), Qt::NoModifier);
     }
   }
+}
+
+// Typing into a field: focus it as a user would, then type.
+inline void Type(QWidget* field, const QString& text) {
+  GiveFocus(field);
+  TypeKeys(text);
 }
 
 inline QStringList Items(const QComboBox* combo) {
