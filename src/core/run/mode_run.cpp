@@ -57,11 +57,15 @@ void ModeRun::CollectRunFile(std::string_view path, const std::optional<FileInfo
     m_log.Append(m_texts.missing);
     m_log.Append(m_texts.missingPath + std::string(path));
     ++m_state.failureCount;
+    m_interaction.FileLeft({LeftReason::Missing, path, {}});
     return;
   }
   // The listing's wildcard can find longer extensions than the word; the filter decides.
   if (MatchesExtensionFilter(m_inputs.filter, path, PathSyntax::Posix, m_codePage)) {
     m_files.Add(path, IdOf(*info));
+  } else {
+    // No result line tells of it, but it is still a file the run leaves.
+    m_interaction.FileLeft({LeftReason::Filtered, path, {}});
   }
 }
 

@@ -39,23 +39,28 @@ bool ModeRun::Admits(const std::string& path) {
       m_log.Append(m_texts.missingPath + path);
     }
     ++m_state.failureCount;
+    m_interaction.FileLeft({LeftReason::Missing, path, {}});
     return false;
   }
   const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
   std::string filtered;
+  LeftReason reason = LeftReason::Filtered;
   if (!m_inputs.filter.AdmitsExtension(extension)) {
     filtered = m_texts.filteredBefore + m_inputs.filterText + m_texts.filteredAfter;
   } else if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) {
     filtered = m_texts.protectedExtension;
+    reason = LeftReason::Protected;
   } else if (m_inputs.mode == RunMode::StringReplacement &&
              !ContainsString(ExtractBaseName(path, PathSyntax::Posix, m_codePage), m_inputs.names.stringA,
                              m_inputs.names.caseSensitive, m_codePage)) {
     // Only the base name is searched, never the extension.
     filtered = m_texts.stringANotFound;
+    reason = LeftReason::TextNotFound;
   }
   if (filtered.empty()) return true;
   m_log.Append(filtered);
   m_log.Append(path);
+  m_interaction.FileLeft({reason, path, {}});
   return false;
 }
 
@@ -111,6 +116,7 @@ void ModeRun::ChangeExtension(const std::string& source) {
     m_log.Append(m_texts.failedSource + source);
     m_log.Append(m_texts.failedTarget + newName);
     ++m_state.failureCount;
+    m_interaction.FileLeft({LeftReason::NameTaken, source, destination});
   } else if (result.status == FsStatus::SameFile && EqualsNoCase(destination, source, m_codePage)) {
     // A copy of the file onto itself under its own name is no conflict to ask about; it
     // simply fails. Another file whose name differs only in case is a conflict.
@@ -126,10 +132,12 @@ void ModeRun::ConvertCase(const std::string& source) {
       DestinationOf(source, NewName(ExtractFileName(source, PathSyntax::Posix, m_codePage)));
   // The rename alone decides: it never replaces another file, so a name taken by a
   // different file (on a file system that tells case apart) is a failure.
-  if (m_fileSystem.Rename(source, destination).Ok()) {
+  const FsResult result = m_fileSystem.Rename(source, destination);
+  if (result.Ok()) {
     LogSuccess(source, destination);
   } else {
-    LogFailure(m_texts.failedSource, source, ExtractFileName(destination, PathSyntax::Posix, m_codePage));
+    LogFailure(m_texts.failedSource, source, ExtractFileName(destination, PathSyntax::Posix, m_codePage),
+               IsTaken(result, destination) ? LeftReason::NameTaken : LeftReason::Failed);
   }
 }
 
@@ -172,6 +180,7 @@ void ModeRun::ResolveConflict(const std::string& source, const std::string& dest
     case OverwriteChoice::None:
     case OverwriteChoice::Auto:  // never offered here
     case OverwriteChoice::Skip:
+      m_interaction.FileLeft({LeftReason::NameTaken, source, destination});
       return;
   }
 }
@@ -189,11 +198,13 @@ void ModeRun::LogSuccess(const std::string& source, const std::string& destinati
   ++m_state.successCount;
 }
 
-void ModeRun::LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target) {
+void ModeRun::LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target,
+                         LeftReason reason) {
   m_log.Append(m_texts.failed);
   m_log.Append(std::string(sourceLabel) + source);
   m_log.Append(m_texts.failedTarget + target);
   ++m_state.failureCount;
+  m_interaction.FileLeft({reason, source, target});
 }
 
 }  // namespace morvane::core

@@ -29,6 +29,25 @@ struct OverwriteQuestion {
   bool overwriteOffered = true;
 };
 
+// Why a run leaves a file as it is. The result lines already say it in the run's own
+// words; this lets a front end count and explain the files without reading them.
+enum class LeftReason {
+  NameTaken,     // the new name belongs to another file, and the file was not written over it
+  Protected,     // its extension is one of the protected types
+  Filtered,      // its extension is not among the run's file types
+  Missing,       // it does not exist (any more)
+  TextNotFound,  // the string replacement: its name does not hold the text to replace
+  Failed,        // the rename or copy itself failed
+};
+
+// A file the run leaves as it is, told once per file. Files already named as asked count
+// as done, not left; neither do the files an abort or the end of the numbers leaves.
+struct LeftFile {
+  LeftReason reason = LeftReason::Failed;
+  std::string_view path;
+  std::string_view newPath;  // NameTaken and Failed: where it was to go; else empty
+};
+
 // How a run talks to the person who started it. The window, the command line and the
 // tests each implement it. Texts are byte strings in the active code page.
 class RunInteraction {
@@ -44,6 +63,10 @@ class RunInteraction {
   virtual void ProgressBegin(std::size_t count) = 0;
   virtual void ProgressStep() = 0;
   virtual void ProgressEnd() = 0;
+  // A file left as it is, told after the result lines about it (a file the mode runs
+  // drop by its type while collecting has none). The window shows the result
+  // lines alone, so it needs nothing here.
+  virtual void FileLeft(const LeftFile& /*file*/) {}
 };
 
 }  // namespace morvane::core

@@ -42,15 +42,18 @@ void SequenceRun::CollectTarget(std::string_view path, const std::optional<FileI
   if (!info || info->isFolder) {
     LogMissing(path);
     ++m_state.failureCount;
+    m_interaction.FileLeft({LeftReason::Missing, path, {}});
     return;
   }
   const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
   if (!m_inputs.filter.AdmitsExtension(extension)) {
     LogSkipped(m_texts.filteredBefore + m_inputs.filterText + m_texts.filteredAfter, path);
+    m_interaction.FileLeft({LeftReason::Filtered, path, {}});
     return;
   }
   if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) {
     LogSkipped(m_texts.protectedExtension, path);
+    m_interaction.FileLeft({LeftReason::Protected, path, {}});
     return;
   }
   m_queue.Add(
@@ -164,6 +167,7 @@ void SequenceRun::ResolveConflict(std::string_view source, std::string newPath) 
     }
     case OverwriteChoice::None:
     case OverwriteChoice::Skip:
+      m_interaction.FileLeft({LeftReason::NameTaken, source, newPath});
       AdvanceNumber();
       return;
     case OverwriteChoice::Abort:
@@ -201,6 +205,7 @@ void SequenceRun::LogFailure(std::string_view source, std::string_view newPath) 
   m_log.Append(m_texts.failed);
   m_log.Append(m_texts.failedSource + std::string(source));
   m_log.Append(m_texts.failedTarget + std::string(newPath));
+  m_interaction.FileLeft({LeftReason::Failed, source, newPath});
 }
 
 void SequenceRun::LogMissing(std::string_view path) {
