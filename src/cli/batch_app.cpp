@@ -17,10 +17,19 @@ namespace {
 constexpr const char* kDescription =
     "morvane-batch renames or copies many files at once, with the same rules as the Morvane window.\n"
     "Every run writes Result.dat (and, when asked, appends to Rename.log) in the program folder\n"
-    "and prints the same lines on standard output; messages go to standard error.\n"
+    "and prints the same lines on standard output; messages go to standard error. Every file\n"
+    "left as it is gets a line on standard error that says why (its new name is taken, a\n"
+    "protected type, left out by --types, missing, ...), and the run ends with a count per reason.\n"
     "\n"
-    "Exit status: 0 no file failed, 1 at least one file failed or a result file could not be\n"
-    "written, 2 the command was refused before anything was touched, 3 the run was aborted.";
+    "Exit status:\n"
+    "  0  every file was renamed or copied, or left as the options and settings say\n"
+    "     (--on-conflict skip, --types, a protected type, no --find text in its name)\n"
+    "  1  a file failed or was missing, a file was left at a conflict nobody chose to skip\n"
+    "     (no terminal to ask and no --on-conflict, or an overwrite that is not possible),\n"
+    "     or a result file could not be written\n"
+    "  2  the command was refused before anything was touched (a wrong option or value, a\n"
+    "     declined question, an output folder that cannot be used)\n"
+    "  3  the run was aborted at a conflict";
 
 }  // namespace
 

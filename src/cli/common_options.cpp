@@ -75,7 +75,7 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
                       "overwritten when renaming in place or when it is itself still waiting to be "
                       "processed: it is skipped and reported), ") +
               (offerAuto ? "auto (take the next free number), " : "") +
-              "skip, or abort. Default: ask when standard input is a terminal, otherwise skip.")
+              "skip, or abort. Default: ask when standard input is a terminal, otherwise skip (and exit 1).")
       ->transform(CLI::CheckedTransformer(policies).description(""))
       ->type_name(offerAuto ? "ask|overwrite|auto|skip|abort" : "ask|overwrite|skip|abort");
 
@@ -91,7 +91,7 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
 
 ConflictPolicy EffectivePolicy(const CommonOptions& options, const BatchIo& io) {
   if (options.onConflict) return *options.onConflict;
-  return io.interactive ? ConflictPolicy::Ask : ConflictPolicy::Skip;
+  return io.interactive ? ConflictPolicy::Ask : ConflictPolicy::Unanswered;
 }
 
 bool AnswerYes(const CommonOptions& options, const BatchIo& io, std::string_view question) {

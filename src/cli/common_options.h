@@ -43,7 +43,7 @@ enum class CommonOptionsKind {
 void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind);
 
 // The conflict policy in force: the chosen one, else ask on a terminal and skip
-// otherwise.
+// unanswered otherwise.
 ConflictPolicy EffectivePolicy(const CommonOptions& options, const BatchIo& io);
 
 // A question the window would ask before a run: Yes with --yes, else asked on the

@@ -121,8 +121,7 @@ int DryRun(core::ModeRunInputs inputs, const std::vector<std::string>& paths, co
   TerminalInteraction interaction(io, ConflictPolicy::Skip, inputs.renameInPlace);
   core::ModeRun run(std::move(inputs), fileSystem, log, interaction);
   run.Collect(paths);
-  PrintPlan(io, run.PlanNames());
-  return run.State().failureCount > 0 ? kExitFailures : kExitSuccess;
+  return EndDryRun(io, run, interaction);
 }
 
 }  // namespace
@@ -206,7 +205,7 @@ int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSyst
     TerminalInteraction interaction(io, policy, inputs->renameInPlace);
     core::ModeRun run(std::move(*inputs), fileSystem, log, interaction);
     run.Run(paths);
-    return RunOutcome{run.EndMessage(), ExitStatusOf(run.State())};
+    return RunOutcome{run.EndMessage(), ExitStatusOf(run.State(), interaction), interaction.LeftSummary()};
   });
 }
 

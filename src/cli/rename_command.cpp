@@ -93,8 +93,7 @@ int DryRun(core::SequenceRunInputs inputs, const std::vector<std::string>& paths
   TerminalInteraction interaction(io, ConflictPolicy::Skip, inputs.settings.renameInPlace);
   core::SequenceRun run(std::move(inputs), fileSystem, log, interaction);
   run.Collect(paths);
-  PrintPlan(io, run.PlanNames());
-  return run.State().failureCount > 0 ? kExitFailures : kExitSuccess;
+  return EndDryRun(io, run, interaction);
 }
 
 }  // namespace
@@ -162,7 +161,7 @@ int RunRenameCommand(const RenameOptions& options, const BatchIo& io, core::File
     run.Execute();
     run.WriteSummary();
     core::WriteRunFooter(log, core::RunMode::SequentialRename, core::LocalNow());
-    return RunOutcome{run.EndMessage(), ExitStatusOf(run.State())};
+    return RunOutcome{run.EndMessage(), ExitStatusOf(run.State(), interaction), interaction.LeftSummary()};
   });
 }
 

@@ -26,6 +26,7 @@ int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
     log.Close();
     io.out << std::flush;
     PrintMessage(io.err, outcome.endMessage);
+    if (!outcome.leftSummary.empty()) io.err << outcome.leftSummary << '\n';
     return outcome.status;
   } catch (const core::LogWriteError& error) {
     return ReportLogWriteError(io, error);

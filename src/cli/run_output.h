@@ -1,12 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cli/batch_io.h"
 #include "cli/common_options.h"
+#include "cli/terminal_interaction.h"
 #include "core/run/result_log.h"
 
 namespace morvane::cli {
@@ -18,14 +20,17 @@ core::ResultLog DryRunLog(const BatchIo& io);
 // A dry run's plan, one "source -> destination" line per file on standard output.
 void PrintPlan(const BatchIo& io, const std::vector<std::pair<std::string, std::string>>& plan);
 
-// What a finished run tells the command: its end message and its exit status.
+// What a finished run tells the command: its end message, its exit status and the count
+// of the files it left.
 struct RunOutcome {
   std::string endMessage;
   int status = kExitSuccess;
+  std::string leftSummary;
 };
 
 // Runs a command's run with a result log whose lines are echoed on standard output,
-// then prints the end message on standard error; gives the exit status. A result file
+// then prints the end message and the count of the files left on standard error; gives
+// the exit status. A result file
 // that cannot be written ends the run with status 1 and says why.
 int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
                      const std::function<RunOutcome(core::ResultLog& log)>& run);
@@ -33,11 +38,22 @@ int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
 // Tells that a result file could not be written; gives the exit status.
 int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error);
 
-// The exit status of a finished run: aborted, some file failed, or all went well.
+// The exit status of a finished run: aborted; some file failed, or was left at a
+// conflict nobody chose to skip; or all went well.
 template <class RunState>
-int ExitStatusOf(const RunState& state) {
+int ExitStatusOf(const RunState& state, const TerminalInteraction& interaction) {
   if (state.abortRequested) return kExitAborted;
-  return state.failureCount > 0 ? kExitFailures : kExitSuccess;
+  return state.failureCount > 0 || interaction.LeftUnchosen() ? kExitFailures : kExitSuccess;
+}
+
+// Ends a dry run: prints its plan and the count of the files it would leave; gives the
+// exit status.
+template <class Run>
+int EndDryRun(const BatchIo& io, Run& run, const TerminalInteraction& interaction) {
+  PrintPlan(io, run.PlanNames());
+  const std::string summary = interaction.LeftSummary();
+  if (!summary.empty()) io.err << summary << '\n';
+  return run.State().failureCount > 0 ? kExitFailures : kExitSuccess;
 }
 
 }  // namespace morvane::cli

@@ -14,15 +14,15 @@ OverwriteChoice TerminalInteraction::AskOverwrite(const core::OverwriteQuestion&
       return Prompt(question);
     case ConflictPolicy::Overwrite:
       if (question.overwriteOffered) return OverwriteChoice::OverwriteAll;
-      m_io.err << "not overwritten: " << question.newPath << " ("
-               << (m_renamesInPlace ? "files are renamed in place"
-                                    : "it is a source still waiting in this run")
-               << "); skipped " << question.sourcePath << '\n';
-      return OverwriteChoice::Skip;
+      return Skip(m_renamesInPlace ? "not overwritten: files are renamed in place"
+                                   : "not overwritten: it is a source still waiting in this run",
+                  false);
     case ConflictPolicy::Auto:
       return OverwriteChoice::Auto;
     case ConflictPolicy::Skip:
-      return OverwriteChoice::Skip;
+      return Skip("skipped: --on-conflict skip", true);
+    case ConflictPolicy::Unanswered:
+      return Skip("skipped: no terminal to ask; --on-conflict chooses", false);
     case ConflictPolicy::Abort:
       return OverwriteChoice::Abort;
   }
@@ -30,6 +30,28 @@ OverwriteChoice TerminalInteraction::AskOverwrite(const core::OverwriteQuestion&
 }
 
 void TerminalInteraction::ShowInformation(std::string_view text) { PrintMessage(m_io.err, text); }
+
+void TerminalInteraction::FileLeft(const core::LeftFile& file) {
+  std::string why;
+  if (file.reason == core::LeftReason::NameTaken) {
+    if (m_skipWhy) {
+      why = std::move(*m_skipWhy);
+      if (!m_skipChosen) m_leftUnchosen = true;
+    } else {
+      // No question was asked: the run renames in place and reports the taken name as a
+      // failure, which sets the exit status by itself.
+      why = "a rename never replaces another file";
+    }
+  }
+  m_skipWhy.reset();
+  m_left.Report(file, why);
+}
+
+OverwriteChoice TerminalInteraction::Skip(std::string why, bool chosen) {
+  m_skipWhy = std::move(why);
+  m_skipChosen = chosen;
+  return OverwriteChoice::Skip;
+}
 
 OverwriteChoice TerminalInteraction::Prompt(const core::OverwriteQuestion& question) {
   const bool autoOffered = question.caller == core::CallerKind::SequentialRun;
@@ -41,11 +63,11 @@ OverwriteChoice TerminalInteraction::Prompt(const core::OverwriteQuestion& quest
     m_io.err << "[s]kip, a[b]ort? " << std::flush;
     std::string answer;
     // Nobody left to answer: like closing the alert, the target is skipped.
-    if (!std::getline(m_io.in, answer)) return OverwriteChoice::Skip;
+    if (!std::getline(m_io.in, answer)) return Skip("skipped: no answer", false);
     if (question.overwriteOffered && answer == "o") return OverwriteChoice::Overwrite;
     if (question.overwriteOffered && answer == "a") return OverwriteChoice::OverwriteAll;
     if (autoOffered && answer == "u") return OverwriteChoice::Auto;
-    if (answer == "s") return OverwriteChoice::Skip;
+    if (answer == "s") return Skip("skipped as answered", true);
     if (answer == "b") return OverwriteChoice::Abort;
   }
 }

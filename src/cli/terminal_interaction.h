@@ -1,20 +1,26 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "cli/batch_io.h"
+#include "cli/left_files.h"
 #include "core/run/run_interaction.h"
 
 namespace morvane::cli {
 
-// What to do when a new name is taken.
-enum class ConflictPolicy { Ask, Overwrite, Auto, Skip, Abort };
+// What to do when a new name is taken. Unanswered: nobody was asked and nobody chose (no
+// terminal, no --on-conflict); the file is skipped and the run does not count as done.
+enum class ConflictPolicy { Ask, Overwrite, Auto, Skip, Abort, Unanswered };
 
 // The run's questions answered from the command line: by the conflict policy, or on the
-// terminal when the policy is to ask.
+// terminal when the policy is to ask. Every file the run leaves gets a line on standard
+// error.
 class TerminalInteraction : public core::RunInteraction {
  public:
   // renamesInPlace: the run renames in place, where overwriting is never an answer.
   TerminalInteraction(const BatchIo& io, ConflictPolicy policy, bool renamesInPlace)
-      : m_io(io), m_policy(policy), m_renamesInPlace(renamesInPlace) {}
+      : m_io(io), m_policy(policy), m_renamesInPlace(renamesInPlace), m_left(io.err, renamesInPlace) {}
 
   core::OverwriteChoice AskOverwrite(const core::OverwriteQuestion& question) override;
   void ShowInformation(std::string_view text) override;
@@ -24,13 +30,26 @@ class TerminalInteraction : public core::RunInteraction {
   void ProgressBegin(std::size_t) override {}
   void ProgressStep() override {}
   void ProgressEnd() override {}
+  void FileLeft(const core::LeftFile& file) override;
+
+  // Some file was left at a conflict nobody chose to skip: nobody could be asked, the
+  // terminal gave no answer, or an overwrite was asked for where none is possible.
+  bool LeftUnchosen() const { return m_leftUnchosen; }
+  // The count of the files left, per reason; empty when none was.
+  std::string LeftSummary() const { return m_left.Summary(); }
 
  private:
   core::OverwriteChoice Prompt(const core::OverwriteQuestion& question);
+  // Remembers why the conflict in hand is skipped, for its line.
+  core::OverwriteChoice Skip(std::string why, bool chosen);
 
   const BatchIo& m_io;
   ConflictPolicy m_policy;
   bool m_renamesInPlace;
+  LeftFiles m_left;
+  std::optional<std::string> m_skipWhy;
+  bool m_skipChosen = false;
+  bool m_leftUnchosen = false;
 };
 
 }  // namespace morvane::cli

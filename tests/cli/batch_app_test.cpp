@@ -114,13 +114,17 @@ TEST_F(BatchAppTest, ExitStatusTellsFailuresAndAborts) {
   EXPECT_TRUE(m_folder.Exists("in/b.txt"));
 }
 
+// The overwrite was asked for and cannot be done: the file is left, and not by choice.
 TEST_F(BatchAppTest, OverwriteIsRefusedWhereTheAlertWouldNotOfferIt) {
   m_folder.CreateFiles({"in/a.txt", "in/1.txt"});
   m_folder.WriteFile("in/1.txt", "one");
-  EXPECT_EQ(Batch({"rename", "--in-place", "--on-conflict", "overwrite", P("in/a.txt")}), 0);
+  EXPECT_EQ(Batch({"rename", "--in-place", "--on-conflict", "overwrite", P("in/a.txt")}), 1);
   EXPECT_EQ(m_folder.ReadFile("in/1.txt"), "one");
   EXPECT_TRUE(m_folder.Exists("in/a.txt"));
-  EXPECT_NE(m_err.str().find("not overwritten: " + P("in/1.txt")), std::string::npos) << m_err.str();
+  EXPECT_NE(m_err.str().find("its new name " + P("in/1.txt") +
+                             " is taken (not overwritten: files are renamed in place)\n"),
+            std::string::npos)
+      << m_err.str();
 }
 
 TEST_F(BatchAppTest, ConflictsAreAskedOnTheTerminal) {
@@ -132,7 +136,7 @@ TEST_F(BatchAppTest, ConflictsAreAskedOnTheTerminal) {
 
   // Without a terminal nobody is asked and the file is skipped.
   m_folder.WriteFile("out/1.txt", "kept");
-  EXPECT_EQ(Batch({"rename", "--output", P("out"), P("in/a.txt")}), 0);
+  EXPECT_EQ(Batch({"rename", "--output", P("out"), P("in/a.txt")}), 1);
   EXPECT_EQ(m_folder.ReadFile("out/1.txt"), "kept");
 }
 

@@ -76,7 +76,7 @@ TEST_F(ModeCommandsTest, CopiesGoToTheOutputFolderAndConflictsFollowThePolicy) {
   m_folder.CreateFiles({"in/a.txt", "in/b.txt", "out/a.md"});
   m_folder.WriteFile("in/a.txt", "new");
   m_folder.WriteFile("out/a.md", "old");
-  EXPECT_EQ(Batch({"ext", "--output", P("out"), "--new-ext", "md", P("in")}), 0);
+  EXPECT_EQ(Batch({"ext", "--output", P("out"), "--new-ext", "md", P("in")}), 1);
   EXPECT_EQ(m_folder.ReadFile("out/a.md"), "old");  // no terminal: skipped
   EXPECT_TRUE(m_folder.Exists("out/b.md"));
   EXPECT_TRUE(m_folder.Exists("in/a.txt"));
