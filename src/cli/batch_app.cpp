@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <iostream>
 
+#include "cli/choices.h"
 #include "cli/mode_commands.h"
 #include "cli/rename_command.h"
 #include "core/text/code_page.h"
@@ -31,6 +33,24 @@ constexpr const char* kDescription =
     "     declined question, an output folder that cannot be used)\n"
     "  3  the run was aborted at a conflict";
 
+// CLI11 takes a word that names no command for a missing command; this names the
+// commands and the one that was probably meant instead. Gives false after refusing.
+bool NamesACommand(const std::vector<std::string>& arguments, const std::vector<std::string>& commands,
+                   const BatchIo& io) {
+  if (arguments.size() > 1 && arguments[1].starts_with('-')) return true;
+  if (arguments.size() > 1 && std::find(commands.begin(), commands.end(), arguments[1]) != commands.end()) {
+    return true;
+  }
+  if (arguments.size() > 1) {
+    io.err << '"' << arguments[1] << "\" is not a command; the commands are " << ListWords(commands, "and")
+           << DidYouMean(arguments[1], commands) << '\n';
+  } else {
+    io.err << "morvane-batch needs a command: " << ListWords(commands, "or") << '\n';
+  }
+  io.err << "Run with --help for more information.\n";
+  return false;
+}
+
 }  // namespace
 
 int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core::FileSystem& fileSystem) {
@@ -49,6 +69,9 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   for (ModeOptions& options : modeOptions) modeCommands.push_back(AddModeCommand(app, options));
 
   if (arguments.empty()) return kExitRefused;
+  std::vector<std::string> commandNames{rename->get_name()};
+  for (const CLI::App* command : modeCommands) commandNames.push_back(command->get_name());
+  if (!NamesACommand(arguments, commandNames, io)) return kExitRefused;
   try {
     // CLI11 takes the arguments in reverse order, without the program name.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend() - 1);

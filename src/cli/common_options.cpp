@@ -1,9 +1,9 @@
 #include "cli/common_options.h"
 
 #include <filesystem>
-#include <map>
 #include <ostream>
 
+#include "cli/choices.h"
 #include "core/names/input_class.h"
 #include "core/run/output_folder_check.h"
 #include "core/settings/settings_store.h"
@@ -13,7 +13,45 @@
 namespace morvane::cli {
 namespace {
 
-const std::map<std::string, int> kCaseNames = {{"none", 0}, {"upper", 1}, {"lower", 2}};
+const std::vector<std::pair<std::string, int>> kCaseNames = {{"none", 0}, {"upper", 1}, {"lower", 2}};
+
+// Why the output folder was refused, in the words of the help; the window's message
+// follows it.
+std::string OutputFolderRefusal(core::OutputFolderOutcome outcome, std::string_view folder) {
+  const std::string quoted = "\"" + std::string(folder) + "\"";
+  switch (outcome) {
+    case core::OutputFolderOutcome::Empty:
+      return "--output: no folder given";
+    case core::OutputFolderOutcome::NotAbsolute:
+      return "--output: " + quoted + " is not an absolute path; give the folder's full path, starting with /";
+    case core::OutputFolderOutcome::DriveNotReady:
+      return "--output: the drive that holds " + quoted + " cannot be opened";
+    case core::OutputFolderOutcome::OpticalDrive:
+      return "--output: " + quoted + " is on an optical disc, which cannot be written";
+    case core::OutputFolderOutcome::Declined:
+      return "--output: " + quoted + " does not exist and was not created";
+    case core::OutputFolderOutcome::NotCreated:
+      return "--output: the folder " + quoted + " could not be created";
+    case core::OutputFolderOutcome::Ready:
+      break;
+  }
+  return "";
+}
+
+// The characters a field of the class refuses, as the help would list them.
+std::string_view RefusedCharacters(core::InputClass inputClass) {
+  switch (inputClass) {
+    case core::InputClass::NameText:
+      return "\" , / : ; < > ? \\ |";
+    case core::InputClass::ExtensionList:
+      return "\" . / : ; < > ? \\ |";
+    case core::InputClass::SingleExtension:
+      return "\" , . / : ; < > ? \\ |";
+    case core::InputClass::Number:
+      break;
+  }
+  return "";
+}
 
 }  // namespace
 
@@ -56,18 +94,18 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
     destination->require_option(1);
   }
   command.add_option("--name-case", options.nameCase, "Letter case of the new name: none, upper or lower.")
-      ->transform(CLI::CheckedTransformer(kCaseNames).description(""))
+      ->transform(WordChoice(kCaseNames))
       ->type_name("none|upper|lower");
   command
       .add_option("--ext-case", options.extensionCase, "Letter case of the extension: none, upper or lower.")
-      ->transform(CLI::CheckedTransformer(kCaseNames).description(""))
+      ->transform(WordChoice(kCaseNames))
       ->type_name("none|upper|lower");
 
-  std::map<std::string, ConflictPolicy> policies = {{"ask", ConflictPolicy::Ask},
-                                                    {"overwrite", ConflictPolicy::Overwrite},
-                                                    {"skip", ConflictPolicy::Skip},
-                                                    {"abort", ConflictPolicy::Abort}};
-  if (offerAuto) policies.emplace("auto", ConflictPolicy::Auto);
+  std::vector<std::pair<std::string, ConflictPolicy>> policies = {{"ask", ConflictPolicy::Ask},
+                                                                  {"overwrite", ConflictPolicy::Overwrite}};
+  if (offerAuto) policies.emplace_back("auto", ConflictPolicy::Auto);
+  policies.emplace_back("skip", ConflictPolicy::Skip);
+  policies.emplace_back("abort", ConflictPolicy::Abort);
   command
       .add_option(
           "--on-conflict", options.onConflict,
@@ -76,7 +114,7 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
                       "processed: it is skipped and reported), ") +
               (offerAuto ? "auto (take the next free number), " : "") +
               "skip, or abort. Default: ask when standard input is a terminal, otherwise skip (and exit 1).")
-      ->transform(CLI::CheckedTransformer(policies).description(""))
+      ->transform(WordChoice(policies))
       ->type_name(offerAuto ? "ask|overwrite|auto|skip|abort" : "ask|overwrite|skip|abort");
 
   command.add_flag("--yes", options.yes,
@@ -119,6 +157,7 @@ std::optional<std::string> PrepareOutputFolder(const CommonOptions& options, con
       core::CheckOutputFolder(text, core::OutputFolderVariant::Start, fileSystem,
                               [&](std::string_view question) { return AnswerYes(options, io, question); });
   if (!check.Ready()) {
+    io.err << OutputFolderRefusal(check.outcome, text) << '\n';
     PrintMessage(io.err, check.message);
     return std::nullopt;
   }
@@ -128,11 +167,17 @@ std::optional<std::string> PrepareOutputFolder(const CommonOptions& options, con
 }
 
 bool AcceptedByField(const BatchIo& io, std::string_view optionName, std::string_view fieldName,
-                     std::string_view text) {
+                     std::string_view text, std::string_view what) {
   const std::optional<core::FieldInput> input = core::InputOfField(fieldName);
   if (!input || core::FilterFieldText(*input, text) == text) return true;
-  io.err << optionName << ": \"" << text << "\" holds characters that names cannot have here";
-  if (input->maxChars) io.err << ", or is longer than " << *input->maxChars << " characters";
+  io.err << optionName << ": \"" << text << "\" is not accepted: ";
+  if (input->inputClass == core::InputClass::Number) {
+    io.err << (what.empty() ? std::string_view("the value") : what) << " must be digits (0-9)";
+    if (input->maxChars) io.err << ", at most " << *input->maxChars << " of them";
+  } else {
+    io.err << "it may not hold any of " << RefusedCharacters(input->inputClass);
+    if (input->maxChars) io.err << ", nor be longer than " << *input->maxChars << " characters";
+  }
   io.err << '\n';
   return false;
 }

@@ -65,8 +65,9 @@ std::optional<std::string> PrepareOutputFolder(const CommonOptions& options, con
                                                core::FileSystem& fileSystem);
 
 // Checks a text against the characters and the length a window field accepts; prints
-// why and gives false when the field would not keep the text as it is.
+// why and gives false when the field would not keep the text as it is. what names the
+// value of a digits-only field in the message ("the start number").
 bool AcceptedByField(const BatchIo& io, std::string_view optionName, std::string_view fieldName,
-                     std::string_view text);
+                     std::string_view text, std::string_view what = {});
 
 }  // namespace morvane::cli

@@ -1,9 +1,9 @@
 #include "cli/rename_command.h"
 
 #include <charconv>
-#include <map>
 #include <ostream>
 
+#include "cli/choices.h"
 #include "cli/dry_run_file_system.h"
 #include "cli/run_output.h"
 #include "core/names/extension_filter.h"
@@ -42,10 +42,10 @@ std::optional<core::RunSettings> ValidateFields(const RenameOptions& options,
     PrintMessage(io.err, Native(kNoStartNumber));
     return std::nullopt;
   }
-  if (!AcceptedByField(io, "--start", "cboStartSeqNbr", options.start) ||
+  if (!AcceptedByField(io, "--start", "cboStartSeqNbr", options.start, "the start number") ||
       !AcceptedByField(io, "--front", "cboKyotsuName", options.front) ||
       !AcceptedByField(io, "--back", "cboKyotsuName2", options.back) ||
-      !AcceptedByField(io, "--increment", "edtZoubun", options.increment) ||
+      !AcceptedByField(io, "--increment", "edtZoubun", options.increment, "the increment") ||
       (options.common.types && !AcceptedByField(io, "--types", "cboExtension", *options.common.types))) {
     return std::nullopt;
   }
@@ -111,16 +111,16 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
       ->type_name("DIGITS");
   command->add_option("--back", options.back, "Text after the number (default: none).");
   command->add_option("--increment", options.increment, "Step between numbers (default 1).")->type_name("N");
-  const std::map<std::string, core::SortType> orders = {{"name", core::SortType::Name},
-                                                        {"ext", core::SortType::Extension},
-                                                        {"size", core::SortType::Size},
-                                                        {"date", core::SortType::ModifiedDate},
-                                                        {"user", core::SortType::UserOrder}};
+  const std::vector<std::pair<std::string, core::SortType>> orders = {{"name", core::SortType::Name},
+                                                                      {"ext", core::SortType::Extension},
+                                                                      {"size", core::SortType::Size},
+                                                                      {"date", core::SortType::ModifiedDate},
+                                                                      {"user", core::SortType::UserOrder}};
   command
       ->add_option("--order", options.order,
                    "Numbering order: by name, extension, size, modification date, or user (the order of "
                    "the PATHs; folders are refused then). Default: name.")
-      ->transform(CLI::CheckedTransformer(orders).description(""))
+      ->transform(WordChoice(orders))
       ->type_name("name|ext|size|date|user");
   command->add_flag("--descending", options.descending, "Number in reverse order.");
   command
