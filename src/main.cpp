@@ -7,6 +7,7 @@
 #include "gui/foremost_window.h"
 #include "gui/interface_font.h"
 #include "gui/program_icon.h"
+#include "gui/qt_translations.h"
 #include "gui/single_instance.h"
 #include "gui/startup_probe.h"
 #include "gui/untMain.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
 
   QApplication::setApplicationName(QStringLiteral("Morvane"));
   morvane::gui::ApplyUiFont(application);
+  morvane::gui::InstallQtTranslations(application);
   QApplication::setWindowIcon(morvane::gui::ProgramIcon());
   morvane::gui::TfrmMain window(morvane::platform::ResolveProgramFiles(), arguments);
   instance.Listen(&morvane::gui::BringForemostWindowToFront);

@@ -2,16 +2,24 @@
 
 #include <QString>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
+class QFileDialog;
 class QWidget;
 
 namespace morvane::gui {
 
 // The filter of a "name|pattern" filter string in Qt's form: "ユーザー設定 (*.bmp;*.jpg)|
-// *.bmp;*.jpg" gives "ユーザー設定 (*.bmp *.jpg)".
+// *.bmp;*.jpg" gives "ユーザー設定 (*.bmp *.jpg)". "*.*" becomes "*", so that it shows
+// files without an extension too.
 QString QtFileDialogFilter(const QString& filter);
+
+// The file button's dialog, not yet shown: several existing files, starting in the
+// folder, showing what the "name|pattern" filter admits.
+std::unique_ptr<QFileDialog> NewChooseFilesDialog(QWidget* parent, const std::string& initialFolder,
+                                                  const QString& filter);
 
 // The open dialog of the file button: several existing files. Tests queue the files a
 // dialog would return with AnswerNext; a queued answer is taken instead of showing the
