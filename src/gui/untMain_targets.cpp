@@ -114,8 +114,18 @@ bool TfrmMain::TargetListEventFilter(QObject* watched, QEvent* event) {
     lstChoiceFileDblClick();
     return true;
   }
+  const bool inList = watched == lstChoiceFile || watched == lstChoiceFile->viewport();
+  // The list accepts every drag of its own rows over it: the view would ask the model,
+  // which takes no drops, and refuse them, so that the release only cancelled the drag.
+  if (inList && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
+    auto* drag = static_cast<QDragMoveEvent*>(event);
+    if (drag->source() != lstChoiceFile || !InUserOrderState()) return false;
+    drag->setDropAction(Qt::MoveAction);
+    drag->accept();
+    return true;
+  }
   // A drag inside the list may be delivered to the list or to its viewport.
-  if ((watched == lstChoiceFile || watched == lstChoiceFile->viewport()) && event->type() == QEvent::Drop) {
+  if (inList && event->type() == QEvent::Drop) {
     auto* drop = static_cast<QDropEvent*>(event);
     if (drop->source() != lstChoiceFile) return false;
     const QPoint at =
