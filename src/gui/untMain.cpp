@@ -11,6 +11,7 @@
 #include "core/settings/history.h"
 #include "core/settings/settings_write_error.h"
 #include "gui/combo_items.h"
+#include "gui/compact_combo_style.h"
 #include "gui/field_validator.h"
 #include "gui/help_window.h"
 #include "gui/interface_font.h"
@@ -69,6 +70,7 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, const std::vector<std::strin
   CreatePopupMenus();
   CreateTargetList();
   ApplyInputFilters();
+  FitStartNumberField();
   ConnectHandlers();
   ConnectTargetListHandlers();
   CreateDialogs();
@@ -126,6 +128,19 @@ void TfrmMain::ApplyInputFilters() {
     ApplyFieldInput(combo->lineEdit(), combo->objectName());
   }
   ApplyFieldInput(edtZoubun, edtZoubun->objectName());
+}
+
+void TfrmMain::FitStartNumberField() {
+  // Eight digits in a 60-pixel field: digits of one width, a narrow drop-down button,
+  // and the line edit's own inner margin given back, the field's place unchanged.
+  QFont digits(QStringLiteral("IPAGothic"));
+  digits.setPixelSize(font().pixelSize() > 0 ? font().pixelSize() : 12);
+  digits.setStyleHint(QFont::Monospace);
+  cboStartSeqNbr->setFont(digits);
+  auto* style = new CompactComboStyle(6);
+  style->setParent(cboStartSeqNbr);
+  cboStartSeqNbr->setStyle(style);
+  cboStartSeqNbr->lineEdit()->setTextMargins(-1, 0, -1, 0);
 }
 
 void TfrmMain::ConnectHandlers() {

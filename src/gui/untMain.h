@@ -237,6 +237,7 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   void CreatePopupMenus();
   void CreateUpDown();
   void ApplyInputFilters();
+  void FitStartNumberField();
   void ConnectHandlers();
   // The settings dialog and the help window, and the menu items that show them.
   void CreateDialogs();

@@ -177,6 +177,24 @@ class OptionsTest : public QObject {
     }
   }
 
+  void theStartNumberFieldShowsEightDigitsInItsPlace() {
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QCOMPARE(m_window->cboStartSeqNbr->geometry(), QRect(136, 216, 60, 22));
+    QLineEdit* edit = m_window->cboStartSeqNbr->lineEdit();
+    auto cursor = [edit] { return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect(); };
+    edit->clear();
+    const int origin = cursor().center().x();
+    for (const QString& digits : {QStringLiteral("88888888"), QStringLiteral("12345678")}) {
+      edit->setText(digits);
+      edit->end(false);
+      // Not scrolled: the cursor after the last digit is as far from the start as the
+      // digits are wide, and inside the field.
+      QCOMPARE(cursor().center().x() - origin, edit->fontMetrics().horizontalAdvance(digits));
+      QVERIFY(cursor().center().x() < edit->width());
+    }
+  }
+
   void pastedTextIsFilteredNotRefused() {
     QApplication::clipboard()->setText(QStringLiteral("a:b?c"));
     QLineEdit* edit = m_window->cboKyotsuName->lineEdit();
