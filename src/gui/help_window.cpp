@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/program_icon.h"
 
@@ -67,7 +69,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QStringLiteral("Morvane ヘルプ"));
   setWindowIcon(ProgramIcon());
-  resize(800, 560);
+  resize(kPreferredSize);
 
   m_search = new QLineEdit(this);
   m_search->setObjectName(QStringLiteral("edtHelpSearch"));
@@ -232,9 +234,35 @@ QString HelpWindow::CurrentTopicTitle() const { return m_browser->documentTitle(
 
 void HelpWindow::BringToFront() {
   if (isMinimized()) showNormal();
+  if (!isVisible()) FitOnScreen();
   show();
   raise();
   activateWindow();
+}
+
+void HelpWindow::FitOnScreen() {
+  const QWidget* anchor = parentWidget() ? parentWidget()->window() : nullptr;
+  const QScreen* screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  // The window manager's frame is known only once the window has been shown: until then
+  // leave room for one.
+  const QSize strut = frameGeometry().size() - size();
+  const QSize frame = strut.isEmpty() ? QSize(kFrameAllowance, kFrameAllowance) : strut;
+  resize((m_placed ? size() : kPreferredSize).boundedTo(available.size() - frame));
+  QRect outer(QPoint(), size() + frame);
+  if (m_placed) {
+    outer.moveTopLeft(pos());
+  } else {
+    outer.moveCenter(anchor ? anchor->frameGeometry().center() : available.center());
+  }
+  // Within the screen: first its right and bottom edges, then its left and top ones.
+  outer.moveRight(std::min(outer.right(), available.right()));
+  outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+  outer.moveLeft(std::max(outer.left(), available.left()));
+  outer.moveTop(std::max(outer.top(), available.top()));
+  move(outer.topLeft());
+  m_placed = true;
 }
 
 bool SaveHelpWindowScreenshot(const QString& file, int context) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -46,11 +47,19 @@ class HelpWindow : public QWidget {
   void SelectTopicOf(const QUrl& source);
   void HighlightSearchWords();
   void BringToFront();
+  // Sizes and places the window so that it fits on the screen of the main window:
+  // centred on the main window the first time, where the user left it afterwards.
+  void FitOnScreen();
+
+  static constexpr QSize kPreferredSize{800, 560};
+  // Room for a title bar and borders before the window manager tells their size.
+  static constexpr int kFrameAllowance = 40;
 
   std::vector<Topic> m_topics;
   QLineEdit* m_search = nullptr;
   QListWidget* m_topicList = nullptr;
   QTextBrowser* m_browser = nullptr;
+  bool m_placed = false;
 };
 
 // Renders a help window at the topic of a help context into a PNG file (for the

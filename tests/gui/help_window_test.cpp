@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -32,6 +34,30 @@ class HelpWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void theWindowFitsOnTheScreenOfTheMainWindow() {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    // A main window near the bottom right corner, and one at the top left.
+    for (const QPoint corner : {available.bottomRight() - QPoint(300, 200), available.topLeft()}) {
+      QWidget mainWindow;
+      mainWindow.setGeometry(QRect(corner, QSize(579, 411)));
+      mainWindow.show();
+      auto* help = new HelpWindow(&mainWindow);
+      help->ShowSearch();
+      QVERIFY(QTest::qWaitForWindowExposed(help));
+      QVERIFY2(available.contains(help->frameGeometry()),
+               qPrintable(QStringLiteral("%1,%2 %3x%4")
+                              .arg(help->frameGeometry().x())
+                              .arg(help->frameGeometry().y())
+                              .arg(help->frameGeometry().width())
+                              .arg(help->frameGeometry().height())));
+      // Where the user leaves it, it stays, as long as it fits.
+      help->hide();
+      help->move(available.topLeft() + QPoint(10, 10));
+      help->ShowSearch();
+      QCOMPARE(help->pos(), available.topLeft() + QPoint(10, 10));
+    }
+  }
+
   void searchNarrowsTheTopicsAndEnterOpensTheFirst_data() {
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("firstTitle");
