@@ -81,7 +81,7 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
 
 bool SaveFolderDialogScreenshot(TfrmMain& window, const QString& file) {
   core::SettingsStore settings(window.Files().settingsFile, core::ActiveCodePage());
-  FolderRequest request{true, {}};
+  FolderRequest request{true, {}, {}};
   TfrmFolderSelect dialog(request, settings, &window);
   dialog.show();
   // The tree reads its folders in the background; wait for the top ones, but not forever.

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <vector>
 
 #include "core/preview/field_history.h"
@@ -41,6 +42,19 @@ TfrmFolderSelect::TfrmFolderSelect(FolderRequest& request, core::SettingsStore& 
 
   connect(FolderView->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &TfrmFolderSelect::FolderViewChange);
+  // The tree reads and sorts folders in the background, which moves its rows: the folder
+  // being selected is brought into view again after each change, until the user moves.
+  m_showFolderLater.setSingleShot(true);
+  m_showFolderLater.setInterval(0);
+  connect(&m_showFolderLater, &QTimer::timeout, this, &TfrmFolderSelect::ShowFolderToShow);
+  auto showLater = [this] {
+    if (!m_folderToShow.isEmpty()) m_showFolderLater.start();
+  };
+  connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, showLater);
+  connect(m_folderModel, &QAbstractItemModel::rowsInserted, this, showLater);
+  connect(m_folderModel, &QAbstractItemModel::layoutChanged, this, showLater);
+  connect(FolderView->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+          [this] { m_folderToShow.clear(); });
   connect(cboFolderHistory->lineEdit(), &QLineEdit::textEdited, this,
           &TfrmFolderSelect::cboFolderHistoryChange);
   connect(cboFolderHistory, &QComboBox::activated, this, [this](int index) {
@@ -64,11 +78,14 @@ void TfrmFolderSelect::FormCreate() {
   FolderView->expand(top);
   FolderView->setCurrentIndex(top);
 
+  const platform::PosixFileSystem fileSystem;
   const std::string lastFolder = m_settings.Read(keys::kDefaultFolder);
-  if (!lastFolder.empty() && platform::PosixFileSystem().IsFolder(lastFolder) &&
-      !SelectFolderInTree(ToQString(lastFolder))) {
+  const std::string& start = !m_request.startFolder.empty() && fileSystem.IsFolder(m_request.startFolder)
+                                 ? m_request.startFolder
+                                 : lastFolder;
+  if (!start.empty() && fileSystem.IsFolder(start) && !SelectFolderInTree(ToQString(start))) {
     // A folder the tree does not show (a hidden one): it is still the one offered.
-    SetEditTextBytes(cboFolderHistory, lastFolder);
+    SetEditTextBytes(cboFolderHistory, start);
     cboFolderHistoryChange();
   }
 
@@ -81,8 +98,23 @@ bool TfrmFolderSelect::SelectFolderInTree(const QString& path) {
   if (!index.isValid()) return false;
   for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) FolderView->expand(above);
   FolderView->setCurrentIndex(index);
-  FolderView->scrollTo(index);
+  FolderView->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  m_folderToShow = m_folderModel->filePath(index);
   return true;
+}
+
+void TfrmFolderSelect::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // A hidden tree has no size to scroll in: the folder is brought into view once shown.
+  m_showFolderLater.start();
+}
+
+void TfrmFolderSelect::ShowFolderToShow() {
+  if (m_folderToShow.isEmpty() || !FolderView->isVisible()) return;
+  const QModelIndex index = m_folderModel->index(m_folderToShow);
+  if (!index.isValid()) return;
+  for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) FolderView->expand(above);
+  FolderView->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 QString TfrmFolderSelect::SelectedTreePath() const {
@@ -91,6 +123,9 @@ QString TfrmFolderSelect::SelectedTreePath() const {
 }
 
 void TfrmFolderSelect::FolderViewChange() {
+  // The user moves the tree now (SelectFolderInTree sets the folder to show after this).
+  m_folderToShow.clear();
+  if (m_followingText) return;
   const QString path = SelectedTreePath();
   cboFolderHistory->setEditText(path);
   cboFolderHistory->setToolTip(path);
@@ -101,6 +136,12 @@ void TfrmFolderSelect::cboFolderHistoryChange() {
   const QString text = cboFolderHistory->currentText();
   btnOk->setEnabled(!text.isEmpty());
   cboFolderHistory->setToolTip(text);
+  // The tree follows a typed folder that exists; the text stays as typed.
+  const std::string typed = EditTextBytes(cboFolderHistory);
+  if (typed.empty() || !platform::PosixFileSystem().IsFolder(typed)) return;
+  m_followingText = true;
+  SelectFolderInTree(ToQString(typed));
+  m_followingText = false;
 }
 
 void TfrmFolderSelect::btnOkClick() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 #include <string>
 
 #include "core/settings/settings_store.h"
@@ -19,6 +20,9 @@ struct FolderRequest {
   bool offerSubfolders = false;
   // Out: the folder chosen by OK, as typed or picked; empty after Cancel or the close box.
   std::string chosenFolder;
+  // In: the folder to open at when it exists (the output folder's field); otherwise the
+  // last folder chosen.
+  std::string startFolder;
 };
 
 // The folder selection dialog, made for one use. Its folder history (15 folders,
@@ -33,8 +37,9 @@ class TfrmFolderSelect : public QDialog, public Ui_TfrmFolderSelect {
   MessageBoxes& Messages() { return m_messages; }
   QFileSystemModel* FolderModel() const { return m_folderModel; }
 
-  // The folder tree: selects the item of a folder path, opening the items above it
-  // (false when the tree does not show that folder), and gives the selected item's path.
+  // The folder tree: selects the item of a folder path, opening the items above it and
+  // scrolling it into view, also once the tree has read the folders on the way (false
+  // when the tree does not show that folder); and gives the selected item's path.
   bool SelectFolderInTree(const QString& path);
   QString SelectedTreePath() const;
 
@@ -45,13 +50,23 @@ class TfrmFolderSelect : public QDialog, public Ui_TfrmFolderSelect {
   void btnCancelClick();
   void reject() override;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void FormCreate();
+  // Brings the folder being selected into view again, now that the tree has read more.
+  void ShowFolderToShow();
 
   FolderRequest& m_request;
   core::SettingsStore& m_settings;
   MessageBoxes m_messages;
   QFileSystemModel* m_folderModel;
+  // The folder SelectFolderInTree is still bringing into view, until the user moves.
+  QString m_folderToShow;
+  QTimer m_showFolderLater;
+  // While the tree follows the typed text, its selection does not rewrite the text.
+  bool m_followingText = false;
 };
 
 }  // namespace morvane::gui

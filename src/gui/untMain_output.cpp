@@ -40,6 +40,7 @@ void TfrmMain::cboOutputDirKeyPress() { CheckOutputFolderAt(core::OutputFolderVa
 
 void TfrmMain::bitOutputDirClick() {
   FolderRequest request;  // no subfolder box: the output folder is one folder
+  request.startFolder = std::string(core::TrimBlanks(EditTextBytes(cboOutputDir)));
   {
     TfrmFolderSelect dialog(request, m_settings, this);
     dialog.exec();

@@ -416,7 +416,7 @@ void TfrmMain::lstChoiceFileDragDrop(int sourceRow, int y) {
 void TfrmMain::bitChoiceFolderClick() {
   // The button is disabled in the user order; a folder has no place in it.
   if (InUserOrderState()) return;
-  FolderRequest request{true, {}};
+  FolderRequest request{true, {}, {}};
   {
     TfrmFolderSelect dialog(request, m_settings, this);
     dialog.exec();

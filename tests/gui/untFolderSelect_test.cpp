@@ -51,7 +51,7 @@ class FolderSelectTest : public QObject {
     t.home->WriteSettings("[History]\nFolder0=/h0\nFolder1=/h1\nFolder3=/h3\n[Default]\nFolder=" +
                           QByteArray::fromStdString(t.At("last")) + "\n");
     morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8());
-    FolderRequest offered{true, {}};
+    FolderRequest offered{true, {}, {}};
     TfrmFolderSelect dialog(offered, settings);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("フォルダの選択"));
     QCOMPARE(morvane::test::Items(dialog.cboFolderHistory), (QStringList{"/h0", "/h1"}));
@@ -73,7 +73,7 @@ class FolderSelectTest : public QObject {
 
     // Without the offer (the output folder), no check box; the tree starts at "/".
     t.home->WriteSettings("");
-    FolderRequest notOffered{false, {}};
+    FolderRequest notOffered{false, {}, {}};
     TfrmFolderSelect plain(notOffered, settings);
     QVERIFY(plain.chkGetSubFolder->isHidden());
     QCOMPARE(plain.SelectedTreePath(), QStringLiteral("/"));
@@ -84,11 +84,70 @@ class FolderSelectTest : public QObject {
     QVERIFY(!notOffered.offerSubfolders);
   }
 
+  void theTreeShowsTheFolderItOpensAtAndFollowsTyping() {
+    TargetWindow t;
+    // Enough folders that the one chosen lies far below the top of the tree.
+    for (int i = 0; i < 60; ++i) t.Make({{"many/f" + std::to_string(100 + i) + "/", 0}});
+    t.Make({{"many/zz/inner/", 0}, {"out/", 0}});
+    t.home->WriteSettings("[Default]\nFolder=" + QByteArray::fromStdString(t.At("many/zz")) + "\n");
+    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8());
+    auto shown = [](TfrmFolderSelect& dialog, const std::string& folder) {
+      const QModelIndex index = dialog.FolderModel()->index(QString::fromStdString(folder));
+      return index.isValid() && dialog.FolderView->currentIndex() == index &&
+             dialog.FolderView->viewport()->rect().contains(dialog.FolderView->visualRect(index));
+    };
+
+    // The last folder chosen, or the folder the caller starts at when it exists.
+    const struct {
+      std::string start;
+      std::string opensAt;
+    } cases[] = {{"", t.At("many/zz")}, {t.At("out"), t.At("out")}, {t.At("none"), t.At("many/zz")}};
+    for (const auto& c : cases) {
+      FolderRequest request{false, {}, c.start};
+      TfrmFolderSelect dialog(request, settings);
+      // The tree may have read the folders before it is shown, as here, or only after.
+      const QModelIndex many = dialog.FolderModel()->index(QString::fromStdString(t.At("many")));
+      dialog.FolderModel()->fetchMore(many);
+      QTRY_COMPARE(dialog.FolderModel()->rowCount(many), 61);
+      dialog.show();
+      QTRY_VERIFY(shown(dialog, c.opensAt));
+      QCOMPARE(dialog.cboFolderHistory->currentText().toStdString(), c.opensAt);
+    }
+
+    // A typed folder that exists moves the tree; the text stays as typed.
+    FolderRequest request{false, {}, {}};
+    TfrmFolderSelect dialog(request, settings);
+    dialog.show();
+    dialog.cboFolderHistory->setEditText(QString());
+    morvane::test::Type(dialog.cboFolderHistory, QString::fromStdString(t.At("many/zz/inner/")));
+    QTRY_VERIFY(shown(dialog, t.At("many/zz/inner")));
+    QCOMPARE(dialog.cboFolderHistory->currentText().toStdString(), t.At("many/zz/inner/"));
+    // Enter is the default button's.
+    morvane::test::PressKey(Qt::Key_Return);
+    QCOMPARE(request.chosenFolder, t.At("many/zz/inner/"));
+  }
+
+  void theOutputFolderButtonOpensAtTheOutputFolder() {
+    TargetWindow t;
+    t.Make({{"out/", 0}});
+    t.window->cboOutputDir->setEditText(QString::fromStdString(" " + t.At("out") + " "));
+    bool opened = false;
+    QTimer::singleShot(0, t.window.get(), [&] {
+      auto* dialog = t.window->findChild<TfrmFolderSelect*>();
+      QVERIFY(dialog != nullptr);
+      QTRY_COMPARE(dialog->SelectedTreePath().toStdString(), t.At("out"));
+      dialog->btnCancel->click();
+      opened = true;
+    });
+    t.window->bitOutputDir->click();
+    QVERIFY(opened);
+  }
+
   void okKeepsFifteenFoldersAndTheRootQuestionCanRefuse() {
     TargetWindow t;
     morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8());
     for (int i = 0; i < 16; ++i) {
-      FolderRequest request{true, {}};
+      FolderRequest request{true, {}, {}};
       TfrmFolderSelect dialog(request, settings);
       Choose(dialog, "/f" + std::to_string(i) + " ", false);
       QCOMPARE(request.chosenFolder, "/f" + std::to_string(i) + " ");  // as it stands, not trimmed
@@ -98,7 +157,7 @@ class FolderSelectTest : public QObject {
     QCOMPARE(SettingValue(*t.home, "History", "Folder14"), QByteArray("/f1 "));
     QCOMPARE(SettingValue(*t.home, "Default", "Folder"), QByteArray("/f15 "));
 
-    FolderRequest request{true, {}};
+    FolderRequest request{true, {}, {}};
     TfrmFolderSelect dialog(request, settings);
     QCOMPARE(dialog.cboFolderHistory->count(), 15);
     dialog.show();
@@ -121,7 +180,7 @@ class FolderSelectTest : public QObject {
     TargetWindow t;
     morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8());
     for (const bool viaCloseBox : {false, true}) {
-      FolderRequest request{true, {}};
+      FolderRequest request{true, {}, {}};
       TfrmFolderSelect dialog(request, settings);
       dialog.show();
       dialog.chkGetSubFolder->setChecked(true);
