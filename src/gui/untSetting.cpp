@@ -31,6 +31,11 @@ TfrmSetting::TfrmSetting(core::SettingsStore& settings, SettingsDialogHost& host
                     chkGuardExtREG, chkGuardExtSYS, chkGuardExtINI, chkGuardExtDAT};
   for (QLineEdit* edit : m_defaultEdits) ApplyFieldInput(edit, edit->objectName());
   ApplyFieldInput(cboGDExtUser->lineEdit(), cboGDExtUser->objectName());
+  // As in the main window: the history is the program's, the text stays as typed (no
+  // completion from the items), and Enter is the OK button's.
+  cboGDExtUser->setInsertPolicy(QComboBox::NoInsert);
+  cboGDExtUser->setCompleter(nullptr);
+  ActivateOnlyFromDropDown(cboGDExtUser);
   btnOk->setDefault(true);
 
   m_chooseFolder = [this] { return ChooseFolderWithDialog(); };

@@ -45,8 +45,7 @@ class FileDialogsTest : public QObject {
       QStringList listed;
     } cases[] = {
         // All files are all files, with an extension or without.
-        {QStringLiteral("すべてのファイル (*.*)|*.*"),
-         {"B.BMP", "README", "a.txt", "c.jpg", "d.jpeg"}},
+        {QStringLiteral("すべてのファイル (*.*)|*.*"), {"B.BMP", "README", "a.txt", "c.jpg", "d.jpeg"}},
         // The words of the file types field, in either case, and whole.
         {QStringLiteral("ユーザー設定 (*.bmp;*.jpg)|*.bmp;*.jpg"), {"B.BMP", "c.jpg"}},
     };

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "window_fixture.h"
+
 namespace morvane::gui {
 namespace {
 
@@ -83,14 +85,17 @@ class HelpWindowTest : public QObject {
     QVERIFY(search && topics);
     const int all = VisibleTitles(topics).size();
 
-    search->setText(query);
+    // Typed as a person types it, after Help > search topics.
+    window.ShowSearch();
+    morvane::test::GiveFocus(search);
+    morvane::test::TypeKeys(query);
     const QStringList found = VisibleTitles(topics);
     QVERIFY(!found.isEmpty());
     QCOMPARE(found.first(), firstTitle);
     if (onlyOne) QCOMPARE(found.size(), 1);
     QVERIFY(found.size() < all);
 
-    QTest::keyClick(search, Qt::Key_Return);
+    morvane::test::PressKey(Qt::Key_Return);
     QCOMPARE(window.CurrentTopicTitle(), firstTitle);
     QCOMPARE(topics->currentItem()->text(), firstTitle);
 
@@ -104,7 +109,8 @@ class HelpWindowTest : public QObject {
     window.ShowContext(HelpWindow::kOverwriteAlertContext);
     search->setText(QStringLiteral("どこにもない言葉xyz"));
     QVERIFY(VisibleTitles(window.findChild<QListWidget*>(QStringLiteral("lstHelpTopics"))).isEmpty());
-    QTest::keyClick(search, Qt::Key_Return);
+    morvane::test::GiveFocus(search);
+    morvane::test::PressKey(Qt::Key_Return);
     QCOMPARE(window.CurrentTopicTitle(), QStringLiteral("同じ名前のファイルがあるとき"));
   }
 

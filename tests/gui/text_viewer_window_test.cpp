@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "core/text/code_page.h"
+#include "window_fixture.h"
 
 using morvane::core::CodePage;
 using morvane::gui::QtTextViewerLauncher;
@@ -62,11 +63,12 @@ class TextViewerWindowTest : public QObject {
       viewer.show();
       viewer.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&viewer));
-      QTest::keyClicks(viewer.txtViewer, QStringLiteral("xyz"));
-      QTest::keyClick(viewer.txtViewer, Qt::Key_Delete);
+      morvane::test::GiveFocus(viewer.txtViewer);
+      morvane::test::TypeKeys(QStringLiteral("xyz"));
+      morvane::test::PressKey(Qt::Key_Delete);
       QCOMPARE(viewer.txtViewer->toPlainText(), c.text);
       QCOMPARE(ReadFile(dir.path().toStdString() + "/" + c.name), c.bytes);
-      QTest::keyClick(viewer.txtViewer, Qt::Key_Escape);
+      morvane::test::PressKey(Qt::Key_Escape);
       QVERIFY(!viewer.isVisible());
       // QTemporaryDir cannot remove a name that is no valid UTF-8.
       std::remove((dir.path().toStdString() + "/" + c.name).c_str());

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "core/text/code_page.h"
+#include "window_fixture.h"
 
 using morvane::core::CallerKind;
 using morvane::core::OverwriteChoice;
@@ -16,14 +17,15 @@ Q_DECLARE_METATYPE(OverwriteChoice)
 
 namespace {
 
-// The buttons the Tab key visits from the initial focus, in order, once round.
-QStringList TabRound(TfrmAlert& alert) {
+// The buttons the Tab key visits from the initial focus of the active window, in order,
+// once round.
+QStringList TabRound() {
   QStringList names;
   QWidget* start = QApplication::focusWidget();
   QWidget* current = start;
   do {
     names << (current ? current->objectName() : QStringLiteral("(none)"));
-    QTest::keyClick(current ? current : static_cast<QWidget*>(&alert), Qt::Key_Tab);
+    morvane::test::PressKey(Qt::Key_Tab);
     current = QApplication::focusWidget();
   } while (current != start && names.size() < 10);
   return names;
@@ -99,7 +101,7 @@ class AlertTest : public QObject {
     QCOMPARE(alert.btnAuto->isVisible(), caller == CallerKind::SequentialRun);
     QCOMPARE(alert.btnOverWrite->isEnabled(), overwriteOffered);
     QCOMPARE(alert.btnAllOverWrite->isEnabled(), overwriteOffered);
-    QCOMPARE(TabRound(alert), tabRound);
+    QCOMPARE(TabRound(), tabRound);
   }
 
   void eachWayOfClosingGivesItsAnswer_data() {
@@ -123,9 +125,9 @@ class AlertTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&alert));
     QCOMPARE(alert.Choice(), OverwriteChoice::Skip);
     if (action == "Enter") {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      morvane::test::PressKey(Qt::Key_Return);
     } else if (action == "Escape") {
-      QTest::keyClick(&alert, Qt::Key_Escape);
+      morvane::test::PressKey(Qt::Key_Escape);
     } else if (action == "close") {
       alert.close();
     } else {

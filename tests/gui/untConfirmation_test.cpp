@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include "window_fixture.h"
+
 using morvane::core::CodePage;
 using morvane::core::MakeConfirmationTexts;
 using morvane::gui::TfrmConfirmation;
@@ -61,9 +63,9 @@ class ConfirmationTest : public QObject {
         // Leave the focus elsewhere, as a user may; the next showing starts on OK again.
         if (action != "enter") window.btnCancel->setFocus();
         if (action == "ok") window.btnOk->click();
-        if (action == "enter") QTest::keyClick(&window, Qt::Key_Return);
+        if (action == "enter") morvane::test::PressKey(Qt::Key_Return);
         if (action == "cancel") window.btnCancel->click();
-        if (action == "escape") QTest::keyClick(&window, Qt::Key_Escape);
+        if (action == "escape") morvane::test::PressKey(Qt::Key_Escape);
         if (action == "close") window.close();
       });
       QCOMPARE(window.ShowConfirmation(), c.confirmed);

@@ -64,7 +64,8 @@ class MainDialogsTest : public QObject {
     QString caption;
     WhenModal<morvane::gui::TfrmVersionInfo>([&caption](morvane::gui::TfrmVersionInfo& dialog) {
       caption = dialog.windowTitle();
-      QTest::keyClick(&dialog, Qt::Key_Return);
+      morvane::test::ActivateWindowOf(&dialog);
+      morvane::test::PressKey(Qt::Key_Return);
     });
     window->mnuVersion->trigger();
     QCOMPARE(caption, QStringLiteral("バージョン情報"));

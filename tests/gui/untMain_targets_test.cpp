@@ -355,7 +355,8 @@ class TargetsTest : public QObject {
     t.Select({2, 1});
     QVERIFY(t.window->pmnCFStartProcess->isEnabled());
     t.window->pmnCFStartProcess->trigger();
-    QTest::keyClick(t.window->lstChoiceFile, Qt::Key_Return);
+    morvane::test::GiveFocus(t.window->lstChoiceFile);
+    morvane::test::PressKey(Qt::Key_Return);
     QCOMPARE(opened, (Paths{t.At("b"), t.At("b")}));
   }
 };

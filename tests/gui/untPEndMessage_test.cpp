@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "recording_launcher.h"
+#include "window_fixture.h"
 
 using morvane::core::CodePage;
 using morvane::gui::MessageKind;
@@ -76,7 +77,8 @@ class EndMessageTest : public QObject {
       logButtonRightOfOk = f.window.btnLogOpen->isVisible() &&
                            f.window.btnOk->geometry().right() < f.window.width() / 2 &&
                            f.window.btnLogOpen->x() > f.window.width() / 2;
-      QTest::keyClick(&f.window, Qt::Key_Return);
+      morvane::test::ActivateWindowOf(&f.window);
+      morvane::test::PressKey(Qt::Key_Return);
     });
     f.window.ShowEndMessage("\r\n完了");
     QVERIFY(wasModal);

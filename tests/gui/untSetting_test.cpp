@@ -90,6 +90,17 @@ class SettingDialogTest : public QObject {
     QCOMPARE(morvane::test::Items(f.dialog.cboGDExtUser), (QStringList{"ユーザ指定なし", "TMP, BAK"}));
     QCOMPARE(SettingValue(f.home, "Setting", "GuaudExtUser2"), QByteArray());
 
+    // Typed on the keyboard and saved with Enter: the text as typed, never completed
+    // from the history, and no item added by the field itself.
+    morvane::test::GiveFocus(f.dialog.cboGDExtUser);
+    morvane::test::PressKey(Qt::Key_A, Qt::ControlModifier);
+    morvane::test::TypeKeys(QStringLiteral("TM"));
+    morvane::test::PressKey(Qt::Key_Return);
+    QVERIFY(!f.dialog.isVisible());
+    QCOMPARE(SettingValue(f.home, "Setting", "GuaudExtUser"), QByteArray("TM"));
+    f.Open();
+    QCOMPARE(morvane::test::Items(f.dialog.cboGDExtUser), (QStringList{"ユーザ指定なし", "TM", "TMP, BAK"}));
+
     for (int i = 1; i <= 10; ++i) {
       f.dialog.cboGDExtUser->setEditText(QStringLiteral("x%1").arg(i));
       f.Save();

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include "window_fixture.h"
+
 using morvane::gui::TfrmVersionInfo;
 
 class VersionDialogTest : public QObject {
@@ -18,8 +20,9 @@ class VersionDialogTest : public QObject {
     QCOMPARE(dialog.size(), QSize(225, 118));
     QVERIFY(!dialog.imgIcon->pixmap().isNull());
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClick(&dialog, Qt::Key_Return);
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    morvane::test::PressKey(Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
   }

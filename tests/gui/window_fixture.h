@@ -62,13 +62,17 @@ inline QByteArray SettingValue(const WindowHome& home, const char* section, cons
   return QByteArray::fromStdString(store.ReadString(section, key, ""));
 }
 
-// The keyboard focus given to a control as a click gives it: its window shown and
-// active, and a real focus-in (without the select-all of a Tab).
-inline void GiveFocus(QWidget* control) {
-  QWidget* window = control->window();
+// The window of a widget made the active one, as a click on it makes it, so that keys
+// go there; and the keyboard focus given to a control as a click gives it: its window
+// shown and active, and a real focus-in (without the select-all of a Tab).
+inline void ActivateWindowOf(QWidget* widget) {
+  QWidget* window = widget->window();
   if (!window->isVisible()) window->show();
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window));
+}
+inline void GiveFocus(QWidget* control) {
+  ActivateWindowOf(control);
   control->setFocus(Qt::OtherFocusReason);
   QTRY_VERIFY(control->hasFocus());
 }
@@ -79,6 +83,8 @@ inline void GiveFocus(QWidget* control) {
 inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QWindow* window = QGuiApplication::focusWindow();
   QVERIFY2(window, "no window has the keyboard focus");
+  if (const QWidget* modal = QApplication::activeModalWidget())
+    QVERIFY2(modal->windowHandle() == window, "a modal window is up, but another one has the keyboard");
   QTest::keyClick(window, key, modifiers);
 }
 
