@@ -11,15 +11,15 @@ using core::LeftReason;
 std::string_view CountLabel(LeftReason reason) {
   switch (reason) {
     case LeftReason::NameTaken:
-      return "new name taken";
+      return "with the new name taken";
     case LeftReason::Protected:
-      return "protected type";
+      return "of a protected type";
     case LeftReason::Filtered:
       return "left out by the type filter";
     case LeftReason::Missing:
       return "missing";
     case LeftReason::TextNotFound:
-      return "--find text not in the name";
+      return "without the --find text";
     case LeftReason::Failed:
       return "failed";
   }

@@ -21,7 +21,7 @@ class LeftFiles {
   // given, says what became of the file.
   void Report(const core::LeftFile& file, std::string_view detail);
 
-  // "3 files not copied: 2 new name taken, 1 missing"; empty when no file was left.
+  // "3 files not copied: 2 with the new name taken, 1 missing"; empty when no file was left.
   std::string Summary() const;
 
  private:

@@ -35,7 +35,7 @@ TEST_F(LeftFilesTest, EachReasonGetsItsLineItsCountAndItsStatus) {
       {"protected type",
        {"rename", "--in-place", "{in}/setup.exe"},
        "not renamed: {in}/setup.exe: protected file type",
-       "1 file not renamed: 1 protected type",
+       "1 file not renamed: 1 of a protected type",
        0},
       {"type filter, numbering",
        {"rename", "--in-place", "--types", "txt", "{in}/c.doc"},
@@ -56,37 +56,37 @@ TEST_F(LeftFilesTest, EachReasonGetsItsLineItsCountAndItsStatus) {
       {"no --find text",
        {"replace", "--in-place", "--find", "zz", "--replace-with", "y", "{in}/a.txt"},
        "not renamed: {in}/a.txt: its name does not contain the --find text",
-       "1 file not renamed: 1 --find text not in the name",
+       "1 file not renamed: 1 without the --find text",
        0},
       {"taken, skip chosen",
        {"rename", "--output", "{out}", "--on-conflict", "skip", "{in}/a.txt"},
        "not copied: {in}/a.txt: its new name {out}/1.txt is taken (skipped: --on-conflict skip)",
-       "1 file not copied: 1 new name taken",
+       "1 file not copied: 1 with the new name taken",
        0},
       {"taken, nobody to ask",
        {"rename", "--output", "{out}", "{in}/a.txt"},
        "not copied: {in}/a.txt: its new name {out}/1.txt is taken (skipped: no terminal to ask; "
        "--on-conflict chooses)",
-       "1 file not copied: 1 new name taken",
+       "1 file not copied: 1 with the new name taken",
        1},
       {"taken, skip answered",
        {"rename", "--output", "{out}", "{in}/a.txt"},
        "not copied: {in}/a.txt: its new name {out}/1.txt is taken (skipped as answered)",
-       "1 file not copied: 1 new name taken",
+       "1 file not copied: 1 with the new name taken",
        0,
        "s\n",
        true},
       {"taken, terminal closed",
        {"rename", "--output", "{out}", "{in}/a.txt"},
        "not copied: {in}/a.txt: its new name {out}/1.txt is taken (skipped: no answer)",
-       "1 file not copied: 1 new name taken",
+       "1 file not copied: 1 with the new name taken",
        1,
        "",
        true},
       {"taken, renaming in place",
        {"ext", "--in-place", "--new-ext", "md", "{in}/a.txt"},
        "not renamed: {in}/a.txt: its new name {in}/a.md is taken (a rename never replaces another file)",
-       "1 file not renamed: 1 new name taken",
+       "1 file not renamed: 1 with the new name taken",
        1},
       // A folder in the way is no taken name: the copy fails.
       {"failed",
@@ -118,7 +118,7 @@ TEST_F(LeftFilesTest, CountsAddUpPerReasonAndNothingIsSaidWhenAllIsDone) {
       Batch({"rename", "--output", P("out"), "--types", "txt,exe", P("in"), P("in/c.doc"), P("in/gone.txt")}),
       1);
   EXPECT_TRUE(m_err.str().ends_with(
-      "\n4 files not copied: 1 new name taken, 1 protected type, 1 left out by the type filter, 1 missing\n"))
+      "\n4 files not copied: 1 with the new name taken, 1 of a protected type, 1 left out by the type filter, 1 missing\n"))
       << m_err.str();
 
   EXPECT_EQ(Batch({"rename", "--output", P("out"), "--start", "5", P("in/a.txt")}), 0);
@@ -152,11 +152,11 @@ TEST_F(LeftFilesTest, SecondCopyIntoTheResultsLeavesEveryFile) {
         err.find("not copied: " + P("in/b.txt") + ": its new name " + P("out/") + c.second + " is taken"),
         std::string::npos)
         << err;
-    EXPECT_TRUE(err.ends_with("\n2 files not copied: 2 new name taken\n")) << err;
+    EXPECT_TRUE(err.ends_with("\n2 files not copied: 2 with the new name taken\n")) << err;
 
     arguments.insert(arguments.end() - 1, {"--on-conflict", "skip"});
     EXPECT_EQ(Batch(arguments), 0) << c.first;
-    EXPECT_TRUE(m_err.str().ends_with("\n2 files not copied: 2 new name taken\n")) << m_err.str();
+    EXPECT_TRUE(m_err.str().ends_with("\n2 files not copied: 2 with the new name taken\n")) << m_err.str();
     std::filesystem::remove_all(P("in"));
     std::filesystem::remove_all(P("out"));
   }
@@ -168,7 +168,7 @@ TEST_F(LeftFilesTest, DryRunNamesTheFilesItWouldLeave) {
   EXPECT_NE(m_err.str().find("not renamed: " + P("in/setup.exe") + ": protected file type\n"),
             std::string::npos)
       << m_err.str();
-  EXPECT_TRUE(m_err.str().ends_with("\n1 file not renamed: 1 protected type\n")) << m_err.str();
+  EXPECT_TRUE(m_err.str().ends_with("\n1 file not renamed: 1 of a protected type\n")) << m_err.str();
 }
 
 }  // namespace
