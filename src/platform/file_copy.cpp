@@ -93,10 +93,17 @@ int ReadWriteCopy(int in, int out) {
   }
 }
 
-// The copy gets the source's permission bits and modification time; its access time is
-// left at now.
-int CopyModeAndTime(int out, const struct stat& source) {
-  if (fchmod(out, source.st_mode & 07777) != 0 && errno != EPERM && errno != EOPNOTSUPP) return errno;
+// The errors of a file system that cannot keep permission bits: vfat refuses (EPERM),
+// others say they do not support it (EOPNOTSUPP, or ENOTSUP where that differs) or that
+// the call does not exist (ENOSYS, from FUSE file systems such as fusefat).
+bool ModeUnsupported(int error) {
+  return error == EPERM || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS;
+}
+
+// The copy gets the source's permission bits when its file system can keep them, and the
+// modification time; its access time is left at now.
+int CopyModeAndTime(int out, const struct stat& source, const SetModeCall& setMode) {
+  if (setMode(out, source.st_mode & 07777) != 0 && !ModeUnsupported(errno)) return errno;
   const timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
   return futimens(out, times) == 0 ? 0 : errno;
 }
@@ -124,7 +131,8 @@ int CopyFileBytes(int in, int out) {
   return ReadWriteCopy(in, out);
 }
 
-core::FsResult CopyFileThroughTemporary(std::string_view from, std::string_view to, bool replaceExisting) {
+core::FsResult CopyFileThroughTemporary(std::string_view from, std::string_view to, bool replaceExisting,
+                                        const SetModeCall& setMode) {
   const SystemPath source(from);
   const SystemPath destination(to);
   if (!source.Valid() || !destination.Valid()) return {core::FsStatus::Failed, EINVAL};
@@ -153,7 +161,7 @@ core::FsResult CopyFileThroughTemporary(std::string_view from, std::string_view 
   TemporaryFile temporary(temporaryPath);
 
   int error = CopyFileBytes(in.Get(), out.Get());
-  if (error == 0) error = CopyModeAndTime(out.Get(), sourceStatus);
+  if (error == 0) error = CopyModeAndTime(out.Get(), sourceStatus, setMode);
   if (error == 0) error = out.Close();
   if (error == 0) {
     // Without replacing, the rename itself refuses a file that appeared after the check.
