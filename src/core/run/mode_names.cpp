@@ -15,6 +15,9 @@ struct NameParts {
 };
 
 NameParts SplitName(std::string_view fileName, const CodePage& codePage) {
+  // ExtractBaseName gives nothing for a path of blanks; but a Linux file can be called
+  // "   ", and such a name is all base name, so no mode drops its blanks.
+  if (IsBlank(fileName)) return {std::string(fileName), {}};
   return {ExtractBaseName(fileName, PathSyntax::Posix, codePage),
           ExtractFileExt(fileName, PathSyntax::Posix, codePage)};
 }
@@ -76,8 +79,7 @@ std::string ConvertedNewExtension(std::string_view newExtensionText, int extensi
 
 std::string ExtensionChangeName(std::string_view fileName, std::string_view newExtensionText, int nameCase,
                                 int extensionCase, const CodePage& codePage) {
-  std::string name =
-      ApplyCaseOption(ExtractBaseName(fileName, PathSyntax::Posix, codePage), nameCase, codePage);
+  std::string name = ApplyCaseOption(SplitName(fileName, codePage).base, nameCase, codePage);
   const std::string extension = ConvertedNewExtension(newExtensionText, extensionCase, codePage);
   if (!extension.empty()) name += "." + extension;
   return name;

@@ -30,6 +30,10 @@ std::string ReplaceAllOccurrences(std::string_view text, std::string_view a, std
 std::string ConvertedNewExtension(std::string_view newExtensionText, int extensionCase,
                                   const CodePage& codePage = ActiveCodePage());
 
+// The new names below take a file name without its folder. A name made only of blanks
+// (bytes up to 0x20, which Linux allows) is all base name and has no extension: the
+// modes keep its blanks as they keep the base name of any other name.
+
 // An extension change: the base name in the name case, then "." and the new extension
 // (ConvertedNewExtension) unless that is empty. Only the last extension is replaced.
 std::string ExtensionChangeName(std::string_view fileName, std::string_view newExtensionText, int nameCase,
