@@ -11,10 +11,12 @@
 #include "gui/single_instance.h"
 #include "gui/startup_probe.h"
 #include "gui/untMain.h"
+#include "platform/file_size_limit.h"
 #include "platform/locale_code_page.h"
 #include "platform/program_folder.h"
 
 int main(int argc, char* argv[]) {
+  morvane::platform::FailWritesBeyondFileSizeLimit();
   // The paths exactly as given, before Qt takes out the options it knows.
   const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
   QApplication application(argc, argv);
