@@ -1,6 +1,7 @@
 #include "core/run/mode_run.h"
 
 #include "core/names/path_rules.h"
+#include "core/text/visible_name.h"
 
 namespace morvane::core {
 
@@ -55,7 +56,7 @@ void ModeRun::ExpandTargetsToRunFileSet(const std::vector<std::string>& targetLi
 void ModeRun::CollectRunFile(std::string_view path, const std::optional<FileInfo>& info) {
   if (!info || info->isFolder) {
     m_log.Append(m_texts.missing);
-    m_log.Append(m_texts.missingPath + std::string(path));
+    m_log.Append(m_texts.missingPath + VisibleName(path, m_codePage));
     ++m_state.failureCount;
     m_interaction.FileLeft({LeftReason::Missing, path, {}});
     return;

@@ -5,6 +5,7 @@
 #include "core/run/mode_run.h"
 #include "core/run/overwrite_decision.h"
 #include "core/text/case_conversion.h"
+#include "core/text/visible_name.h"
 
 namespace morvane::core {
 
@@ -33,10 +34,10 @@ bool ModeRun::Admits(const std::string& path) {
   if (!m_fileSystem.FileExists(path)) {
     if (m_inputs.mode == RunMode::ExtensionChange) {
       m_log.Append(m_texts.missingAtTurn);
-      m_log.Append(path);
+      m_log.Append(VisibleName(path, m_codePage));
     } else {
       m_log.Append(m_texts.missing);
-      m_log.Append(m_texts.missingPath + path);
+      m_log.Append(m_texts.missingPath + VisibleName(path, m_codePage));
     }
     ++m_state.failureCount;
     m_interaction.FileLeft({LeftReason::Missing, path, {}});
@@ -59,7 +60,7 @@ bool ModeRun::Admits(const std::string& path) {
   }
   if (filtered.empty()) return true;
   m_log.Append(filtered);
-  m_log.Append(path);
+  m_log.Append(VisibleName(path, m_codePage));
   m_interaction.FileLeft({reason, path, {}});
   return false;
 }
@@ -113,8 +114,8 @@ void ModeRun::ChangeExtension(const std::string& source) {
   } else if (m_inputs.renameInPlace) {
     // Another file has the name: renaming in place never asks, it reports.
     m_log.Append(m_texts.sameFolder);
-    m_log.Append(m_texts.failedSource + source);
-    m_log.Append(m_texts.failedTarget + newName);
+    m_log.Append(m_texts.failedSource + VisibleName(source, m_codePage));
+    m_log.Append(m_texts.failedTarget + VisibleName(newName, m_codePage));
     ++m_state.failureCount;
     m_interaction.FileLeft({LeftReason::NameTaken, source, destination});
   } else if (result.status == FsStatus::SameFile && EqualsNoCase(destination, source, m_codePage)) {
@@ -192,17 +193,20 @@ void ModeRun::LogSuccess(const std::string& source, const std::string& destinati
     sourceName = ApplyCaseOption(sourceName, m_inputs.names.nameCase, m_codePage);
   }
   const std::string newName = ExtractFileName(destination, PathSyntax::Posix, m_codePage);
-  m_interaction.SetCaption(m_texts.workingCaption + sourceName + m_texts.captionArrow + newName);
-  m_log.Append(m_texts.done + source);
-  m_log.Append(m_texts.arrow + (m_inputs.renameInPlace ? newName : destination));
+  // Names go into the lines and the caption in their visible form, so that none can end
+  // a line or forge another; the files keep their real bytes.
+  m_interaction.SetCaption(m_texts.workingCaption + VisibleName(sourceName, m_codePage) +
+                           m_texts.captionArrow + VisibleName(newName, m_codePage));
+  m_log.Append(m_texts.done + VisibleName(source, m_codePage));
+  m_log.Append(m_texts.arrow + VisibleName(m_inputs.renameInPlace ? newName : destination, m_codePage));
   ++m_state.successCount;
 }
 
 void ModeRun::LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target,
                          LeftReason reason) {
   m_log.Append(m_texts.failed);
-  m_log.Append(std::string(sourceLabel) + source);
-  m_log.Append(m_texts.failedTarget + target);
+  m_log.Append(std::string(sourceLabel) + VisibleName(source, m_codePage));
+  m_log.Append(m_texts.failedTarget + VisibleName(target, m_codePage));
   ++m_state.failureCount;
   m_interaction.FileLeft({reason, source, target});
 }

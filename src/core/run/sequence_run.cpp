@@ -5,6 +5,7 @@
 #include "core/run/overwrite_decision.h"
 #include "core/run/sequence_name.h"
 #include "core/run/sort_key.h"
+#include "core/text/visible_name.h"
 
 namespace morvane::core {
 namespace {
@@ -193,29 +194,33 @@ void SequenceRun::RecordNormalStep(bool succeeded, std::string_view source, cons
   }
 }
 
+// Names go into the lines and the caption in their visible form, so that none can end a
+// line or forge another; the files keep their real bytes.
 void SequenceRun::LogSuccess(std::string_view source, const std::string& newPath) {
-  const std::string sourceName = ExtractFileName(source, PathSyntax::Posix, m_codePage);
+  const std::string sourceName =
+      VisibleName(ExtractFileName(source, PathSyntax::Posix, m_codePage), m_codePage);
   const std::string newName = ExtractFileName(newPath, PathSyntax::Posix, m_codePage);
-  m_interaction.SetCaption(m_texts.renamingCaption + sourceName + " -> " + newName);
-  m_log.Append(m_texts.renamed + std::string(source));
-  m_log.Append(std::string(kArrow) + (m_inputs.settings.renameInPlace ? newName : newPath));
+  m_interaction.SetCaption(m_texts.renamingCaption + sourceName + " -> " + VisibleName(newName, m_codePage));
+  m_log.Append(m_texts.renamed + VisibleName(source, m_codePage));
+  m_log.Append(std::string(kArrow) +
+               VisibleName(m_inputs.settings.renameInPlace ? newName : newPath, m_codePage));
 }
 
 void SequenceRun::LogFailure(std::string_view source, std::string_view newPath) {
   m_log.Append(m_texts.failed);
-  m_log.Append(m_texts.failedSource + std::string(source));
-  m_log.Append(m_texts.failedTarget + std::string(newPath));
+  m_log.Append(m_texts.failedSource + VisibleName(source, m_codePage));
+  m_log.Append(m_texts.failedTarget + VisibleName(newPath, m_codePage));
   m_interaction.FileLeft({LeftReason::Failed, source, newPath});
 }
 
 void SequenceRun::LogMissing(std::string_view path) {
   m_log.Append(m_texts.missing);
-  m_log.Append(m_texts.missingPath + std::string(path));
+  m_log.Append(m_texts.missingPath + VisibleName(path, m_codePage));
 }
 
 void SequenceRun::LogSkipped(std::string_view reason, std::string_view path) {
   m_log.Append(reason);
-  m_log.Append(path);
+  m_log.Append(VisibleName(path, m_codePage));
 }
 
 void SequenceRun::WriteSummary() {
