@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "core/text/visible_name.h"
+
 namespace morvane::cli {
 namespace {
 
@@ -30,10 +32,10 @@ std::string_view CountLabel(LeftReason reason) {
 
 void LeftFiles::Report(const core::LeftFile& file, std::string_view detail) {
   ++m_counts[static_cast<std::size_t>(file.reason)];
-  m_err << (m_renamesInPlace ? "not renamed: " : "not copied: ") << file.path << ": ";
+  m_err << (m_renamesInPlace ? "not renamed: " : "not copied: ") << core::VisibleName(file.path) << ": ";
   switch (file.reason) {
     case LeftReason::NameTaken:
-      m_err << "its new name " << file.newPath << " is taken";
+      m_err << "its new name " << core::VisibleName(file.newPath) << " is taken";
       break;
     case LeftReason::Protected:
       m_err << "protected file type";
@@ -48,7 +50,8 @@ void LeftFiles::Report(const core::LeftFile& file, std::string_view detail) {
       m_err << "its name does not contain the --find text";
       break;
     case LeftReason::Failed:
-      m_err << (m_renamesInPlace ? "renaming to " : "copying to ") << file.newPath << " failed";
+      m_err << (m_renamesInPlace ? "renaming to " : "copying to ") << core::VisibleName(file.newPath)
+            << " failed";
       break;
   }
   if (!detail.empty()) m_err << " (" << detail << ')';

@@ -12,6 +12,7 @@
 #include "core/run/run_frame.h"
 #include "core/run/sequence_run.h"
 #include "core/text/trim.h"
+#include "core/text/visible_name.h"
 
 namespace morvane::cli {
 namespace {
@@ -75,7 +76,7 @@ std::optional<core::RunSettings> ValidateFields(const RenameOptions& options,
     for (const std::string& path : paths) {
       if (fileSystem.IsFolder(path)) {
         PrintMessage(io.err, Native(kNoFoldersInUserOrder));
-        io.err << "  " << path << '\n';
+        io.err << "  " << core::VisibleName(path) << '\n';
         return std::nullopt;
       }
     }

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "core/text/visible_name.h"
+
 namespace morvane::cli {
 
 core::ResultLog DryRunLog(const BatchIo& io) {
@@ -13,7 +15,9 @@ core::ResultLog DryRunLog(const BatchIo& io) {
 }
 
 void PrintPlan(const BatchIo& io, const std::vector<std::pair<std::string, std::string>>& plan) {
-  for (const auto& [source, destination] : plan) io.out << source << " -> " << destination << '\n';
+  for (const auto& [source, destination] : plan) {
+    io.out << core::VisibleName(source) << " -> " << core::VisibleName(destination) << '\n';
+  }
   io.out << std::flush;
 }
 
@@ -36,7 +40,7 @@ int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
 int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error) {
   io.out << std::flush;
   PrintMessage(io.err, error.Message());
-  io.err << "(" << error.Path() << ")\n";
+  io.err << "(" << core::VisibleName(error.Path()) << ")\n";
   return kExitFailures;
 }
 

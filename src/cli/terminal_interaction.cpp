@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "core/text/visible_name.h"
+
 namespace morvane::cli {
 
 using core::OverwriteChoice;
@@ -55,8 +57,8 @@ OverwriteChoice TerminalInteraction::Skip(std::string why, bool chosen) {
 
 OverwriteChoice TerminalInteraction::Prompt(const core::OverwriteQuestion& question) {
   const bool autoOffered = question.caller == core::CallerKind::SequentialRun;
-  m_io.err << "A file with the new name already exists: " << question.newPath << '\n'
-           << "  source: " << question.sourcePath << '\n';
+  m_io.err << "A file with the new name already exists: " << core::VisibleName(question.newPath) << '\n'
+           << "  source: " << core::VisibleName(question.sourcePath) << '\n';
   for (;;) {
     if (question.overwriteOffered) m_io.err << "[o]verwrite, overwrite [a]ll, ";
     if (autoOffered) m_io.err << "a[u]to (next free number), ";
