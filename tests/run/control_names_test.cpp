@@ -169,6 +169,26 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
                {"in/gone\n"});
        },
        {"リネーム対象ファイル：$'" + m_folder.Path("in/") + "gone\\n'"}},
+      // The file is removed just before its turn.
+      {"gone by its turn, extension change",
+       [&] {
+         m_interaction.beforeTarget = [&](std::size_t) {
+           std::filesystem::remove(m_folder.Path("in/" + name));
+         };
+         RunIn(
+             RunMode::ExtensionChange, [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; },
+             true);
+       },
+       {"以下のファイルは、存在しなかったので変換されませんでした。", written}},
+      {"gone by its turn, other mode",
+       [&] {
+         m_interaction.beforeTarget = [&](std::size_t) {
+           std::filesystem::remove(m_folder.Path("in/" + name));
+         };
+         RunIn(
+             RunMode::CaseConversion, [](core::ModeRunInputs& in) { in.names.nameCase = 1; }, true);
+       },
+       {"リネーム対象ファイル：" + written}},
       // A folder in the way of the copy makes it fail.
       {"copy failed, numbering",
        [&] {
@@ -221,7 +241,10 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
       EXPECT_NE(at, lines.end()) << expected;
     }
     ExpectOnlyWholeLines(m_folder.ReadFile("Result.dat"), "Result.dat");
-    EXPECT_EQ(m_folder.ReadFile("in/" + name), "x");
+    if (!m_interaction.beforeTarget) {
+      EXPECT_EQ(m_folder.ReadFile("in/" + name), "x");
+    }
+    m_interaction.beforeTarget = nullptr;
     std::filesystem::remove_all(m_folder.Path("in"));
     std::filesystem::remove_all(m_folder.Path("out"));
   }
