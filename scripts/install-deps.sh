@@ -3,7 +3,7 @@
 # they are all present. Used by `make run` and `make test`.
 set -eu
 
-packages="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev fonts-ipafont-gothic qt6-translations-l10n"
+packages="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev fonts-ipafont-gothic qt6-translations-l10n dosfstools fusefat"
 
 missing=""
 for package in $packages; do
