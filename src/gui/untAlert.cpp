@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "core/names/path_rules.h"
+#include "core/text/visible_name.h"
 #include "gui/elided_label.h"
 #include "gui/interface_font.h"
 #include "gui/qt_text.h"
@@ -20,9 +21,10 @@ TfrmAlert::TfrmAlert(const core::OverwriteQuestion& question, QWidget* parent) :
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
-  SetElidedText(lblAfterFileName, ToQString(core::ExtractFileName(question.newPath)));
-  SetElidedText(lblAfterPath, ToQString(core::FolderPart(question.newPath)));
-  SetElidedText(lblBeforeFullPath, ToQString(question.sourcePath));
+  // Shown as the result lines write them, so that a name cannot break a label's line.
+  SetElidedText(lblAfterFileName, ToQString(core::VisibleName(core::ExtractFileName(question.newPath))));
+  SetElidedText(lblAfterPath, ToQString(core::VisibleName(core::FolderPart(question.newPath))));
+  SetElidedText(lblBeforeFullPath, ToQString(core::VisibleName(question.sourcePath)));
 
   btnOverWrite->setEnabled(question.overwriteOffered);
   btnAllOverWrite->setEnabled(question.overwriteOffered);
