@@ -4,6 +4,7 @@
 #include <QDrag>
 #include <QMimeData>
 #include <QtTest>
+#include <algorithm>
 
 #include "target_fixture.h"
 
@@ -13,13 +14,20 @@ using morvane::test::TargetWindow;
 namespace {
 
 // Once a drag owned by dragOwner runs, moves the pointer to `to` in the window and
-// releases the button there; the drag's own event loop delivers the drop.
+// releases the button there; the drag's own event loop delivers the drop. Made before
+// the drag starts, it waits for a drag that did not exist yet (an earlier one may still
+// be waiting for its deletion); made once the drag exists, it must be made just before
+// the drag's exec, which runs its timer.
 class ReleaseWhileDragging {
  public:
-  ReleaseWhileDragging(QObject* dragOwner, QWindow* window, QPoint to) {
+  ReleaseWhileDragging(QObject* dragOwner, QWindow* window, QPoint to, bool dragExists = false) {
+    const QList<QDrag*> earlier = dragExists ? QList<QDrag*>() : dragOwner->findChildren<QDrag*>();
     m_timer.setInterval(10);
     QObject::connect(&m_timer, &QTimer::timeout, [=, this] {
-      if (m_released || !dragOwner->findChild<QDrag*>()) return;
+      const QList<QDrag*> drags = dragOwner->findChildren<QDrag*>();
+      const bool running =
+          std::any_of(drags.begin(), drags.end(), [&](QDrag* drag) { return !earlier.contains(drag); });
+      if (m_released || !running) return;
       m_released = true;
       QTest::mouseMove(window, to + QPoint(0, 1));
       QTest::mouseMove(window, to);
@@ -107,9 +115,10 @@ class DragTest : public QObject {
                   "file://" + QByteArray::fromStdString(t.At("b.txt")).toPercentEncoding("/") + "\r\n");
     auto* drag = new QDrag(&fileManager);
     drag->setMimeData(mime);
-    const ReleaseWhileDragging release(&fileManager, t.window->windowHandle(),
-                                       list->viewport()->mapTo(t.window.get(), QPoint(20, 5)));
     QTest::mousePress(fileManager.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    // Only now: the drag exists already, and the release must come inside its loop.
+    const ReleaseWhileDragging release(&fileManager, t.window->windowHandle(),
+                                       list->viewport()->mapTo(t.window.get(), QPoint(20, 5)), true);
     drag->exec(Qt::CopyAction);
     QVERIFY(release.Released());
     QCOMPARE(t.Entries(), (Paths{t.At("a.txt"), t.At("b.txt")}));
