@@ -10,6 +10,7 @@
 #include "gui/qt_translations.h"
 #include "gui/single_instance.h"
 #include "gui/startup_probe.h"
+#include "gui/stop_signal_watch.h"
 #include "gui/untMain.h"
 #include "platform/file_size_limit.h"
 #include "platform/locale_code_page.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(morvane::gui::ProgramIcon());
   morvane::gui::TfrmMain window(morvane::platform::ResolveProgramFiles(), arguments);
   instance.Listen(&morvane::gui::BringForemostWindowToFront);
+  morvane::gui::CloseOnStopSignals(window);
   window.show();
   morvane::gui::InstallStartupProbe(window);
   return application.exec();

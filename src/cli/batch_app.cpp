@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 
 #include "cli/choices.h"
@@ -12,6 +13,7 @@
 #include "core/text/code_page.h"
 #include "platform/locale_code_page.h"
 #include "platform/posix_file_system.h"
+#include "platform/stop_signals.h"
 
 namespace morvane::cli {
 namespace {
@@ -31,7 +33,8 @@ constexpr const char* kDescription =
     "     or a result file could not be written\n"
     "  2  the command was refused before anything was touched (a wrong option or value, a\n"
     "     declined question, an output folder that cannot be used)\n"
-    "  3  the run was aborted at a conflict";
+    "  3  the run was aborted at a conflict, or stopped by SIGINT, SIGTERM or SIGHUP after the\n"
+    "     file in hand (a second signal ends it at once)";
 
 // CLI11 takes a word that names no command for a missing command; this names the
 // commands and the one that was probably meant instead. Gives false after refusing.
@@ -89,6 +92,8 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
 
 int RunBatch(int argc, char** argv) {
   core::SetActiveCodePage(platform::LocaleCodePage());
+  // An interrupted run ends like an abort: the file in hand finished, the summary written.
+  platform::CatchStopSignals({SIGINT, SIGTERM, SIGHUP});
   platform::PosixFileSystem fileSystem;
   const BatchIo io{std::cout, std::cerr, std::cin, isatty(STDIN_FILENO) == 1};
   return RunBatch(std::vector<std::string>(argv, argv + argc), io, fileSystem);

@@ -18,7 +18,7 @@ enum ExitStatus : int {
   kExitSuccess = 0,   // no target failed
   kExitFailures = 1,  // at least one target failed, or a log could not be written
   kExitRefused = 2,   // a usage or validation error; nothing was touched
-  kExitAborted = 3,   // the run was aborted at a conflict
+  kExitAborted = 3,   // the run was aborted at a conflict or stopped by a signal
 };
 
 // Writes a message for the person: its leading line break dropped, CR LF turned into

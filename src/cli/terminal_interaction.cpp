@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/text/visible_name.h"
+#include "platform/stop_signals.h"
 
 namespace morvane::cli {
 
@@ -72,6 +73,15 @@ OverwriteChoice TerminalInteraction::Prompt(const core::OverwriteQuestion& quest
     if (answer == "s") return Skip("skipped as answered", true);
     if (answer == "b") return OverwriteChoice::Abort;
   }
+}
+
+bool TerminalInteraction::StopRequested() {
+  if (!platform::StopSignalReceived()) return false;
+  if (!m_stopTold) {
+    m_io.err << "stopped by a signal: the files done so far stay done, the rest are left as they are\n";
+    m_stopTold = true;
+  }
+  return true;
 }
 
 }  // namespace morvane::cli

@@ -31,6 +31,8 @@ class TerminalInteraction : public core::RunInteraction {
   void ProgressStep() override {}
   void ProgressEnd() override {}
   void FileLeft(const core::LeftFile& file) override;
+  // A caught SIGINT, SIGTERM or SIGHUP: the run ends before the next file, as at an abort.
+  bool StopRequested() override;
 
   // Some file was left at a conflict nobody chose to skip: nobody could be asked, the
   // terminal gave no answer, or an overwrite was asked for where none is possible.
@@ -50,6 +52,7 @@ class TerminalInteraction : public core::RunInteraction {
   std::optional<std::string> m_skipWhy;
   bool m_skipChosen = false;
   bool m_leftUnchosen = false;
+  bool m_stopTold = false;
 };
 
 }  // namespace morvane::cli

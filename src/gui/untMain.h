@@ -91,6 +91,10 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   TfrmPEndMessage* frmPEndMessage = nullptr;
 
   core::OperatingMode Mode() const { return m_mode; }
+  // Whether a run started from the window is going (a signal then stops the run, not the
+  // window).
+  bool RunGoing() const { return m_runGoing; }
+  void SetRunGoing(bool going) { m_runGoing = going; }
   const MainOptions& Options() const { return m_options; }
   const core::LogSettings& LogOptions() const { return m_logSettings; }
   const core::ProgramFiles& Files() const { return m_files; }
@@ -301,6 +305,7 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   core::SettingsStore m_settings;
   MessageBoxes m_messages;
   core::OperatingMode m_mode = core::OperatingMode::Rename;
+  bool m_runGoing = false;
   MainOptions m_options;
   core::LogSettings m_logSettings;
   std::string m_fileDialogFolder;

@@ -5,6 +5,7 @@
 #include "gui/qt_text.h"
 #include "gui/untAlert.h"
 #include "gui/untMain.h"
+#include "platform/stop_signals.h"
 
 namespace morvane::gui {
 namespace {
@@ -18,14 +19,25 @@ core::OverwriteChoice OverwriteAlerts::Ask(const core::OverwriteQuestion& questi
   m_asked.push_back({std::string(question.newPath), std::string(question.sourcePath), question.caller,
                      question.overwriteOffered});
   if (!m_answers.empty()) {
-    const core::OverwriteChoice answer = m_answers.front();
+    const std::function<core::OverwriteChoice()> answer = std::move(m_answers.front());
     m_answers.pop_front();
-    return answer;
+    return answer();
   }
   return ShowOverwriteAlert(question, parent, onHelp);
 }
 
-WindowRunInteraction::WindowRunInteraction(TfrmMain& window) : m_window(window) { m_sincePaint.start(); }
+WindowRunInteraction::WindowRunInteraction(TfrmMain& window) : m_window(window) {
+  m_sincePaint.start();
+  m_window.SetRunGoing(true);
+}
+
+WindowRunInteraction::~WindowRunInteraction() {
+  m_window.SetRunGoing(false);
+  // A signal that came during the run was the run's abort, not a close.
+  platform::ClearStopSignal();
+}
+
+bool WindowRunInteraction::StopRequested() { return platform::StopSignalReceived(); }
 
 core::OverwriteChoice WindowRunInteraction::AskOverwrite(const core::OverwriteQuestion& question) {
   return m_window.Alerts().Ask(question, &m_window, [this] { m_window.ShowOverwriteAlertHelp(); });

@@ -31,11 +31,17 @@ class OverwriteAlerts {
 
   core::OverwriteChoice Ask(const core::OverwriteQuestion& question, QWidget* parent,
                             const std::function<void()>& onHelp);
-  void AnswerNext(core::OverwriteChoice choice) { m_answers.push_back(choice); }
+  void AnswerNext(core::OverwriteChoice choice) {
+    m_answers.push_back([choice] { return choice; });
+  }
+  // An answer given by a person who also does something while the alert is up.
+  void AnswerNextWith(std::function<core::OverwriteChoice()> answer) {
+    m_answers.push_back(std::move(answer));
+  }
   const std::vector<Asked>& AskedQuestions() const { return m_asked; }
 
  private:
-  std::deque<core::OverwriteChoice> m_answers;
+  std::deque<std::function<core::OverwriteChoice()>> m_answers;
   std::vector<Asked> m_asked;
 };
 
@@ -45,7 +51,11 @@ class OverwriteAlerts {
 // taking any other input.
 class WindowRunInteraction : public core::RunInteraction {
  public:
+  // The window counts as running a run for as long as this lives.
   explicit WindowRunInteraction(TfrmMain& window);
+  ~WindowRunInteraction() override;
+  WindowRunInteraction(const WindowRunInteraction&) = delete;
+  WindowRunInteraction& operator=(const WindowRunInteraction&) = delete;
 
   core::OverwriteChoice AskOverwrite(const core::OverwriteQuestion& question) override;
   void ShowInformation(std::string_view text) override;
@@ -53,6 +63,8 @@ class WindowRunInteraction : public core::RunInteraction {
   void ProgressBegin(std::size_t count) override;
   void ProgressStep() override;
   void ProgressEnd() override;
+  // A caught SIGTERM or SIGHUP: the run ends before the next file, as at an abort.
+  bool StopRequested() override;
 
  private:
   void KeepPainted();

@@ -80,8 +80,12 @@ void ModeRun::Execute() {
   for (const RunFileSet::Member& member : members) m_waitingSources.Add(member.file);
 
   for (const RunFileSet::Member& member : members) {
-    m_waitingSources.Leave(member.file);
-    ProcessFile(member.path);
+    if (m_interaction.StopRequested()) {
+      m_state.abortRequested = true;
+    } else {
+      m_waitingSources.Leave(member.file);
+      ProcessFile(member.path);
+    }
     if (m_state.abortRequested) {
       if (!m_texts.aborted.empty()) m_log.Append(m_texts.aborted);
       break;

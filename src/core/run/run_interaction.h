@@ -67,6 +67,9 @@ class RunInteraction {
   // drop by its type while collecting has none). The window shows the result
   // lines alone, so it needs nothing here.
   virtual void FileLeft(const LeftFile& /*file*/) {}
+  // Whether the run is asked from outside (a signal) to end as the alert's abort ends
+  // it; asked before each file, so that the file in hand is always finished first.
+  virtual bool StopRequested() { return false; }
 };
 
 }  // namespace morvane::core

@@ -89,8 +89,12 @@ void SequenceRun::Execute() {
   const std::size_t count = entries.size();
   for (std::size_t step = 0; step < count; ++step) {
     const TargetQueue::Entry& entry = entries[m_inputs.settings.descending ? count - 1 - step : step];
-    m_waitingSources.Leave(entry.file);
-    ProcessTarget(entry);
+    if (m_interaction.StopRequested()) {
+      m_state.abortRequested = true;
+    } else {
+      m_waitingSources.Leave(entry.file);
+      ProcessTarget(entry);
+    }
     if (m_state.abortRequested) {
       m_log.Append(m_texts.aborted);
       break;
