@@ -81,7 +81,12 @@ void QtTextViewerLauncher::StartProgram(const std::vector<std::string>& words) {
   sigset_t noSignals;
   sigemptyset(&noSignals);
   posix_spawnattr_setsigmask(&attributes, &noSignals);
-  short flags = POSIX_SPAWN_SETSIGMASK;
+  // The program ignores SIGXFSZ for its own writes; the viewer gets the usual action.
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  sigaddset(&defaults, SIGXFSZ);
+  posix_spawnattr_setsigdefault(&attributes, &defaults);
+  short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
 #ifdef POSIX_SPAWN_SETSID
   flags |= POSIX_SPAWN_SETSID;  // the viewer outlives the program and its terminal
 #endif

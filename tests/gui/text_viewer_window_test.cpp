@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -111,6 +112,24 @@ class TextViewerWindowTest : public QObject {
     QTRY_VERIFY(QFile::exists(QString::fromStdString(output)));
     QCOMPARE(ReadFile(output), path);
     launcher.StartProgram({"/nonexistent/viewer", path});  // not started, and nothing else happens
+  }
+
+  // The program ignores SIGXFSZ for its own writes; a viewer it starts does not.
+  void aStartedProgramGetsTheUsualSignalActions() {
+    const sighandler_t before = std::signal(SIGXFSZ, SIG_IGN);
+    QTemporaryDir dir;
+    const std::string output = dir.path().toStdString() + "/ignored";
+    QtTextViewerLauncher launcher(nullptr);
+    launcher.StartProgram(
+        {"sh", "-c", "grep SigIgn /proc/self/status > \"$1.tmp\" && mv \"$1.tmp\" \"$1\"", "sh", output});
+    QTRY_VERIFY(QFile::exists(QString::fromStdString(output)));
+    std::signal(SIGXFSZ, before);
+    // SigIgn is a hexadecimal mask with bit (signal - 1) for each ignored signal.
+    const QByteArray mask = QByteArray::fromStdString(ReadFile(output)).split('\t').last().trimmed();
+    bool ok = false;
+    const qulonglong ignored = mask.toULongLong(&ok, 16);
+    QVERIFY2(ok, mask.constData());
+    QVERIFY((ignored & (1ULL << (SIGXFSZ - 1))) == 0);
   }
 };
 
