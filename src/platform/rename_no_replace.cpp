@@ -1,5 +1,6 @@
 #include "platform/rename_no_replace.h"
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -7,9 +8,12 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "platform/file_info.h"
 #include "platform/fs_result.h"
@@ -43,12 +47,61 @@ std::string TemporaryNameNextTo(std::string_view path) {
   return name;
 }
 
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Every case-insensitive file system folds at least the ASCII letters. One that folds
+// more only lets fewer renames through here; a pair that it tells apart (a trail byte in
+// CP932 that happens to be a letter) exists as two listed entries and stays a conflict.
+bool EqualApartFromCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+// The entries of folder (a prefix as SystemFolderPrefix gives it) whose names equal name
+// apart from case, as readdir lists them now; nothing when the folder cannot be read to
+// its end.
+std::optional<std::vector<std::string>> EntriesNamedLike(std::string_view folder, std::string_view name) {
+  const SystemPath path(folder.empty() ? std::string_view(".") : folder);
+  DIR* dir = path.Valid() ? opendir(path.Get()) : nullptr;
+  if (dir == nullptr) return std::nullopt;
+  std::vector<std::string> names;
+  const dirent* entry = nullptr;
+  // readdir tells its end from a failure only through errno.
+  while ((errno = 0, entry = readdir(dir)) != nullptr) {
+    if (EqualApartFromCase(entry->d_name, name)) names.emplace_back(entry->d_name);
+  }
+  const bool complete = errno == 0;
+  closedir(dir);
+  if (!complete) return std::nullopt;
+  return names;
+}
+
+std::string_view NameOf(std::string_view path) { return path.substr(SystemFolderPrefix(path).size()); }
+
+// True when to, which the file system says exists, can only be from under another
+// spelling although it has an inode number of its own (FUSE file systems that number
+// each spelling apart, such as fusefat): both lie in one folder, the names differ only
+// in case, and the folder lists from and no other entry of that name. A case-sensitive
+// file system would list an existing to as an entry of its own; a case-insensitive one
+// cannot hold two entries that differ only in case.
+bool IsAnotherSpellingOfItself(std::string_view from, std::string_view to) {
+  const std::string_view folder = SystemFolderPrefix(from);
+  const std::string_view name = NameOf(from);
+  if (folder != SystemFolderPrefix(to) || name.empty() || !EqualApartFromCase(name, NameOf(to))) {
+    return false;
+  }
+  const std::optional<std::vector<std::string>> listed = EntriesNamedLike(folder, name);
+  return listed && listed->size() == 1 && listed->front() == name;
+}
+
 }  // namespace
 
 int RenameNoReplace(const char* from, const char* to) {
   const int error = RenameAt2NoReplace(from, to);
   if (error != EINVAL && error != ENOSYS) return error;
   // EINVAL may also mean "a folder into itself"; the plain rename reports that again.
+  // On FUSE the refused call has just looked to up afresh (a rename target is never
+  // taken from the cache), so this lstat does not find a spelling that a moment ago
+  // belonged to an entry since renamed, as in the second step of a change of case.
   struct stat existing {};
   if (lstat(to, &existing) == 0) return EEXIST;
   return rename(from, to) == 0 ? 0 : errno;
@@ -90,7 +143,16 @@ core::FsResult RenameWithoutReplacing(std::string_view from, std::string_view to
   const bool sameEntry = IsSameEntry(sourceStatus, destinationStatus) &&
                          (S_ISDIR(sourceStatus.st_mode) || sourceStatus.st_nlink == 1);
   if (sameEntry) return RenameThroughTemporaryName(from, to);
-  return ResultOfErrno(EEXIST);
+  if (!IsAnotherSpellingOfItself(from, to)) return ResultOfErrno(EEXIST);
+  // Both steps refuse to replace: should to have been a separate entry after all (one
+  // created meanwhile), the second step fails and the entry gets its old name back.
+  const core::FsResult result = RenameThroughTemporaryName(from, to);
+  if (!result.Ok()) return result;
+  // The proof came from a listing, so the listing also tells whether the new spelling
+  // took: a file system that does not keep the case it is given shows the old one.
+  const std::optional<std::vector<std::string>> listed = EntriesNamedLike(SystemFolderPrefix(to), NameOf(to));
+  if (listed && std::ranges::find(*listed, NameOf(to)) != listed->end()) return result;
+  return ResultOfErrno(ENOTSUP);
 }
 
 }  // namespace morvane::platform

@@ -19,10 +19,13 @@ int RenameNoReplace(const char* from, const char* to);
 core::FsResult RenameThroughTemporaryName(std::string_view from, std::string_view to);
 
 // FileSystem::Rename: never replaces another entry. Byte-equal paths succeed without a
-// call; a destination that is the source itself (the same device and inode, and a
-// folder or a file with one link) is reached through a temporary name; any other
-// existing destination, a hard link of the source included, gives AlreadyExists. A
-// missing source or folder gives NotFound.
+// call; a destination that is the source itself is reached through a temporary name.
+// It is the source itself when it has the same device and inode and is a folder or a
+// file with one link, or, where each spelling has an inode of its own, when it lies in
+// the same folder, differs only in letter case and the folder lists no entry of that
+// name but the source (then a listing that does not show the new spelling afterwards
+// gives Failed with ENOTSUP). Any other existing destination, a hard link of
+// the source included, gives AlreadyExists. A missing source or folder gives NotFound.
 core::FsResult RenameWithoutReplacing(std::string_view from, std::string_view to);
 
 }  // namespace morvane::platform
