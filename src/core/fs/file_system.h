@@ -91,8 +91,10 @@ class FileSystem {
   // Renames without ever replacing another entry: the same path succeeds without a
   // call; a destination that is the same file with a single link, or the same folder (a
   // case-only change on a case-insensitive file system), is renamed through a temporary
-  // name; any other existing destination, a hard link of the source included, gives
-  // AlreadyExists.
+  // name; so is a destination that differs from the source only in letter case when the
+  // folder lists the source alone under that name (a file system that numbers each
+  // spelling apart); any other existing destination, a hard link of the source
+  // included, gives AlreadyExists.
   virtual FsResult Rename(std::string_view from, std::string_view to) = 0;
 
   // Copies the content, mode and modification time of from to to through a temporary
