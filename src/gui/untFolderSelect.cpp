@@ -96,9 +96,8 @@ void TfrmFolderSelect::FormCreate() {
 bool TfrmFolderSelect::SelectFolderInTree(const QString& path) {
   const QModelIndex index = m_folderModel->index(path);
   if (!index.isValid()) return false;
-  for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) FolderView->expand(above);
   FolderView->setCurrentIndex(index);
-  FolderView->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  BringIntoView(index);
   m_folderToShow = m_folderModel->filePath(index);
   return true;
 }
@@ -112,7 +111,10 @@ void TfrmFolderSelect::showEvent(QShowEvent* event) {
 void TfrmFolderSelect::ShowFolderToShow() {
   if (m_folderToShow.isEmpty() || !FolderView->isVisible()) return;
   const QModelIndex index = m_folderModel->index(m_folderToShow);
-  if (!index.isValid()) return;
+  if (index.isValid()) BringIntoView(index);
+}
+
+void TfrmFolderSelect::BringIntoView(const QModelIndex& index) {
   for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) FolderView->expand(above);
   FolderView->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }

@@ -57,6 +57,8 @@ class TfrmFolderSelect : public QDialog, public Ui_TfrmFolderSelect {
   void FormCreate();
   // Brings the folder being selected into view again, now that the tree has read more.
   void ShowFolderToShow();
+  // Opens the items above the folder's item and scrolls it to the middle of the tree.
+  void BringIntoView(const QModelIndex& index);
 
   FolderRequest& m_request;
   core::SettingsStore& m_settings;

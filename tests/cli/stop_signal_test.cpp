@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "batch_fixture.h"
+#include "core/fs/forwarding_file_system.h"
 #include "platform/stop_signals.h"
 
 namespace morvane::cli {
@@ -16,42 +17,23 @@ namespace {
 
 // The computer's file system, where a signal arrives while the second file is renamed
 // or copied.
-class SignalledFileSystem : public core::FileSystem {
+class SignalledFileSystem : public core::ForwardingFileSystem {
  public:
-  explicit SignalledFileSystem(int signal) : m_signal(signal) {}
+  SignalledFileSystem(core::FileSystem& real, int signal) : ForwardingFileSystem(real), m_signal(signal) {}
 
   core::FsResult Rename(std::string_view from, std::string_view to) override {
     Count();
-    return m_real.Rename(from, to);
+    return ForwardingFileSystem::Rename(from, to);
   }
   core::FsResult CopyFile(std::string_view from, std::string_view to, bool replace) override {
     Count();
-    return m_real.CopyFile(from, to, replace);
+    return ForwardingFileSystem::CopyFile(from, to, replace);
   }
-
-  std::optional<core::FileInfo> Stat(std::string_view path) const override { return m_real.Stat(path); }
-  bool IsFolder(std::string_view path) const override { return m_real.IsFolder(path); }
-  bool FileExists(std::string_view path) const override { return m_real.FileExists(path); }
-  std::vector<core::DirectoryEntry> ListFolder(std::string_view folder,
-                                               std::string_view pattern) const override {
-    return m_real.ListFolder(folder, pattern);
-  }
-  core::FsResult CreateFolder(std::string_view path) override { return m_real.CreateFolder(path); }
-  core::FsResult DeleteFile(std::string_view path) override { return m_real.DeleteFile(path); }
-  std::vector<core::MountedDrive> MountedDrives() const override { return m_real.MountedDrives(); }
-  std::optional<core::MountedDrive> DriveOf(std::string_view path) const override {
-    return m_real.DriveOf(path);
-  }
-  std::optional<std::uint64_t> FreeBytes(std::string_view path) const override {
-    return m_real.FreeBytes(path);
-  }
-  std::string ToLongPathForm(std::string_view path) const override { return m_real.ToLongPathForm(path); }
 
  private:
   void Count() {
     if (++m_calls == 2) std::raise(m_signal);
   }
-  platform::PosixFileSystem m_real;
   int m_signal;
   int m_calls = 0;
 };
@@ -65,7 +47,7 @@ class StopSignalTest : public BatchAppTest {
     arguments.insert(arguments.begin(), "morvane-batch");
     std::istringstream in;
     const BatchIo io{m_out, m_err, in, false};
-    SignalledFileSystem fileSystem(signal);
+    SignalledFileSystem fileSystem(m_fileSystem, signal);
     return RunBatch(arguments, io, fileSystem);
   }
 };
@@ -127,7 +109,8 @@ TEST_F(StopSignalTest, ASignalEndsTheRunAfterTheFileInHand) {
       EXPECT_NE(result.find(c.abortLine), std::string::npos) << c.name;
     }
     EXPECT_NE(result.find("失敗数 = 0 件"), std::string::npos) << c.name << ": " << result;
-    EXPECT_TRUE(result.ends_with("---------------------------------------\r\n\r\n")) << c.name << ": " << result;
+    EXPECT_TRUE(result.ends_with("---------------------------------------\r\n\r\n"))
+        << c.name << ": " << result;
     EXPECT_NE(m_err.str().find("stopped by a signal"), std::string::npos) << c.name;
     platform::ClearStopSignal();
   }
