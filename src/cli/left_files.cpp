@@ -20,6 +20,8 @@ std::string_view CountLabel(LeftReason reason) {
       return "left out by the type filter";
     case LeftReason::Missing:
       return "missing";
+    case LeftReason::PathTooLong:
+      return "with a path too long to use";
     case LeftReason::TextNotFound:
       return "without the --find text";
     case LeftReason::Failed:
@@ -45,6 +47,9 @@ void LeftFiles::Report(const core::LeftFile& file, std::string_view detail) {
       break;
     case LeftReason::Missing:
       m_err << "missing (no such file)";
+      break;
+    case LeftReason::PathTooLong:
+      m_err << "its path is too long for the file system (a name in it is longer than it allows)";
       break;
     case LeftReason::TextNotFound:
       m_err << "its name does not contain the --find text";

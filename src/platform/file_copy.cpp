@@ -3,17 +3,17 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/at_path.h"
 #include "platform/file_info.h"
 #include "platform/fs_result.h"
 #include "platform/rename_no_replace.h"
-#include "platform/system_path.h"
+#include "platform/temporary_name.h"
 
 namespace morvane::platform {
 namespace {
@@ -50,7 +50,9 @@ class TemporaryFile {
  public:
   explicit TemporaryFile(std::string path) : m_path(std::move(path)) {}
   ~TemporaryFile() {
-    if (!m_path.empty()) unlink(m_path.c_str());
+    if (m_path.empty()) return;
+    const AtPath path(m_path);
+    if (path.Valid()) unlinkat(path.Folder(), path.Name(), 0);
   }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -64,6 +66,24 @@ class TemporaryFile {
 bool CopyRangeUnsupported(int error) {
   return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP || error == EBADF ||
          error == EPERM;
+}
+
+// A new empty file, readable and writable by its owner only, under a temporary name in
+// path's folder; the descriptor, or -1 with errno set.
+int CreateTemporaryFileNextTo(std::string_view path, std::string& temporaryPath) {
+  constexpr int kAttempts = 100;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    temporaryPath = TemporaryNameNextTo(path, "copy-");
+    const AtPath temporary(temporaryPath);
+    if (!temporary.Valid()) {
+      errno = temporary.Error();
+      return -1;
+    }
+    const int fd =
+        openat(temporary.Folder(), temporary.Name(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 int WriteAll(int out, const char* data, std::size_t size) {
@@ -133,12 +153,13 @@ int CopyFileBytes(int in, int out) {
 
 core::FsResult CopyFileThroughTemporary(std::string_view from, std::string_view to, bool replaceExisting,
                                         const SetModeCall& setMode) {
-  const SystemPath source(from);
-  const SystemPath destination(to);
-  if (!source.Valid() || !destination.Valid()) return {core::FsStatus::Failed, EINVAL};
+  const AtPath source(from);
+  const AtPath destination(to);
+  if (!source.Valid()) return ResultOfErrno(source.Error());
+  if (!destination.Valid()) return ResultOfErrno(destination.Error());
 
   // Non-blocking, so that opening a pipe by mistake cannot hang; it is refused below.
-  FileDescriptor in(open(source.Get(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  FileDescriptor in(openat(source.Folder(), source.Name(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!in.Valid()) return ResultOfErrno(errno);
   struct stat sourceStatus {};
   if (fstat(in.Get(), &sourceStatus) != 0) return ResultOfErrno(errno);
@@ -146,17 +167,17 @@ core::FsResult CopyFileThroughTemporary(std::string_view from, std::string_view 
   if (!S_ISREG(sourceStatus.st_mode)) return {core::FsStatus::Failed, EINVAL};
 
   struct stat destinationStatus {};
-  if (stat(destination.Get(), &destinationStatus) == 0) {
+  if (fstatat(destination.Folder(), destination.Name(), &destinationStatus, 0) == 0) {
     if (IsSameEntry(sourceStatus, destinationStatus)) return {core::FsStatus::SameFile, 0};
     if (!replaceExisting) return {core::FsStatus::AlreadyExists, EEXIST};
     if (S_ISDIR(destinationStatus.st_mode)) return {core::FsStatus::Failed, EISDIR};
-  } else if (!replaceExisting && lstat(destination.Get(), &destinationStatus) == 0) {
+  } else if (!replaceExisting && fstatat(destination.Folder(), destination.Name(), &destinationStatus,
+                                         AT_SYMLINK_NOFOLLOW) == 0) {
     return {core::FsStatus::AlreadyExists, EEXIST};
   }
 
-  std::string temporaryPath(SystemFolderPrefix(to));
-  temporaryPath += ".morvane-copy-XXXXXX";
-  FileDescriptor out(mkostemp(temporaryPath.data(), O_CLOEXEC));
+  std::string temporaryPath;
+  FileDescriptor out(CreateTemporaryFileNextTo(to, temporaryPath));
   if (!out.Valid()) return ResultOfErrno(errno);
   TemporaryFile temporary(temporaryPath);
 
@@ -164,9 +185,15 @@ core::FsResult CopyFileThroughTemporary(std::string_view from, std::string_view 
   if (error == 0) error = CopyModeAndTime(out.Get(), sourceStatus, setMode);
   if (error == 0) error = out.Close();
   if (error == 0) {
+    const AtPath written(temporaryPath);
     // Without replacing, the rename itself refuses a file that appeared after the check.
-    error = replaceExisting ? (rename(temporaryPath.c_str(), destination.Get()) == 0 ? 0 : errno)
-                            : RenameNoReplace(temporaryPath.c_str(), destination.Get());
+    if (!replaceExisting) {
+      error = RenameNoReplace(written, destination);
+    } else if (!written.Valid()) {
+      error = written.Error();
+    } else if (renameat(written.Folder(), written.Name(), destination.Folder(), destination.Name()) != 0) {
+      error = errno;
+    }
   }
   if (error != 0) return ResultOfErrno(error);
   temporary.Keep();

@@ -7,8 +7,8 @@
 
 #include "core/names/path_rules.h"
 #include "core/text/case_conversion.h"
+#include "platform/at_path.h"
 #include "platform/file_info.h"
-#include "platform/system_path.h"
 
 namespace morvane::platform {
 namespace {
@@ -16,16 +16,15 @@ namespace {
 using core::PathSyntax;
 
 bool IsFolderPath(std::string_view path) {
-  const SystemPath systemPath(path);
   struct stat status {};
-  return systemPath.Valid() && stat(systemPath.Get(), &status) == 0 && S_ISDIR(status.st_mode);
+  return PathStatus(path, status, Links::Follow) == 0 && S_ISDIR(status.st_mode);
 }
 
 // The entry of folder named name byte for byte, else the first one equal to it ignoring
 // case; nothing when the folder cannot be read or holds neither.
 std::optional<std::string> NameAsListed(const std::string& folder, std::string_view name,
                                         const core::CodePage& codePage) {
-  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  DIR* dir = OpenFolder(folder.empty() ? std::string_view(".") : std::string_view(folder));
   if (dir == nullptr) return std::nullopt;
   std::optional<std::string> sameIgnoringCase;
   while (const dirent* entry = readdir(dir)) {
@@ -47,9 +46,8 @@ std::optional<std::string> LookUp(std::string_view path, bool asFolder, const co
   const std::string name = core::ExtractFileName(path, PathSyntax::Posix, codePage);
   // A leading dot also covers "." and "..", which name no entry of their own.
   if (name.empty() || name.starts_with('.')) return std::nullopt;
-  const SystemPath systemPath(path);
   struct stat status {};
-  if (!systemPath.Valid() || lstat(systemPath.Get(), &status) != 0) return std::nullopt;
+  if (PathStatus(path, status, Links::DoNotFollow) != 0) return std::nullopt;
   if (IsFolderPath(path) != asFolder) return std::nullopt;
 
   // Where another spelling of the name is not the same entry, the folder is case
@@ -61,7 +59,9 @@ std::optional<std::string> LookUp(std::string_view path, bool asFolder, const co
   std::string otherPath(path.substr(0, path.size() - name.size()));
   otherPath += otherSpelling;
   struct stat otherStatus {};
-  if (lstat(otherPath.c_str(), &otherStatus) != 0 || !IsSameEntry(status, otherStatus)) return name;
+  if (PathStatus(otherPath, otherStatus, Links::DoNotFollow) != 0 || !IsSameEntry(status, otherStatus)) {
+    return name;
+  }
   // The entry exists; a folder that cannot be read (or folds letters we do not) keeps the
   // name as written.
   return NameAsListed(core::FolderPart(path, PathSyntax::Posix, codePage), name, codePage).value_or(name);

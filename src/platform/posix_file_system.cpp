@@ -13,13 +13,13 @@
 
 #include "core/names/path_rules.h"
 #include "core/names/wildcard.h"
+#include "platform/at_path.h"
 #include "platform/file_copy.h"
 #include "platform/file_info.h"
 #include "platform/fs_result.h"
 #include "platform/long_path_form.h"
 #include "platform/mount_table.h"
 #include "platform/rename_no_replace.h"
-#include "platform/system_path.h"
 
 namespace morvane::platform {
 namespace {
@@ -37,15 +37,30 @@ PosixFileSystem::PosixFileSystem(PosixFileSystemOptions options)
     : m_options(std::move(options)), m_isRemovable(SysfsRemovableDiskTest(m_options.sysfsRoot)) {}
 
 std::optional<core::FileInfo> PosixFileSystem::Stat(std::string_view path) const {
-  const SystemPath systemPath(path);
-  if (!systemPath.Valid()) return std::nullopt;
-  return StatEntry(AT_FDCWD, systemPath.Get(), LastComponent(path));
+  const AtPath atPath(path);
+  if (!atPath.Valid()) return std::nullopt;
+  return StatEntry(atPath.Folder(), atPath.Name(), LastComponent(path));
+}
+
+core::FsResult PosixFileSystem::Unreachable(std::string_view path) const {
+  const AtPath atPath(path);
+  if (!atPath.Valid()) return ResultOfErrno(atPath.Error());
+  struct stat status {};
+  if (fstatat(atPath.Folder(), atPath.Name(), &status, 0) == 0) return {};
+  const int error = errno;
+  // A link that leads nowhere is a file all the same (Stat reports it).
+  if ((error == ENOENT || error == ELOOP) &&
+      fstatat(atPath.Folder(), atPath.Name(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
+    return {};
+  }
+  return ResultOfErrno(error);
 }
 
 bool PosixFileSystem::IsFolder(std::string_view path) const {
-  const SystemPath systemPath(path);
+  const AtPath atPath(path);
   struct stat status {};
-  return systemPath.Valid() && stat(systemPath.Get(), &status) == 0 && S_ISDIR(status.st_mode);
+  return atPath.Valid() && fstatat(atPath.Folder(), atPath.Name(), &status, 0) == 0 &&
+         S_ISDIR(status.st_mode);
 }
 
 bool PosixFileSystem::FileExists(std::string_view path) const {
@@ -56,9 +71,7 @@ bool PosixFileSystem::FileExists(std::string_view path) const {
 std::vector<core::DirectoryEntry> PosixFileSystem::ListFolder(std::string_view folder,
                                                               std::string_view pattern) const {
   std::vector<core::DirectoryEntry> entries;
-  const SystemPath systemPath(folder);
-  if (!systemPath.Valid()) return entries;
-  DIR* dir = opendir(systemPath.Get());
+  DIR* dir = OpenFolder(folder);
   if (dir == nullptr) return entries;
   const core::CodePage& codePage = core::ActiveCodePage();
   while (const dirent* entry = readdir(dir)) {
@@ -82,15 +95,15 @@ core::FsResult PosixFileSystem::CopyFile(std::string_view from, std::string_view
 }
 
 core::FsResult PosixFileSystem::CreateFolder(std::string_view path) {
-  const SystemPath systemPath(path);
-  if (!systemPath.Valid()) return {core::FsStatus::Failed, EINVAL};
-  return ResultOfErrno(mkdir(systemPath.Get(), 0777) == 0 ? 0 : errno);
+  const AtPath atPath(path);
+  if (!atPath.Valid()) return ResultOfErrno(atPath.Error());
+  return ResultOfErrno(mkdirat(atPath.Folder(), atPath.Name(), 0777) == 0 ? 0 : errno);
 }
 
 core::FsResult PosixFileSystem::DeleteFile(std::string_view path) {
-  const SystemPath systemPath(path);
-  if (!systemPath.Valid()) return {core::FsStatus::Failed, EINVAL};
-  return ResultOfErrno(unlink(systemPath.Get()) == 0 ? 0 : errno);
+  const AtPath atPath(path);
+  if (!atPath.Valid()) return ResultOfErrno(atPath.Error());
+  return ResultOfErrno(unlinkat(atPath.Folder(), atPath.Name(), 0) == 0 ? 0 : errno);
 }
 
 std::vector<core::MountedDrive> PosixFileSystem::MountedDrives() const {
@@ -105,9 +118,14 @@ std::optional<core::MountedDrive> PosixFileSystem::DriveOf(std::string_view path
 }
 
 std::optional<std::uint64_t> PosixFileSystem::FreeBytes(std::string_view path) const {
-  const SystemPath systemPath(path);
+  const AtPath atPath(path);
+  if (!atPath.Valid()) return std::nullopt;
+  const int fd = openat(atPath.Folder(), atPath.Name(), O_PATH | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
   struct statvfs status {};
-  if (!systemPath.Valid() || statvfs(systemPath.Get(), &status) != 0) return std::nullopt;
+  const bool known = fstatvfs(fd, &status) == 0;
+  close(fd);
+  if (!known) return std::nullopt;
   const std::uint64_t blockSize = status.f_frsize != 0 ? status.f_frsize : status.f_bsize;
   const std::uint64_t blocks = status.f_bavail;
   if (blockSize != 0 && blocks > std::numeric_limits<std::uint64_t>::max() / blockSize) {

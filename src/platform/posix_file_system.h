@@ -23,6 +23,9 @@ struct PosixFileSystemOptions {
 // Beyond the FileSystem contract:
 // - a link whose target is missing is an existing file (FileExists is true for it, and
 //   Stat reports it as a file of size 0); a folder's size is 0;
+// - every path is reached whatever its length: one longer than PATH_MAX is walked
+//   folder by folder (see AtPath), so only a name too long for its file system is
+//   PathTooLong;
 // - ListFolder stats each entry in the folder it lists, so entries carry their info;
 // - CopyFile copies regular files only and replaces a link at the destination, not the
 //   link's target (see CopyFileThroughTemporary);
@@ -33,6 +36,7 @@ class PosixFileSystem final : public core::FileSystem {
   explicit PosixFileSystem(PosixFileSystemOptions options = {});
 
   std::optional<core::FileInfo> Stat(std::string_view path) const override;
+  core::FsResult Unreachable(std::string_view path) const override;
   bool IsFolder(std::string_view path) const override;
   bool FileExists(std::string_view path) const override;
   std::vector<core::DirectoryEntry> ListFolder(std::string_view folder,

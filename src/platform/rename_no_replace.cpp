@@ -11,13 +11,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "platform/at_path.h"
 #include "platform/file_info.h"
 #include "platform/fs_result.h"
 #include "platform/system_path.h"
+#include "platform/temporary_name.h"
 
 namespace morvane::platform {
 namespace {
@@ -26,9 +27,11 @@ constexpr unsigned kRenameNoReplaceFlag = 1;  // RENAME_NOREPLACE of <linux/fs.h
 constexpr int kTemporaryNameAttempts = 100;
 
 // The system call itself, so that C libraries without a renameat2 wrapper work too.
-int RenameAt2NoReplace(const char* from, const char* to) {
+int RenameAt2NoReplace(const AtPath& from, const AtPath& to) {
 #ifdef SYS_renameat2
-  if (syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, kRenameNoReplaceFlag) == 0) return 0;
+  if (syscall(SYS_renameat2, from.Folder(), from.Name(), to.Folder(), to.Name(), kRenameNoReplaceFlag) == 0) {
+    return 0;
+  }
   return errno;
 #else
   (void)from;
@@ -37,14 +40,9 @@ int RenameAt2NoReplace(const char* from, const char* to) {
 #endif
 }
 
-std::string TemporaryNameNextTo(std::string_view path) {
-  thread_local std::mt19937_64 random(std::random_device{}() ^ static_cast<std::uint64_t>(getpid()));
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string name(SystemFolderPrefix(path));
-  name += ".morvane-rename-";
-  std::uint64_t bits = random();
-  for (int i = 0; i < 12; ++i, bits >>= 4) name += kHex[bits & 0xF];
-  return name;
+// The lstat of a path already reached; 0 or its errno.
+int LinkStatus(const AtPath& path, struct stat& status) {
+  return fstatat(path.Folder(), path.Name(), &status, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -60,8 +58,7 @@ bool EqualApartFromCase(std::string_view a, std::string_view b) {
 // apart from case, as readdir lists them now; nothing when the folder cannot be read to
 // its end.
 std::optional<std::vector<std::string>> EntriesNamedLike(std::string_view folder, std::string_view name) {
-  const SystemPath path(folder.empty() ? std::string_view(".") : folder);
-  DIR* dir = path.Valid() ? opendir(path.Get()) : nullptr;
+  DIR* dir = OpenFolder(folder.empty() ? std::string_view(".") : folder);
   if (dir == nullptr) return std::nullopt;
   std::vector<std::string> names;
   const dirent* entry = nullptr;
@@ -95,7 +92,9 @@ bool IsAnotherSpellingOfItself(std::string_view from, std::string_view to) {
 
 }  // namespace
 
-int RenameNoReplace(const char* from, const char* to) {
+int RenameNoReplace(const AtPath& from, const AtPath& to) {
+  if (!from.Valid()) return from.Error();
+  if (!to.Valid()) return to.Error();
   const int error = RenameAt2NoReplace(from, to);
   if (error != EINVAL && error != ENOSYS) return error;
   // EINVAL may also mean "a folder into itself"; the plain rename reports that again.
@@ -103,41 +102,44 @@ int RenameNoReplace(const char* from, const char* to) {
   // taken from the cache), so this lstat does not find a spelling that a moment ago
   // belonged to an entry since renamed, as in the second step of a change of case.
   struct stat existing {};
-  if (lstat(to, &existing) == 0) return EEXIST;
-  return rename(from, to) == 0 ? 0 : errno;
+  if (LinkStatus(to, existing) == 0) return EEXIST;
+  return renameat(from.Folder(), from.Name(), to.Folder(), to.Name()) == 0 ? 0 : errno;
 }
 
 core::FsResult RenameThroughTemporaryName(std::string_view from, std::string_view to) {
-  const SystemPath source(from);
-  const SystemPath destination(to);
-  if (!source.Valid() || !destination.Valid()) return {core::FsStatus::Failed, EINVAL};
+  const AtPath source(from);
+  const AtPath destination(to);
+  if (!source.Valid()) return ResultOfErrno(source.Error());
+  if (!destination.Valid()) return ResultOfErrno(destination.Error());
   std::string temporary;
   int error = EEXIST;
   for (int attempt = 0; attempt < kTemporaryNameAttempts && error == EEXIST; ++attempt) {
-    temporary = TemporaryNameNextTo(from);
-    error = RenameNoReplace(source.Get(), temporary.c_str());
+    temporary = TemporaryNameNextTo(from, "rename-");
+    error = RenameNoReplace(source, AtPath(temporary));
   }
   if (error != 0) return ResultOfErrno(error);
-  error = RenameNoReplace(temporary.c_str(), destination.Get());
+  const AtPath temporaryPath(temporary);
+  error = RenameNoReplace(temporaryPath, destination);
   if (error != 0) {
     // The old name was free a moment ago; if even this fails, the entry keeps the
     // temporary name, which is better than losing it.
-    RenameNoReplace(temporary.c_str(), source.Get());
+    RenameNoReplace(temporaryPath, source);
   }
   return ResultOfErrno(error);
 }
 
 core::FsResult RenameWithoutReplacing(std::string_view from, std::string_view to) {
   if (from == to) return {};
-  const SystemPath source(from);
-  const SystemPath destination(to);
-  if (!source.Valid() || !destination.Valid()) return {core::FsStatus::Failed, EINVAL};
-  const int error = RenameNoReplace(source.Get(), destination.Get());
-  if (error != EEXIST) return ResultOfErrno(error);
   struct stat sourceStatus {};
   struct stat destinationStatus {};
-  if (lstat(source.Get(), &sourceStatus) != 0) return ResultOfErrno(errno);
-  if (lstat(destination.Get(), &destinationStatus) != 0) return ResultOfErrno(EEXIST);
+  {
+    const AtPath source(from);
+    const AtPath destination(to);
+    const int error = RenameNoReplace(source, destination);
+    if (error != EEXIST) return ResultOfErrno(error);
+    if (const int statusError = LinkStatus(source, sourceStatus)) return ResultOfErrno(statusError);
+    if (LinkStatus(destination, destinationStatus) != 0) return ResultOfErrno(EEXIST);
+  }
   // Folders cannot be hard-linked (their link count counts subfolders), so the same
   // folder is always the same entry; a file with more links may be another name of it.
   const bool sameEntry = IsSameEntry(sourceStatus, destinationStatus) &&

@@ -3,14 +3,16 @@
 #include <string_view>
 
 #include "core/fs/file_system.h"
+#include "platform/at_path.h"
 
 namespace morvane::platform {
 
 // Renames from to to unless to exists; returns 0 or the errno of the failure (EEXIST
-// when to exists). Where the file system cannot rename without replacing
-// (renameat2 gives EINVAL or ENOSYS), to is checked with lstat before a plain rename,
-// which leaves a short window in which another program could create it.
-int RenameNoReplace(const char* from, const char* to);
+// when to exists; a path's own Error when it cannot be reached). Where the file system
+// cannot rename without replacing (renameat2 gives EINVAL or ENOSYS), to is checked with
+// lstat before a plain rename, which leaves a short window in which another program
+// could create it.
+int RenameNoReplace(const AtPath& from, const AtPath& to);
 
 // Renames from to to in two steps, through a new hidden name in from's folder, so that
 // a change of letter case takes effect on a case-insensitive file system (where a direct

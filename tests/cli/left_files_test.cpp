@@ -25,7 +25,7 @@ TEST_F(LeftFilesTest, EachReasonGetsItsLineItsCountAndItsStatus) {
   struct Case {
     const char* name;
     std::vector<std::string> arguments;
-    const char* line;     // the file's line on standard error, {in} and {out} expanded
+    std::string line;     // the file's line on standard error, {in} and {out} expanded
     const char* summary;  // the last line of standard error
     int status;
     const char* input = "";
@@ -52,6 +52,12 @@ TEST_F(LeftFilesTest, EachReasonGetsItsLineItsCountAndItsStatus) {
        {"add", "--output", "{out}", "--prefix", "x", "{in}/gone.txt"},
        "not copied: {in}/gone.txt: missing (no such file)",
        "1 file not copied: 1 missing",
+       1},
+      {"path too long",
+       {"add", "--output", "{out}", "--prefix", "x", "{in}/" + std::string(256, 'n')},
+       "not copied: {in}/" + std::string(256, 'n') +
+           ": its path is too long for the file system (a name in it is longer than it allows)",
+       "1 file not copied: 1 with a path too long to use",
        1},
       {"no --find text",
        {"replace", "--in-place", "--find", "zz", "--replace-with", "y", "{in}/a.txt"},
@@ -117,8 +123,9 @@ TEST_F(LeftFilesTest, CountsAddUpPerReasonAndNothingIsSaidWhenAllIsDone) {
   EXPECT_EQ(
       Batch({"rename", "--output", P("out"), "--types", "txt,exe", P("in"), P("in/c.doc"), P("in/gone.txt")}),
       1);
-  EXPECT_TRUE(m_err.str().ends_with(
-      "\n4 files not copied: 1 with the new name taken, 1 of a protected type, 1 left out by the type filter, 1 missing\n"))
+  EXPECT_TRUE(
+      m_err.str().ends_with("\n4 files not copied: 1 with the new name taken, 1 of a protected type, 1 left "
+                            "out by the type filter, 1 missing\n"))
       << m_err.str();
 
   EXPECT_EQ(Batch({"rename", "--output", P("out"), "--start", "5", P("in/a.txt")}), 0);

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/run/mode_run.h"
 #include "run_fixture.h"
 
 namespace morvane::test {
@@ -41,30 +40,7 @@ std::size_t CountLinesStartingWith(const std::vector<std::string>& lines, const 
                        [&](const std::string& line) { return line.starts_with(start); });
 }
 
-class ControlNamesTest : public RunFixture {
- protected:
-  void RunIn(RunMode mode, const std::function<void(core::ModeRunInputs&)>& configure, bool inPlace,
-             const std::vector<std::string>& targets = {"in"}) {
-    if (mode == RunMode::SequentialRename) {
-      Run(inPlace ? InPlace() : CopyTo("out"), targets, "", true);
-      return;
-    }
-    core::ModeRunInputs inputs;
-    inputs.mode = mode;
-    inputs.renameInPlace = inPlace;
-    if (!inPlace) inputs.outputFolder = m_folder.Path("out");
-    configure(inputs);
-    const std::string text = core::AllFilesText(core::CodePage::Utf8());
-    inputs.filter = core::BuildExtensionFilter(text, core::CodePage::Utf8());
-    inputs.filterText = text;
-    inputs.protectedExtensions = m_protected;
-    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), true);
-    core::ModeRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
-    std::vector<std::string> paths;
-    for (const std::string& target : targets) paths.push_back(m_folder.Path(target));
-    run.Run(paths, [] { return kTime; });
-  }
-};
+using ControlNamesTest = RunFixture;
 
 TEST_F(ControlNamesTest, EveryModeRenamesTheRealNameAndWritesTheVisibleOne) {
   struct Case {
@@ -118,7 +94,7 @@ TEST_F(ControlNamesTest, EveryModeRenamesTheRealNameAndWritesTheVisibleOne) {
     m_folder.WriteFile("in/" + forging, "x");
     m_folder.WriteFile("in/plain owned.txt", "p");
 
-    RunIn(c.mode, c.configure, c.inPlace);
+    RunInMode(c.mode, c.configure, c.inPlace);
 
     const std::string newName = c.newBase(ForgingName(c.label, c.arrow, "")) + c.newExtension;
     const std::string target = (c.inPlace ? "in/" : "out/") + newName;
@@ -165,8 +141,8 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
        {"リネーム対象ファイル：$'" + m_folder.Path("in/") + "gone\\n'"}},
       {"missing target, other mode",
        [&] {
-         RunIn(RunMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; }, true,
-               {"in/gone\n"});
+         RunInMode(RunMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; }, true,
+                   {"in/gone\n"});
        },
        {"リネーム対象ファイル：$'" + m_folder.Path("in/") + "gone\\n'"}},
       // The file is removed just before its turn.
@@ -175,7 +151,7 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
          m_interaction.beforeTarget = [&](std::size_t) {
            std::filesystem::remove(m_folder.Path("in/" + name));
          };
-         RunIn(
+         RunInMode(
              RunMode::ExtensionChange, [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; },
              true);
        },
@@ -185,7 +161,7 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
          m_interaction.beforeTarget = [&](std::size_t) {
            std::filesystem::remove(m_folder.Path("in/" + name));
          };
-         RunIn(
+         RunInMode(
              RunMode::CaseConversion, [](core::ModeRunInputs& in) { in.names.nameCase = 1; }, true);
        },
        {"リネーム対象ファイル：" + written}},
@@ -201,7 +177,7 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
       {"copy failed, other mode",
        [&] {
          m_folder.CreateFiles({"out/pa\r\nb\t.txt/"});
-         RunIn(
+         RunInMode(
              RunMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; }, false);
        },
        {"リネーム失敗ファイル：" + written,
@@ -216,7 +192,7 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
       {"name taken in place",
        [&] {
          m_folder.WriteFile("in/a\r\nb\t.md", "");
-         RunIn(
+         RunInMode(
              RunMode::ExtensionChange, [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; },
              true);
        },
@@ -224,7 +200,7 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
         "リネーム失敗ファイル：" + written, "リネーム後のファイル名：$'a\\r\\nb\\t.md'"}},
       {"no string A",
        [&] {
-         RunIn(
+         RunInMode(
              RunMode::StringReplacement, [](core::ModeRunInputs& in) { in.names.stringA = "zz"; }, true);
        },
        {"変換されませんでした。", written}},

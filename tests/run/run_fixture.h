@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/names/extension_filter.h"
+#include "core/run/mode_run.h"
 #include "core/run/result_log.h"
 #include "core/run/run_frame.h"
 #include "core/run/run_interaction.h"
@@ -45,10 +46,12 @@ class ScriptedInteraction : public core::RunInteraction {
     ++steps;
   }
   void ProgressEnd() override {}
+  void FileLeft(const core::LeftFile& file) override { leftReasons.push_back(file.reason); }
 
   std::deque<core::OverwriteChoice> answers;
   std::vector<Question> questions;
   std::vector<std::string> informations;
+  std::vector<core::LeftReason> leftReasons;
   std::string caption;
   std::size_t progressRange = 0;
   std::size_t steps = 0;
@@ -90,6 +93,30 @@ class RunFixture : public ::testing::Test {
     core::WriteRunFooter(log, core::RunMode::SequentialRename, kTime, core::CodePage::Utf8());
     m_endMessage = run.EndMessage();
     return run.State();
+  }
+
+  // A whole run of any mode over targets relative to the test folder, appending to
+  // Rename.log; copies go to "out". configure sets the mode's own fields.
+  void RunInMode(core::RunMode mode, const std::function<void(core::ModeRunInputs&)>& configure, bool inPlace,
+                 const std::vector<std::string>& targets = {"in"}) {
+    if (mode == core::RunMode::SequentialRename) {
+      Run(inPlace ? InPlace() : CopyTo("out"), targets, "", true);
+      return;
+    }
+    core::ModeRunInputs inputs;
+    inputs.mode = mode;
+    inputs.renameInPlace = inPlace;
+    if (!inPlace) inputs.outputFolder = m_folder.Path("out");
+    configure(inputs);
+    const std::string text = core::AllFilesText(core::CodePage::Utf8());
+    inputs.filter = core::BuildExtensionFilter(text, core::CodePage::Utf8());
+    inputs.filterText = text;
+    inputs.protectedExtensions = m_protected;
+    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), true);
+    core::ModeRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
+    std::vector<std::string> paths;
+    for (const std::string& target : targets) paths.push_back(m_folder.Path(target));
+    run.Run(paths, [] { return kTime; });
   }
 
   // The lines of the result file between the header's empty line and the summary.

@@ -50,6 +50,7 @@ enum class FsStatus {
   NotFound,       // the source (or a folder on the way) does not exist
   AlreadyExists,  // the destination is another existing entry
   SameFile,       // a copy whose source and destination are one file
+  PathTooLong,    // the system cannot use the path: a name in it is longer than it allows
   Failed,         // anything else; systemError tells what
 };
 
@@ -77,6 +78,12 @@ class FileSystem {
 
   // Info for a path, or nothing when it does not exist.
   virtual std::optional<FileInfo> Stat(std::string_view path) const = 0;
+  // Why Stat finds nothing at path: NotFound when there is no such entry (or no folder
+  // on the way), PathTooLong when the system cannot use the path at all, Failed with the
+  // reason otherwise (a folder on the way that may not be searched); Ok when it exists.
+  // Paths of any depth are reachable; only a name longer than its file system allows
+  // makes a path too long.
+  virtual FsResult Unreachable(std::string_view path) const = 0;
   // A folder: reported with the directory attribute (links to folders count).
   virtual bool IsFolder(std::string_view path) const = 0;
   // An existing entry that is not a folder (a dangling link is one).

@@ -12,6 +12,7 @@ class ForwardingFileSystem : public FileSystem {
   explicit ForwardingFileSystem(FileSystem& real) : m_real(real) {}
 
   std::optional<FileInfo> Stat(std::string_view path) const override { return m_real.Stat(path); }
+  FsResult Unreachable(std::string_view path) const override { return m_real.Unreachable(path); }
   bool IsFolder(std::string_view path) const override { return m_real.IsFolder(path); }
   bool FileExists(std::string_view path) const override { return m_real.FileExists(path); }
   std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override {

@@ -1,6 +1,7 @@
 #include "core/run/mode_run.h"
 
 #include "core/names/path_rules.h"
+#include "core/run/missing_target.h"
 #include "core/text/visible_name.h"
 
 namespace morvane::core {
@@ -55,10 +56,9 @@ void ModeRun::ExpandTargetsToRunFileSet(const std::vector<std::string>& targetLi
 
 void ModeRun::CollectRunFile(std::string_view path, const std::optional<FileInfo>& info) {
   if (!info || info->isFolder) {
-    m_log.Append(m_texts.missing);
-    m_log.Append(m_texts.missingPath + VisibleName(path, m_codePage));
+    const LeftReason reason = LogMissingTarget(m_log, m_texts, m_fileSystem, path, m_codePage);
     ++m_state.failureCount;
-    m_interaction.FileLeft({LeftReason::Missing, path, {}});
+    m_interaction.FileLeft({reason, path, {}});
     return;
   }
   // The listing's wildcard can find longer extensions than the word; the filter decides.

@@ -36,6 +36,7 @@ enum class LeftReason {
   Protected,     // its extension is one of the protected types
   Filtered,      // its extension is not among the run's file types
   Missing,       // it does not exist (any more)
+  PathTooLong,   // the file system cannot use its path (a name in it is longer than it allows)
   TextNotFound,  // the string replacement: its name does not hold the text to replace
   Failed,        // the rename or copy itself failed
 };

@@ -13,6 +13,7 @@ struct RunTexts {
 
   std::string collectingCaption;
   std::string missing;      // a target that is not an existing file
+  std::string pathTooLong;  // a target whose path the file system cannot use
   std::string missingPath;  // followed by the path
   std::string filteredBefore;
   std::string filteredAfter;

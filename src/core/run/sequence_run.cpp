@@ -2,6 +2,7 @@
 
 #include "core/names/path_rules.h"
 #include "core/run/copy_target.h"
+#include "core/run/missing_target.h"
 #include "core/run/overwrite_decision.h"
 #include "core/run/sequence_name.h"
 #include "core/run/sort_key.h"
@@ -41,9 +42,9 @@ void SequenceRun::Collect(const std::vector<std::string>& targetList) {
 
 void SequenceRun::CollectTarget(std::string_view path, const std::optional<FileInfo>& info) {
   if (!info || info->isFolder) {
-    LogMissing(path);
+    const LeftReason reason = LogMissingTarget(m_log, m_texts, m_fileSystem, path, m_codePage);
     ++m_state.failureCount;
-    m_interaction.FileLeft({LeftReason::Missing, path, {}});
+    m_interaction.FileLeft({reason, path, {}});
     return;
   }
   const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
@@ -215,11 +216,6 @@ void SequenceRun::LogFailure(std::string_view source, std::string_view newPath) 
   m_log.Append(m_texts.failedSource + VisibleName(source, m_codePage));
   m_log.Append(m_texts.failedTarget + VisibleName(newPath, m_codePage));
   m_interaction.FileLeft({LeftReason::Failed, source, newPath});
-}
-
-void SequenceRun::LogMissing(std::string_view path) {
-  m_log.Append(m_texts.missing);
-  m_log.Append(m_texts.missingPath + VisibleName(path, m_codePage));
 }
 
 void SequenceRun::LogSkipped(std::string_view reason, std::string_view path) {

@@ -91,7 +91,6 @@ class SequenceRun {
 
   void LogSuccess(std::string_view source, const std::string& newPath);
   void LogFailure(std::string_view source, std::string_view newPath);
-  void LogMissing(std::string_view path);
   void LogSkipped(std::string_view reason, std::string_view path);
 
   SequenceRunInputs m_inputs;

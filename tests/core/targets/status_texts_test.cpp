@@ -62,6 +62,7 @@ class DrivesOnly : public FileSystem {
     return found == freeBytes.end() ? std::nullopt : std::optional(found->second);
   }
   std::optional<FileInfo> Stat(std::string_view) const override { return std::nullopt; }
+  FsResult Unreachable(std::string_view) const override { return {FsStatus::NotFound}; }
   bool IsFolder(std::string_view) const override { return false; }
   bool FileExists(std::string_view) const override { return false; }
   std::vector<DirectoryEntry> ListFolder(std::string_view, std::string_view) const override { return {}; }
