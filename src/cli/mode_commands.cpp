@@ -4,8 +4,8 @@
 
 #include "cli/dry_run_file_system.h"
 #include "cli/run_output.h"
+#include "core/modes/renaming/mode_run.h"
 #include "core/names/extension_filter.h"
-#include "core/run/mode_run.h"
 #include "core/text/trim.h"
 
 namespace morvane::cli {

@@ -6,13 +6,13 @@
 #include "cli/choices.h"
 #include "cli/dry_run_file_system.h"
 #include "cli/run_output.h"
+#include "core/log/result_log.h"
+#include "core/modes/numbering/sequence_run.h"
 #include "core/names/extension_filter.h"
-#include "core/run/local_time.h"
-#include "core/run/result_log.h"
 #include "core/run/run_frame.h"
-#include "core/run/sequence_run.h"
 #include "core/text/trim.h"
 #include "core/text/visible_name.h"
+#include "core/time/local_time.h"
 
 namespace morvane::cli {
 namespace {

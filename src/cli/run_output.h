@@ -9,7 +9,7 @@
 #include "cli/batch_io.h"
 #include "cli/common_options.h"
 #include "cli/terminal_interaction.h"
-#include "core/run/result_log.h"
+#include "core/log/result_log.h"
 
 namespace morvane::cli {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/run/text_viewer.h"
+#include "core/log/text_viewer.h"
 
 class QPlainTextEdit;
 

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "core/fs/program_files.h"
+#include "core/log/log_commands.h"
+#include "core/log/result_log.h"
+#include "core/modes/renaming/mode_run.h"
 #include "core/preview/operating_mode.h"
 #include "core/preview/preview_entry.h"
 #include "core/preview/preview_history.h"
-#include "core/run/log_commands.h"
-#include "core/run/mode_run.h"
 #include "core/run/output_folder_check.h"
-#include "core/run/result_log.h"
 #include "core/settings/log_settings.h"
 #include "core/settings/run_histories.h"
 #include "core/settings/settings_store.h"

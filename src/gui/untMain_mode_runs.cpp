@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QComboBox>
 
+#include "core/modes/renaming/mode_names.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
-#include "core/run/local_time.h"
-#include "core/run/mode_names.h"
 #include "core/run/run_frame.h"
+#include "core/time/local_time.h"
 #include "gui/combo_items.h"
 #include "gui/qt_text.h"
 #include "gui/untMain.h"

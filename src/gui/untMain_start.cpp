@@ -5,13 +5,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/modes/numbering/sequence_run.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
 #include "core/run/confirmation_texts.h"
-#include "core/run/local_time.h"
 #include "core/run/run_frame.h"
-#include "core/run/sequence_run.h"
 #include "core/text/trim.h"
+#include "core/time/local_time.h"
 #include "gui/combo_items.h"
 #include "gui/qt_text.h"
 #include "gui/untConfirmation.h"

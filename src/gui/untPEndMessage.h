@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/fs/program_files.h"
-#include "core/run/text_viewer.h"
+#include "core/log/text_viewer.h"
 #include "core/settings/settings_store.h"
 #include "gui/message_boxes.h"
 #include "ui_untPEndMessage.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/run/log_commands.h"
+#include "core/log/log_commands.h"
+#include "core/log/text_viewer.h"
 #include "core/run/run_interaction.h"
-#include "core/run/text_viewer.h"
 #include "gui/message_boxes.h"
 
 class QWidget;

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/run/text_viewer.h"
+#include "core/log/text_viewer.h"
 
 namespace morvane::test {
 

@@ -1,4 +1,4 @@
-#include "core/run/log_commands.h"
+#include "core/log/log_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,9 @@ namespace {
 
 class RecordingMessages : public MessagePresenter {
  public:
-  void ShowInformation(std::string_view text) override { shown.push_back("information:" + std::string(text)); }
+  void ShowInformation(std::string_view text) override {
+    shown.push_back("information:" + std::string(text));
+  }
   void ShowWarning(std::string_view text) override { shown.push_back("warning:" + std::string(text)); }
   bool ConfirmOkCancel(std::string_view text) override {
     shown.push_back("confirm:" + std::string(text));
@@ -22,7 +24,9 @@ class RecordingMessages : public MessagePresenter {
 
 class RecordingLauncher : public TextViewerLauncher {
  public:
-  void StartProgram(const std::vector<std::string>& words) override { opened = words.back() + " with " + words[0]; }
+  void StartProgram(const std::vector<std::string>& words) override {
+    opened = words.back() + " with " + words[0];
+  }
   void ShowBuiltInViewer(std::string_view path) override { opened = std::string(path) + " built in"; }
   std::string opened;
 };

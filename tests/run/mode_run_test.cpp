@@ -1,4 +1,4 @@
-#include "core/run/mode_run.h"
+#include "core/modes/renaming/mode_run.h"
 
 #include "run_fixture.h"
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/log/result_log.h"
+#include "core/modes/numbering/sequence_run.h"
+#include "core/modes/renaming/mode_run.h"
 #include "core/names/extension_filter.h"
-#include "core/run/mode_run.h"
-#include "core/run/result_log.h"
 #include "core/run/run_frame.h"
 #include "core/run/run_interaction.h"
-#include "core/run/sequence_run.h"
 #include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 

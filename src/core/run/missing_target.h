@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "core/fs/file_system.h"
-#include "core/run/result_log.h"
+#include "core/log/result_log.h"
 #include "core/run/run_interaction.h"
 #include "core/run/run_texts.h"
 #include "core/text/code_page.h"

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/run/local_time.h"
-#include "core/run/result_log.h"
+#include "core/log/result_log.h"
 #include "core/text/code_page.h"
+#include "core/time/local_time.h"
 
 namespace morvane::core {
 

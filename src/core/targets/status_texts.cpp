@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/run/local_time.h"
 #include "core/text/trim.h"
+#include "core/time/local_time.h"
 
 namespace morvane::core {
 

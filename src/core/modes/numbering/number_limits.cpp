@@ -1,4 +1,4 @@
-#include "core/run/number_limits.h"
+#include "core/modes/numbering/number_limits.h"
 
 namespace morvane::core {
 

@@ -1,4 +1,4 @@
-#include "core/run/sequence_texts.h"
+#include "core/modes/numbering/sequence_texts.h"
 
 namespace morvane::core {
 

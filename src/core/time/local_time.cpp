@@ -1,4 +1,4 @@
-#include "core/run/local_time.h"
+#include "core/time/local_time.h"
 
 #include <cstdio>
 #include <ctime>

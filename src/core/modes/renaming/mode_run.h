@@ -6,17 +6,17 @@
 #include <vector>
 
 #include "core/fs/file_system.h"
+#include "core/log/result_log.h"
+#include "core/modes/renaming/mode_names.h"
+#include "core/modes/renaming/mode_texts.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
-#include "core/run/local_time.h"
-#include "core/run/mode_names.h"
-#include "core/run/mode_texts.h"
-#include "core/run/result_log.h"
 #include "core/run/run_file_set.h"
 #include "core/run/run_frame.h"
 #include "core/run/run_interaction.h"
 #include "core/run/waiting_sources.h"
 #include "core/text/code_page.h"
+#include "core/time/local_time.h"
 
 namespace morvane::core {
 

@@ -1,4 +1,4 @@
-#include "core/run/mode_names.h"
+#include "core/modes/renaming/mode_names.h"
 
 #include <gtest/gtest.h>
 

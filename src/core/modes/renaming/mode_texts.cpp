@@ -1,4 +1,4 @@
-#include "core/run/mode_texts.h"
+#include "core/modes/renaming/mode_texts.h"
 
 namespace morvane::core {
 

@@ -1,4 +1,4 @@
-#include "core/run/result_log.h"
+#include "core/log/result_log.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "core/run/sequence_name.h"
+#include "core/modes/numbering/sequence_name.h"
 
 #include <gtest/gtest.h>
 
-#include "core/run/number_limits.h"
+#include "core/modes/numbering/number_limits.h"
 
 namespace morvane::core {
 namespace {

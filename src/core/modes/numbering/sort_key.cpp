@@ -1,8 +1,8 @@
-#include "core/run/sort_key.h"
+#include "core/modes/numbering/sort_key.h"
 
 #include <cstdio>
 
-#include "core/run/local_time.h"
+#include "core/time/local_time.h"
 
 namespace morvane::core {
 namespace {

@@ -1,11 +1,11 @@
-#include "core/run/sequence_run.h"
+#include "core/modes/numbering/sequence_run.h"
 
+#include "core/modes/numbering/sequence_name.h"
+#include "core/modes/numbering/sort_key.h"
 #include "core/names/path_rules.h"
 #include "core/run/copy_target.h"
 #include "core/run/missing_target.h"
 #include "core/run/overwrite_decision.h"
-#include "core/run/sequence_name.h"
-#include "core/run/sort_key.h"
 #include "core/text/visible_name.h"
 
 namespace morvane::core {

@@ -1,4 +1,4 @@
-#include "core/run/sequence_name.h"
+#include "core/modes/numbering/sequence_name.h"
 
 #include "core/names/case_option.h"
 

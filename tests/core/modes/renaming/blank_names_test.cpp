@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "core/modes/numbering/sequence_name.h"
+#include "core/modes/renaming/mode_names.h"
 #include "core/names/path_rules.h"
-#include "core/run/mode_names.h"
-#include "core/run/sequence_name.h"
 
 namespace morvane::core {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/run/sort_key.h"
-#include "core/run/target_queue.h"
+#include "core/modes/numbering/sort_key.h"
+#include "core/modes/numbering/target_queue.h"
 
 namespace morvane::core {
 namespace {

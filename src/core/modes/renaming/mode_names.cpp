@@ -1,4 +1,4 @@
-#include "core/run/mode_names.h"
+#include "core/modes/renaming/mode_names.h"
 
 #include "core/names/case_option.h"
 #include "core/names/path_rules.h"

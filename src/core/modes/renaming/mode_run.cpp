@@ -1,4 +1,4 @@
-#include "core/run/mode_run.h"
+#include "core/modes/renaming/mode_run.h"
 
 #include "core/names/path_rules.h"
 #include "core/run/missing_target.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/fs/file_id.h"
-#include "core/run/sort_key.h"
+#include "core/modes/numbering/sort_key.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {

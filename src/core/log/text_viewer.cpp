@@ -1,4 +1,4 @@
-#include "core/run/text_viewer.h"
+#include "core/log/text_viewer.h"
 
 #include "core/text/trim.h"
 

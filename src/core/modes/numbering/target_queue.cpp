@@ -1,4 +1,4 @@
-#include "core/run/target_queue.h"
+#include "core/modes/numbering/target_queue.h"
 
 #include "core/text/case_blind_order.h"
 

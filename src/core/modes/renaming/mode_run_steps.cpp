@@ -1,8 +1,8 @@
 // The per-file steps of the four further modes.
+#include "core/modes/renaming/mode_run.h"
 #include "core/names/case_option.h"
 #include "core/names/path_rules.h"
 #include "core/run/copy_target.h"
-#include "core/run/mode_run.h"
 #include "core/run/overwrite_decision.h"
 #include "core/text/case_conversion.h"
 #include "core/text/visible_name.h"

@@ -4,7 +4,7 @@
 
 #include "core/fs/file_system.h"
 #include "core/fs/program_files.h"
-#include "core/run/text_viewer.h"
+#include "core/log/text_viewer.h"
 #include "core/settings/log_settings.h"
 #include "core/text/code_page.h"
 

@@ -1,4 +1,4 @@
-#include "core/run/log_commands.h"
+#include "core/log/log_commands.h"
 
 namespace morvane::core {
 namespace {

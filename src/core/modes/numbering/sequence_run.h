@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "core/fs/file_system.h"
+#include "core/log/result_log.h"
+#include "core/modes/numbering/number_limits.h"
+#include "core/modes/numbering/sequence_texts.h"
+#include "core/modes/numbering/target_queue.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
-#include "core/run/number_limits.h"
-#include "core/run/result_log.h"
 #include "core/run/run_interaction.h"
 #include "core/run/run_settings.h"
-#include "core/run/sequence_texts.h"
-#include "core/run/target_queue.h"
 #include "core/run/waiting_sources.h"
 #include "core/text/code_page.h"
 
