@@ -4,54 +4,13 @@
 #include <ostream>
 
 #include "cli/choices.h"
-#include "core/names/input_class.h"
-#include "core/run/output_folder_check.h"
 #include "core/settings/settings_store.h"
-#include "core/text/trim.h"
 #include "platform/program_folder.h"
 
 namespace morvane::cli {
 namespace {
 
 const std::vector<std::pair<std::string, int>> kCaseNames = {{"none", 0}, {"upper", 1}, {"lower", 2}};
-
-// Why the output folder was refused, in the words of the help; the window's message
-// follows it.
-std::string OutputFolderRefusal(core::OutputFolderOutcome outcome, std::string_view folder) {
-  const std::string quoted = "\"" + std::string(folder) + "\"";
-  switch (outcome) {
-    case core::OutputFolderOutcome::Empty:
-      return "--output: no folder given";
-    case core::OutputFolderOutcome::NotAbsolute:
-      return "--output: " + quoted + " is not an absolute path; give the folder's full path, starting with /";
-    case core::OutputFolderOutcome::DriveNotReady:
-      return "--output: the drive that holds " + quoted + " cannot be opened";
-    case core::OutputFolderOutcome::OpticalDrive:
-      return "--output: " + quoted + " is on an optical disc, which cannot be written";
-    case core::OutputFolderOutcome::Declined:
-      return "--output: " + quoted + " does not exist and was not created";
-    case core::OutputFolderOutcome::NotCreated:
-      return "--output: the folder " + quoted + " could not be created";
-    case core::OutputFolderOutcome::Ready:
-      break;
-  }
-  return "";
-}
-
-// The characters a field of the class refuses, as the help would list them.
-std::string_view RefusedCharacters(core::InputClass inputClass) {
-  switch (inputClass) {
-    case core::InputClass::NameText:
-      return "\" , / : ; < > ? \\ |";
-    case core::InputClass::ExtensionList:
-      return "\" . / : ; < > ? \\ |";
-    case core::InputClass::SingleExtension:
-      return "\" , . / : ; < > ? \\ |";
-    case core::InputClass::Number:
-      break;
-  }
-  return "";
-}
 
 }  // namespace
 
@@ -148,38 +107,6 @@ ProgramSettings LoadProgramSettings(const CommonOptions& options) {
   settings.log = core::ReadLogSettings(store);
   if (options.log) settings.log.outputLog = true;
   return settings;
-}
-
-std::optional<std::string> PrepareOutputFolder(const CommonOptions& options, const BatchIo& io,
-                                               core::FileSystem& fileSystem) {
-  const std::string& text = *options.output;
-  const core::OutputFolderCheck check =
-      core::CheckOutputFolder(text, core::OutputFolderVariant::Start, fileSystem,
-                              [&](std::string_view question) { return AnswerYes(options, io, question); });
-  if (!check.Ready()) {
-    io.err << OutputFolderRefusal(check.outcome, text) << '\n';
-    PrintMessage(io.err, check.message);
-    return std::nullopt;
-  }
-  std::string folder(core::TrimBlanks(text));
-  if (!folder.empty() && folder.back() == '/') folder.pop_back();
-  return folder;
-}
-
-bool AcceptedByField(const BatchIo& io, std::string_view optionName, std::string_view fieldName,
-                     std::string_view text, std::string_view what) {
-  const std::optional<core::FieldInput> input = core::InputOfField(fieldName);
-  if (!input || core::FilterFieldText(*input, text) == text) return true;
-  io.err << optionName << ": \"" << text << "\" is not accepted: ";
-  if (input->inputClass == core::InputClass::Number) {
-    io.err << (what.empty() ? std::string_view("the value") : what) << " must be digits (0-9)";
-    if (input->maxChars) io.err << ", at most " << *input->maxChars << " of them";
-  } else {
-    io.err << "it may not hold any of " << RefusedCharacters(input->inputClass);
-    if (input->maxChars) io.err << ", nor be longer than " << *input->maxChars << " characters";
-  }
-  io.err << '\n';
-  return false;
 }
 
 }  // namespace morvane::cli

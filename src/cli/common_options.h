@@ -58,16 +58,4 @@ struct ProgramSettings {
 };
 ProgramSettings LoadProgramSettings(const CommonOptions& options);
 
-// The output folder after its checks (an absolute path, not on an optical drive, on a
-// ready drive; created after a Yes), without one trailing separator; nothing after the
-// check printed why it refused. Not called when renaming in place.
-std::optional<std::string> PrepareOutputFolder(const CommonOptions& options, const BatchIo& io,
-                                               core::FileSystem& fileSystem);
-
-// Checks a text against the characters and the length a window field accepts; prints
-// why and gives false when the field would not keep the text as it is. what names the
-// value of a digits-only field in the message ("the start number").
-bool AcceptedByField(const BatchIo& io, std::string_view optionName, std::string_view fieldName,
-                     std::string_view text, std::string_view what = {});
-
 }  // namespace morvane::cli

@@ -2,24 +2,11 @@
 
 #include <ostream>
 
-#include "cli/dry_run_file_system.h"
-#include "cli/run_output.h"
-#include "core/modes/renaming/mode_run.h"
+#include "cli/start_run.h"
 #include "core/names/extension_filter.h"
-#include "core/text/trim.h"
 
 namespace morvane::cli {
 namespace {
-
-constexpr std::string_view kNoExtension =
-    "拡張子が入力されていません。\r\n選択ファイルをすべて 拡張子なし にしますか？";
-constexpr std::string_view kBothCasesKept = "\r\n共通部分の大小と拡張子の大小がどちらも無変換です。";
-constexpr std::string_view kNoStringA = "\r\n文字列 A が指定されていません。";
-constexpr std::string_view kEmptyStringB =
-    "文字列 B が空欄の場合、ファイル名中の文字列 A を削除します。\r\nよろしいですか？";
-constexpr std::string_view kNothingToAdd = "\r\n追加文字列が指定されていません。";
-
-std::string Native(std::string_view utf8) { return core::ActiveCodePage().FromUtf8(utf8); }
 
 struct CommandText {
   const char* name;
@@ -43,85 +30,6 @@ CommandText TextOf(core::RunMode mode) {
       break;
   }
   return {"", ""};
-}
-
-// The new extension option: trimmed, checked like its field, and an empty one confirmed.
-bool AcceptNewExtension(const ModeOptions& options, const BatchIo& io, std::string& extension) {
-  extension = std::string(core::TrimBlanks(*options.newExtension));
-  if (!AcceptedByField(io, "--new-ext", "cboChgExt", extension)) return false;
-  return !extension.empty() || AnswerYes(options.common, io, Native(kNoExtension));
-}
-
-// The mode's own checks and questions; the run's inputs when it may start.
-std::optional<core::ModeRunInputs> ValidateFields(const ModeOptions& options, const BatchIo& io) {
-  core::ModeRunInputs inputs;
-  inputs.mode = options.mode;
-  core::NameEditSettings& names = inputs.names;
-  names.nameCase = options.common.nameCase;
-  names.extensionCase = options.common.extensionCase;
-  if (options.common.types && !AcceptedByField(io, "--types", "cboExtension", *options.common.types)) {
-    return std::nullopt;
-  }
-  switch (options.mode) {
-    case core::RunMode::ExtensionChange:
-      if (!AcceptNewExtension(options, io, names.newExtensionText)) return std::nullopt;
-      names.changeExtension = true;
-      break;
-    case core::RunMode::CaseConversion:
-      if (options.outputForCase) {
-        io.err << "--output: the case conversion always renames in place\n";
-        return std::nullopt;
-      }
-      if (names.nameCase == 0 && names.extensionCase == 0) {
-        PrintMessage(io.err, Native(kBothCasesKept));
-        return std::nullopt;
-      }
-      break;
-    case core::RunMode::StringReplacement:
-      if (options.find.empty()) {
-        PrintMessage(io.err, Native(kNoStringA));
-        return std::nullopt;
-      }
-      if (!AcceptedByField(io, "--find", "cboChgStr", options.find) ||
-          !AcceptedByField(io, "--replace-with", "cboChgStr2", options.replaceWith)) {
-        return std::nullopt;
-      }
-      if (options.replaceWith.empty() && !AnswerYes(options.common, io, Native(kEmptyStringB)))
-        return std::nullopt;
-      names.stringA = options.find;
-      names.stringB = options.replaceWith;
-      names.caseSensitive = !options.ignoreCase;
-      break;
-    case core::RunMode::StringAddition:
-      if (options.prefix.empty() && options.suffix.empty()) {
-        PrintMessage(io.err, Native(kNothingToAdd));
-        return std::nullopt;
-      }
-      if (!AcceptedByField(io, "--prefix", "cboAddStr", options.prefix) ||
-          !AcceptedByField(io, "--suffix", "cboAddStr2", options.suffix)) {
-        return std::nullopt;
-      }
-      names.stringA = options.prefix;
-      names.stringB = options.suffix;
-      break;
-    case core::RunMode::SequentialRename:
-      return std::nullopt;
-  }
-  if (options.newExtension && options.mode != core::RunMode::ExtensionChange) {
-    if (!AcceptNewExtension(options, io, names.newExtensionText)) return std::nullopt;
-    names.changeExtension = true;
-  }
-  inputs.renameInPlace = options.mode == core::RunMode::CaseConversion || options.common.inPlace;
-  return inputs;
-}
-
-int DryRun(core::ModeRunInputs inputs, const std::vector<std::string>& paths, const BatchIo& io,
-           core::FileSystem& fileSystem) {
-  core::ResultLog log = DryRunLog(io);
-  TerminalInteraction interaction(io, ConflictPolicy::Skip, inputs.renameInPlace);
-  core::ModeRun run(std::move(inputs), fileSystem, log, interaction);
-  run.Collect(paths);
-  return EndDryRun(io, run, interaction);
 }
 
 }  // namespace
@@ -177,36 +85,30 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
   return command;
 }
 
-int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSystem& realFileSystem) {
-  const std::vector<std::string> paths = AbsolutePaths(options.common.paths);
-  DryRunFileSystem dryRunFileSystem(realFileSystem);
-  core::FileSystem& fileSystem =
-      options.common.dryRun ? static_cast<core::FileSystem&>(dryRunFileSystem) : realFileSystem;
-
-  // The output folder is checked first, as the window's Start button does.
-  std::string outputFolder;
-  if (options.mode != core::RunMode::CaseConversion && !options.common.inPlace && !options.outputForCase) {
-    const std::optional<std::string> folder = PrepareOutputFolder(options.common, io, fileSystem);
-    if (!folder) return kExitRefused;
-    outputFolder = *folder;
+int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSystem& fileSystem) {
+  if (options.outputForCase) {
+    io.err << "--output: the case conversion always renames in place\n";
+    return kExitRefused;
   }
-  std::optional<core::ModeRunInputs> inputs = ValidateFields(options, io);
-  if (!inputs) return kExitRefused;
-  inputs->outputFolder = outputFolder;
-
-  const ProgramSettings program = LoadProgramSettings(options.common);
-  inputs->filterText = options.common.types.value_or(core::AllFilesText());
-  inputs->filter = core::BuildExtensionFilter(inputs->filterText);
-  inputs->protectedExtensions = program.protectedExtensions;
-  if (options.common.dryRun) return DryRun(std::move(*inputs), paths, io, fileSystem);
-
-  const ConflictPolicy policy = EffectivePolicy(options.common, io);
-  return RunWithEchoedLog(program, io, [&](core::ResultLog& log) {
-    TerminalInteraction interaction(io, policy, inputs->renameInPlace);
-    core::ModeRun run(std::move(*inputs), fileSystem, log, interaction);
-    run.Run(paths);
-    return RunOutcome{run.EndMessage(), ExitStatusOf(run.State(), interaction), interaction.LeftSummary()};
-  });
+  core::StartRequest request;
+  request.mode = options.mode;
+  request.changeExtension = options.newExtension.has_value();
+  request.newExtension = options.newExtension.value_or("");
+  if (options.mode == core::RunMode::StringReplacement) {
+    request.stringA = options.find;
+    request.stringB = options.replaceWith;
+    request.caseSensitive = !options.ignoreCase;
+  } else if (options.mode == core::RunMode::StringAddition) {
+    request.stringA = options.prefix;
+    request.stringB = options.suffix;
+  }
+  request.nameCase = options.common.nameCase;
+  request.extensionCase = options.common.extensionCase;
+  request.renameInPlace = options.mode == core::RunMode::CaseConversion || options.common.inPlace;
+  request.outputFolder = options.common.output.value_or("");
+  request.fileTypes = options.common.types.value_or(core::AllFilesText());
+  request.targets = AbsolutePaths(options.common.paths);
+  return CheckAndRun(request, options.common, io, fileSystem);
 }
 
 }  // namespace morvane::cli

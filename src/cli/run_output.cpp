@@ -37,6 +37,18 @@ int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
   }
 }
 
+int ExitStatusOf(const core::RunCounts& counts, const TerminalInteraction& interaction) {
+  if (counts.abortRequested) return kExitAborted;
+  return counts.failureCount > 0 || interaction.LeftUnchosen() ? kExitFailures : kExitSuccess;
+}
+
+int EndDryRun(const BatchIo& io, core::RunEngine& run, const TerminalInteraction& interaction) {
+  PrintPlan(io, run.PlanNames());
+  const std::string summary = interaction.LeftSummary();
+  if (!summary.empty()) io.err << summary << '\n';
+  return run.Counts().failureCount > 0 ? kExitFailures : kExitSuccess;
+}
+
 int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error) {
   io.out << std::flush;
   PrintMessage(io.err, error.Message());

@@ -10,6 +10,7 @@
 #include "cli/common_options.h"
 #include "cli/terminal_interaction.h"
 #include "core/log/result_log.h"
+#include "core/run/run_engine.h"
 
 namespace morvane::cli {
 
@@ -40,20 +41,10 @@ int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error);
 
 // The exit status of a finished run: aborted; some file failed, or was left at a
 // conflict nobody chose to skip; or all went well.
-template <class RunState>
-int ExitStatusOf(const RunState& state, const TerminalInteraction& interaction) {
-  if (state.abortRequested) return kExitAborted;
-  return state.failureCount > 0 || interaction.LeftUnchosen() ? kExitFailures : kExitSuccess;
-}
+int ExitStatusOf(const core::RunCounts& counts, const TerminalInteraction& interaction);
 
 // Ends a dry run: prints its plan and the count of the files it would leave; gives the
 // exit status.
-template <class Run>
-int EndDryRun(const BatchIo& io, Run& run, const TerminalInteraction& interaction) {
-  PrintPlan(io, run.PlanNames());
-  const std::string summary = interaction.LeftSummary();
-  if (!summary.empty()) io.err << summary << '\n';
-  return run.State().failureCount > 0 ? kExitFailures : kExitSuccess;
-}
+int EndDryRun(const BatchIo& io, core::RunEngine& run, const TerminalInteraction& interaction);
 
 }  // namespace morvane::cli

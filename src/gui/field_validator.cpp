@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "gui/text_fields.h"
+
 namespace morvane::gui {
 
 FieldValidator::FieldValidator(core::InputClass inputClass, QObject* parent)
@@ -30,10 +32,11 @@ QValidator::State FieldValidator::validate(QString& text, int& position) const {
 }
 
 void ApplyFieldInput(QLineEdit* edit, const QString& fieldName) {
-  const std::optional<core::FieldInput> input = core::InputOfField(fieldName.toStdString());
-  if (!input) return;
-  edit->setValidator(new FieldValidator(input->inputClass, edit));
-  if (input->maxChars) edit->setMaxLength(static_cast<int>(*input->maxChars));
+  const std::optional<core::TextField> field = TextFieldNamed(fieldName.toStdString());
+  if (!field) return;
+  const core::FieldInput input = core::InputOf(*field);
+  edit->setValidator(new FieldValidator(input.inputClass, edit));
+  if (input.maxChars) edit->setMaxLength(static_cast<int>(*input.maxChars));
 }
 
 }  // namespace morvane::gui

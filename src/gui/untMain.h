@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,8 @@
 #include "gui/file_dialogs.h"
 #include "gui/main_options.h"
 #include "gui/message_boxes.h"
+#include "gui/run_controller.h"
+#include "gui/run_window.h"
 #include "gui/settings_dialog_host.h"
 #include "gui/window_run_interaction.h"
 #include "platform/posix_file_system.h"
@@ -49,7 +52,7 @@ class UpDown;
 // The main window. The controls of untMain.ui are members under their object names
 // (cboKyotsuName, mnuRename, ...); the up-down control, the status bar's panels and
 // progress bar and the pop-up menus are made in code and are members too.
-class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHost {
+class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHost, public RunWindow {
   Q_OBJECT
 
  public:
@@ -94,11 +97,11 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   // Whether a run started from the window is going (a signal then stops the run, not the
   // window).
   bool RunGoing() const { return m_runGoing; }
-  void SetRunGoing(bool going) { m_runGoing = going; }
+  void SetRunGoing(bool going) override { m_runGoing = going; }
   const MainOptions& Options() const { return m_options; }
   const core::LogSettings& LogOptions() const { return m_logSettings; }
   const core::ProgramFiles& Files() const { return m_files; }
-  MessageBoxes& Messages() { return m_messages; }
+  MessageBoxes& Messages() override { return m_messages; }
   // The folder the file dialog opens in first (empty: the platform's default).
   const std::string& FileDialogFolder() const { return m_fileDialogFolder; }
   const core::PreviewHistoryList& PreviewHistory(core::OperatingMode mode) const;
@@ -106,8 +109,8 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   // The help window of this main window; closed with it.
   HelpWindow& Help() { return *m_help; }
   // The overwrite alert of the runs (with its test seam) and its help button.
-  OverwriteAlerts& Alerts() { return m_alerts; }
-  void ShowOverwriteAlertHelp();
+  OverwriteAlerts& Alerts() override { return m_alerts; }
+  void ShowOverwriteAlertHelp() override;
   void SetHelpModality(Qt::WindowModality modality);
   // What opens the result file and the result log (the viewer of the settings, or the
   // built-in one).
@@ -163,9 +166,18 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   void ShowListTotals();
   void ShowFreeSpace();
   // The progress bar of a run over count files.
-  void ProgressBegin(int count);
-  void ProgressStep();
-  void ProgressEnd();
+  void ProgressBegin(int count) override;
+  void ProgressStep() override;
+  void ProgressEnd() override;
+
+  // The runs (untMain_start.cpp, untMain_run_histories.cpp): what the run controller
+  // asks of the window.
+  QWidget& Widget() override { return *this; }
+  void ShowFieldText(core::StartField field, std::string_view text) override;
+  void FocusStartField(core::StartField field, std::optional<std::size_t> targetIndex) override;
+  bool ConfirmNumbering(const core::RunSettings& settings) override;
+  void RunFilesDone(const core::StartRequest& request, const core::ReadyRun& run) override;
+  void FinishRun(const std::string& endMessage) override;
 
  public slots:
   void btnStartClick();
@@ -246,27 +258,14 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   // The settings dialog and the help window, and the menu items that show them.
   void CreateDialogs();
 
-  // The runs (untMain_start.cpp, untMain_mode_runs.cpp).
+  // The output folder's check when Enter is pressed in its field.
   bool CheckOutputFolderAt(core::OutputFolderVariant variant);
-  // The output folder field's text trimmed and written back; the folder without one
-  // trailing separator.
-  std::string TakeOutputFolder();
-  void RunSequentialRename(const std::string& outputFolder);
-  void RunExtensionChange(const std::string& outputFolder);
-  void RunCaseConversion();
-  void RunStringEdit(bool replacement, const std::string& outputFolder);
-  // Asks Yes/No when the change-extension text is empty after trimming (it is written
-  // back trimmed); false when the answer is No.
-  bool ConfirmNewExtension();
-  // A run from its log's start to its end message; false when a result file could not
-  // be written (the message is shown).
-  bool WithResultLog(const std::function<void(core::ResultLog&)>& run);
-  void FinishRun(const std::string& endMessage);
-  // The run of the extension change, case conversion, replacement or addition, with the
-  // mode's histories saved after its last file.
-  void ExecuteModeRun(core::ModeRunInputs inputs, const std::function<void()>& saveHistories);
-  // The mode's inputs from the fields (strings A and B are the caller's).
-  core::ModeRunInputs ModeInputs(core::RunMode mode, const std::string& outputFolder) const;
+  // The run's mode and what the fields ask of it now.
+  core::RunMode RunModeNow() const;
+  core::StartRequest StartRequestNow() const;
+  void SaveNumberingHistories(const core::RunSettings& settings, const std::string& fileTypes);
+  void SaveNameEditHistories(bool replacement, const core::ModeRunInputs& inputs,
+                             const std::string& fileTypes);
   core::CopyFileFields CopyFileFieldsNow() const;
   core::LogCommandContext LogContext(core::MessagePresenter& presenter);
   void LoadFieldHistories(const core::IniDocument& document);
@@ -313,6 +312,7 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   bool m_firstShowDone = false;
 
   platform::PosixFileSystem m_fileSystem;
+  RunController m_runs{*this, m_fileSystem};
   core::TargetList m_targets;
   TargetListModel* m_targetModel = nullptr;
   // Set while the program puts the list's selection into the view, so that the view's

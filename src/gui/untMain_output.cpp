@@ -29,13 +29,6 @@ bool TfrmMain::CheckOutputFolderAt(core::OutputFolderVariant variant) {
   return false;
 }
 
-std::string TfrmMain::TakeOutputFolder() {
-  std::string folder(core::TrimBlanks(EditTextBytes(cboOutputDir)));
-  SetEditTextBytes(cboOutputDir, folder);
-  if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder;
-}
-
 void TfrmMain::cboOutputDirKeyPress() { CheckOutputFolderAt(core::OutputFolderVariant::Enter); }
 
 void TfrmMain::bitOutputDirClick() {

@@ -2,9 +2,10 @@
 
 #include <QCoreApplication>
 
+#include "gui/message_boxes.h"
 #include "gui/qt_text.h"
+#include "gui/run_window.h"
 #include "gui/untAlert.h"
-#include "gui/untMain.h"
 #include "platform/stop_signals.h"
 
 namespace morvane::gui {
@@ -26,7 +27,7 @@ core::OverwriteChoice OverwriteAlerts::Ask(const core::OverwriteQuestion& questi
   return ShowOverwriteAlert(question, parent, onHelp);
 }
 
-WindowRunInteraction::WindowRunInteraction(TfrmMain& window) : m_window(window) {
+WindowRunInteraction::WindowRunInteraction(RunWindow& window) : m_window(window) {
   m_sincePaint.start();
   m_window.SetRunGoing(true);
 }
@@ -40,7 +41,7 @@ WindowRunInteraction::~WindowRunInteraction() {
 bool WindowRunInteraction::StopRequested() { return platform::StopSignalReceived(); }
 
 core::OverwriteChoice WindowRunInteraction::AskOverwrite(const core::OverwriteQuestion& question) {
-  return m_window.Alerts().Ask(question, &m_window, [this] { m_window.ShowOverwriteAlertHelp(); });
+  return m_window.Alerts().Ask(question, &m_window.Widget(), [this] { m_window.ShowOverwriteAlertHelp(); });
 }
 
 void WindowRunInteraction::ShowInformation(std::string_view text) {
@@ -48,7 +49,7 @@ void WindowRunInteraction::ShowInformation(std::string_view text) {
 }
 
 void WindowRunInteraction::SetCaption(std::string_view text) {
-  m_window.setWindowTitle(ToQString(text));
+  m_window.Widget().setWindowTitle(ToQString(text));
   KeepPainted();
 }
 

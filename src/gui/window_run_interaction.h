@@ -15,7 +15,7 @@ class QWidget;
 
 namespace morvane::gui {
 
-class TfrmMain;
+class RunWindow;
 
 // The overwrite alert as the runs of a window ask it. Tests queue answers with
 // AnswerNext; a queued answer is taken instead of showing the alert, and every question
@@ -52,7 +52,7 @@ class OverwriteAlerts {
 class WindowRunInteraction : public core::RunInteraction {
  public:
   // The window counts as running a run for as long as this lives.
-  explicit WindowRunInteraction(TfrmMain& window);
+  explicit WindowRunInteraction(RunWindow& window);
   ~WindowRunInteraction() override;
   WindowRunInteraction(const WindowRunInteraction&) = delete;
   WindowRunInteraction& operator=(const WindowRunInteraction&) = delete;
@@ -69,7 +69,7 @@ class WindowRunInteraction : public core::RunInteraction {
  private:
   void KeepPainted();
 
-  TfrmMain& m_window;
+  RunWindow& m_window;
   QElapsedTimer m_sincePaint;
 };
 

@@ -28,7 +28,8 @@ class ModeRunTest : public RunFixture {
     inputs.protectedExtensions = m_protected;
     core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog);
     core::ModeRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
-    run.Run(targets, [] { return kTime; });
+    core::DriveRun(
+        run, log, targets, {}, [] { return kTime; }, core::CodePage::Utf8());
     m_endMessage = run.EndMessage();
     return run.State();
   }

@@ -11,6 +11,7 @@
 #include "core/modes/numbering/sequence_run.h"
 #include "core/modes/renaming/mode_run.h"
 #include "core/names/extension_filter.h"
+#include "core/run/run_driver.h"
 #include "core/run/run_frame.h"
 #include "core/run/run_interaction.h"
 #include "platform/posix_file_system.h"
@@ -86,12 +87,8 @@ class RunFixture : public ::testing::Test {
         std::move(settings), core::BuildExtensionFilter(text, core::CodePage::Utf8()), text, m_protected};
     core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog);
     core::SequenceRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
-    core::WriteRunHeader(log, core::RunMode::SequentialRename, kTime, core::CodePage::Utf8());
-    run.Collect(targets);
-    run.Execute();
-    run.WriteSummary();
-    core::WriteRunFooter(log, core::RunMode::SequentialRename, kTime, core::CodePage::Utf8());
-    m_endMessage = run.EndMessage();
+    m_endMessage = core::DriveRun(
+        run, log, targets, {}, [] { return kTime; }, core::CodePage::Utf8());
     return run.State();
   }
 
@@ -116,7 +113,8 @@ class RunFixture : public ::testing::Test {
     core::ModeRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
     std::vector<std::string> paths;
     for (const std::string& target : targets) paths.push_back(m_folder.Path(target));
-    run.Run(paths, [] { return kTime; });
+    core::DriveRun(
+        run, log, paths, {}, [] { return kTime; }, core::CodePage::Utf8());
   }
 
   // The lines of the result file between the header's empty line and the summary.

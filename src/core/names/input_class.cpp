@@ -1,6 +1,5 @@
 #include "core/names/input_class.h"
 
-#include <array>
 
 namespace morvane::core {
 namespace {
@@ -21,37 +20,33 @@ std::string_view DroppedCharacters(InputClass inputClass) {
   return {};
 }
 
-struct FieldEntry {
-  std::string_view name;
-  FieldInput input;
-};
-
-constexpr std::array<FieldEntry, 16> kFields = {{
-    {"cboKyotsuName", {InputClass::NameText, std::nullopt}},
-    {"cboKyotsuName2", {InputClass::NameText, std::nullopt}},
-    {"cboChgStr", {InputClass::NameText, std::nullopt}},
-    {"cboChgStr2", {InputClass::NameText, std::nullopt}},
-    {"cboAddStr", {InputClass::NameText, std::nullopt}},
-    {"cboAddStr2", {InputClass::NameText, std::nullopt}},
-    {"edtKyotsuName", {InputClass::NameText, std::nullopt}},
-    {"edtKyotsuName2", {InputClass::NameText, std::nullopt}},
-    {"cboExtension", {InputClass::ExtensionList, std::nullopt}},
-    {"edtExtension", {InputClass::ExtensionList, std::nullopt}},
-    {"cboGDExtUser", {InputClass::ExtensionList, std::nullopt}},
-    {"cboChgExt", {InputClass::SingleExtension, 5}},
-    {"edtChgExt", {InputClass::SingleExtension, 5}},
-    {"cboStartSeqNbr", {InputClass::Number, 8}},
-    {"edtStartSeqNbr", {InputClass::Number, 8}},
-    {"edtZoubun", {InputClass::Number, std::nullopt}},
-}};
-
 }  // namespace
 
-std::optional<FieldInput> InputOfField(std::string_view objectName) {
-  for (const FieldEntry& entry : kFields) {
-    if (entry.name == objectName) return entry.input;
+FieldInput InputOf(TextField field) {
+  switch (field) {
+    case TextField::FrontPart:
+    case TextField::BackPart:
+    case TextField::FindText:
+    case TextField::ReplaceText:
+    case TextField::Prefix:
+    case TextField::Suffix:
+    case TextField::DefaultFrontPart:
+    case TextField::DefaultBackPart:
+      return {InputClass::NameText, std::nullopt};
+    case TextField::FileTypes:
+    case TextField::DefaultFileTypes:
+    case TextField::ProtectedTypes:
+      return {InputClass::ExtensionList, std::nullopt};
+    case TextField::NewExtension:
+    case TextField::DefaultNewExtension:
+      return {InputClass::SingleExtension, 5};
+    case TextField::StartNumber:
+    case TextField::DefaultStartNumber:
+      return {InputClass::Number, 8};
+    case TextField::Increment:
+      break;
   }
-  return std::nullopt;
+  return {InputClass::Number, std::nullopt};
 }
 
 bool DropsTypedCharacter(InputClass inputClass, char32_t character) {

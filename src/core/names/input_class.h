@@ -22,9 +22,29 @@ struct FieldInput {
   std::optional<std::size_t> maxChars;  // length limit in characters, when there is one
 };
 
-// The class and limit of a text field of the main window or the settings dialog, by
-// its object name (cboKyotsuName, edtChgExt, ...); nothing for another name.
-std::optional<FieldInput> InputOfField(std::string_view objectName);
+// The text fields of the main window and the settings dialog, by what they hold. The
+// window maps its controls to them, the command line its options.
+enum class TextField {
+  FrontPart,
+  BackPart,
+  FindText,     // the replacement's A
+  ReplaceText,  // the replacement's B
+  Prefix,       // the addition's A
+  Suffix,       // the addition's B
+  FileTypes,
+  NewExtension,
+  StartNumber,
+  Increment,
+  DefaultFrontPart,  // the settings dialog's defaults
+  DefaultBackPart,
+  DefaultFileTypes,
+  DefaultNewExtension,
+  DefaultStartNumber,
+  ProtectedTypes,  // the settings dialog's own list of protected types
+};
+
+// The class and limit of a text field.
+FieldInput InputOf(TextField field);
 
 // True when typing the character (an ASCII byte value or any other code point) leaves
 // the field unchanged. Backspace is always let through so that editing keeps working;

@@ -30,17 +30,16 @@ TEST(InputClasses, DroppedCharactersPerClass) {
 }
 
 TEST(InputClasses, FieldsHaveTheirClassAndLimit) {
-  EXPECT_EQ(InputOfField("cboKyotsuName")->inputClass, InputClass::NameText);
-  EXPECT_EQ(InputOfField("cboGDExtUser")->inputClass, InputClass::ExtensionList);
-  EXPECT_EQ(InputOfField("edtChgExt")->maxChars, 5u);
-  EXPECT_EQ(InputOfField("cboStartSeqNbr")->maxChars, 8u);
-  EXPECT_FALSE(InputOfField("edtZoubun")->maxChars.has_value());
-  EXPECT_FALSE(InputOfField("lstChoiceFile").has_value());
+  EXPECT_EQ(InputOf(TextField::FrontPart).inputClass, InputClass::NameText);
+  EXPECT_EQ(InputOf(TextField::ProtectedTypes).inputClass, InputClass::ExtensionList);
+  EXPECT_EQ(InputOf(TextField::DefaultNewExtension).maxChars, 5u);
+  EXPECT_EQ(InputOf(TextField::StartNumber).maxChars, 8u);
+  EXPECT_FALSE(InputOf(TextField::Increment).maxChars.has_value());
 }
 
 TEST(InputClasses, PastedTextIsFilteredAndCutToWholeCharacters) {
   const CodePage& sjis = CodePage::Cp932();
-  const FieldInput extension = *InputOfField("cboChgExt");
+  const FieldInput extension = InputOf(TextField::NewExtension);
   EXPECT_EQ(FilterFieldText(extension, ".t/x,t", sjis), "txt");
   EXPECT_EQ(FilterFieldText(extension, "abcdefg", sjis), "abcde");
   // Five characters, one of them a double-byte kanji whose trail byte is a backslash.
@@ -50,8 +49,8 @@ TEST(InputClasses, PastedTextIsFilteredAndCutToWholeCharacters) {
                             sjis),
             "a\x95\x5C"
             "bcd");
-  EXPECT_EQ(FilterFieldText(*InputOfField("cboStartSeqNbr"), "0012x3456789", sjis), "00123456");
-  EXPECT_EQ(FilterFieldText(*InputOfField("cboKyotsuName"), "a:b?c \x95\x5C", sjis), "abc \x95\x5C");
+  EXPECT_EQ(FilterFieldText(InputOf(TextField::StartNumber), "0012x3456789", sjis), "00123456");
+  EXPECT_EQ(FilterFieldText(InputOf(TextField::FrontPart), "a:b?c \x95\x5C", sjis), "abc \x95\x5C");
 }
 
 }  // namespace

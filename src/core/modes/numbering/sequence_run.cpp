@@ -249,7 +249,7 @@ std::string SequenceRun::EndMessage() const {
   return m_texts.nothingDone + "\r\n" + failures;
 }
 
-std::vector<std::pair<std::string, std::string>> SequenceRun::PlanNames() const {
+std::vector<std::pair<std::string, std::string>> SequenceRun::PlanNames() {
   const std::vector<TargetQueue::Entry>& entries = m_queue.Entries();
   std::vector<std::pair<std::string, std::string>> plan;
   plan.reserve(entries.size());

@@ -13,6 +13,7 @@
 #include "core/modes/numbering/target_queue.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
+#include "core/run/run_engine.h"
 #include "core/run/run_interaction.h"
 #include "core/run/run_settings.h"
 #include "core/run/waiting_sources.h"
@@ -39,13 +40,13 @@ struct SequenceRunState {
 };
 
 // One sequential rename run: collection and ordering of the targets, then one rename or
-// copy per target with its log lines. The caller writes the run's header before
-// Collect and its footer after WriteSummary, and does its own work between the steps
+// copy per target with its log lines. DriveRun writes the run's header before Collect
+// and its footer after WriteSummary, and lets the front end work between the steps
 // (the window saves histories and clears its list after Execute).
 //
 // Renames never replace another file; an overwrite is a copy through a temporary file
 // and is never offered for a file that is itself a source still waiting in this run.
-class SequenceRun {
+class SequenceRun : public RunEngine {
  public:
   SequenceRun(SequenceRunInputs inputs, FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
               const CodePage& codePage = ActiveCodePage());
@@ -54,7 +55,7 @@ class SequenceRun {
   // target list to the queue: a folder stands for the files directly inside it that
   // match the filter; missing, filtered and protected files are logged instead. Then
   // fixes the number limits from the start number.
-  void Collect(const std::vector<std::string>& targetList);
+  void Collect(const std::vector<std::string>& targetList) override;
 
   // Admits one file; info is what the file system reports for it (nothing: missing).
   void CollectTarget(std::string_view path, const std::optional<FileInfo>& info);
@@ -64,17 +65,22 @@ class SequenceRun {
 
   // Numbers every queued file in order (reversed when descending), until the list ends,
   // the person aborts, or the number passes the maximum. Empties the queue.
-  void Execute();
+  void Execute() override;
 
   // Writes the summary lines.
-  void WriteSummary();
+  void WriteSummary() override;
 
   // The text of the end message.
-  std::string EndMessage() const;
+  std::string EndMessage() const override;
 
   // Source and new path of every queued file as the run would number them if nothing
   // were in the way (a dry run); no file is touched.
-  std::vector<std::pair<std::string, std::string>> PlanNames() const;
+  std::vector<std::pair<std::string, std::string>> PlanNames() override;
+
+  RunMode Mode() const override { return RunMode::SequentialRename; }
+  RunCounts Counts() const override {
+    return {m_state.successCount, m_state.failureCount, m_state.abortRequested};
+  }
 
   const SequenceRunState& State() const { return m_state; }
   const TargetQueue& Queue() const { return m_queue; }

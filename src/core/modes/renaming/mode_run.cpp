@@ -19,15 +19,6 @@ ModeRun::ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, R
   if (m_inputs.mode == RunMode::CaseConversion) m_inputs.renameInPlace = true;
 }
 
-void ModeRun::Run(const std::vector<std::string>& targetList, const LocalClock& clock) {
-  if (ExpandsBeforeHeader()) Collect(targetList);
-  WriteRunHeader(m_log, m_inputs.mode, clock(), m_codePage);
-  if (!ExpandsBeforeHeader()) Collect(targetList);
-  Execute();
-  WriteSummary();
-  WriteRunFooter(m_log, m_inputs.mode, clock(), m_codePage);
-}
-
 void ModeRun::Collect(const std::vector<std::string>& targetList) {
   m_interaction.SetCaption(m_texts.collectingCaption);
   m_state.failureCount = 0;

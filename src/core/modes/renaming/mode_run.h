@@ -12,11 +12,10 @@
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
 #include "core/run/run_file_set.h"
-#include "core/run/run_frame.h"
+#include "core/run/run_engine.h"
 #include "core/run/run_interaction.h"
 #include "core/run/waiting_sources.h"
 #include "core/text/code_page.h"
-#include "core/time/local_time.h"
 
 namespace morvane::core {
 
@@ -50,23 +49,20 @@ struct ModeRunState {
 // temporary file and is never offered for a file that is itself a member still
 // waiting; the case conversion never copies and never asks. The caller ends the
 // progress bar and restores the caption afterwards, as for the sequential run.
-class ModeRun {
+class ModeRun : public RunEngine {
  public:
   ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
           const CodePage& codePage = ActiveCodePage());
 
-  // The whole run as far as the log goes: the extension change and the case conversion
-  // expand the list before the header (so the lines about missing targets precede it
-  // and stay out of the new result file), the other two after it. Then the loop, the
-  // summary and the footer, each time stamp taken from clock.
-  void Run(const std::vector<std::string>& targetList, const LocalClock& clock = LocalNow);
-
-  // The extension change and the case conversion expand the list before the header.
-  bool ExpandsBeforeHeader() const {
+  RunMode Mode() const override { return m_inputs.mode; }
+  // The extension change and the case conversion expand the list before the header, so
+  // that the lines about missing targets precede it and stay out of the new result
+  // file; the other two after it.
+  bool CollectsBeforeHeader() const override {
     return m_inputs.mode == RunMode::ExtensionChange || m_inputs.mode == RunMode::CaseConversion;
   }
   // Shows the collecting caption, resets the failure count and expands the list.
-  void Collect(const std::vector<std::string>& targetList);
+  void Collect(const std::vector<std::string>& targetList) override;
   // Fills the run file set: a folder stands for the files directly inside it that pass
   // the filter, one listing per filter word; another entry is collected as it is.
   void ExpandTargetsToRunFileSet(const std::vector<std::string>& targetList);
@@ -76,16 +72,19 @@ class ModeRun {
 
   // Processes every member in order, until the set ends or the person aborts. Empties
   // the set.
-  void Execute();
+  void Execute() override;
   // Writes the summary lines.
-  void WriteSummary();
+  void WriteSummary() override;
   // The text of the end message.
-  std::string EndMessage() const;
+  std::string EndMessage() const override;
 
   // Source and destination of every member the run would rename or copy, if nothing
   // were in the way (a dry run); no file is touched.
   // The checks of each file are logged as the run would log them.
-  std::vector<std::pair<std::string, std::string>> PlanNames();
+  std::vector<std::pair<std::string, std::string>> PlanNames() override;
+  RunCounts Counts() const override {
+    return {m_state.successCount, m_state.failureCount, m_state.abortRequested};
+  }
 
   const ModeRunState& State() const { return m_state; }
   const RunFileSet& Files() const { return m_files; }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli/batch_io.h"
+#include "cli/common_options.h"
+#include "core/fs/file_system.h"
+#include "core/run/start_checks.h"
+
+namespace morvane::cli {
+
+// A subcommand's run: the window's start checks over the request (its questions asked
+// on the terminal or answered by --yes; the command itself is the go-ahead), then the
+// run, or with --dry-run its plan, through the same engines and driver as the window.
+// Gives the exit status.
+int CheckAndRun(const core::StartRequest& request, const CommonOptions& options, const BatchIo& io,
+                core::FileSystem& realFileSystem);
+
+}  // namespace morvane::cli

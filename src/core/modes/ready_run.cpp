@@ -1,0 +1,25 @@
+#include "core/modes/ready_run.h"
+
+#include "core/modes/numbering/sequence_run.h"
+#include "core/names/extension_filter.h"
+
+namespace morvane::core {
+
+std::unique_ptr<RunEngine> MakeRunEngine(ReadyRun run, const ProtectedExtensions& protectedExtensions,
+                                         FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
+                                         const CodePage& codePage) {
+  ExtensionFilter filter = BuildExtensionFilter(run.fileTypes, codePage);
+  if (run.mode == RunMode::SequentialRename) {
+    SequenceRunInputs inputs{std::move(run.numbering), std::move(filter), std::move(run.fileTypes),
+                             protectedExtensions};
+    return std::make_unique<SequenceRun>(std::move(inputs), fileSystem, log, interaction, codePage);
+  }
+  ModeRunInputs inputs = std::move(run.others);
+  inputs.mode = run.mode;
+  inputs.filter = std::move(filter);
+  inputs.filterText = std::move(run.fileTypes);
+  inputs.protectedExtensions = protectedExtensions;
+  return std::make_unique<ModeRun>(std::move(inputs), fileSystem, log, interaction, codePage);
+}
+
+}  // namespace morvane::core
