@@ -425,7 +425,7 @@ void TfrmMain::cboExtULChange() {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (TargetListEventFilter(watched, event)) return true;
+  if (m_targetList->FilterEvent(watched, event)) return true;
   if (watched == cboOutputDir && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

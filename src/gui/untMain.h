@@ -28,6 +28,7 @@
 #include "gui/run_controller.h"
 #include "gui/run_window.h"
 #include "gui/settings_dialog_host.h"
+#include "gui/target_list_part.h"
 #include "gui/window_run_interaction.h"
 #include "platform/posix_file_system.h"
 #include "ui_untMain.h"
@@ -52,7 +53,11 @@ class UpDown;
 // The main window. The controls of untMain.ui are members under their object names
 // (cboKyotsuName, mnuRename, ...); the up-down control, the status bar's panels and
 // progress bar and the pop-up menus are made in code and are members too.
-class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHost, public RunWindow {
+class TfrmMain : public QMainWindow,
+                 public Ui_TfrmMain,
+                 public SettingsDialogHost,
+                 public RunWindow,
+                 public TargetListHost {
   Q_OBJECT
 
  public:
@@ -144,15 +149,19 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   void SelectMode(core::OperatingMode mode);
 
   // The target list (untMain_targets.cpp). The entries are the bytes they were given.
-  const core::TargetList& Targets() const { return m_targets; }
+  const core::TargetList& Targets() const;
   FileDialogs& FileDialog() { return m_fileDialogs; }
   // Test seam: what opening an entry with its associated program does instead.
-  void SetShellOpener(std::function<void(const std::string&)> opener) { m_shellOpener = std::move(opener); }
+  void SetShellOpener(std::function<void(const std::string&)> opener);
   void AppendTarget(const std::string& path);
   void AppendTargetUnique(const std::string& path);
   void RememberTargetFolder(const std::string& folder);
   void ClearTargetList();
   std::string ToLongPathForm(std::string_view path) const { return m_fileSystem.ToLongPathForm(path); }
+  // What the target list asks of the window.
+  bool InUserOrderState() const override;
+  std::string FileTypesText() const override;
+  core::ProtectedExtensions ProtectedTypes() const override;
   // The command line's paths: each at the top of the list, folders remembered.
   void StoreCommandLine(const std::vector<std::string>& arguments);
   // Paths dropped from a file manager, in the order they came.
@@ -278,17 +287,6 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   void ApplyPreviewHistoryMenus();
   void CreateTargetList();
   void ConnectTargetListHandlers();
-  bool InUserOrderState() const;
-  // Shows the list and its selection again after the list changed.
-  void ShowTargets();
-  void PushSelectionToView();
-  void TakeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
-  // btnListClear, its pop-up twin and btnStart.
-  void EnableListCommands(bool enabled);
-  void SetMoveCommandsEnabled(bool enabled);
-  void SetListHint(const QString& hint);
-  void MoveCurrentEntry(void (core::TargetList::*move)());
-  bool TargetListEventFilter(QObject* watched, QEvent* event);
   void RebuildPreviewMenus(PreviewHistoryMenus& menus);
   void RestorePreviewEntry(core::OperatingMode mode, QAction* clicked);
   PreviewHistoryMenus& HistoryOf(core::OperatingMode mode);
@@ -313,13 +311,8 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
 
   platform::PosixFileSystem m_fileSystem;
   RunController m_runs{*this, m_fileSystem};
-  core::TargetList m_targets;
-  TargetListModel* m_targetModel = nullptr;
-  // Set while the program puts the list's selection into the view, so that the view's
-  // echo is not taken for the user's selection.
-  bool m_pushingSelection = false;
+  TargetListPart* m_targetList = nullptr;
   FileDialogs m_fileDialogs;
-  std::function<void(const std::string&)> m_shellOpener;
   HelpWindow* m_help = nullptr;
   OverwriteAlerts m_alerts;
   std::unique_ptr<QtTextViewerLauncher> m_standardViewer;

@@ -115,7 +115,7 @@ void TfrmMain::SelectMode(OperatingMode mode) {
   ApplyModeLayout();
   ApplyListArrangement();
   RefreshPreview();
-  if (!m_targets.Empty()) btnStart->setEnabled(true);
+  if (!Targets().Empty()) btnStart->setEnabled(true);
   RefreshSelectionInfo();
 }
 
@@ -174,18 +174,7 @@ bool TfrmMain::InUserOrderState() const {
   return core::IsUserOrderState(m_mode, cboSortType->currentIndex());
 }
 
-void TfrmMain::ApplyListArrangement() {
-  const bool userOrder = InUserOrderState();
-  lstChoiceFile->setSelectionMode(userOrder ? QAbstractItemView::SingleSelection
-                                            : QAbstractItemView::ExtendedSelection);
-  lstChoiceFile->setDragDropMode(userOrder ? QAbstractItemView::InternalMove : QAbstractItemView::NoDragDrop);
-  bitChoiceFolder->setEnabled(!userOrder);
-  if (userOrder && m_targets.SelectedCount() > 1) {
-    m_targets.KeepOneSelected();
-    PushSelectionToView();
-  }
-  if (!userOrder) SetMoveCommandsEnabled(false);
-}
+void TfrmMain::ApplyListArrangement() { m_targetList->ApplyArrangement(); }
 
 void TfrmMain::ApplyPreviewHistoryMenus() {
   using M = OperatingMode;

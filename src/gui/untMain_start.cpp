@@ -10,6 +10,7 @@
 #include "core/text/trim.h"
 #include "gui/combo_items.h"
 #include "gui/qt_text.h"
+#include "gui/target_list_part.h"
 #include "gui/untConfirmation.h"
 #include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
@@ -52,7 +53,7 @@ core::StartRequest TfrmMain::StartRequestNow() const {
   request.renameInPlace = m_options.renameInPlace;
   request.outputFolder = EditTextBytes(cboOutputDir);
   request.fileTypes = EditTextBytes(cboExtension);
-  request.targets = m_targets.Paths();
+  request.targets = Targets().Paths();
   return request;
 }
 
@@ -67,8 +68,8 @@ void TfrmMain::FocusStartField(core::StartField field, std::optional<std::size_t
   switch (field) {
     case core::StartField::TargetList:
       if (targetIndex) {
-        m_targets.SelectOnly(*targetIndex);
-        ShowTargets();
+        m_targetList->List().SelectOnly(*targetIndex);
+        m_targetList->Show();
       }
       control = lstChoiceFile;
       break;

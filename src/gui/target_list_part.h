@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/fs/file_system.h"
+#include "core/names/protected_extensions.h"
+#include "core/targets/target_list.h"
+
+class QAction;
+class QComboBox;
+class QEvent;
+class QItemSelection;
+class QLabel;
+class QListView;
+class QMimeData;
+class QWidget;
+
+namespace morvane::gui {
+
+class MessageBoxes;
+class TargetListModel;
+
+// The controls of the main window that show the target list and act on it.
+struct TargetListControls {
+  QListView* list;
+  QComboBox* pathField;  // typed paths and the history of folders
+  QWidget* filesButton;
+  QWidget* folderButton;
+  QWidget* removeButton;
+  QAction* removeItem;
+  QAction* openItem;
+  QWidget* clearButton;
+  QAction* clearItem;
+  QWidget* startButton;
+  std::array<QWidget*, 4> moveButtons;  // to the top, up, down, to the bottom
+  std::array<QAction*, 4> moveItems;
+  QLabel* statusPanel;  // the status bar's information panel
+  QWidget* statusBar;   // shows the free space as its hint too
+};
+
+// What the target list needs of the window it is in.
+class TargetListHost {
+ public:
+  virtual ~TargetListHost() = default;
+  // The numbering in the user order: one selection, rows dragged, no folders.
+  virtual bool InUserOrderState() const = 0;
+  // The type filter's text and the settings' protected types, for the ways in.
+  virtual std::string FileTypesText() const = 0;
+  virtual core::ProtectedExtensions ProtectedTypes() const = 0;
+  virtual MessageBoxes& Messages() = 0;
+  // The window itself: its caption while a batch is stored, raised after a drop.
+  virtual QWidget& Widget() = 0;
+};
+
+// The target list of the main window: its entries and selection, the view that shows
+// them, every way in (a typed path, a history pick, the file and folder dialogs' picks,
+// a drop, the command line) and out, the moves of the user order, and the status bar's
+// information about the selection.
+class TargetListPart : public QObject {
+  Q_OBJECT
+
+ public:
+  TargetListPart(const TargetListControls& controls, TargetListHost& host, core::FileSystem& fileSystem,
+                 QObject* parent);
+
+  core::TargetList& List() { return m_targets; }
+  const core::TargetList& List() const { return m_targets; }
+
+  // Shows the list and its selection again after the list changed.
+  void Show();
+  void PushSelectionToView();
+  // The selection mode, dragging and move commands of the current arrangement.
+  void ApplyArrangement();
+  // The list buttons and the Start button.
+  void EnableListCommands(bool enabled);
+
+  void Append(const std::string& path);
+  void AppendUnique(const std::string& path);
+  // Puts the folder at the head of the path field's history and into the field.
+  void RememberFolder(const std::string& folder);
+  void Clear();
+
+  // The ways in.
+  void AddChosenFiles(std::vector<std::string> chosen);
+  void AddTypedPath();
+  void AddHistoryItem(int index);
+  void AddDroppedPaths(const std::vector<std::string>& paths);
+  void AddDrop(const QMimeData& data);
+  void AddCommandLine(const std::vector<std::string>& arguments);
+  void AddFolder(const std::string& folder, bool withSubfolders);
+
+  void RemoveSelected();
+  void MoveCurrent(void (core::TargetList::*move)());
+  // Opens the first selected entry with its associated program.
+  void OpenFirstSelected();
+  void SetShellOpener(std::function<void(const std::string&)> opener) { m_shellOpener = std::move(opener); }
+  // The right button pressed at height y of the list.
+  void RightClickAt(int y);
+  // The entry at sourceRow dragged inside the list and dropped at height y.
+  void DragDropped(int sourceRow, int y);
+
+  // The status bar and the list's hint for the selection (recomputed every time).
+  void RefreshSelectionInfo();
+  void ShowItemInfo(const std::string& path);
+  void ShowListTotals();
+  void ShowFreeSpace();
+
+  // Enter, drags and the right button on the list and the path field; true when taken.
+  bool FilterEvent(QObject* watched, QEvent* event);
+
+ private:
+  void TakeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
+  void SetMoveCommandsEnabled(bool enabled);
+  void SetHint(const QString& hint);
+  // After a way in added entries: the path field emptied, the status and commands updated.
+  void Added();
+
+  TargetListControls m_controls;
+  TargetListHost& m_host;
+  core::FileSystem& m_fileSystem;
+  core::TargetList m_targets;
+  TargetListModel* m_model;
+  // Set while the program puts the list's selection into the view, so that the view's
+  // echo is not taken for the user's selection.
+  bool m_pushingSelection = false;
+  std::function<void(const std::string&)> m_shellOpener;
+};
+
+}  // namespace morvane::gui
