@@ -18,12 +18,12 @@ using morvane::test::TargetWindow;
 
 namespace {
 
+// The window program as morvane starts it; the probe reports its first paint and stays.
 QProcessEnvironment ProgramEnvironment(const QString& runtime, const QString& home) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
   environment.insert(QStringLiteral("MORVANE_HOME"), home);
-  environment.insert(QStringLiteral("MORVANE_STARTUP_PROBE"), QStringLiteral("report"));
   return environment;
 }
 
@@ -48,7 +48,8 @@ class SignalsTest : public QObject {
 
       QProcess program;
       program.setProcessEnvironment(ProgramEnvironment(runtime.path(), home.path()));
-      program.start(QStringLiteral(MORVANE_PROGRAM), QStringList());
+      program.start(QStringLiteral(MORVANE_PROBE_PROGRAM),
+                    {QStringLiteral("first-paint"), QStringLiteral("--stay")});
       QVERIFY(program.waitForStarted());
       QByteArray output;
       QTRY_VERIFY_WITH_TIMEOUT((output += program.readAllStandardOutput()).contains("shown"), 20000);
