@@ -14,7 +14,7 @@ using morvane::gui::TfrmSetting;
 using morvane::gui::TfrmVersionInfo;
 using morvane::test::SettingValue;
 using morvane::test::WhenModal;
-using morvane::test::WindowHome;
+using morvane::test::WindowFixture;
 
 class MainDialogsTest : public QObject {
   Q_OBJECT
@@ -25,9 +25,9 @@ class MainDialogsTest : public QObject {
   // A save reaches the open window at once: the defaults switched on and the log option
   // that the next run reads.
   void savingTheSettingsChangesTheOpenWindow() {
-    WindowHome home;
-    home.WriteSettings("[Setting]\nKyotsuName=img_\nOutputLog=0\n");
-    auto window = home.Open();
+    WindowFixture f;
+    f.home->WriteSettings("[Setting]\nKyotsuName=img_\nOutputLog=0\n");
+    auto* window = f.Open();
     window->cboKyotsuName->setEditText(QStringLiteral("typed"));
     QVERIFY(!window->LogOptions().outputLog);
     {
@@ -40,7 +40,7 @@ class MainDialogsTest : public QObject {
     }
     QCOMPARE(window->cboKyotsuName->currentText(), QStringLiteral("img_"));
     QVERIFY(window->LogOptions().outputLog);
-    QCOMPARE(SettingValue(home, "Setting", "OutputLog"), QByteArray("1"));
+    QCOMPARE(SettingValue(*f.home, "Setting", "OutputLog"), QByteArray("1"));
 
     // Opening and saving again leaves the window's text alone.
     window->cboKyotsuName->setEditText(QStringLiteral("typed"));
@@ -53,8 +53,8 @@ class MainDialogsTest : public QObject {
   }
 
   void theVersionDialogOpensAndClosesOnEnter() {
-    WindowHome home;
-    auto window = home.Open();
+    WindowFixture f;
+    auto* window = f.Open();
     QString caption;
     {
       const WhenModal<TfrmVersionInfo> answer(QStringLiteral("the version dialog"),
@@ -69,8 +69,8 @@ class MainDialogsTest : public QObject {
   }
 
   void theHelpOpensAtItsSearchAndClosesWithTheWindow() {
-    WindowHome home;
-    auto window = home.Open();
+    WindowFixture f;
+    auto* window = f.Open();
     window->show();
     window->mnuHelpContents->trigger();
     morvane::gui::HelpWindow& help = window->Help();

@@ -8,8 +8,6 @@
 #include <csignal>
 
 #include "gui/stop_signal_watch.h"
-#include "gui/untConfirmation.h"
-#include "gui/untPEndMessage.h"
 #include "platform/stop_signals.h"
 #include "target_fixture.h"
 
@@ -80,8 +78,7 @@ class SignalsTest : public QObject {
       std::raise(SIGTERM);
       return OverwriteChoice::Skip;
     });
-    t.window->frmConfirmation->AnswerNext(true);
-    t.window->frmPEndMessage->AnswerNext();
+    t.AnswerRunDialogs();
     t.window->btnStart->click();
 
     QVERIFY(std::filesystem::exists(t.At("out/n1.txt")));
