@@ -1,7 +1,8 @@
 #!/bin/sh
 # Renders the main window in each of its five modes, the folder, settings and version
 # dialogs, the help window, the overwrite alert, the confirmation and the end message
-# into PNG files, offscreen.
+# into PNG files, offscreen, through morvane-probe (the window program with the
+# developer's hooks that the shipped morvane does not carry).
 # Usage: scripts/screenshots.sh <build folder> <output folder>
 set -eu
 
@@ -17,5 +18,5 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir -m 700 "$scratch/runtime"
 
 QT_QPA_PLATFORM=offscreen MORVANE_HOME="$scratch" XDG_RUNTIME_DIR="$scratch/runtime" \
-  MORVANE_SCREENSHOTS="$output" "$build/morvane"
+  "$build/morvane-probe" screenshots "$output"
 ls "$output"/*.png

@@ -4,8 +4,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+
+#include "when_modal.h"
 
 using morvane::gui::MessageAnswer;
 using morvane::gui::MessageBoxes;
@@ -14,25 +15,21 @@ using morvane::gui::MessageKind;
 
 namespace {
 
-// Once the box is up: its title and button captions, then a click on the button with
-// the caption to press.
+// What the box showed: its title, text and button captions.
 struct SeenBox {
   QString title;
   QString text;
   QStringList buttons;
 };
 
-void PressWhenShown(SeenBox& seen, const QString& press) {
-  QTimer::singleShot(0, [&seen, press] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return PressWhenShown(seen, press);
-    seen.title = box->windowTitle();
-    seen.text = box->text();
-    for (QAbstractButton* button : box->buttons()) seen.buttons << button->text();
-    for (QAbstractButton* button : box->buttons()) {
-      if (button->text() == press) button->click();
-    }
-  });
+// Records the box and clicks the button with the caption press.
+void SeeAndPress(QMessageBox& box, SeenBox& seen, const QString& press) {
+  seen.title = box.windowTitle();
+  seen.text = box.text();
+  for (QAbstractButton* button : box.buttons()) seen.buttons << button->text();
+  for (QAbstractButton* button : box.buttons()) {
+    if (button->text() == press) button->click();
+  }
 }
 
 }  // namespace
@@ -78,8 +75,11 @@ class MessageBoxesTest : public QObject {
     for (const Case& c : cases) {
       MessageBoxes boxes(nullptr);
       SeenBox seen;
-      PressWhenShown(seen, c.press);
-      QCOMPARE(boxes.Show(c.kind, QStringLiteral("\r\n本文"), c.buttons), c.answer);
+      {
+        const morvane::test::WhenModal<QMessageBox> answer(
+            QStringLiteral("the message box"), [&](QMessageBox& box) { SeeAndPress(box, seen, c.press); });
+        QCOMPARE(boxes.Show(c.kind, QStringLiteral("\r\n本文"), c.buttons), c.answer);
+      }
       QCOMPARE(seen.title, c.title);
       QCOMPARE(seen.text, QStringLiteral("\n本文"));
       QStringList captions = seen.buttons;

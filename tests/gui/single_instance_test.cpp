@@ -28,14 +28,17 @@ using morvane::gui::SingleInstance;
 
 namespace {
 
-QProcessEnvironment ProgramEnvironment(const QString& runtime, const QString& home, const char* probe) {
+// The window program as morvane starts it; the probe reports its first paint.
+QProcessEnvironment ProgramEnvironment(const QString& runtime, const QString& home) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
   environment.insert(QStringLiteral("MORVANE_HOME"), home);
-  environment.insert(QStringLiteral("MORVANE_STARTUP_PROBE"), QString::fromLatin1(probe));
   return environment;
 }
+
+const QStringList kReportAndStay = {QStringLiteral("first-paint"), QStringLiteral("--stay")};
+const QStringList kReportAndQuit = {QStringLiteral("first-paint")};
 
 }  // namespace
 
@@ -94,16 +97,16 @@ class SingleInstanceTest : public QObject {
     QTemporaryDir home;
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcess first;
-    first.setProcessEnvironment(ProgramEnvironment(runtime.path(), home.path(), "report"));
-    first.start(QStringLiteral(MORVANE_PROGRAM), QStringList());
+    first.setProcessEnvironment(ProgramEnvironment(runtime.path(), home.path()));
+    first.start(QStringLiteral(MORVANE_PROBE_PROGRAM), kReportAndStay);
     QVERIFY(first.waitForStarted());
     QByteArray firstOutput;
     QTRY_VERIFY2_WITH_TIMEOUT((firstOutput += first.readAllStandardOutput()).contains("shown"),
                               first.readAllStandardError().constData(), 20000);
 
     QProcess second;
-    second.setProcessEnvironment(ProgramEnvironment(runtime.path(), home.path(), "quit"));
-    second.start(QStringLiteral(MORVANE_PROGRAM), QStringList());
+    second.setProcessEnvironment(ProgramEnvironment(runtime.path(), home.path()));
+    second.start(QStringLiteral(MORVANE_PROBE_PROGRAM), kReportAndQuit);
     QVERIFY(second.waitForFinished(20000));
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(!second.readAllStandardOutput().contains("shown"));
@@ -112,8 +115,8 @@ class SingleInstanceTest : public QObject {
     first.kill();
     QVERIFY(first.waitForFinished(20000));
     QProcess third;
-    third.setProcessEnvironment(ProgramEnvironment(runtime.path(), home.path(), "quit"));
-    third.start(QStringLiteral(MORVANE_PROGRAM), QStringList());
+    third.setProcessEnvironment(ProgramEnvironment(runtime.path(), home.path()));
+    third.start(QStringLiteral(MORVANE_PROBE_PROGRAM), kReportAndQuit);
     QVERIFY(third.waitForFinished(20000));
     QCOMPARE(third.exitCode(), 0);
     QVERIFY(third.readAllStandardOutput().contains("shown"));

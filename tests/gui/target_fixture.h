@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the target list tests: real files with exact bytes, a shown window in a
-// fresh program folder, and ways to select and drop as a user would.
+// Shared by the target list tests: the window fixture shown, and ways to select and drop
+// as a user would.
 
 #include <QApplication>
 #include <QDropEvent>
@@ -9,10 +9,7 @@
 #include <QListView>
 #include <QMimeData>
 #include <QTest>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,40 +18,9 @@
 
 namespace morvane::test {
 
-using Paths = std::vector<std::string>;
-
-// A shown window over a fresh program folder, with a data folder beside it.
-struct TargetWindow {
-  std::unique_ptr<WindowHome> home = std::make_unique<WindowHome>();
-  std::unique_ptr<gui::TfrmMain> window;
-  std::string data = home->Path(QStringLiteral("data")).toStdString();
-
-  explicit TargetWindow(const Paths& arguments = {}) {
-    std::filesystem::create_directory(data);
-    window = std::make_unique<gui::TfrmMain>(home->Files(), arguments);
-    window->show();
-  }
-  ~TargetWindow() {
-    window.reset();
-    // Qt's own removal cannot name files whose names are not valid text.
-    std::filesystem::remove_all(data);
-    home.reset();
-  }
-
-  std::string At(const std::string& relative) const { return data + '/' + relative; }
-
-  // Files of the given sizes, or folders for names that end in '/'; names are bytes.
-  void Make(std::initializer_list<std::pair<std::string, std::size_t>> entries) const {
-    for (const auto& [relative, size] : entries) {
-      const std::filesystem::path path(At(relative));
-      if (relative.ends_with('/')) {
-        std::filesystem::create_directories(path);
-        continue;
-      }
-      std::filesystem::create_directories(path.parent_path());
-      std::ofstream(path, std::ios::binary) << std::string(size, 'x');
-    }
-  }
+// The shown window of a program started with these paths, for the target list tests.
+struct TargetWindow : WindowFixture {
+  explicit TargetWindow(const Paths& arguments = {}) { OpenShown(arguments); }
 
   Paths Entries() const { return window->Targets().Paths(); }
 

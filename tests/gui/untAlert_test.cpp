@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "core/text/code_page.h"
+#include "when_modal.h"
 #include "window_fixture.h"
 
 using morvane::core::CallerKind;
@@ -29,16 +30,6 @@ QStringList TabRound() {
     current = QApplication::focusWidget();
   } while (current != start && names.size() < 10);
   return names;
-}
-
-// Runs act on the alert once it is up.
-template <class Act>
-void WhenModal(Act act) {
-  QTimer::singleShot(0, [act] {
-    auto* alert = qobject_cast<TfrmAlert*>(QApplication::activeModalWidget());
-    if (alert == nullptr) return WhenModal(act);
-    act(*alert);
-  });
 }
 
 }  // namespace
@@ -143,11 +134,12 @@ class AlertTest : public QObject {
     QWidget parent;
     int helpCount = 0;
     bool stayedOpen = false;
-    WhenModal([&stayedOpen](TfrmAlert& alert) {
-      alert.btnHelp->click();
-      stayedOpen = alert.isVisible();
-      alert.btnAllOverWrite->click();
-    });
+    const morvane::test::WhenModal<TfrmAlert> answer(QStringLiteral("the overwrite alert"),
+                                                     [&stayedOpen](TfrmAlert& alert) {
+                                                       alert.btnHelp->click();
+                                                       stayedOpen = alert.isVisible();
+                                                       alert.btnAllOverWrite->click();
+                                                     });
     const OverwriteChoice choice = morvane::gui::ShowOverwriteAlert(
         OverwriteQuestion{"/out/01.txt", "/in/a.txt"}, &parent, [&helpCount] { ++helpCount; });
     QCOMPARE(choice, OverwriteChoice::OverwriteAll);

@@ -14,7 +14,7 @@
 
 using morvane::core::OperatingMode;
 using morvane::gui::TfrmMain;
-using morvane::test::WindowHome;
+using morvane::test::WindowFixture;
 
 namespace {
 
@@ -27,42 +27,40 @@ void ClickStatusBar(TfrmMain& window, int x, Qt::MouseButton button = Qt::LeftBu
 
 }  // namespace
 
-class ModesTest : public QObject {
+class ModesTest : public QObject, WindowFixture {
   Q_OBJECT
+
+ public:
+  ModesTest() : WindowFixture(kEachTestFunction) {}
 
  private slots:
   void init() {
-    m_home = std::make_unique<WindowHome>();
-    m_window = m_home->Open();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    Begin();
+    OpenShown();
   }
-  void cleanup() {
-    m_window.reset();
-    m_home.reset();
-  }
+  void cleanup() { End(); }
 
   void secondClickOnACheckedItemReturnsToRenaming() {
-    m_window->mnuULCase->trigger();
-    QCOMPARE(m_window->Mode(), OperatingMode::ULCase);
-    m_window->mnuULCase->trigger();
-    QCOMPARE(m_window->Mode(), OperatingMode::Rename);
-    QVERIFY(m_window->mnuRename->isChecked());
-    QVERIFY(!m_window->mnuULCase->isChecked());
-    m_window->mnuRename->trigger();
-    QCOMPARE(m_window->Mode(), OperatingMode::Rename);
-    QVERIFY(m_window->mnuRename->isChecked());
-    QVERIFY(m_window->pmnRename->isChecked());
+    window->mnuULCase->trigger();
+    QCOMPARE(window->Mode(), OperatingMode::ULCase);
+    window->mnuULCase->trigger();
+    QCOMPARE(window->Mode(), OperatingMode::Rename);
+    QVERIFY(window->mnuRename->isChecked());
+    QVERIFY(!window->mnuULCase->isChecked());
+    window->mnuRename->trigger();
+    QCOMPARE(window->Mode(), OperatingMode::Rename);
+    QVERIFY(window->mnuRename->isChecked());
+    QVERIFY(window->pmnRename->isChecked());
   }
 
   void popupItemsSelectTheSameModes() {
-    m_window->pmnAddStr->trigger();
-    QCOMPARE(m_window->Mode(), OperatingMode::AddStr);
-    QVERIFY(m_window->mnuAddStr->isChecked());
-    QVERIFY(m_window->pmnAddStr->isChecked());
-    QVERIFY(!m_window->pmnRename->isChecked());
-    m_window->pmnAddStr->trigger();
-    QCOMPARE(m_window->Mode(), OperatingMode::Rename);
+    window->pmnAddStr->trigger();
+    QCOMPARE(window->Mode(), OperatingMode::AddStr);
+    QVERIFY(window->mnuAddStr->isChecked());
+    QVERIFY(window->pmnAddStr->isChecked());
+    QVERIFY(!window->pmnRename->isChecked());
+    window->pmnAddStr->trigger();
+    QCOMPARE(window->Mode(), OperatingMode::Rename);
   }
 
   void leftClicksOnTheFirstPanelCycleThroughEveryMode() {
@@ -71,14 +69,14 @@ class ModesTest : public QObject {
                              QStringLiteral("特定文字列変換機能"), QStringLiteral("文字列追加機能"),
                              QStringLiteral("リネーム機能")};
     for (int click = 0; click < 5; ++click) {
-      ClickStatusBar(*m_window, 20);
-      QCOMPARE(m_window->Mode(), kCycle[(click + 1) % 5]);
-      QCOMPARE(m_window->stbPanel0->text(), texts[click]);
+      ClickStatusBar(*window, 20);
+      QCOMPARE(window->Mode(), kCycle[(click + 1) % 5]);
+      QCOMPARE(window->stbPanel0->text(), texts[click]);
     }
     // Clicks beside the first panel, and other buttons, change nothing.
-    ClickStatusBar(*m_window, m_window->stbPanel0->width() + 10);
-    ClickStatusBar(*m_window, 20, Qt::MiddleButton);
-    QCOMPARE(m_window->Mode(), OperatingMode::Rename);
+    ClickStatusBar(*window, window->stbPanel0->width() + 10);
+    ClickStatusBar(*window, 20, Qt::MiddleButton);
+    QCOMPARE(window->Mode(), OperatingMode::Rename);
   }
 
   void eachModeShowsItsOwnControls() {
@@ -95,16 +93,16 @@ class ModesTest : public QObject {
     };
     const char letters[] = "RXUSA";
     for (int m = 0; m < 5; ++m) {
-      m_window->SelectMode(kCycle[m]);
+      window->SelectMode(kCycle[m]);
       for (const Row& row : rows) {
         const bool shown = std::strchr(row.shownIn, letters[m]) != nullptr;
-        QVERIFY2(m_window->findChild<QWidget*>(row.name)->isVisible() == shown,
+        QVERIFY2(window->findChild<QWidget*>(row.name)->isVisible() == shown,
                  qPrintable(QStringLiteral("%1 in mode %2").arg(row.name).arg(letters[m])));
       }
       const QString caseCaption =
           (m == 1 || m == 2) ? QStringLiteral("ファイル名の大小") : QStringLiteral("共通部分の大小");
-      QCOMPARE(m_window->lblRenameUL->text(), caseCaption);
-      QCOMPARE(m_window->cboChoiceFile->width(), m == 0 ? 265 : 375);
+      QCOMPARE(window->lblRenameUL->text(), caseCaption);
+      QCOMPARE(window->cboChoiceFile->width(), m == 0 ? 265 : 375);
     }
   }
 
@@ -119,31 +117,31 @@ class ModesTest : public QObject {
         {OperatingMode::Rename, 396, 396, 83, 490, 486, -1, 328},
     };
     for (const Places& p : places) {
-      m_window->SelectMode(p.mode);
-      QCOMPARE(m_window->lblRenameUL->x(), p.renameLabel);
-      QCOMPARE(m_window->cboRenameUL->x(), p.renameCombo);
-      QCOMPARE(m_window->cboRenameUL->width(), p.comboWidth);
-      QCOMPARE(m_window->lblExtUL->x(), p.extensionLabel);
-      QCOMPARE(m_window->cboExtUL->x(), p.extensionCombo);
-      QCOMPARE(m_window->cboExtUL->width(), p.comboWidth);
-      if (p.syncButton >= 0) QCOMPARE(m_window->btnULCaseSet->x(), p.syncButton);
-      if (p.newExtension >= 0) QCOMPARE(m_window->cboChgExt->x(), p.newExtension);
+      window->SelectMode(p.mode);
+      QCOMPARE(window->lblRenameUL->x(), p.renameLabel);
+      QCOMPARE(window->cboRenameUL->x(), p.renameCombo);
+      QCOMPARE(window->cboRenameUL->width(), p.comboWidth);
+      QCOMPARE(window->lblExtUL->x(), p.extensionLabel);
+      QCOMPARE(window->cboExtUL->x(), p.extensionCombo);
+      QCOMPARE(window->cboExtUL->width(), p.comboWidth);
+      if (p.syncButton >= 0) QCOMPARE(window->btnULCaseSet->x(), p.syncButton);
+      if (p.newExtension >= 0) QCOMPARE(window->cboChgExt->x(), p.newExtension);
     }
-    m_window->SelectMode(OperatingMode::ChgExt);
-    QCOMPARE(m_window->lblChgExt->x(), 20);
+    window->SelectMode(OperatingMode::ChgExt);
+    QCOMPARE(window->lblChgExt->x(), 20);
   }
 
   // No two shown controls of a mode overlap, and all lie inside the client area.
   void layoutsHaveNoOverlaps() {
     for (OperatingMode mode : kCycle) {
-      if (mode != m_window->Mode()) m_window->SelectMode(mode);
+      if (mode != window->Mode()) window->SelectMode(mode);
       QList<QWidget*> shown;
       for (QWidget* child :
-           m_window->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+           window->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child->isVisible()) shown << child;
       }
       for (QWidget* a : shown) {
-        QVERIFY2(m_window->centralWidget()->rect().contains(a->geometry()), qPrintable(a->objectName()));
+        QVERIFY2(window->centralWidget()->rect().contains(a->geometry()), qPrintable(a->objectName()));
         for (QWidget* b : shown) {
           if (a != b && a->geometry().intersects(b->geometry())) {
             QFAIL(qPrintable(QStringLiteral("%1 overlaps %2").arg(a->objectName(), b->objectName())));
@@ -154,31 +152,31 @@ class ModesTest : public QObject {
   }
 
   void newExtensionFieldEnabling() {
-    QVERIFY(!m_window->cboChgExt->isEnabled());
-    m_window->SelectMode(OperatingMode::ChgExt);
-    QVERIFY(m_window->cboChgExt->isEnabled());
-    m_window->SelectMode(OperatingMode::ChangeStr);
-    QVERIFY(!m_window->cboChgExt->isEnabled());
-    m_window->chkChgExt->click();
-    QVERIFY(m_window->cboChgExt->isEnabled());
+    QVERIFY(!window->cboChgExt->isEnabled());
+    window->SelectMode(OperatingMode::ChgExt);
+    QVERIFY(window->cboChgExt->isEnabled());
+    window->SelectMode(OperatingMode::ChangeStr);
+    QVERIFY(!window->cboChgExt->isEnabled());
+    window->chkChgExt->click();
+    QVERIFY(window->cboChgExt->isEnabled());
   }
 
   void outputFolderFollowsRenameInPlaceAndTheMode() {
-    m_window->chkDelFile->click();
+    window->chkDelFile->click();
     for (OperatingMode mode : kCycle) {
-      if (mode != m_window->Mode()) m_window->SelectMode(mode);
-      QVERIFY(!m_window->cboOutputDir->isEnabled());
-      QVERIFY(!m_window->bitOutputDir->isEnabled());
-      QVERIFY(!m_window->lblOutputDir->isEnabled());
+      if (mode != window->Mode()) window->SelectMode(mode);
+      QVERIFY(!window->cboOutputDir->isEnabled());
+      QVERIFY(!window->bitOutputDir->isEnabled());
+      QVERIFY(!window->lblOutputDir->isEnabled());
     }
-    m_window->SelectMode(OperatingMode::Rename);
-    m_window->chkDelFile->click();
+    window->SelectMode(OperatingMode::Rename);
+    window->chkDelFile->click();
     for (OperatingMode mode : kCycle) {
-      if (mode != m_window->Mode()) m_window->SelectMode(mode);
+      if (mode != window->Mode()) window->SelectMode(mode);
       const bool copies = mode != OperatingMode::ULCase;
-      QCOMPARE(m_window->cboOutputDir->isEnabled(), copies);
-      QCOMPARE(m_window->bitOutputDir->isEnabled(), copies);
-      QCOMPARE(m_window->chkDelFile->isEnabled(), copies);
+      QCOMPARE(window->cboOutputDir->isEnabled(), copies);
+      QCOMPARE(window->bitOutputDir->isEnabled(), copies);
+      QCOMPARE(window->chkDelFile->isEnabled(), copies);
     }
   }
 
@@ -194,11 +192,11 @@ class ModesTest : public QObject {
         {OperatingMode::AddStr, false, false, false, true},
     };
     for (const Case& c : cases) {
-      if (c.mode != m_window->Mode()) m_window->SelectMode(c.mode);
-      QCOMPARE(m_window->mnuPreViewList->menuAction()->isVisible(), c.renameShown);
-      if (c.renameShown) QCOMPARE(m_window->mnuPreViewList->menuAction()->isEnabled(), c.renameEnabled);
-      QCOMPARE(m_window->mnuChgStrPVList->menuAction()->isVisible(), c.replacementShown);
-      QCOMPARE(m_window->mnuAddStrPVList->menuAction()->isVisible(), c.additionShown);
+      if (c.mode != window->Mode()) window->SelectMode(c.mode);
+      QCOMPARE(window->mnuPreViewList->menuAction()->isVisible(), c.renameShown);
+      if (c.renameShown) QCOMPARE(window->mnuPreViewList->menuAction()->isEnabled(), c.renameEnabled);
+      QCOMPARE(window->mnuChgStrPVList->menuAction()->isVisible(), c.replacementShown);
+      QCOMPARE(window->mnuAddStrPVList->menuAction()->isVisible(), c.additionShown);
     }
   }
 
@@ -210,44 +208,40 @@ class ModesTest : public QObject {
       if (shown) shown->close();
       return shown;
     };
-    QCOMPARE(openedBy(m_window->stbMain), m_window->pmnFunction);
+    QCOMPARE(openedBy(window->stbMain), window->pmnFunction);
     const std::pair<OperatingMode, QMenu*> previews[] = {
-        {OperatingMode::ChangeStr, m_window->pmnChgStrPVList},
-        {OperatingMode::AddStr, m_window->pmnAddStrPVList},
-        {OperatingMode::Rename, m_window->pmnPreViewList},
+        {OperatingMode::ChangeStr, window->pmnChgStrPVList},
+        {OperatingMode::AddStr, window->pmnAddStrPVList},
+        {OperatingMode::Rename, window->pmnPreViewList},
     };
     for (const auto& [mode, menu] : previews) {
-      m_window->SelectMode(mode);
-      QCOMPARE(openedBy(m_window->lblPreView), menu);
+      window->SelectMode(mode);
+      QCOMPARE(openedBy(window->lblPreView), menu);
     }
   }
 
   void userOrderArrangementOnlyInTheRenameMode() {
-    m_window->cboSortType->setCurrentIndex(4);
-    m_window->cboSortTypeChange();
-    QCOMPARE(m_window->lstChoiceFile->selectionMode(), QAbstractItemView::SingleSelection);
-    QVERIFY(!m_window->bitChoiceFolder->isEnabled());
-    m_window->SelectMode(OperatingMode::AddStr);
-    QCOMPARE(m_window->lstChoiceFile->selectionMode(), QAbstractItemView::ExtendedSelection);
-    QCOMPARE(m_window->lstChoiceFile->dragDropMode(), QAbstractItemView::NoDragDrop);
-    QVERIFY(m_window->bitChoiceFolder->isEnabled());
-    m_window->SelectMode(OperatingMode::Rename);
-    QVERIFY(!m_window->bitChoiceFolder->isEnabled());
+    window->cboSortType->setCurrentIndex(4);
+    window->cboSortTypeChange();
+    QCOMPARE(window->lstChoiceFile->selectionMode(), QAbstractItemView::SingleSelection);
+    QVERIFY(!window->bitChoiceFolder->isEnabled());
+    window->SelectMode(OperatingMode::AddStr);
+    QCOMPARE(window->lstChoiceFile->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(window->lstChoiceFile->dragDropMode(), QAbstractItemView::NoDragDrop);
+    QVERIFY(window->bitChoiceFolder->isEnabled());
+    window->SelectMode(OperatingMode::Rename);
+    QVERIFY(!window->bitChoiceFolder->isEnabled());
   }
 
   void theModeSurvivesARestart() {
     for (OperatingMode mode : kCycle) {
-      if (mode != m_window->Mode()) m_window->SelectMode(mode);
-      QVERIFY(m_window->close());
-      m_window = m_home->Open();
-      QCOMPARE(m_window->Mode(), mode);
-      QCOMPARE(m_window->cboOutputDir->isEnabled(), mode != OperatingMode::ULCase);
+      if (mode != window->Mode()) window->SelectMode(mode);
+      QVERIFY(window->close());
+      Open();
+      QCOMPARE(window->Mode(), mode);
+      QCOMPARE(window->cboOutputDir->isEnabled(), mode != OperatingMode::ULCase);
     }
   }
-
- private:
-  std::unique_ptr<WindowHome> m_home;
-  std::unique_ptr<TfrmMain> m_window;
 };
 
 QTEST_MAIN(ModesTest)

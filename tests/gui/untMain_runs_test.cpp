@@ -32,8 +32,7 @@ struct RunWindow : TargetWindow {
   }
   // Presses Start with the confirmation accepted and the end message recorded.
   void Start() {
-    window->frmConfirmation->AnswerNext(true);
-    window->frmPEndMessage->AnswerNext();
+    AnswerRunDialogs();
     window->btnStart->click();
   }
   QStringList MessageTexts() const {

@@ -8,8 +8,6 @@
 #include <csignal>
 
 #include "gui/stop_signal_watch.h"
-#include "gui/untConfirmation.h"
-#include "gui/untPEndMessage.h"
 #include "platform/stop_signals.h"
 #include "target_fixture.h"
 
@@ -18,12 +16,12 @@ using morvane::test::TargetWindow;
 
 namespace {
 
+// The window program as morvane starts it; the probe reports its first paint and stays.
 QProcessEnvironment ProgramEnvironment(const QString& runtime, const QString& home) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
   environment.insert(QStringLiteral("MORVANE_HOME"), home);
-  environment.insert(QStringLiteral("MORVANE_STARTUP_PROBE"), QStringLiteral("report"));
   return environment;
 }
 
@@ -48,7 +46,8 @@ class SignalsTest : public QObject {
 
       QProcess program;
       program.setProcessEnvironment(ProgramEnvironment(runtime.path(), home.path()));
-      program.start(QStringLiteral(MORVANE_PROGRAM), QStringList());
+      program.start(QStringLiteral(MORVANE_PROBE_PROGRAM),
+                    {QStringLiteral("first-paint"), QStringLiteral("--stay")});
       QVERIFY(program.waitForStarted());
       QByteArray output;
       QTRY_VERIFY_WITH_TIMEOUT((output += program.readAllStandardOutput()).contains("shown"), 20000);
@@ -79,8 +78,7 @@ class SignalsTest : public QObject {
       std::raise(SIGTERM);
       return OverwriteChoice::Skip;
     });
-    t.window->frmConfirmation->AnswerNext(true);
-    t.window->frmPEndMessage->AnswerNext();
+    t.AnswerRunDialogs();
     t.window->btnStart->click();
 
     QVERIFY(std::filesystem::exists(t.At("out/n1.txt")));

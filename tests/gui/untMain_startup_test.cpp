@@ -15,6 +15,7 @@ using morvane::gui::MessageAnswer;
 using morvane::gui::MessageKind;
 using morvane::test::Items;
 using morvane::test::SettingValue;
+using morvane::test::WindowFixture;
 using morvane::test::WindowHome;
 
 class StartupTest : public QObject {
@@ -22,8 +23,8 @@ class StartupTest : public QObject {
 
  private slots:
   void withoutSettingsFileOpensWithDefaults() {
-    WindowHome home;
-    auto window = home.Open();
+    WindowFixture f;
+    auto* window = f.Open();
     QCOMPARE(window->pos(), QPoint(0, 0));
     QCOMPARE(window->windowTitle(), QStringLiteral("Morvane"));
     QCOMPARE(window->Mode(), OperatingMode::Rename);
@@ -50,14 +51,14 @@ class StartupTest : public QObject {
     QVERIFY(!window->pmnCFStartProcess->isEnabled());
     QVERIFY(window->cboOutputDir->isEnabled());
     // Start-up writes nothing.
-    QVERIFY(!home.SettingsExist());
+    QVERIFY(!f.home->SettingsExist());
   }
 
   void frameIsAFixedDialog() {
-    WindowHome home;
-    auto window = home.Open();
+    WindowFixture f;
+    auto* window = f.Open();
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->centralWidget()->width(), 579);
     QCOMPARE(window->centralWidget()->height() + window->stbMain->height(), 393);
     QCOMPARE(window->minimumSize(), window->maximumSize());
@@ -77,8 +78,8 @@ class StartupTest : public QObject {
 
   // Every control, menu item and pop-up item is there under its name.
   void everyControlIsFoundByName() {
-    WindowHome home;
-    auto window = home.Open();
+    WindowFixture f;
+    auto* window = f.Open();
     const char* names[] = {
         "lstChoiceFile",   "cboChoiceFile",  "bitChoiceFiles", "bitChoiceFolder", "btnSelectFileDel",
         "btnListClear",    "bitListToTop",   "bitListUp",      "bitListDown",     "bitListToBottom",
@@ -111,8 +112,8 @@ class StartupTest : public QObject {
   }
 
   void historiesLoadWithMarkersAndStopAtAGap() {
-    WindowHome home;
-    home.WriteSettings(
+    WindowFixture f;
+    f.home->WriteSettings(
         "[CopyFile]\n"
         "KyotsuName0=指定なし\nKyotsuName1=abc\n"
         "Extension0=すべてのファイル\nExtension1=jpg\n"
@@ -123,7 +124,7 @@ class StartupTest : public QObject {
         "ChoiceFolder0=/data/a\nChoiceFolder1=/data/b\n"
         "[AddStr]\nAddStr0=pre\nAddStr20=指定なし\n"
         "[ChgStr]\nChgStr0=old\nChgStr20=new\nStrAULCase=0\n");
-    auto window = home.Open();
+    auto* window = f.Open();
     QCOMPARE(window->cboKyotsuName->currentText(), QString());
     QCOMPARE(Items(window->cboKyotsuName), QStringList{"abc"});
     QCOMPARE(window->cboExtension->currentText(), QString());
@@ -151,14 +152,14 @@ class StartupTest : public QObject {
     // Back to the tests' code page however the test ends.
     const std::unique_ptr<void, void (*)(void*)> restore(
         this, [](void*) { morvane::core::SetActiveCodePage(morvane::core::CodePage::Utf8()); });
-    WindowHome home;
+    WindowFixture f;
     const std::string folder = sjis.FromUtf8("/写真/表");
-    home.WriteSettings(
+    f.home->WriteSettings(
         QByteArray::fromStdString(sjis.FromUtf8("[CopyFile]\nKyotsuName0=指定なし\nKyotsuName1=旅行_\n"
                                                 "Extension0=すべてのファイル\nChoiceFolder0=") +
                                   folder + "\n"));
     {
-      auto window = home.Open();
+      auto* window = f.Open();
       QCOMPARE(window->cboKyotsuName->currentText(), QString());
       QCOMPARE(Items(window->cboKyotsuName), QStringList{QStringLiteral("旅行_")});
       QCOMPARE(Items(window->cboExtension), QStringList{QStringLiteral("すべてのファイル")});
@@ -167,7 +168,7 @@ class StartupTest : public QObject {
       QCOMPARE(window->lblPreView->text(), QStringLiteral("旅行_"));
       QVERIFY(window->close());
     }
-    morvane::core::SettingsStore store(home.Files().settingsFile, sjis);
+    morvane::core::SettingsStore store(f.home->Files().settingsFile, sjis);
     QCOMPARE(store.ReadString("CopyFile", "ChoiceFolder0", ""), folder);
   }
 
@@ -185,9 +186,9 @@ class StartupTest : public QObject {
         {"[Setting]\nZoubun=abc\n", 0, false, 1, 0},
     };
     for (const Case& c : cases) {
-      WindowHome home;
-      home.WriteSettings(c.settings);
-      auto window = home.Open();
+      WindowFixture f;
+      f.home->WriteSettings(c.settings);
+      auto* window = f.Open();
       QCOMPARE(window->cboSortType->currentIndex(), c.sortType);
       QCOMPARE(window->chkSortDse->isChecked(), c.descending);
       QCOMPARE(window->Options().increment, c.increment);
@@ -197,9 +198,9 @@ class StartupTest : public QObject {
   }
 
   void userOrderAtStartUpArrangesTheListForReordering() {
-    WindowHome home;
-    home.WriteSettings("[Setting]\nSeqNbrSort=4\n");
-    auto window = home.Open();
+    WindowFixture f;
+    f.home->WriteSettings("[Setting]\nSeqNbrSort=4\n");
+    auto* window = f.Open();
     QCOMPARE(window->cboSortType->currentIndex(), 4);
     QCOMPARE(window->lstChoiceFile->selectionMode(), QAbstractItemView::SingleSelection);
     QCOMPARE(window->lstChoiceFile->dragDropMode(), QAbstractItemView::InternalMove);
@@ -207,9 +208,9 @@ class StartupTest : public QObject {
   }
 
   void lastModeThatIsOnWins() {
-    WindowHome home;
-    home.WriteSettings("[Option]\nChgExt=1\nULCase=1\n");
-    auto window = home.Open();
+    WindowFixture f;
+    f.home->WriteSettings("[Option]\nChgExt=1\nULCase=1\n");
+    auto* window = f.Open();
     QCOMPARE(window->Mode(), OperatingMode::ULCase);
     QVERIFY(window->mnuULCase->isChecked());
     QVERIFY(!window->mnuChgExt->isChecked());
@@ -217,12 +218,12 @@ class StartupTest : public QObject {
   }
 
   void defaultInForceWinsOverHistory() {
-    WindowHome home;
-    home.WriteSettings(
+    WindowFixture f;
+    f.home->WriteSettings(
         "[CopyFile]\nKyotsuName0=recent\nKyotsuName20=back\nchkChgExt=1\n"
         "[Setting]\nKyotsuName=fixed\nKyotsuNameChk=1\nKyotsuName2=unused\nKyotsuName2Chk=0\n"
         "StartSeqNbr=0100\nStartSeqNbrChk=1\nChgExt=jpg\nChgExtChk=1\n");
-    auto window = home.Open();
+    auto* window = f.Open();
     QCOMPARE(window->cboKyotsuName->currentText(), QStringLiteral("fixed"));
     QCOMPARE(window->cboKyotsuName2->currentText(), QStringLiteral("back"));
     // The key written as chkChgExt is read whatever its case; the preview sees the
@@ -233,21 +234,21 @@ class StartupTest : public QObject {
   }
 
   void closeSavesPositionModeAndTargetFolders() {
-    WindowHome home;
-    home.WriteSettings("[Window]\nLeft=40\nTop=30\n[CopyFile]\nChoiceFolder0=/x\nChoiceFolder1=/y\n");
+    WindowFixture f;
+    f.home->WriteSettings("[Window]\nLeft=40\nTop=30\n[CopyFile]\nChoiceFolder0=/x\nChoiceFolder1=/y\n");
     {
-      auto window = home.Open();
+      auto* window = f.Open();
       QCOMPARE(window->pos(), QPoint(40, 30));
       window->mnuChangeStrClick();
       window->move(120, 80);
       QVERIFY(window->close());
     }
-    QCOMPARE(SettingValue(home, "Window", "Left"), QByteArray("120"));
-    QCOMPARE(SettingValue(home, "Window", "Top"), QByteArray("80"));
-    QCOMPARE(SettingValue(home, "Option", "ChgStr"), QByteArray("1"));
-    QCOMPARE(SettingValue(home, "Option", "ULCase"), QByteArray("0"));
-    QCOMPARE(SettingValue(home, "CopyFile", "ChoiceFolder1"), QByteArray("/y"));
-    auto again = home.Open();
+    QCOMPARE(SettingValue(*f.home, "Window", "Left"), QByteArray("120"));
+    QCOMPARE(SettingValue(*f.home, "Window", "Top"), QByteArray("80"));
+    QCOMPARE(SettingValue(*f.home, "Option", "ChgStr"), QByteArray("1"));
+    QCOMPARE(SettingValue(*f.home, "Option", "ULCase"), QByteArray("0"));
+    QCOMPARE(SettingValue(*f.home, "CopyFile", "ChoiceFolder1"), QByteArray("/y"));
+    auto* again = f.Open();
     QCOMPARE(again->Mode(), OperatingMode::ChangeStr);
     QCOMPARE(again->pos(), QPoint(120, 80));
     QCOMPARE(Items(again->cboChoiceFile), (QStringList{"/x", "/y"}));
@@ -256,32 +257,32 @@ class StartupTest : public QObject {
   // A folder name that is not valid UTF-8 shows with a replacement character but is
   // written back unchanged, also after a field history moved it.
   void historyItemsKeepTheirBytes() {
-    WindowHome home;
-    home.WriteSettings("[CopyFile]\nChoiceFolder0=/data/\xff\xfe\nOutputFolder0=/out/\xe9t\xe9\n");
+    WindowFixture f;
+    f.home->WriteSettings("[CopyFile]\nChoiceFolder0=/data/\xff\xfe\nOutputFolder0=/out/\xe9t\xe9\n");
     {
-      auto window = home.Open();
+      auto* window = f.Open();
       QCOMPARE(window->cboChoiceFile->count(), 1);
       window->RememberFieldValue(window->cboOutputDir, QStringLiteral("/new"));
       QCOMPARE(morvane::gui::ItemBytes(window->cboOutputDir, 1), std::string("/out/\xe9t\xe9"));
       QVERIFY(window->close());
     }
-    QCOMPARE(SettingValue(home, "CopyFile", "ChoiceFolder0"), QByteArray("/data/\xff\xfe"));
+    QCOMPARE(SettingValue(*f.home, "CopyFile", "ChoiceFolder0"), QByteArray("/data/\xff\xfe"));
   }
 
   void closeDeletesTheResultFile() {
-    WindowHome home;
-    const QString result = QString::fromStdString(home.Files().resultFile);
+    WindowFixture f;
+    const QString result = QString::fromStdString(f.home->Files().resultFile);
     WindowHome::WriteFile(result, "run\r\n");
-    auto window = home.Open();
+    auto* window = f.Open();
     QVERIFY(window->close());
     QVERIFY(!QFile::exists(result));
   }
 
   void unwritableSettingsKeepTheWindowOpen() {
-    WindowHome home;
+    WindowFixture f;
     // A folder in place of the settings file cannot be replaced by a write.
-    QVERIFY(QDir().mkpath(QString::fromStdString(home.Files().settingsFile)));
-    auto window = home.Open();
+    QVERIFY(QDir().mkpath(QString::fromStdString(f.home->Files().settingsFile)));
+    auto* window = f.Open();
     window->show();
     window->Messages().AnswerNext(MessageAnswer::Ok);
     QVERIFY(!window->close());
@@ -292,8 +293,8 @@ class StartupTest : public QObject {
   }
 
   void endButtonAsksOnlyWhenThereIsSomethingToRun() {
-    WindowHome home;
-    auto window = home.Open();
+    WindowFixture f;
+    auto* window = f.Open();
     window->show();
     window->btnEnd->click();
     QVERIFY(!window->isVisible());
@@ -318,18 +319,18 @@ class StartupTest : public QObject {
   }
 
   void logOptionsAndFileDialogFolderAreRead() {
-    WindowHome home;
-    home.WriteSettings(QByteArray("[Setting]\nOutputLog=1\nTextViewer=less -R\n[Default]\nFileFolder=") +
-                       home.Path("photos").toUtf8() + "\n");
+    WindowFixture f;
+    f.home->WriteSettings(QByteArray("[Setting]\nOutputLog=1\nTextViewer=less -R\n[Default]\nFileFolder=") +
+                          f.home->Path("photos").toUtf8() + "\n");
     {
-      auto window = home.Open();
+      auto* window = f.Open();
       QVERIFY(window->LogOptions().outputLog);
       QCOMPARE(window->LogOptions().textViewer, std::string("less -R"));
       QVERIFY(window->FileDialogFolder().empty());  // the folder does not exist
     }
-    QVERIFY(QDir().mkpath(home.Path("photos")));
-    auto window = home.Open();
-    QCOMPARE(QString::fromStdString(window->FileDialogFolder()), home.Path("photos"));
+    QVERIFY(QDir().mkpath(f.home->Path("photos")));
+    auto* window = f.Open();
+    QCOMPARE(QString::fromStdString(window->FileDialogFolder()), f.home->Path("photos"));
   }
 };
 

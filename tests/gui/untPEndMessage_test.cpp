@@ -2,7 +2,6 @@
 // the result log button opens.
 #include "gui/untPEndMessage.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
 
@@ -17,9 +16,8 @@ using morvane::test::RecordingLauncher;
 namespace {
 
 struct Fixture {
-  Fixture() { dir.setAutoRemove(true); }
-  QTemporaryDir dir;
-  morvane::core::ProgramFiles files = morvane::core::ProgramFilesIn(dir.path().toStdString());
+  morvane::test::WindowHome home;
+  morvane::core::ProgramFiles files = home.Files();
   morvane::core::SettingsStore store{files.settingsFile, CodePage::Utf8()};
   RecordingLauncher launcher;
   TfrmPEndMessage window{store, files, launcher};

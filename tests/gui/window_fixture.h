@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the window tests: a fresh program folder per window, its settings file, and
-// small helpers to drive the window as a user would.
+// Shared by the window tests: the main window over a fresh program folder, its settings
+// file, and small helpers to drive the window as a user would.
 
 #include <QAction>
 #include <QApplication>
@@ -12,11 +12,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/fs/program_files.h"
+#include "gui/untConfirmation.h"
 #include "gui/untMain.h"
+#include "gui/untPEndMessage.h"
 
 namespace morvane::test {
 
@@ -49,11 +56,85 @@ class WindowHome {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
-  std::unique_ptr<gui::TfrmMain> Open() const { return std::make_unique<gui::TfrmMain>(m_files); }
-
  private:
   QTemporaryDir m_dir;
   core::ProgramFiles m_files;
+};
+
+using Paths = std::vector<std::string>;
+
+// The main window over a fresh program folder (MORVANE_HOME), with a folder "data" in it
+// for the test's own files. The window is gone before its folders; the folders go
+// whatever bytes their names hold.
+//
+// Used as a local (`WindowFixture f; f.Open();`) or as a base of a QtTest class that
+// starts each test function afresh: construct it with kEachTestFunction, call Begin()
+// in init() and End() in cleanup().
+class WindowFixture {
+ public:
+  WindowFixture() { Begin(); }
+  ~WindowFixture() { End(); }
+  WindowFixture(const WindowFixture&) = delete;
+  WindowFixture& operator=(const WindowFixture&) = delete;
+
+  // The program started with these paths. A window already open is replaced, the new
+  // one made first, as a second start reads the settings while the first still runs.
+  // The window stays the fixture's; the pointer holds until the next Open or the end.
+  gui::TfrmMain* Open(const Paths& arguments = {}) {
+    // The one place where a test makes the main window.
+    window = std::make_unique<gui::TfrmMain>(home->Files(), arguments);
+    return window.get();
+  }
+  // Open, then shown on the screen.
+  gui::TfrmMain* OpenShown(const Paths& arguments = {}) {
+    Open(arguments);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+      QTest::qFail("the main window was not shown", __FILE__, __LINE__);
+    return window.get();
+  }
+
+  // The next run's confirmation accepted and its end message recorded, not shown.
+  void AnswerRunDialogs() const {
+    window->frmConfirmation->AnswerNext(true);
+    window->frmPEndMessage->AnswerNext();
+  }
+
+  std::string At(const std::string& relative) const { return data + '/' + relative; }
+
+  // Files of the given sizes, or folders for names that end in '/'; names are bytes.
+  void Make(std::initializer_list<std::pair<std::string, std::size_t>> entries) const {
+    for (const auto& [relative, size] : entries) {
+      const std::filesystem::path path(At(relative));
+      if (relative.ends_with('/')) {
+        std::filesystem::create_directories(path);
+        continue;
+      }
+      std::filesystem::create_directories(path.parent_path());
+      std::ofstream(path, std::ios::binary) << std::string(size, 'x');
+    }
+  }
+
+  std::unique_ptr<WindowHome> home;
+  std::unique_ptr<gui::TfrmMain> window;
+  std::string data;
+
+ protected:
+  enum EachTestFunction { kEachTestFunction };
+  explicit WindowFixture(EachTestFunction) {}
+
+  void Begin() {
+    home = std::make_unique<WindowHome>();
+    data = home->Path(QStringLiteral("data")).toStdString();
+    std::filesystem::create_directory(data);
+  }
+  void End() {
+    window.reset();
+    if (!home) return;
+    // Qt's own removal cannot name files whose names are not valid text.
+    std::filesystem::remove_all(data);
+    home.reset();
+  }
 };
 
 // The value of a key as the settings file holds it ("" when missing).

@@ -33,9 +33,24 @@ mkdir "$scratch/photos"
 [ -f "$scratch/photos/x1.txt" ] || fail "morvane-batch did not rename"
 [ -f "$config/Result.dat" ] || fail "morvane-batch wrote no Result.dat to $config"
 
-# The window program starts, paints, quits, and writes its settings at close.
-QT_QPA_PLATFORM=offscreen MORVANE_STARTUP_PROBE=quit timeout 30 "$prefix/bin/morvane" >"$scratch/probe"
-grep -q '^shown ' "$scratch/probe" || fail "morvane did not show its window"
+# The window program starts and, on SIGTERM, closes as its close box closes it, which
+# writes its settings. Its single-instance socket appears once it is up.
+QT_QPA_PLATFORM=offscreen "$prefix/bin/morvane" >"$scratch/output" 2>&1 &
+program=$!
+waited=0
+while [ ! -S "$XDG_RUNTIME_DIR/Morvane Mutex" ]; do
+  kill -0 "$program" 2>/dev/null || fail "morvane ended at start-up: $(cat "$scratch/output")"
+  if [ "$waited" -ge 300 ]; then
+    kill -KILL "$program"
+    fail "morvane was not up within 30 s"
+  fi
+  sleep 0.1
+  waited=$((waited + 1))
+done
+kill -TERM "$program"
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || fail "morvane ended with status $status on SIGTERM: $(cat "$scratch/output")"
 [ -f "$config/morvane.INI" ] || fail "morvane wrote no morvane.INI to $config"
 
 left=$(ls "$prefix/bin" | tr '\n' ' ')

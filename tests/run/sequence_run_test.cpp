@@ -1,3 +1,4 @@
+#include <chrono>
 #include <filesystem>
 
 #include "run_fixture.h"
@@ -108,6 +109,37 @@ TEST_F(SequenceRunTest, DescendingGivesTheStartNumberToTheLastName) {
   Run(settings, {"in"});
   EXPECT_EQ(m_folder.ReadFile("in/1.txt"), "c");
   EXPECT_TRUE(m_folder.Exists("in/3.txt"));
+}
+
+// The date key holds whole seconds of local time: files modified within one second tie
+// and go by name; files a second apart go by date, also across the turn of a year.
+TEST_F(SequenceRunTest, DateOrderComparesWholeSecondsThenNames) {
+  using std::chrono::milliseconds;
+  using std::chrono::seconds;
+  const std::chrono::sys_days newYear = std::chrono::sys_days{std::chrono::year{2000} / 1 / 1};
+  struct Case {
+    const char* what;
+    std::chrono::system_clock::duration aModified, bModified;  // after newYear
+    bool descending;
+    const char* first;  // the content of 1.txt
+  };
+  const Case cases[] = {
+      {"a later within the second", milliseconds{900}, milliseconds{100}, false, "a"},
+      {"a later within the second, descending", milliseconds{900}, milliseconds{100}, true, "b"},
+      {"b a second before the new year", seconds{0}, -seconds{1}, false, "b"},
+      {"b a second before the new year, descending", seconds{0}, -seconds{1}, true, "a"},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const std::string folder = "in" + std::to_string(++n);
+    m_folder.WriteFileModifiedAt(folder + "/a.txt", newYear + c.aModified, "a");
+    m_folder.WriteFileModifiedAt(folder + "/b.txt", newYear + c.bModified, "b");
+    core::RunSettings settings = InPlace();
+    settings.sortType = SortType::ModifiedDate;
+    settings.descending = c.descending;
+    EXPECT_EQ(Run(settings, {folder}).successCount, 2) << c.what;
+    EXPECT_EQ(m_folder.ReadFile(folder + "/1.txt"), c.first) << c.what;
+  }
 }
 
 TEST_F(SequenceRunTest, UserOrderNumbersEveryArrivalAndOtherOrdersOnce) {

@@ -1,7 +1,9 @@
 #include "support/temp_folder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -52,6 +54,20 @@ void TempFolder::WriteFile(std::string_view relative, std::string_view content) 
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
   if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+void TempFolder::WriteFileModifiedAt(std::string_view relative,
+                                     std::chrono::system_clock::time_point modified,
+                                     std::string_view content) const {
+  WriteFile(relative, content);
+  const auto sinceEpoch = std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch());
+  const auto seconds = std::chrono::floor<std::chrono::seconds>(sinceEpoch);
+  // The access time is left alone: nothing orders by it.
+  const timespec times[2] = {
+      {0, UTIME_OMIT},
+      {static_cast<time_t>(seconds.count()), static_cast<long>((sinceEpoch - seconds).count())}};
+  if (utimensat(AT_FDCWD, Path(relative).c_str(), times, 0) != 0)
+    throw std::runtime_error("cannot set the modification time of " + Path(relative));
 }
 
 std::string TempFolder::ReadFile(std::string_view relative) const {

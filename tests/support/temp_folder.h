@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -23,6 +24,10 @@ class TempFolder {
   // Creates each file (with its folders); a name ending in '/' creates a folder.
   void CreateFiles(std::initializer_list<std::string_view> relatives) const;
   void WriteFile(std::string_view relative, std::string_view content) const;
+  // WriteFile, then the file's modification time set to modified, to the nanosecond:
+  // files that differ only in their dates, for the date order.
+  void WriteFileModifiedAt(std::string_view relative, std::chrono::system_clock::time_point modified,
+                           std::string_view content = {}) const;
   std::string ReadFile(std::string_view relative) const;
   bool Exists(std::string_view relative) const;
 

@@ -1,13 +1,10 @@
-#include "gui/startup_probe.h"
+#include "screenshots.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QPixmap>
-#include <QTimer>
-#include <cstdio>
-#include <ctime>
 
 #include "core/run/confirmation_texts.h"
 #include "gui/help_window.h"
@@ -20,39 +17,16 @@
 #include "gui/untSetting.h"
 #include "gui/untVerInfo.h"
 
-namespace morvane::gui {
-namespace {
+namespace morvane::probe {
 
 using core::OperatingMode;
-
-long long RealTimeNs() {
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
-}
-
-// Reports the first paint of the window.
-class FirstPaintProbe : public QObject {
- public:
-  FirstPaintProbe(QWidget* window, bool quit) : QObject(window), m_quit(quit) {
-    window->installEventFilter(this);
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) {
-      watched->removeEventFilter(this);
-      std::printf("shown %lld\n", RealTimeNs());
-      std::fflush(stdout);
-      if (m_quit) QTimer::singleShot(0, qApp, &QApplication::quit);
-    }
-    return false;
-  }
-
- private:
-  bool m_quit;
-};
-
-}  // namespace
+using gui::FolderRequest;
+using gui::QtTextViewerLauncher;
+using gui::TfrmAlert;
+using gui::TfrmConfirmation;
+using gui::TfrmFolderSelect;
+using gui::TfrmPEndMessage;
+using gui::TfrmVersionInfo;
 
 bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
   struct Shot {
@@ -73,7 +47,7 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
     saved = window.grab().save(folder + QLatin1Char('/') + QLatin1String(shot.file)) && saved;
   }
   window.SelectMode(OperatingMode::Rename);
-  saved = SaveHelpWindowScreenshot(folder + QStringLiteral("/9-help.png")) && saved;
+  saved = gui::SaveHelpWindowScreenshot(folder + QStringLiteral("/9-help.png")) && saved;
   saved = SaveSettingDialogsScreenshots(window, folder) && saved;
   saved = SaveRunDialogsScreenshots(window, folder) && saved;
   return SaveFolderDialogScreenshot(window, folder + QStringLiteral("/6-folder-dialog.png")) && saved;
@@ -100,7 +74,7 @@ bool SaveSettingDialogsScreenshots(TfrmMain& window, const QString& folder) {
   QApplication::processEvents();
   bool saved = window.frmSetting->grab().save(folder + QStringLiteral("/7-settings.png"));
   window.frmSetting->hide();
-  TfrmVersionInfo version(ProjectHomePage(), &window);
+  TfrmVersionInfo version(gui::ProjectHomePage(), &window);
   version.show();
   QApplication::processEvents();
   saved = version.grab().save(folder + QStringLiteral("/8-version.png")) && saved;
@@ -139,21 +113,4 @@ bool SaveRunDialogsScreenshots(TfrmMain& window, const QString& folder) {
   return grab(endMessage, folder + QStringLiteral("/12-end-message.png")) && saved;
 }
 
-void InstallStartupProbe(TfrmMain& window) {
-  const QString screenshots = qEnvironmentVariable("MORVANE_SCREENSHOTS");
-  if (!screenshots.isEmpty()) {
-    QTimer::singleShot(0, &window, [&window, screenshots] {
-      const bool saved = SaveModeScreenshots(window, screenshots);
-      std::printf("%s %s\n", saved ? "screenshots in" : "could not write screenshots to",
-                  qPrintable(screenshots));
-      QApplication::exit(saved ? 0 : 1);
-    });
-    return;
-  }
-  const QString probe = qEnvironmentVariable("MORVANE_STARTUP_PROBE");
-  if (probe == QLatin1String("quit") || probe == QLatin1String("report")) {
-    new FirstPaintProbe(&window, probe == QLatin1String("quit"));
-  }
-}
-
-}  // namespace morvane::gui
+}  // namespace morvane::probe
