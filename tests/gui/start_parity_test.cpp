@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -192,16 +191,14 @@ class StartParityTest : public QObject {
 
  private:
   static void CheckParity(const StartCase& c) {
-    morvane::test::WindowHome home;
-    const QString folder = home.Path(QStringLiteral("data"));
-    const std::string data = folder.toStdString();
-    std::filesystem::create_directories(data + "/in");
-    std::filesystem::create_directories(data + "/out");
-    std::ofstream(data + "/in/a.txt") << "a";
+    morvane::test::WindowFixture fixture;
+    fixture.Make({{"in/a.txt", 1}, {"out/", 0}});
+    const std::string& data = fixture.data;
+    const QString folder = QString::fromStdString(data);
 
     // The window: the list as the command's paths, the fields, the answers queued, and
     // every go-ahead declined so that nothing runs.
-    auto window = home.Open();
+    TfrmMain* window = fixture.Open();
     window->SelectMode(c.mode);
     std::vector<std::string> paths;
     for (std::size_t i = 1; i < c.arguments.size(); ++i) {
