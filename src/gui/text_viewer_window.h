@@ -28,8 +28,9 @@ class QtTextViewerLauncher : public core::TextViewerLauncher {
   // owner: the window the built-in viewers belong to (they close with it); may be null.
   explicit QtTextViewerLauncher(QWidget* owner) : m_owner(owner) {}
 
-  // Starts the program detached, without a shell. The words go to the program byte for
-  // byte, so a path in any code page arrives as it is on disk.
+  // Starts the program detached, without a shell (see platform::StartDetached). The
+  // words go to the program byte for byte, so a path in any code page arrives as it is
+  // on disk.
   void StartProgram(const std::vector<std::string>& words) override;
   // Opens a new viewer window for each call; it deletes itself when closed.
   void ShowBuiltInViewer(std::string_view path) override;
