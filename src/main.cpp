@@ -14,6 +14,7 @@
 #include "gui/untMain.h"
 #include "platform/file_size_limit.h"
 #include "platform/locale_code_page.h"
+#include "platform/posix_file_system.h"
 #include "platform/program_folder.h"
 
 int main(int argc, char* argv[]) {
@@ -34,7 +35,9 @@ int main(int argc, char* argv[]) {
   morvane::gui::ApplyUiFont(application);
   morvane::gui::InstallQtTranslations(application);
   QApplication::setWindowIcon(morvane::gui::ProgramIcon());
-  morvane::gui::TfrmMain window(morvane::platform::ResolveProgramFiles(), arguments);
+  // The one file system of the window and every dialog it opens.
+  morvane::platform::PosixFileSystem fileSystem;
+  morvane::gui::TfrmMain window(morvane::platform::ResolveProgramFiles(), fileSystem, arguments);
   instance.Listen(&morvane::gui::BringForemostWindowToFront);
   morvane::gui::CloseOnStopSignals(window);
   window.show();

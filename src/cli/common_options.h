@@ -56,7 +56,7 @@ struct ProgramSettings {
   core::ProtectedExtensions protectedExtensions;
   core::LogSettings log;
 };
-ProgramSettings LoadProgramSettings(const CommonOptions& options);
+ProgramSettings LoadProgramSettings(const CommonOptions& options, core::FileSystem& fileSystem);
 
 // The output folder after its checks (an absolute path, not on an optical drive, on a
 // ready drive; created after a Yes), without one trailing separator; nothing after the

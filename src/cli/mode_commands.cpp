@@ -194,14 +194,14 @@ int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSyst
   if (!inputs) return kExitRefused;
   inputs->outputFolder = outputFolder;
 
-  const ProgramSettings program = LoadProgramSettings(options.common);
+  const ProgramSettings program = LoadProgramSettings(options.common, fileSystem);
   inputs->filterText = options.common.types.value_or(core::AllFilesText());
   inputs->filter = core::BuildExtensionFilter(inputs->filterText);
   inputs->protectedExtensions = program.protectedExtensions;
   if (options.common.dryRun) return DryRun(std::move(*inputs), paths, io, fileSystem);
 
   const ConflictPolicy policy = EffectivePolicy(options.common, io);
-  return RunWithEchoedLog(program, io, [&](core::ResultLog& log) {
+  return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
     TerminalInteraction interaction(io, policy, inputs->renameInPlace);
     core::ModeRun run(std::move(*inputs), fileSystem, log, interaction);
     run.Run(paths);

@@ -147,14 +147,14 @@ int RunRenameCommand(const RenameOptions& options, const BatchIo& io, core::File
     settings->outputFolder = *folder;
   }
 
-  const ProgramSettings program = LoadProgramSettings(options.common);
+  const ProgramSettings program = LoadProgramSettings(options.common, fileSystem);
   const std::string typesText = options.common.types.value_or(core::AllFilesText());
   core::SequenceRunInputs inputs{std::move(*settings), core::BuildExtensionFilter(typesText), typesText,
                                  program.protectedExtensions};
   if (options.common.dryRun) return DryRun(std::move(inputs), paths, io, fileSystem);
 
   const ConflictPolicy policy = EffectivePolicy(options.common, io);
-  return RunWithEchoedLog(program, io, [&](core::ResultLog& log) {
+  return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
     TerminalInteraction interaction(io, policy, inputs.settings.renameInPlace);
     core::SequenceRun run(std::move(inputs), fileSystem, log, interaction);
     core::WriteRunHeader(log, core::RunMode::SequentialRename, core::LocalNow());

@@ -3,9 +3,6 @@
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <fstream>
-#include <iterator>
-#include <optional>
 
 #include "core/names/path_rules.h"
 #include "core/text/code_page.h"
@@ -17,14 +14,6 @@
 namespace morvane::gui {
 namespace {
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) return std::nullopt;
-  return bytes;
-}
-
 QString DisplayText(std::string_view bytes) {
   QString text = QString::fromStdU16String(core::ActiveCodePage().ToUtf16(bytes));
   // The logs end their lines with CR LF; a bare CR breaks the line as well.
@@ -35,7 +24,8 @@ QString DisplayText(std::string_view bytes) {
 
 }  // namespace
 
-TextViewerWindow::TextViewerWindow(const std::string& path, QWidget* parent) : QWidget(parent, Qt::Window) {
+TextViewerWindow::TextViewerWindow(std::string_view path, const core::FileReadResult& file, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
   setFont(UiFont());
   setWindowTitle(ToQString(core::ExtractFileName(path)));
   setWindowIcon(ProgramIcon());
@@ -49,8 +39,8 @@ TextViewerWindow::TextViewerWindow(const std::string& path, QWidget* parent) : Q
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(txtViewer);
 
-  if (const std::optional<std::string> bytes = ReadWholeFile(path)) {
-    txtViewer->setPlainText(DisplayText(*bytes));
+  if (file.status == core::FileReadStatus::Read) {
+    txtViewer->setPlainText(DisplayText(file.bytes));
   } else {
     txtViewer->setPlaceholderText(QStringLiteral("ファイルを読み込めませんでした。"));
   }
@@ -68,7 +58,7 @@ void QtTextViewerLauncher::StartProgram(const std::vector<std::string>& words) {
 }
 
 void QtTextViewerLauncher::ShowBuiltInViewer(std::string_view path) {
-  auto* viewer = new TextViewerWindow(std::string(path), m_owner);
+  auto* viewer = new TextViewerWindow(path, m_fileSystem.ReadWholeFile(path), m_owner);
   viewer->setAttribute(Qt::WA_DeleteOnClose);
   viewer->show();
   viewer->raise();

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/fs/file_system.h"
 #include "core/fs/program_files.h"
 #include "core/log/log_commands.h"
 #include "core/log/result_log.h"
@@ -26,7 +27,6 @@
 #include "gui/message_boxes.h"
 #include "gui/settings_dialog_host.h"
 #include "gui/window_run_interaction.h"
-#include "platform/posix_file_system.h"
 #include "ui_untMain.h"
 
 class QComboBox;
@@ -53,10 +53,12 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   Q_OBJECT
 
  public:
-  // files: where the settings file, the result file and the log live. arguments: the
-  // command line's paths, put into the target list at the end of start-up.
-  explicit TfrmMain(const core::ProgramFiles& files, const std::vector<std::string>& arguments = {},
-                    QWidget* parent = nullptr);
+  // files: where the settings file, the result file and the log live. fileSystem: every
+  // file access of the window and its dialogs goes through it; it must outlive the
+  // window. arguments: the command line's paths, put into the target list at the end of
+  // start-up.
+  TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem,
+           const std::vector<std::string>& arguments = {}, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   // Made in code (see the class comment).
@@ -98,6 +100,7 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   const MainOptions& Options() const { return m_options; }
   const core::LogSettings& LogOptions() const { return m_logSettings; }
   const core::ProgramFiles& Files() const { return m_files; }
+  core::FileSystem& FileSystemInUse() const { return m_fileSystem; }
   MessageBoxes& Messages() { return m_messages; }
   // The folder the file dialog opens in first (empty: the platform's default).
   const std::string& FileDialogFolder() const { return m_fileDialogFolder; }
@@ -302,6 +305,7 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   bool WriteSettings(const std::function<void(core::IniDocument&)>& edit);
 
   core::ProgramFiles m_files;
+  core::FileSystem& m_fileSystem;
   core::SettingsStore m_settings;
   MessageBoxes m_messages;
   core::OperatingMode m_mode = core::OperatingMode::Rename;
@@ -312,7 +316,6 @@ class TfrmMain : public QMainWindow, public Ui_TfrmMain, public SettingsDialogHo
   std::array<PreviewHistoryMenus, 3> m_previewHistories;
   bool m_firstShowDone = false;
 
-  platform::PosixFileSystem m_fileSystem;
   core::TargetList m_targets;
   TargetListModel* m_targetModel = nullptr;
   // Set while the program puts the list's selection into the view, so that the view's

@@ -65,7 +65,7 @@ bool TfrmMain::ConfirmNewExtension() {
 bool TfrmMain::WithResultLog(const std::function<void(core::ResultLog&)>& run) {
   const QString caption = windowTitle();
   try {
-    core::ResultLog log(m_files.resultFile, m_files.logFile, m_logSettings.outputLog);
+    core::ResultLog log(m_files.resultFile, m_files.logFile, m_logSettings.outputLog, m_fileSystem);
     run(log);
     log.Close();
     return true;

@@ -31,7 +31,7 @@ struct TargetWindow {
 
   explicit TargetWindow(const Paths& arguments = {}) {
     std::filesystem::create_directory(data);
-    window = std::make_unique<gui::TfrmMain>(home->Files(), arguments);
+    window = std::make_unique<gui::TfrmMain>(home->Files(), RealFileSystem(), arguments);
     window->show();
   }
   ~TargetWindow() {

@@ -20,9 +20,9 @@ struct Fixture {
   Fixture() { dir.setAutoRemove(true); }
   QTemporaryDir dir;
   morvane::core::ProgramFiles files = morvane::core::ProgramFilesIn(dir.path().toStdString());
-  morvane::core::SettingsStore store{files.settingsFile, CodePage::Utf8()};
+  morvane::core::SettingsStore store{files.settingsFile, CodePage::Utf8(), morvane::test::RealFileSystem()};
   RecordingLauncher launcher;
-  TfrmPEndMessage window{store, files, launcher};
+  TfrmPEndMessage window{store, files, morvane::test::RealFileSystem(), launcher};
 
   void WriteSettings(const std::string& text) { std::ofstream(files.settingsFile, std::ios::binary) << text; }
   void WriteResultFile() { std::ofstream(files.resultFile, std::ios::binary) << "log\r\n"; }

@@ -17,6 +17,7 @@
 
 #include "core/fs/program_files.h"
 #include "gui/untMain.h"
+#include "real_file_system.h"
 
 namespace morvane::test {
 
@@ -49,7 +50,9 @@ class WindowHome {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
-  std::unique_ptr<gui::TfrmMain> Open() const { return std::make_unique<gui::TfrmMain>(m_files); }
+  std::unique_ptr<gui::TfrmMain> Open() const {
+    return std::make_unique<gui::TfrmMain>(m_files, RealFileSystem());
+  }
 
  private:
   QTemporaryDir m_dir;
@@ -58,7 +61,7 @@ class WindowHome {
 
 // The value of a key as the settings file holds it ("" when missing).
 inline QByteArray SettingValue(const WindowHome& home, const char* section, const char* key) {
-  core::SettingsStore store(home.Files().settingsFile, core::CodePage::Utf8());
+  core::SettingsStore store(home.Files().settingsFile, core::CodePage::Utf8(), RealFileSystem());
   return QByteArray::fromStdString(store.ReadString(section, key, ""));
 }
 
