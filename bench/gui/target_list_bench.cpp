@@ -21,6 +21,7 @@
 
 #include "core/fs/program_files.h"
 #include "gui/untMain.h"
+#include "platform/posix_file_system.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
   QTemporaryDir home;
   qputenv("MORVANE_HOME", home.path().toUtf8());
   const morvane::core::ProgramFiles files = morvane::core::ProgramFilesIn(home.path().toStdString());
+  morvane::platform::PosixFileSystem fileSystem;
   const std::string data = home.path().toStdString() + "/data";
   QDir().mkpath(QString::fromStdString(data));
   std::printf("making 100,000 files in %s...\n", data.c_str());
@@ -73,7 +75,7 @@ int main(int argc, char* argv[]) {
   QMimeData dropped;
   dropped.setData(QStringLiteral("text/uri-list"), uriList);
   const double dropMs = MedianMs(runs, [&] {
-    morvane::gui::TfrmMain window(files);
+    morvane::gui::TfrmMain window(files, fileSystem);
     window.show();
     QApplication::processEvents();
     const Clock::time_point start = Clock::now();
@@ -89,7 +91,7 @@ int main(int argc, char* argv[]) {
   double selectMs = 0;
   const double commandLineMs = MedianMs(runs, [&] {
     const Clock::time_point start = Clock::now();
-    morvane::gui::TfrmMain window(files, paths);
+    morvane::gui::TfrmMain window(files, fileSystem, paths);
     window.show();
     QApplication::processEvents();
     const double ms = MsSince(start);

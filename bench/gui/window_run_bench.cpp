@@ -17,6 +17,7 @@
 #include "gui/untConfirmation.h"
 #include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
+#include "platform/posix_file_system.h"
 
 namespace {
 
@@ -33,7 +34,8 @@ double Median(std::vector<double> times) {
 }
 
 double WindowRun(const bench::RunFolder& folder, int round) {
-  morvane::gui::TfrmMain window(morvane::core::ProgramFilesIn(folder.Home()));
+  morvane::platform::PosixFileSystem fileSystem;
+  morvane::gui::TfrmMain window(morvane::core::ProgramFilesIn(folder.Home()), fileSystem);
   window.show();
   window.StoreDroppedPaths({folder.Input()});
   if (!window.chkDelFile->isChecked()) window.chkDelFile->click();

@@ -99,10 +99,10 @@ bool AnswerYes(const CommonOptions& options, const BatchIo& io, std::string_view
   return false;
 }
 
-ProgramSettings LoadProgramSettings(const CommonOptions& options) {
+ProgramSettings LoadProgramSettings(const CommonOptions& options, core::FileSystem& fileSystem) {
   ProgramSettings settings;
   settings.files = platform::ResolveProgramFiles();
-  const core::SettingsStore store(settings.files.settingsFile, core::ActiveCodePage());
+  const core::SettingsStore store(settings.files.settingsFile, core::ActiveCodePage(), fileSystem);
   settings.protectedExtensions = core::LoadProtectedExtensions(store);
   settings.log = core::ReadLogSettings(store);
   if (options.log) settings.log.outputLog = true;

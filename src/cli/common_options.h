@@ -56,6 +56,6 @@ struct ProgramSettings {
   core::ProtectedExtensions protectedExtensions;
   core::LogSettings log;
 };
-ProgramSettings LoadProgramSettings(const CommonOptions& options);
+ProgramSettings LoadProgramSettings(const CommonOptions& options, core::FileSystem& fileSystem);
 
 }  // namespace morvane::cli

@@ -21,10 +21,10 @@ void PrintPlan(const BatchIo& io, const std::vector<std::pair<std::string, std::
   io.out << std::flush;
 }
 
-int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
+int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io, core::FileSystem& fileSystem,
                      const std::function<RunOutcome(core::ResultLog& log)>& run) {
   try {
-    core::ResultLog log(program.files.resultFile, program.files.logFile, program.log.outputLog);
+    core::ResultLog log(program.files.resultFile, program.files.logFile, program.log.outputLog, fileSystem);
     log.SetObserver([&io](std::string_view line) { PrintLine(io.out, line); });
     const RunOutcome outcome = run(log);
     log.Close();

@@ -29,11 +29,11 @@ struct RunOutcome {
   std::string leftSummary;
 };
 
-// Runs a command's run with a result log whose lines are echoed on standard output,
-// then prints the end message and the count of the files left on standard error; gives
-// the exit status. A result file
-// that cannot be written ends the run with status 1 and says why.
-int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io,
+// Runs a command's run with a result log (written through fileSystem) whose lines are
+// echoed on standard output, then prints the end message and the count of the files left
+// on standard error; gives the exit status. A result file that cannot be written ends the
+// run with status 1 and says why.
+int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io, core::FileSystem& fileSystem,
                      const std::function<RunOutcome(core::ResultLog& log)>& run);
 
 // Tells that a result file could not be written; gives the exit status.

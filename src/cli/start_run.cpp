@@ -49,12 +49,12 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
     ReportStartRefusal(io, *decision.refusal, request);
     return kExitRefused;
   }
-  const ProgramSettings program = LoadProgramSettings(options);
+  const ProgramSettings program = LoadProgramSettings(options, fileSystem);
   if (options.dryRun) return DryRun(std::move(*decision.run), program, request.targets, io, fileSystem);
 
   const ConflictPolicy policy = EffectivePolicy(options, io);
   const bool inPlace = request.mode == core::RunMode::CaseConversion || request.renameInPlace;
-  return RunWithEchoedLog(program, io, [&](core::ResultLog& log) {
+  return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
     TerminalInteraction interaction(io, policy, inPlace);
     const std::unique_ptr<core::RunEngine> engine = core::MakeRunEngine(
         std::move(*decision.run), program.protectedExtensions, fileSystem, log, interaction);

@@ -73,7 +73,7 @@ void RunController::Run(const core::StartRequest& request, core::ReadyRun run,
   const core::ReadyRun ready = run;
   std::string endMessage;
   try {
-    core::ResultLog log(files.resultFile, files.logFile, appendToLog);
+    core::ResultLog log(files.resultFile, files.logFile, appendToLog, m_fileSystem);
     {
       WindowRunInteraction interaction(m_window);
       const std::unique_ptr<core::RunEngine> engine =

@@ -1,35 +1,18 @@
 #include "gui/text_viewer_window.h"
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <thread>
 
 #include "core/names/path_rules.h"
 #include "core/text/code_page.h"
 #include "gui/interface_font.h"
 #include "gui/program_icon.h"
 #include "gui/qt_text.h"
-
-extern char** environ;
+#include "platform/process_launch.h"
 
 namespace morvane::gui {
 namespace {
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) return std::nullopt;
-  return bytes;
-}
 
 QString DisplayText(std::string_view bytes) {
   QString text = QString::fromStdU16String(core::ActiveCodePage().ToUtf16(bytes));
@@ -41,7 +24,8 @@ QString DisplayText(std::string_view bytes) {
 
 }  // namespace
 
-TextViewerWindow::TextViewerWindow(const std::string& path, QWidget* parent) : QWidget(parent, Qt::Window) {
+TextViewerWindow::TextViewerWindow(std::string_view path, const core::FileReadResult& file, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
   setFont(UiFont());
   setWindowTitle(ToQString(core::ExtractFileName(path)));
   setWindowIcon(ProgramIcon());
@@ -55,8 +39,8 @@ TextViewerWindow::TextViewerWindow(const std::string& path, QWidget* parent) : Q
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(txtViewer);
 
-  if (const std::optional<std::string> bytes = ReadWholeFile(path)) {
-    txtViewer->setPlainText(DisplayText(*bytes));
+  if (file.status == core::FileReadStatus::Read) {
+    txtViewer->setPlainText(DisplayText(file.bytes));
   } else {
     txtViewer->setPlaceholderText(QStringLiteral("ファイルを読み込めませんでした。"));
   }
@@ -67,40 +51,14 @@ TextViewerWindow::TextViewerWindow(const std::string& path, QWidget* parent) : Q
 }
 
 void QtTextViewerLauncher::StartProgram(const std::vector<std::string>& words) {
-  if (words.empty()) return;
-  // posix_spawnp rather than QProcess: QProcess takes its arguments as Qt text and
-  // encodes them as UTF-8, which would change a path in another code page (or one with
-  // bytes that are no valid UTF-8) into a file that does not exist.
-  std::vector<char*> argv;
-  argv.reserve(words.size() + 1);
-  for (const std::string& word : words) argv.push_back(const_cast<char*>(word.c_str()));
-  argv.push_back(nullptr);
-
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t noSignals;
-  sigemptyset(&noSignals);
-  posix_spawnattr_setsigmask(&attributes, &noSignals);
-  // The program ignores SIGXFSZ for its own writes; the viewer gets the usual action.
-  sigset_t defaults;
-  sigemptyset(&defaults);
-  sigaddset(&defaults, SIGXFSZ);
-  posix_spawnattr_setsigdefault(&attributes, &defaults);
-  short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
-#ifdef POSIX_SPAWN_SETSID
-  flags |= POSIX_SPAWN_SETSID;  // the viewer outlives the program and its terminal
-#endif
-  posix_spawnattr_setflags(&attributes, flags);
-  pid_t pid = 0;
-  const int failed = posix_spawnp(&pid, argv[0], nullptr, &attributes, argv.data(), environ);
-  posix_spawnattr_destroy(&attributes);
-  // Whether the viewer starts is not checked; a started one is reaped when it ends, so
-  // that it leaves no zombie behind while the program runs on.
-  if (failed == 0) std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+  // Not QProcess: it takes its arguments as Qt text and encodes them as UTF-8, which
+  // would change a path in another code page (or one with bytes that are no valid UTF-8)
+  // into a file that does not exist. Whether the viewer starts is not checked.
+  platform::StartDetached(words);
 }
 
 void QtTextViewerLauncher::ShowBuiltInViewer(std::string_view path) {
-  auto* viewer = new TextViewerWindow(std::string(path), m_owner);
+  auto* viewer = new TextViewerWindow(path, m_fileSystem.ReadWholeFile(path), m_owner);
   viewer->setAttribute(Qt::WA_DeleteOnClose);
   viewer->show();
   viewer->raise();

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/fs/file_system.h"
 #include "core/log/text_viewer.h"
 
 class QPlainTextEdit;
@@ -16,8 +17,9 @@ class TextViewerWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // Reads the file now; a file that cannot be read shows an empty page with a note.
-  explicit TextViewerWindow(const std::string& path, QWidget* parent = nullptr);
+  // Shows the file at path as read (see FileSystem::ReadWholeFile); a file that could not
+  // be read shows an empty page with a note.
+  TextViewerWindow(std::string_view path, const core::FileReadResult& file, QWidget* parent = nullptr);
 
   QPlainTextEdit* txtViewer;
 };
@@ -26,16 +28,20 @@ class TextViewerWindow : public QWidget {
 class QtTextViewerLauncher : public core::TextViewerLauncher {
  public:
   // owner: the window the built-in viewers belong to (they close with it); may be null.
-  explicit QtTextViewerLauncher(QWidget* owner) : m_owner(owner) {}
+  // fileSystem: what the built-in viewer reads the file through.
+  QtTextViewerLauncher(QWidget* owner, const core::FileSystem& fileSystem)
+      : m_owner(owner), m_fileSystem(fileSystem) {}
 
-  // Starts the program detached, without a shell. The words go to the program byte for
-  // byte, so a path in any code page arrives as it is on disk.
+  // Starts the program detached, without a shell (see platform::StartDetached). The
+  // words go to the program byte for byte, so a path in any code page arrives as it is
+  // on disk.
   void StartProgram(const std::vector<std::string>& words) override;
   // Opens a new viewer window for each call; it deletes itself when closed.
   void ShowBuiltInViewer(std::string_view path) override;
 
  private:
   QWidget* m_owner;
+  const core::FileSystem& m_fileSystem;
 };
 
 }  // namespace morvane::gui

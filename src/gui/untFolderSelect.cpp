@@ -13,7 +13,6 @@
 #include "gui/combo_items.h"
 #include "gui/interface_font.h"
 #include "gui/qt_text.h"
-#include "platform/posix_file_system.h"
 
 namespace morvane::gui {
 namespace keys = core::keys;
@@ -22,8 +21,9 @@ namespace {
 constexpr std::size_t kMaxHistory = 15;
 }  // namespace
 
-TfrmFolderSelect::TfrmFolderSelect(FolderRequest& request, core::SettingsStore& settings, QWidget* parent)
-    : QDialog(parent), m_request(request), m_settings(settings), m_messages(this) {
+TfrmFolderSelect::TfrmFolderSelect(FolderRequest& request, core::SettingsStore& settings,
+                                   const core::FileSystem& fileSystem, QWidget* parent)
+    : QDialog(parent), m_request(request), m_settings(settings), m_fileSystem(fileSystem), m_messages(this) {
   setFont(UiFont());
   setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -78,12 +78,11 @@ void TfrmFolderSelect::FormCreate() {
   FolderView->expand(top);
   FolderView->setCurrentIndex(top);
 
-  const platform::PosixFileSystem fileSystem;
   const std::string lastFolder = m_settings.Read(keys::kDefaultFolder);
-  const std::string& start = !m_request.startFolder.empty() && fileSystem.IsFolder(m_request.startFolder)
+  const std::string& start = !m_request.startFolder.empty() && m_fileSystem.IsFolder(m_request.startFolder)
                                  ? m_request.startFolder
                                  : lastFolder;
-  if (!start.empty() && fileSystem.IsFolder(start) && !SelectFolderInTree(ToQString(start))) {
+  if (!start.empty() && m_fileSystem.IsFolder(start) && !SelectFolderInTree(ToQString(start))) {
     // A folder the tree does not show (a hidden one): it is still the one offered.
     SetEditTextBytes(cboFolderHistory, start);
     cboFolderHistoryChange();
@@ -140,7 +139,7 @@ void TfrmFolderSelect::cboFolderHistoryChange() {
   cboFolderHistory->setToolTip(text);
   // The tree follows a typed folder that exists; the text stays as typed.
   const std::string typed = EditTextBytes(cboFolderHistory);
-  if (typed.empty() || !platform::PosixFileSystem().IsFolder(typed)) return;
+  if (typed.empty() || !m_fileSystem.IsFolder(typed)) return;
   m_followingText = true;
   SelectFolderInTree(ToQString(typed));
   m_followingText = false;

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <string>
 
+#include "core/fs/file_system.h"
 #include "core/settings/settings_store.h"
 #include "gui/message_boxes.h"
 #include "ui_untFolderSelect.h"
@@ -31,7 +32,9 @@ class TfrmFolderSelect : public QDialog, public Ui_TfrmFolderSelect {
   Q_OBJECT
 
  public:
-  TfrmFolderSelect(FolderRequest& request, core::SettingsStore& settings, QWidget* parent = nullptr);
+  // fileSystem: what tells which typed or remembered folders exist.
+  TfrmFolderSelect(FolderRequest& request, core::SettingsStore& settings, const core::FileSystem& fileSystem,
+                   QWidget* parent = nullptr);
   ~TfrmFolderSelect() override;
 
   MessageBoxes& Messages() { return m_messages; }
@@ -62,6 +65,7 @@ class TfrmFolderSelect : public QDialog, public Ui_TfrmFolderSelect {
 
   FolderRequest& m_request;
   core::SettingsStore& m_settings;
+  const core::FileSystem& m_fileSystem;
   MessageBoxes m_messages;
   QFileSystemModel* m_folderModel;
   // The folder SelectFolderInTree is still bringing into view, until the user moves.

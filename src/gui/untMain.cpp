@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <cstdio>
 
 #include "core/settings/history.h"
 #include "core/settings/settings_write_error.h"
@@ -18,7 +17,6 @@
 #include "gui/qt_text.h"
 #include "gui/text_viewer_window.h"
 #include "gui/up_down.h"
-#include "platform/posix_file_system.h"
 
 namespace morvane::gui {
 namespace keys = core::keys;
@@ -54,11 +52,12 @@ void LoadHistoryInto(QComboBox* combo, const core::IniDocument& document, const 
 
 }  // namespace
 
-TfrmMain::TfrmMain(const core::ProgramFiles& files, const std::vector<std::string>& arguments,
-                   QWidget* parent)
+TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem,
+                   const std::vector<std::string>& arguments, QWidget* parent)
     : QMainWindow(parent),
       m_files(files),
-      m_settings(files.settingsFile, core::ActiveCodePage()),
+      m_fileSystem(fileSystem),
+      m_settings(files.settingsFile, core::ActiveCodePage(), fileSystem),
       m_messages(this),
       m_previewHistories{},
       m_fileDialogs(this) {
@@ -334,7 +333,8 @@ bool TfrmMain::FormCloseQuery() {
     core::WriteHistory(document, keys::kCopyFileChoiceFolder, choiceFolders);
   });
   if (!saved) return false;
-  std::remove(m_files.resultFile.c_str());
+  // The result file belongs to one session; a missing one is as good as removed.
+  m_fileSystem.DeleteFile(m_files.resultFile);
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/fs/file_system.h"
 #include "core/fs/program_files.h"
 #include "core/log/log_commands.h"
 #include "core/log/result_log.h"
@@ -30,7 +31,6 @@
 #include "gui/settings_dialog_host.h"
 #include "gui/target_list_part.h"
 #include "gui/window_run_interaction.h"
-#include "platform/posix_file_system.h"
 #include "ui_untMain.h"
 
 class QComboBox;
@@ -61,10 +61,12 @@ class TfrmMain : public QMainWindow,
   Q_OBJECT
 
  public:
-  // files: where the settings file, the result file and the log live. arguments: the
-  // command line's paths, put into the target list at the end of start-up.
-  explicit TfrmMain(const core::ProgramFiles& files, const std::vector<std::string>& arguments = {},
-                    QWidget* parent = nullptr);
+  // files: where the settings file, the result file and the log live. fileSystem: every
+  // file access of the window and its dialogs goes through it; it must outlive the
+  // window. arguments: the command line's paths, put into the target list at the end of
+  // start-up.
+  TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem,
+           const std::vector<std::string>& arguments = {}, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   // Made in code (see the class comment).
@@ -106,6 +108,7 @@ class TfrmMain : public QMainWindow,
   const MainOptions& Options() const { return m_options; }
   const core::LogSettings& LogOptions() const { return m_logSettings; }
   const core::ProgramFiles& Files() const { return m_files; }
+  core::FileSystem& FileSystemInUse() const { return m_fileSystem; }
   MessageBoxes& Messages() override { return m_messages; }
   // The folder the file dialog opens in first (empty: the platform's default).
   const std::string& FileDialogFolder() const { return m_fileDialogFolder; }
@@ -299,6 +302,7 @@ class TfrmMain : public QMainWindow,
   bool WriteSettings(const std::function<void(core::IniDocument&)>& edit);
 
   core::ProgramFiles m_files;
+  core::FileSystem& m_fileSystem;
   core::SettingsStore m_settings;
   MessageBoxes m_messages;
   core::OperatingMode m_mode = core::OperatingMode::Rename;
@@ -309,7 +313,6 @@ class TfrmMain : public QMainWindow,
   std::array<PreviewHistoryMenus, 3> m_previewHistories;
   bool m_firstShowDone = false;
 
-  platform::PosixFileSystem m_fileSystem;
   RunController m_runs{*this, m_fileSystem};
   TargetListPart* m_targetList = nullptr;
   FileDialogs m_fileDialogs;

@@ -16,13 +16,13 @@
 namespace morvane::gui {
 
 void TfrmMain::CreateDialogs() {
-  m_standardViewer = std::make_unique<QtTextViewerLauncher>(this);
+  m_standardViewer = std::make_unique<QtTextViewerLauncher>(this, m_fileSystem);
   m_viewerLauncher = std::make_unique<SwitchableViewerLauncher>(*m_standardViewer);
-  frmSetting = new TfrmSetting(m_settings, *this, this);
+  frmSetting = new TfrmSetting(m_settings, m_fileSystem, *this, this);
   frmSetting->setObjectName(QStringLiteral("frmSetting"));
   frmConfirmation = new TfrmConfirmation(this);
   frmConfirmation->setObjectName(QStringLiteral("frmConfirmation"));
-  frmPEndMessage = new TfrmPEndMessage(m_settings, m_files, *m_viewerLauncher, this);
+  frmPEndMessage = new TfrmPEndMessage(m_settings, m_files, m_fileSystem, *m_viewerLauncher, this);
   frmPEndMessage->setObjectName(QStringLiteral("frmPEndMessage"));
   // A separate window of its own, closed with the main window.
   m_help = new HelpWindow(this);

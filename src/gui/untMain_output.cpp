@@ -35,7 +35,7 @@ void TfrmMain::bitOutputDirClick() {
   FolderRequest request;  // no subfolder box: the output folder is one folder
   request.startFolder = std::string(core::TrimBlanks(EditTextBytes(cboOutputDir)));
   {
-    TfrmFolderSelect dialog(request, m_settings, this);
+    TfrmFolderSelect dialog(request, m_settings, m_fileSystem, this);
     dialog.exec();
   }
   if (!request.chosenFolder.empty()) SetEditTextBytes(cboOutputDir, request.chosenFolder);

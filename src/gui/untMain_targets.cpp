@@ -135,7 +135,7 @@ void TfrmMain::bitChoiceFolderClick() {
   if (InUserOrderState()) return;
   FolderRequest request{true, {}, {}};
   {
-    TfrmFolderSelect dialog(request, m_settings, this);
+    TfrmFolderSelect dialog(request, m_settings, m_fileSystem, this);
     dialog.exec();
   }
   if (!request.chosenFolder.empty()) m_targetList->AddFolder(request.chosenFolder, request.offerSubfolders);

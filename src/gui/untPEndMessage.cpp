@@ -9,7 +9,6 @@
 #include "core/text/trim.h"
 #include "gui/interface_font.h"
 #include "gui/qt_text.h"
-#include "platform/posix_file_system.h"
 
 namespace morvane::gui {
 namespace {
@@ -17,8 +16,14 @@ constexpr int kButtonGap = 8;
 }  // namespace
 
 TfrmPEndMessage::TfrmPEndMessage(core::SettingsStore& settings, const core::ProgramFiles& files,
-                                 core::TextViewerLauncher& launcher, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_files(files), m_launcher(launcher), m_messages(this) {
+                                 const core::FileSystem& fileSystem, core::TextViewerLauncher& launcher,
+                                 QWidget* parent)
+    : QDialog(parent),
+      m_settings(settings),
+      m_files(files),
+      m_fileSystem(fileSystem),
+      m_launcher(launcher),
+      m_messages(this) {
   setFont(UiFont());
   setupUi(this);
   setFixedSize(size());
@@ -70,7 +75,7 @@ void TfrmPEndMessage::FormActivate() {
 void TfrmPEndMessage::btnOkClick() { accept(); }
 
 void TfrmPEndMessage::btnLogOpenClick() {
-  if (platform::PosixFileSystem().FileExists(m_files.resultFile)) {
+  if (m_fileSystem.FileExists(m_files.resultFile)) {
     const std::string viewer = m_settings.Read(core::keys::kSettingTextViewer);
     core::OpenInTextViewer(viewer, m_files.resultFile, m_launcher);
   } else {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fs/file_system.h"
 #include "core/fs/program_files.h"
 #include "core/log/text_viewer.h"
 #include "core/settings/settings_store.h"
@@ -19,8 +20,10 @@ class TfrmPEndMessage : public QDialog, public Ui_TfrmPEndMessage {
   Q_OBJECT
 
  public:
+  // fileSystem: what tells whether the result file exists.
   TfrmPEndMessage(core::SettingsStore& settings, const core::ProgramFiles& files,
-                  core::TextViewerLauncher& launcher, QWidget* parent = nullptr);
+                  const core::FileSystem& fileSystem, core::TextViewerLauncher& launcher,
+                  QWidget* parent = nullptr);
 
   // Shows text (bytes in the code page, lines ending in CR LF) modally. Nothing is shown
   // for a blank text, nor when the result text option is on: the result file was opened
@@ -48,6 +51,7 @@ class TfrmPEndMessage : public QDialog, public Ui_TfrmPEndMessage {
 
   core::SettingsStore& m_settings;
   core::ProgramFiles m_files;
+  const core::FileSystem& m_fileSystem;
   core::TextViewerLauncher& m_launcher;
   MessageBoxes m_messages;
   int m_pendingAnswers = 0;

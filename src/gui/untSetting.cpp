@@ -16,9 +16,11 @@ namespace morvane::gui {
 
 using core::DefaultField;
 
-TfrmSetting::TfrmSetting(core::SettingsStore& settings, SettingsDialogHost& host, QWidget* parent)
+TfrmSetting::TfrmSetting(core::SettingsStore& settings, const core::FileSystem& fileSystem,
+                         SettingsDialogHost& host, QWidget* parent)
     : QDialog(parent),
       m_settings(settings),
+      m_fileSystem(fileSystem),
       m_host(host),
       m_messages(this),
       m_userLists(settings.GetCodePage()) {
@@ -143,7 +145,7 @@ void TfrmSetting::bitTextViewerClick() {
 
 std::string TfrmSetting::ChooseFolderWithDialog() {
   FolderRequest request;  // no subfolder box here
-  TfrmFolderSelect dialog(request, m_settings, this);
+  TfrmFolderSelect dialog(request, m_settings, m_fileSystem, this);
   dialog.exec();
   return request.chosenFolder;
 }

@@ -24,7 +24,9 @@ class TfrmSetting : public QDialog, public Ui_TfrmSetting {
   Q_OBJECT
 
  public:
-  TfrmSetting(core::SettingsStore& settings, SettingsDialogHost& host, QWidget* parent = nullptr);
+  // fileSystem: what the folder dialog looks folders up in.
+  TfrmSetting(core::SettingsStore& settings, const core::FileSystem& fileSystem, SettingsDialogHost& host,
+              QWidget* parent = nullptr);
 
   MessageBoxes& Messages() { return m_messages; }
   // The folder button's dialog: gives the chosen folder, or "" when cancelled. Tests
@@ -52,6 +54,7 @@ class TfrmSetting : public QDialog, public Ui_TfrmSetting {
   std::string ChooseProgramWithDialog();
 
   core::SettingsStore& m_settings;
+  const core::FileSystem& m_fileSystem;
   SettingsDialogHost& m_host;
   MessageBoxes m_messages;
   std::function<std::string()> m_chooseFolder;

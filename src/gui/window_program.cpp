@@ -15,6 +15,7 @@
 #include "gui/untMain.h"
 #include "platform/file_size_limit.h"
 #include "platform/locale_code_page.h"
+#include "platform/posix_file_system.h"
 #include "platform/program_folder.h"
 
 namespace morvane::gui {
@@ -37,7 +38,9 @@ int RunWindowProgram(int argc, char* argv[], const std::function<void(TfrmMain&)
   ApplyUiFont(application);
   InstallQtTranslations(application);
   QApplication::setWindowIcon(ProgramIcon());
-  TfrmMain window(platform::ResolveProgramFiles(), arguments);
+  // The one file system of the window and every dialog it opens.
+  platform::PosixFileSystem fileSystem;
+  TfrmMain window(platform::ResolveProgramFiles(), fileSystem, arguments);
   // Stop signals are caught before the socket is up: whoever can find this instance
   // there (a later start, a script waiting for the socket) may also stop it.
   CloseOnStopSignals(window);

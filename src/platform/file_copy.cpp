@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "platform/at_path.h"
+#include "platform/file_descriptor.h"
 #include "platform/file_info.h"
 #include "platform/fs_result.h"
 #include "platform/rename_no_replace.h"
+#include "platform/temporary_file.h"
 #include "platform/temporary_name.h"
 
 namespace morvane::platform {
@@ -20,48 +22,6 @@ namespace {
 
 constexpr std::size_t kCopyRangeChunk = std::size_t{1} << 30;
 constexpr std::size_t kBufferSize = std::size_t{1} << 17;
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : m_fd(fd) {}
-  ~FileDescriptor() {
-    if (m_fd >= 0) close(m_fd);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-  int Get() const { return m_fd; }
-  bool Valid() const { return m_fd >= 0; }
-
-  // 0 or the errno of close. A network file system may report a failed write only here.
-  int Close() {
-    const int result = close(m_fd);
-    m_fd = -1;
-    // After EINTR the descriptor is closed all the same on Linux.
-    return result == 0 || errno == EINTR ? 0 : errno;
-  }
-
- private:
-  int m_fd;
-};
-
-// Removes the temporary file unless the copy got renamed into place.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(std::string path) : m_path(std::move(path)) {}
-  ~TemporaryFile() {
-    if (m_path.empty()) return;
-    const AtPath path(m_path);
-    if (path.Valid()) unlinkat(path.Folder(), path.Name(), 0);
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  void Keep() { m_path.clear(); }
-
- private:
-  std::string m_path;
-};
 
 bool CopyRangeUnsupported(int error) {
   return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP || error == EBADF ||
@@ -84,20 +44,6 @@ int CreateTemporaryFileNextTo(std::string_view path, std::string& temporaryPath)
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
-}
-
-int WriteAll(int out, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = write(out, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (written == 0) return EIO;
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return 0;
 }
 
 int ReadWriteCopy(int in, int out) {

@@ -19,7 +19,9 @@
 #include "platform/fs_result.h"
 #include "platform/long_path_form.h"
 #include "platform/mount_table.h"
+#include "platform/output_file.h"
 #include "platform/rename_no_replace.h"
+#include "platform/whole_file.h"
 
 namespace morvane::platform {
 namespace {
@@ -136,6 +138,18 @@ std::optional<std::uint64_t> PosixFileSystem::FreeBytes(std::string_view path) c
 
 std::string PosixFileSystem::ToLongPathForm(std::string_view path) const {
   return LongPathForm(path, core::ActiveCodePage());
+}
+
+core::FileReadResult PosixFileSystem::ReadWholeFile(std::string_view path) const {
+  return platform::ReadWholeFile(path);
+}
+
+std::string PosixFileSystem::ReplaceFileAtomically(std::string_view path, std::string_view bytes) {
+  return platform::ReplaceFileAtomically(path, bytes);
+}
+
+core::OpenedFile PosixFileSystem::OpenForWriting(std::string_view path, core::WriteStart start) {
+  return OpenOutputFile(path, start);
 }
 
 }  // namespace morvane::platform

@@ -30,7 +30,10 @@ struct PosixFileSystemOptions {
 // - CopyFile copies regular files only and replaces a link at the destination, not the
 //   link's target (see CopyFileThroughTemporary);
 // - MountedDrives reads the mount table on each call, so it sees mounts made since;
-//   DriveOf compares mount points with the path as written (links are not resolved).
+//   DriveOf compares mount points with the path as written (links are not resolved);
+// - files opened for writing write through, with no buffer of their own (see
+//   OpenOutputFile); ReplaceFileAtomically follows a link that leads nowhere yet and
+//   creates its target (see platform/whole_file.h).
 class PosixFileSystem final : public core::FileSystem {
  public:
   explicit PosixFileSystem(PosixFileSystemOptions options = {});
@@ -52,6 +55,10 @@ class PosixFileSystem final : public core::FileSystem {
   std::optional<std::uint64_t> FreeBytes(std::string_view path) const override;
 
   std::string ToLongPathForm(std::string_view path) const override;
+
+  core::FileReadResult ReadWholeFile(std::string_view path) const override;
+  std::string ReplaceFileAtomically(std::string_view path, std::string_view bytes) override;
+  core::OpenedFile OpenForWriting(std::string_view path, core::WriteStart start) override;
 
  private:
   PosixFileSystemOptions m_options;

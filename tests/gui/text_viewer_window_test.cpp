@@ -56,7 +56,8 @@ class TextViewerWindowTest : public QObject {
     for (const Case& c : cases) {
       morvane::core::SetActiveCodePage(*c.codePage);
       QTemporaryDir dir;
-      TextViewerWindow viewer(WriteFile(dir, c.name, c.bytes));
+      const std::string path = WriteFile(dir, c.name, c.bytes);
+      TextViewerWindow viewer(path, morvane::test::RealFileSystem().ReadWholeFile(path));
       QCOMPARE(viewer.windowTitle(), c.caption);
       QCOMPARE(viewer.txtViewer->toPlainText(), c.text);
       QCOMPARE(viewer.txtViewer->objectName(), QStringLiteral("txtViewer"));
@@ -77,7 +78,8 @@ class TextViewerWindowTest : public QObject {
   }
 
   void aFileThatCannotBeReadShowsAnEmptyPageWithANote() {
-    TextViewerWindow viewer("/nonexistent/Rename.log");
+    const std::string path = "/nonexistent/Rename.log";
+    TextViewerWindow viewer(path, morvane::test::RealFileSystem().ReadWholeFile(path));
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Rename.log"));
     QVERIFY(viewer.txtViewer->toPlainText().isEmpty());
     QVERIFY(!viewer.txtViewer->placeholderText().isEmpty());
@@ -88,7 +90,7 @@ class TextViewerWindowTest : public QObject {
     QTemporaryDir dir;
     const std::string path = WriteFile(dir, "Result.dat", "a\r\n");
     QWidget owner;
-    QtTextViewerLauncher launcher(&owner);
+    QtTextViewerLauncher launcher(&owner, morvane::test::RealFileSystem());
     launcher.ShowBuiltInViewer(path);
     launcher.ShowBuiltInViewer(path);
     const QList<TextViewerWindow*> viewers = owner.findChildren<TextViewerWindow*>();
@@ -106,7 +108,7 @@ class TextViewerWindowTest : public QObject {
     QTemporaryDir dir;
     const std::string output = dir.path().toStdString() + "/args";
     const std::string path = dir.path().toStdString() + "/\x95\x5C \"x\" $HOME.txt";
-    QtTextViewerLauncher launcher(nullptr);
+    QtTextViewerLauncher launcher(nullptr, morvane::test::RealFileSystem());
     launcher.StartProgram(
         {"sh", "-c", "printf %s \"$1\" > \"$2.tmp\" && mv \"$2.tmp\" \"$2\"", "sh", path, output});
     QTRY_VERIFY(QFile::exists(QString::fromStdString(output)));
@@ -119,7 +121,7 @@ class TextViewerWindowTest : public QObject {
     const sighandler_t before = std::signal(SIGXFSZ, SIG_IGN);
     QTemporaryDir dir;
     const std::string output = dir.path().toStdString() + "/ignored";
-    QtTextViewerLauncher launcher(nullptr);
+    QtTextViewerLauncher launcher(nullptr, morvane::test::RealFileSystem());
     launcher.StartProgram(
         {"sh", "-c", "grep SigIgn /proc/self/status > \"$1.tmp\" && mv \"$1.tmp\" \"$1\"", "sh", output});
     QTRY_VERIFY(QFile::exists(QString::fromStdString(output)));

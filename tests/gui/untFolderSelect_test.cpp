@@ -50,9 +50,10 @@ class FolderSelectTest : public QObject {
     t.Make({{"last/", 0}});
     t.home->WriteSettings("[History]\nFolder0=/h0\nFolder1=/h1\nFolder3=/h3\n[Default]\nFolder=" +
                           QByteArray::fromStdString(t.At("last")) + "\n");
-    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8());
+    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8(),
+                                          morvane::test::RealFileSystem());
     FolderRequest offered{true, {}, {}};
-    TfrmFolderSelect dialog(offered, settings);
+    TfrmFolderSelect dialog(offered, settings, morvane::test::RealFileSystem());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("フォルダの選択"));
     QCOMPARE(morvane::test::Items(dialog.cboFolderHistory), (QStringList{"/h0", "/h1"}));
     QCOMPARE(dialog.cboFolderHistory->currentText().toStdString(), t.At("last"));
@@ -74,7 +75,7 @@ class FolderSelectTest : public QObject {
     // Without the offer (the output folder), no check box; the tree starts at "/".
     t.home->WriteSettings("");
     FolderRequest notOffered{false, {}, {}};
-    TfrmFolderSelect plain(notOffered, settings);
+    TfrmFolderSelect plain(notOffered, settings, morvane::test::RealFileSystem());
     QVERIFY(plain.chkGetSubFolder->isHidden());
     QCOMPARE(plain.SelectedTreePath(), QStringLiteral("/"));
     QCOMPARE(plain.cboFolderHistory->currentText(), QStringLiteral("/"));
@@ -90,7 +91,8 @@ class FolderSelectTest : public QObject {
     for (int i = 0; i < 60; ++i) t.Make({{"many/f" + std::to_string(100 + i) + "/", 0}});
     t.Make({{"many/zz/inner/", 0}, {"out/", 0}});
     t.home->WriteSettings("[Default]\nFolder=" + QByteArray::fromStdString(t.At("many/zz")) + "\n");
-    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8());
+    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8(),
+                                          morvane::test::RealFileSystem());
     auto shown = [](TfrmFolderSelect& dialog, const std::string& folder) {
       const QModelIndex index = dialog.FolderModel()->index(QString::fromStdString(folder));
       return index.isValid() && dialog.FolderView->currentIndex() == index &&
@@ -104,7 +106,7 @@ class FolderSelectTest : public QObject {
     } cases[] = {{"", t.At("many/zz")}, {t.At("out"), t.At("out")}, {t.At("none"), t.At("many/zz")}};
     for (const auto& c : cases) {
       FolderRequest request{false, {}, c.start};
-      TfrmFolderSelect dialog(request, settings);
+      TfrmFolderSelect dialog(request, settings, morvane::test::RealFileSystem());
       // The tree may have read the folders before it is shown, as here, or only after.
       const QModelIndex many = dialog.FolderModel()->index(QString::fromStdString(t.At("many")));
       dialog.FolderModel()->fetchMore(many);
@@ -116,7 +118,7 @@ class FolderSelectTest : public QObject {
 
     // A typed folder that exists moves the tree; the text stays as typed.
     FolderRequest request{false, {}, {}};
-    TfrmFolderSelect dialog(request, settings);
+    TfrmFolderSelect dialog(request, settings, morvane::test::RealFileSystem());
     dialog.show();
     dialog.cboFolderHistory->setEditText(QString());
     morvane::test::Type(dialog.cboFolderHistory, QString::fromStdString(t.At("many/zz/inner/")));
@@ -145,10 +147,11 @@ class FolderSelectTest : public QObject {
 
   void okKeepsFifteenFoldersAndTheRootQuestionCanRefuse() {
     TargetWindow t;
-    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8());
+    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8(),
+                                          morvane::test::RealFileSystem());
     for (int i = 0; i < 16; ++i) {
       FolderRequest request{true, {}, {}};
-      TfrmFolderSelect dialog(request, settings);
+      TfrmFolderSelect dialog(request, settings, morvane::test::RealFileSystem());
       Choose(dialog, "/f" + std::to_string(i) + " ", false);
       QCOMPARE(request.chosenFolder, "/f" + std::to_string(i) + " ");  // as it stands, not trimmed
       QVERIFY(!request.offerSubfolders);
@@ -158,7 +161,7 @@ class FolderSelectTest : public QObject {
     QCOMPARE(SettingValue(*t.home, "Default", "Folder"), QByteArray("/f15 "));
 
     FolderRequest request{true, {}, {}};
-    TfrmFolderSelect dialog(request, settings);
+    TfrmFolderSelect dialog(request, settings, morvane::test::RealFileSystem());
     QCOMPARE(dialog.cboFolderHistory->count(), 15);
     dialog.show();
     dialog.Messages().AnswerNext(MessageAnswer::No);
@@ -178,10 +181,11 @@ class FolderSelectTest : public QObject {
 
   void cancelAndCloseChooseNothing() {
     TargetWindow t;
-    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8());
+    morvane::core::SettingsStore settings(t.home->Files().settingsFile, morvane::core::CodePage::Utf8(),
+                                          morvane::test::RealFileSystem());
     for (const bool viaCloseBox : {false, true}) {
       FolderRequest request{true, {}, {}};
-      TfrmFolderSelect dialog(request, settings);
+      TfrmFolderSelect dialog(request, settings, morvane::test::RealFileSystem());
       dialog.show();
       dialog.chkGetSubFolder->setChecked(true);
       viaCloseBox ? (void)dialog.close() : dialog.btnCancel->click();

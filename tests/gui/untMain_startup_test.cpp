@@ -168,7 +168,7 @@ class StartupTest : public QObject {
       QCOMPARE(window->lblPreView->text(), QStringLiteral("旅行_"));
       QVERIFY(window->close());
     }
-    morvane::core::SettingsStore store(f.home->Files().settingsFile, sjis);
+    morvane::core::SettingsStore store(f.home->Files().settingsFile, sjis, morvane::test::RealFileSystem());
     QCOMPARE(store.ReadString("CopyFile", "ChoiceFolder0", ""), folder);
   }
 

@@ -18,9 +18,9 @@ namespace {
 struct Fixture {
   morvane::test::WindowHome home;
   morvane::core::ProgramFiles files = home.Files();
-  morvane::core::SettingsStore store{files.settingsFile, CodePage::Utf8()};
+  morvane::core::SettingsStore store{files.settingsFile, CodePage::Utf8(), morvane::test::RealFileSystem()};
   RecordingLauncher launcher;
-  TfrmPEndMessage window{store, files, launcher};
+  TfrmPEndMessage window{store, files, morvane::test::RealFileSystem(), launcher};
 
   void WriteSettings(const std::string& text) { std::ofstream(files.settingsFile, std::ios::binary) << text; }
   void WriteResultFile() { std::ofstream(files.resultFile, std::ios::binary) << "log\r\n"; }

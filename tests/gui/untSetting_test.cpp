@@ -37,9 +37,10 @@ class SettingDialogTest : public QObject {
 
   struct Fixture {
     WindowHome home;
-    morvane::core::SettingsStore store{home.Files().settingsFile, morvane::core::CodePage::Utf8()};
+    morvane::core::SettingsStore store{home.Files().settingsFile, morvane::core::CodePage::Utf8(),
+                                       morvane::test::RealFileSystem()};
     RecordingHost host;
-    TfrmSetting dialog{store, host};
+    TfrmSetting dialog{store, morvane::test::RealFileSystem(), host};
 
     void Open() { dialog.show(); }
     void Save() { dialog.btnOk->click(); }

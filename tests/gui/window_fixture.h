@@ -24,6 +24,7 @@
 #include "gui/untConfirmation.h"
 #include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
+#include "real_file_system.h"
 
 namespace morvane::test {
 
@@ -82,7 +83,7 @@ class WindowFixture {
   // The window stays the fixture's; the pointer holds until the next Open or the end.
   gui::TfrmMain* Open(const Paths& arguments = {}) {
     // The one place where a test makes the main window.
-    window = std::make_unique<gui::TfrmMain>(home->Files(), arguments);
+    window = std::make_unique<gui::TfrmMain>(home->Files(), RealFileSystem(), arguments);
     return window.get();
   }
   // Open, then shown on the screen.
@@ -139,7 +140,7 @@ class WindowFixture {
 
 // The value of a key as the settings file holds it ("" when missing).
 inline QByteArray SettingValue(const WindowHome& home, const char* section, const char* key) {
-  core::SettingsStore store(home.Files().settingsFile, core::CodePage::Utf8());
+  core::SettingsStore store(home.Files().settingsFile, core::CodePage::Utf8(), RealFileSystem());
   return QByteArray::fromStdString(store.ReadString(section, key, ""));
 }
 

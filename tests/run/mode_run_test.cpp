@@ -26,7 +26,7 @@ class ModeRunTest : public RunFixture {
     inputs.filter = core::BuildExtensionFilter(text, core::CodePage::Utf8());
     inputs.filterText = text;
     inputs.protectedExtensions = m_protected;
-    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog);
+    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog, m_fileSystem);
     core::ModeRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
     core::DriveRun(
         run, log, targets, {}, [] { return kTime; }, core::CodePage::Utf8());

@@ -36,7 +36,7 @@ TEST_F(OverwriteAnswersTest, EachAnswerMovesTheCountersAsTheAlertSays) {
     core::RunSettings settings;
     settings.startText = "1";
     settings.outputFolder = folder.Path("out");
-    core::ResultLog log(folder.Path("Result.dat"), "", false);
+    core::ResultLog log(folder.Path("Result.dat"), "", false, m_fileSystem);
     core::SequenceRun run({settings, core::BuildExtensionFilter("*"), "", {}}, m_fileSystem, log,
                           interaction);
     run.Collect({folder.Path("in")});

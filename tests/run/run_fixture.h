@@ -85,7 +85,7 @@ class RunFixture : public ::testing::Test {
     const std::string text = filterText.empty() ? core::AllFilesText(core::CodePage::Utf8()) : filterText;
     core::SequenceRunInputs inputs{
         std::move(settings), core::BuildExtensionFilter(text, core::CodePage::Utf8()), text, m_protected};
-    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog);
+    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog, m_fileSystem);
     core::SequenceRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
     m_endMessage = core::DriveRun(
         run, log, targets, {}, [] { return kTime; }, core::CodePage::Utf8());
@@ -109,7 +109,7 @@ class RunFixture : public ::testing::Test {
     inputs.filter = core::BuildExtensionFilter(text, core::CodePage::Utf8());
     inputs.filterText = text;
     inputs.protectedExtensions = m_protected;
-    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), true);
+    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), true, m_fileSystem);
     core::ModeRun run(std::move(inputs), m_fileSystem, log, m_interaction, core::CodePage::Utf8());
     std::vector<std::string> paths;
     for (const std::string& target : targets) paths.push_back(m_folder.Path(target));

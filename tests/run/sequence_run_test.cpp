@@ -56,7 +56,7 @@ TEST_F(SequenceRunTest, NumbersFollowTheStartTextAndIncrement) {
     folder.CreateFiles({"a.txt", "b.txt", "c.txt"});
     core::RunSettings settings = InPlace(c.start);
     settings.increment = c.increment;
-    core::ResultLog log(folder.Path("Result.dat"), "", false);
+    core::ResultLog log(folder.Path("Result.dat"), "", false, m_fileSystem);
     core::SequenceRun run({settings, core::BuildExtensionFilter("*"), "", {}}, m_fileSystem, log,
                           m_interaction);
     run.Collect({folder.Path("a.txt"), folder.Path("b.txt"), folder.Path("c.txt")});
@@ -230,7 +230,7 @@ TEST_F(SequenceRunTest, FolderAtTheNewPathIsAFailureNotAConflict) {
 
 TEST_F(SequenceRunTest, LogThatCannotBeWrittenStopsBeforeAnyFileIsTouched) {
   m_folder.CreateFiles({"in/a.txt"});
-  core::ResultLog log(m_folder.Path("Result.dat"), "/dev/full", true);
+  core::ResultLog log(m_folder.Path("Result.dat"), "/dev/full", true, m_fileSystem);
   core::SequenceRun run({InPlace(), core::BuildExtensionFilter("*"), "", {}}, m_fileSystem, log,
                         m_interaction);
   EXPECT_THROW(core::WriteRunHeader(log, core::RunMode::SequentialRename, kTime), core::LogWriteError);

@@ -54,9 +54,9 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
 }
 
 bool SaveFolderDialogScreenshot(TfrmMain& window, const QString& file) {
-  core::SettingsStore settings(window.Files().settingsFile, core::ActiveCodePage());
+  core::SettingsStore settings(window.Files().settingsFile, core::ActiveCodePage(), window.FileSystemInUse());
   FolderRequest request{true, {}, {}};
-  TfrmFolderSelect dialog(request, settings, &window);
+  TfrmFolderSelect dialog(request, settings, window.FileSystemInUse(), &window);
   dialog.show();
   // The tree reads its folders in the background; wait for the top ones, but not forever.
   const QModelIndex top = dialog.FolderModel()->index(QStringLiteral("/"));
@@ -105,9 +105,9 @@ bool SaveRunDialogsScreenshots(TfrmMain& window, const QString& folder) {
   confirmation.SetTexts(core::MakeConfirmationTexts(settings, "jpg;jpeg", "img_001.jpg", false, codePage));
   saved = grab(confirmation, folder + QStringLiteral("/11-confirmation.png")) && saved;
 
-  core::SettingsStore store(window.Files().settingsFile, codePage);
-  QtTextViewerLauncher launcher(&window);
-  TfrmPEndMessage endMessage(store, window.Files(), launcher, &window);
+  core::SettingsStore store(window.Files().settingsFile, codePage, window.FileSystemInUse());
+  QtTextViewerLauncher launcher(&window, window.FileSystemInUse());
+  TfrmPEndMessage endMessage(store, window.Files(), window.FileSystemInUse(), launcher, &window);
   endMessage.lblInformation->setText(QStringLiteral(
       "リネーム処理が完了しました。\n12件のファイルをリネームしました。\nリネーム失敗数 = 0 件"));
   return grab(endMessage, folder + QStringLiteral("/12-end-message.png")) && saved;

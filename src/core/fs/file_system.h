@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/fs/file_contents.h"
+
 namespace morvane::core {
 
 using FileTime = std::chrono::system_clock::time_point;
@@ -125,6 +127,27 @@ class FileSystem {
   // The path with every existing component in the form the file system lists it,
   // or "" when the path itself cannot be found (hidden entries are not found).
   virtual std::string ToLongPathForm(std::string_view path) const = 0;
+
+  // Whole files and files written over a run: the settings file, the file the text
+  // viewer shows, the result file and the result log. They belong to this interface
+  // rather than one of their own so that a single decorator sees every access a front
+  // end makes: the dry run discards writes, and tests fail any of them on demand.
+
+  // The file's bytes (a link is followed). Missing: nothing exists at the path (or a
+  // component on the way is no folder). Unreadable: something exists but could not be
+  // read: no permission, a folder or another entry that is no regular file, an I/O
+  // error.
+  virtual FileReadResult ReadWholeFile(std::string_view path) const = 0;
+  // Replaces the file at path (or creates it) with bytes so that a reader sees either
+  // the old content or the new, never a mix: the bytes go to a new temporary file in
+  // the same folder, which is then renamed over the target. A target that existed keeps
+  // its permission bits; a symbolic link is followed, so the link stays and its target
+  // is replaced. Gives "" on success, otherwise a short description of what failed; on
+  // failure the target is unchanged and the temporary file is gone.
+  [[nodiscard]] virtual std::string ReplaceFileAtomically(std::string_view path, std::string_view bytes) = 0;
+  // Opens path for writing (see WriteStart); on failure the file is null and error says
+  // why.
+  virtual OpenedFile OpenForWriting(std::string_view path, WriteStart start) = 0;
 };
 
 }  // namespace morvane::core

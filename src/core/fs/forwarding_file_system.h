@@ -30,6 +30,13 @@ class ForwardingFileSystem : public FileSystem {
     return m_real.FreeBytes(path);
   }
   std::string ToLongPathForm(std::string_view path) const override { return m_real.ToLongPathForm(path); }
+  FileReadResult ReadWholeFile(std::string_view path) const override { return m_real.ReadWholeFile(path); }
+  std::string ReplaceFileAtomically(std::string_view path, std::string_view bytes) override {
+    return m_real.ReplaceFileAtomically(path, bytes);
+  }
+  OpenedFile OpenForWriting(std::string_view path, WriteStart start) override {
+    return m_real.OpenForWriting(path, start);
+  }
 
  private:
   FileSystem& m_real;

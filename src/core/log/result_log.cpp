@@ -11,7 +11,8 @@ constexpr std::string_view kLineEnd = "\r\n";
 // large block between files (the collection's skip lines) needs no growing buffer.
 constexpr std::size_t kPendingLimit = 1 << 16;
 
-int LastError() { return errno != 0 ? errno : EIO; }
+// A failure the file system could not name is still an I/O error.
+int Known(int error) { return error != 0 ? error : EIO; }
 
 }  // namespace
 
@@ -24,23 +25,19 @@ std::string LogWriteError::Message(const CodePage& codePage) const {
   return codePage.FromUtf8("I/O ｴﾗｰ (" + std::to_string(m_errorCode) + ")");
 }
 
-ResultLog::ResultLog(std::string resultPath, std::string logPath, bool appendToLog)
-    : m_appendToLog(appendToLog) {
+ResultLog::ResultLog(std::string resultPath, std::string logPath, bool appendToLog, FileSystem& fileSystem)
+    : m_appendToLog(appendToLog), m_fileSystem(&fileSystem) {
   m_result.path = std::move(resultPath);
   m_log.path = std::move(logPath);
 }
 
-ResultLog ResultLog::Discarding() {
-  ResultLog log;
-  log.m_discarding = true;
-  return log;
-}
+ResultLog ResultLog::Discarding() { return ResultLog(); }
 
 ResultLog::ResultLog(ResultLog&& other) noexcept
     : m_result(std::exchange(other.m_result, {})),
       m_log(std::exchange(other.m_log, {})),
       m_appendToLog(other.m_appendToLog),
-      m_discarding(other.m_discarding),
+      m_fileSystem(other.m_fileSystem),
       m_observer(std::move(other.m_observer)) {}
 
 ResultLog::~ResultLog() {
@@ -54,14 +51,14 @@ ResultLog::~ResultLog() {
 
 void ResultLog::Start(std::string_view header) {
   Notify(header);
-  if (!m_discarding) {
+  if (!Discards()) {
     if (m_appendToLog) {
-      if (m_log.file == nullptr) Open(m_log, "ab");
+      if (m_log.file == nullptr) Open(m_log, WriteStart::Append);
       Queue(m_log, header);
       Write(m_log);
     }
     CloseFile(m_result);
-    Open(m_result, "wb");
+    Open(m_result, WriteStart::Truncate);
     Queue(m_result, header);
   }
   Append("");
@@ -70,18 +67,21 @@ void ResultLog::Start(std::string_view header) {
 
 void ResultLog::Append(std::string_view line) {
   Notify(line);
-  if (m_discarding) return;
-  if (m_result.file == nullptr) Open(m_result, "ab");
+  if (Discards()) return;
+  if (m_result.file == nullptr) Open(m_result, WriteStart::Append);
   Queue(m_result, line);
   if (m_appendToLog) {
-    if (m_log.file == nullptr) Open(m_log, "ab");
+    if (m_log.file == nullptr) Open(m_log, WriteStart::Append);
     Queue(m_log, line);
   }
 }
 
 void ResultLog::Flush() {
-  Write(m_result);
-  Write(m_log);
+  for (OpenFile* target : {&m_result, &m_log}) {
+    Write(*target);
+    if (target->file == nullptr) continue;
+    if (const int error = target->file->Flush()) throw LogWriteError(target->path, error);
+  }
 }
 
 void ResultLog::Close() {
@@ -90,12 +90,10 @@ void ResultLog::Close() {
   CloseFile(m_log);
 }
 
-void ResultLog::Open(OpenFile& target, const char* mode) {
-  errno = 0;
-  target.file = std::fopen(target.path.c_str(), mode);
-  if (target.file == nullptr) throw LogWriteError(target.path, LastError());
-  // Flush decides when bytes reach the file, so the stream needs no buffer of its own.
-  std::setvbuf(target.file, nullptr, _IONBF, 0);
+void ResultLog::Open(OpenFile& target, WriteStart start) {
+  OpenedFile opened = m_fileSystem->OpenForWriting(target.path, start);
+  if (opened.file == nullptr) throw LogWriteError(target.path, Known(opened.error));
+  target.file = std::move(opened.file);
 }
 
 void ResultLog::Queue(OpenFile& target, std::string_view line) {
@@ -106,22 +104,16 @@ void ResultLog::Queue(OpenFile& target, std::string_view line) {
 
 void ResultLog::Write(OpenFile& target) {
   if (target.file == nullptr || target.pending.empty()) return;
-  errno = 0;
-  const std::size_t written = std::fwrite(target.pending.data(), 1, target.pending.size(), target.file);
-  if (written != target.pending.size()) {
-    const int error = LastError();
-    target.pending.clear();
-    throw LogWriteError(target.path, error);
-  }
+  const int error = target.file->Write(target.pending);
   target.pending.clear();
+  if (error != 0) throw LogWriteError(target.path, error);
 }
 
 void ResultLog::CloseFile(OpenFile& target) {
   if (target.file == nullptr) return;
   Write(target);
-  std::FILE* file = std::exchange(target.file, nullptr);
-  errno = 0;
-  if (std::fclose(file) != 0) throw LogWriteError(target.path, LastError());
+  const std::unique_ptr<OutputFile> file = std::move(target.file);
+  if (const int error = file->Close()) throw LogWriteError(target.path, error);
 }
 
 void ResultLog::Notify(std::string_view line) const {

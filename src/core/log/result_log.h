@@ -1,11 +1,12 @@
 #pragma once
 
-#include <cstdio>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "core/fs/file_system.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -30,15 +31,17 @@ class LogWriteError : public std::runtime_error {
 // the log option is on, the result log, which collects every run. Lines are byte
 // strings in the active code page; each is ended by CR LF.
 //
-// The files stay open for the run. Lines are buffered and written out by Flush, which a
-// run calls before it touches the next file, so a crash leaves every line of the files
-// already processed on disk. Every failure throws LogWriteError.
+// The files stay open for the run (see FileSystem::OpenForWriting). Lines are buffered
+// and written out by Flush, which a run calls before it touches the next file, so a
+// crash leaves every line of the files already processed on disk: one write per file
+// and flush. Every failure throws LogWriteError.
 class ResultLog {
  public:
   // Called with each line as it is added (without its line end), e.g. to echo it.
   using LineObserver = std::function<void(std::string_view line)>;
 
-  ResultLog(std::string resultPath, std::string logPath, bool appendToLog);
+  // fileSystem opens and writes the files; it must outlive the log.
+  ResultLog(std::string resultPath, std::string logPath, bool appendToLog, FileSystem& fileSystem);
   // A log that writes no file and only tells the observer (a dry run).
   static ResultLog Discarding();
   ~ResultLog();
@@ -64,12 +67,13 @@ class ResultLog {
  private:
   struct OpenFile {
     std::string path;
-    std::FILE* file = nullptr;
+    std::unique_ptr<OutputFile> file;
     std::string pending;
   };
 
   ResultLog() = default;
-  void Open(OpenFile& target, const char* mode);
+  bool Discards() const { return m_fileSystem == nullptr; }
+  void Open(OpenFile& target, WriteStart start);
   void Queue(OpenFile& target, std::string_view line);
   void Write(OpenFile& target);
   void CloseFile(OpenFile& target);
@@ -78,7 +82,8 @@ class ResultLog {
   OpenFile m_result;
   OpenFile m_log;
   bool m_appendToLog = false;
-  bool m_discarding = false;
+  // Null for the discarding log.
+  FileSystem* m_fileSystem = nullptr;
   LineObserver m_observer;
 };
 

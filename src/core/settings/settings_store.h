@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/fs/file_system.h"
 #include "core/settings/ini_document.h"
 #include "core/settings/settings_keys.h"
 #include "core/settings/settings_write_error.h"
@@ -11,18 +12,20 @@
 
 namespace morvane::core {
 
-// The settings file at one path. Nothing is cached: every call opens the file, acts and
-// closes it, so a read always sees the last write, including edits made by hand.
+// The settings file at one path, read and written through a file system. Nothing is
+// cached: every call reads the whole file, acts and writes it back, so a read always sees
+// the last write, including edits made by hand.
 //
 // Reads never fail: a missing or unreadable file, section or key gives the default, and
 // lines the store does not understand are skipped (see IniDocument). Reads never create
-// the file. Every write replaces the file atomically (see ReplaceFileAtomically) and
+// the file. Every write replaces the file atomically (see FileSystem::ReplaceFileAtomically) and
 // creates it when it is missing; a write that fails throws SettingsWriteError and leaves
 // the file as it was.
 class SettingsStore {
  public:
-  // path: the settings file's path bytes; codePage: the code page of its text.
-  SettingsStore(std::string path, const CodePage& codePage);
+  // path: the settings file's path bytes; codePage: the code page of its text;
+  // fileSystem: what reads and writes it, which must outlive the store.
+  SettingsStore(std::string path, const CodePage& codePage, FileSystem& fileSystem);
 
   const std::string& Path() const { return m_path; }
   const CodePage& GetCodePage() const { return *m_codePage; }
@@ -64,6 +67,7 @@ class SettingsStore {
  private:
   std::string m_path;
   const CodePage* m_codePage;
+  FileSystem* m_fileSystem;
 };
 
 }  // namespace morvane::core

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
+
+#include "core/fs/forwarding_file_system.h"
 #include "core/run/run_frame.h"
+#include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 
 namespace morvane::core {
@@ -11,9 +16,40 @@ namespace {
 class ResultLogTest : public ::testing::Test {
  protected:
   ResultLog MakeLog(bool appendToLog) {
-    return ResultLog(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog);
+    return ResultLog(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), appendToLog, m_fileSystem);
   }
   test::TempFolder m_folder;
+  platform::PosixFileSystem m_fileSystem;
+};
+
+// Counts the writes that reach each file: what a run costs per file it logs.
+class CountingFileSystem : public ForwardingFileSystem {
+ public:
+  using ForwardingFileSystem::ForwardingFileSystem;
+  std::map<std::string, int> writes;
+
+  OpenedFile OpenForWriting(std::string_view path, WriteStart start) override {
+    OpenedFile opened = ForwardingFileSystem::OpenForWriting(path, start);
+    if (opened.file)
+      opened.file = std::make_unique<Counted>(std::move(opened.file), writes[std::string(path)]);
+    return opened;
+  }
+
+ private:
+  class Counted : public OutputFile {
+   public:
+    Counted(std::unique_ptr<OutputFile> real, int& count) : m_real(std::move(real)), m_count(count) {}
+    int Write(std::string_view bytes) override {
+      ++m_count;
+      return m_real->Write(bytes);
+    }
+    int Flush() override { return m_real->Flush(); }
+    int Close() override { return m_real->Close(); }
+
+   private:
+    std::unique_ptr<OutputFile> m_real;
+    int& m_count;
+  };
 };
 
 TEST_F(ResultLogTest, StartReplacesTheResultFileAndLinesEndWithCrLf) {
@@ -46,6 +82,25 @@ TEST_F(ResultLogTest, FlushedLinesAreInTheFilesWhileTheyStayOpen) {
   EXPECT_EQ(m_folder.ReadFile("Rename.log"), "head\r\n\r\ndone\r\n");
 }
 
+TEST_F(ResultLogTest, EachFlushWritesEachFileOnce) {
+  CountingFileSystem counting(m_fileSystem);
+  const std::string result = m_folder.Path("Result.dat");
+  const std::string collected = m_folder.Path("Rename.log");
+  ResultLog log(result, collected, true, counting);
+  log.Start("head");  // the log gets its header before the result file is replaced
+  EXPECT_EQ(counting.writes, (std::map<std::string, int>{{result, 1}, {collected, 2}}));
+  for (const char* file : {"a", "b", "c"}) {
+    log.Append(std::string("name: ") + file);
+    log.Append("       -> new");
+    log.Flush();
+  }
+  log.Close();
+  EXPECT_EQ(counting.writes, (std::map<std::string, int>{{result, 4}, {collected, 5}}));
+  EXPECT_EQ(m_folder.ReadFile("Rename.log"),
+            "head\r\n\r\nname: a\r\n       -> new\r\nname: b\r\n       -> new\r\n"
+            "name: c\r\n       -> new\r\n");
+}
+
 TEST_F(ResultLogTest, ObserverSeesEveryLine) {
   ResultLog log = MakeLog(false);
   std::vector<std::string> seen;
@@ -67,13 +122,13 @@ TEST_F(ResultLogTest, DiscardingLogWritesNoFile) {
 }
 
 TEST_F(ResultLogTest, FilesThatCannotBeWrittenThrow) {
-  ResultLog missingFolder(m_folder.Path("no/Result.dat"), m_folder.Path("Rename.log"), false);
+  ResultLog missingFolder(m_folder.Path("no/Result.dat"), m_folder.Path("Rename.log"), false, m_fileSystem);
   EXPECT_THROW(missingFolder.Start("head"), LogWriteError);
 
   // A full disk: the error comes with the write, and the result file is not touched
   // before the log has its header.
   m_folder.WriteFile("Result.dat", "kept\r\n");
-  ResultLog fullLog(m_folder.Path("Result.dat"), "/dev/full", true);
+  ResultLog fullLog(m_folder.Path("Result.dat"), "/dev/full", true, m_fileSystem);
   try {
     fullLog.Start("head");
     FAIL() << "no error";

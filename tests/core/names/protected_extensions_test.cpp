@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/settings/settings_store.h"
+#include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 
 namespace morvane::core {
@@ -16,7 +17,8 @@ const CodePage& Sjis = CodePage::Cp932();
 
 TEST(ProtectedExtensions, WithoutASettingsFileAllBuiltInWordsAreOn) {
   test::TempFolder folder;
-  const SettingsStore store(folder.Path("morvane.INI"), Sjis);
+  platform::PosixFileSystem fileSystem;
+  const SettingsStore store(folder.Path("morvane.INI"), Sjis, fileSystem);
   const ProtectedExtensions list = LoadProtectedExtensions(store);
   EXPECT_EQ(list.Words(), (Words{"BAT", "COM", "EXE", "DLL", "REG", "SYS", "INI", "DAT"}));
   for (const char* extension : {".EXE", ".exe", ".Dll", ".ini"}) {
@@ -48,10 +50,12 @@ TEST(ProtectedExtensions, SettingsChooseBuiltInWordsAndAddTheUserList) {
        "[Setting]\r\nGuaudExtUser=   \r\nGuaudExtBAT=0x0\r\n",
        {"COM", "EXE", "DLL", "REG", "SYS", "INI", "DAT"}},
   };
+  platform::PosixFileSystem fileSystem;
   for (const auto& c : cases) {
     test::TempFolder folder;
     folder.WriteFile("morvane.INI", c.fileText);
-    EXPECT_EQ(LoadProtectedExtensions(SettingsStore(folder.Path("morvane.INI"), Sjis)).Words(), c.expected)
+    EXPECT_EQ(LoadProtectedExtensions(SettingsStore(folder.Path("morvane.INI"), Sjis, fileSystem)).Words(),
+              c.expected)
         << c.label;
   }
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 
 namespace morvane::core {
@@ -69,7 +70,8 @@ TEST(HistoryRead, ReadsUpToTheLastNumberOnly) {
 
 TEST(HistoryWrite, RoundTripsThroughTheFile) {
   test::TempFolder folder;
-  SettingsStore store(folder.Path("M.INI"), Sjis);
+  platform::PosixFileSystem fileSystem;
+  SettingsStore store(folder.Path("M.INI"), Sjis, fileSystem);
   const Items items = {kNotSpecified, "b ", "c"};
   WriteHistory(store, keys::kChgStrChgStr2, items);
   EXPECT_EQ(folder.ReadFile("M.INI"),

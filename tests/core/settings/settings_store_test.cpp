@@ -11,6 +11,7 @@
 
 #include "core/settings/ini_value.h"
 #include "core/settings/log_settings.h"
+#include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 
 namespace morvane::core {
@@ -20,6 +21,12 @@ namespace fs = std::filesystem;
 using test::TempFolder;
 const CodePage& Sjis = CodePage::Cp932();
 const CodePage& Utf8 = CodePage::Utf8();
+
+// The stores of these tests work on this computer's files.
+platform::PosixFileSystem& Files() {
+  static platform::PosixFileSystem fileSystem;
+  return fileSystem;
+}
 
 std::ptrdiff_t FileCount(const std::string& folder) {
   return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
@@ -61,7 +68,7 @@ TEST(IniInteger, DecimalOrHexadecimalOrNothing) {
 TEST(SettingsStoreRead, IntegersAndBooleansFallBackToTheDefault) {
   TempFolder folder;
   folder.WriteFile("M.INI", "[Setting]\r\nSeqNbrSort=0x3\r\nSortDse=yes\r\nA=2\r\nB=-1\r\nC=0\r\nD=\r\n");
-  const SettingsStore store(folder.Path("M.INI"), Sjis);
+  const SettingsStore store(folder.Path("M.INI"), Sjis, Files());
   EXPECT_EQ(store.Read(keys::kSettingSeqNbrSort), 3);
   EXPECT_FALSE(store.Read(keys::kSettingSortDse));
   struct Case {
@@ -92,14 +99,15 @@ TEST(SettingsStoreRead, StringsAreCutToWholeCharacters) {
   for (const auto& c : cases) {
     TempFolder folder;
     folder.WriteFile("M.INI", "[S]\r\nk=" + c.value + "\r\n");
-    const std::string read = SettingsStore(folder.Path("M.INI"), *c.codePage).ReadString("S", "k", "");
+    const std::string read =
+        SettingsStore(folder.Path("M.INI"), *c.codePage, Files()).ReadString("S", "k", "");
     EXPECT_EQ(read, c.value.substr(0, c.expectedLength)) << c.value.size();
   }
 }
 
 TEST(SettingsStoreRead, MissingFileGivesEveryDefaultAndStaysMissing) {
   TempFolder folder;
-  SettingsStore store(folder.Path("M.INI"), Sjis);
+  SettingsStore store(folder.Path("M.INI"), Sjis, Files());
   EXPECT_EQ(store.Read(keys::kSettingZoubun), "1");
   EXPECT_TRUE(store.Read(keys::kGuaudExtDAT));
   EXPECT_TRUE(store.Read(keys::kChgStrStrAULCase));
@@ -114,7 +122,7 @@ TEST(SettingsStoreRead, MissingFileGivesEveryDefaultAndStaysMissing) {
 
 TEST(SettingsStoreWrite, FirstWriteCreatesTheFileAndNamesIgnoreCase) {
   TempFolder folder;
-  SettingsStore store(folder.Path("M.INI"), Sjis);
+  SettingsStore store(folder.Path("M.INI"), Sjis, Files());
   store.Write(keys::kCopyFileChkChgExt, true);
   store.Write(keys::kWindowLeft, -20);
   store.Write(keys::kSettingTextViewer, "/usr/bin/view ");
@@ -137,7 +145,7 @@ TEST(SettingsStoreWrite, KeepsPermissionBitsAndFollowsLinks) {
   folder.WriteFile("real.INI", "[A]\r\nx=1\r\n");
   fs::permissions(folder.Path("real.INI"), fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("real.INI", folder.Path("M.INI"));
-  SettingsStore(folder.Path("M.INI"), Sjis).WriteString("A", "y", "2");
+  SettingsStore(folder.Path("M.INI"), Sjis, Files()).WriteString("A", "y", "2");
   EXPECT_TRUE(fs::is_symlink(folder.Path("M.INI")));
   EXPECT_EQ(folder.ReadFile("real.INI"), "[A]\r\nx=1\r\ny=2\r\n");
   EXPECT_EQ(fs::status(folder.Path("real.INI")).permissions(),
@@ -146,7 +154,7 @@ TEST(SettingsStoreWrite, KeepsPermissionBitsAndFollowsLinks) {
 
 // Writes to the file and expects the failure error, in CP932.
 void ExpectWriteFails(const TempFolder& folder, const std::string& relative) {
-  SettingsStore store(folder.Path(relative), Sjis);
+  SettingsStore store(folder.Path(relative), Sjis, Files());
   try {
     store.WriteString("A", "x", "2");
     ADD_FAILURE() << relative << ": no error";

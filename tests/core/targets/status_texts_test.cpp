@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <map>
 #include <string>
 #include <vector>
@@ -72,6 +73,9 @@ class DrivesOnly : public FileSystem {
   FsResult DeleteFile(std::string_view) override { return {FsStatus::Failed}; }
   std::optional<MountedDrive> DriveOf(std::string_view) const override { return std::nullopt; }
   std::string ToLongPathForm(std::string_view) const override { return {}; }
+  FileReadResult ReadWholeFile(std::string_view) const override { return {}; }
+  std::string ReplaceFileAtomically(std::string_view, std::string_view) override { return "refused"; }
+  OpenedFile OpenForWriting(std::string_view, WriteStart) override { return {nullptr, EROFS}; }
 };
 
 TEST(FreeSpace, ListsFixedNetworkAndOpticalDrivesInMountPointOrder) {

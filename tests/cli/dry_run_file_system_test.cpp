@@ -1,0 +1,36 @@
+// What a dry run writes through its file system never reaches the disk, while what it
+// reads is the real thing.
+#include "cli/dry_run_file_system.h"
+
+#include <gtest/gtest.h>
+
+#include "core/log/result_log.h"
+#include "core/settings/settings_store.h"
+#include "platform/posix_file_system.h"
+#include "support/temp_folder.h"
+
+namespace morvane::cli {
+namespace {
+
+TEST(DryRunFileSystem, LogLinesAndSettingsWritesReachNoFile) {
+  test::TempFolder folder;
+  folder.WriteFile("Result.dat", "the last run\r\n");
+  folder.WriteFile("morvane.INI", "[A]\r\nx=1\r\n");
+  platform::PosixFileSystem real;
+  DryRunFileSystem dryRun(real);
+
+  core::ResultLog log(folder.Path("Result.dat"), folder.Path("Rename.log"), true, dryRun);
+  log.Start("head");
+  log.Append("line");
+  log.Close();
+  EXPECT_EQ(folder.ReadFile("Result.dat"), "the last run\r\n");
+  EXPECT_FALSE(folder.Exists("Rename.log"));
+
+  core::SettingsStore store(folder.Path("morvane.INI"), core::CodePage::Utf8(), dryRun);
+  EXPECT_EQ(store.ReadString("A", "x", ""), "1");
+  EXPECT_THROW(store.WriteString("A", "x", "2"), core::SettingsWriteError);
+  EXPECT_EQ(folder.ReadFile("morvane.INI"), "[A]\r\nx=1\r\n");
+}
+
+}  // namespace
+}  // namespace morvane::cli
