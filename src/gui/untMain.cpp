@@ -37,12 +37,6 @@ constexpr const char* kEditableCombos[] = {
     "cboAddStr",     "cboAddStr2",    "cboChgExt",      "cboExtension",   "cboOutputDir",
 };
 
-std::optional<int> ParseDecimal(const QString& text) {
-  bool ok = false;
-  const int value = text.toInt(&ok, 10);
-  return ok ? std::optional<int>(value) : std::nullopt;
-}
-
 void LoadHistoryInto(QComboBox* combo, const core::IniDocument& document, const keys::HistoryKey& key,
                      bool takesText = true) {
   const core::LoadedHistory history = core::ReadHistory(document, key, document.GetCodePage());
@@ -59,7 +53,6 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
       m_fileSystem(fileSystem),
       m_settings(files.settingsFile, core::ActiveCodePage(), fileSystem),
       m_messages(this),
-      m_previewHistories{},
       m_fileDialogs(this) {
   // Before the controls exist, so that they all take it.
   setFont(UiFont());
@@ -67,6 +60,7 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
   CreateUpDown();
   CreateStatusBar();
   CreatePopupMenus();
+  CreatePreviewLine();
   CreateTargetList();
   ApplyInputFilters();
   FitStartNumberField();
@@ -357,71 +351,6 @@ bool TfrmMain::WriteSettings(const std::function<void(core::IniDocument&)>& edit
     m_messages.Show(MessageKind::Error, ToQString(error.Message()));
     return false;
   }
-}
-
-void TfrmMain::cboSortTypeChange() {
-  const int sortType = cboSortType->currentIndex();
-  const bool descending = chkSortDse->isChecked();
-  if (!WriteSettings([&](core::IniDocument& document) {
-        document.Write(keys::kSettingSeqNbrSort, sortType);
-        document.Write(keys::kSettingSortDse, descending);
-      })) {
-    return;
-  }
-  ApplyListArrangement();
-  m_options.sortType = sortType;
-  m_options.sortDescending = descending;
-  RefreshSelectionInfo();
-}
-
-void TfrmMain::chkDelFileClick() {
-  const bool inPlace = chkDelFile->isChecked();
-  if (!WriteSettings([&](core::IniDocument& document) { document.Write(keys::kSettingDelFile, inPlace); }))
-    return;
-  m_options.renameInPlace = inPlace;
-  ApplyOutputFolderRule();
-}
-
-void TfrmMain::edtZoubunChange() {
-  const QString text = edtZoubun->text();
-  if (!WriteSettings(
-          [&](core::IniDocument& document) { document.Write(keys::kSettingZoubun, ToBytes(text)); })) {
-    return;
-  }
-  const std::optional<int> increment = ParseDecimal(text);
-  if (!increment) {
-    // The text stays written; the run keeps the last increment that was a number.
-    m_messages.Show(MessageKind::Error, QStringLiteral("'%1' は整数ではありません").arg(text));
-    return;
-  }
-  m_options.increment = *increment;
-  updZoubun->SetPosition(*increment);
-}
-
-void TfrmMain::updZoubunClick(int direction) {
-  const int current = ParseDecimal(edtZoubun->text()).value_or(updZoubun->Position());
-  edtZoubun->setText(QString::number(updZoubun->Stepped(current, direction)));
-  edtZoubunChange();
-}
-
-void TfrmMain::cboRenameULChange() {
-  const int nameCase = cboRenameUL->currentIndex();
-  if (!WriteSettings(
-          [&](core::IniDocument& document) { document.Write(keys::kSettingRenameUL, nameCase); })) {
-    return;
-  }
-  m_options.nameCase = nameCase;
-  RefreshPreview();
-}
-
-void TfrmMain::cboExtULChange() {
-  const int extensionCase = cboExtUL->currentIndex();
-  if (!WriteSettings(
-          [&](core::IniDocument& document) { document.Write(keys::kSettingExtUL, extensionCase); })) {
-    return;
-  }
-  m_options.extensionCase = extensionCase;
-  RefreshPreview();
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -26,6 +26,7 @@
 #include "gui/file_dialogs.h"
 #include "gui/main_options.h"
 #include "gui/message_boxes.h"
+#include "gui/preview_line_part.h"
 #include "gui/run_controller.h"
 #include "gui/run_window.h"
 #include "gui/settings_dialog_host.h"
@@ -57,7 +58,8 @@ class TfrmMain : public QMainWindow,
                  public Ui_TfrmMain,
                  public SettingsDialogHost,
                  public RunWindow,
-                 public TargetListHost {
+                 public TargetListHost,
+                 public PreviewLineHost {
   Q_OBJECT
 
  public:
@@ -100,7 +102,7 @@ class TfrmMain : public QMainWindow,
   TfrmConfirmation* frmConfirmation = nullptr;
   TfrmPEndMessage* frmPEndMessage = nullptr;
 
-  core::OperatingMode Mode() const { return m_mode; }
+  core::OperatingMode Mode() const override { return m_mode; }
   // Whether a run started from the window is going (a signal then stops the run, not the
   // window).
   bool RunGoing() const { return m_runGoing; }
@@ -164,6 +166,9 @@ class TfrmMain : public QMainWindow,
   // What the target list asks of the window.
   bool InUserOrderState() const override;
   std::string FileTypesText() const override;
+  // What the preview line asks of the window.
+  void ChangeExtensionSet() override;
+  void ConnectHistoryItem(core::OperatingMode mode, QAction* item) override;
   core::ProtectedExtensions ProtectedTypes() const override;
   // The command line's paths: each at the top of the list, folders remembered.
   void StoreCommandLine(const std::vector<std::string>& arguments);
@@ -248,16 +253,7 @@ class TfrmMain : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The pieces of one mode's preview history in the window.
-  struct PreviewHistoryMenus {
-    core::PreviewHistoryList list;
-    QMenu* mainMenu;
-    QAction* mainPlaceholder;
-    QMenu* popup;
-    QAction* popupPlaceholder;
-    void (TfrmMain::*clickHandler)();
-  };
-
+  void CreatePreviewLine();
   void FormCreate(const std::vector<std::string>& arguments);
   void FormShow();
   bool FormCloseQuery();
@@ -290,16 +286,13 @@ class TfrmMain : public QMainWindow,
   void ApplyPreviewHistoryMenus();
   void CreateTargetList();
   void ConnectTargetListHandlers();
-  void RebuildPreviewMenus(PreviewHistoryMenus& menus);
-  void RestorePreviewEntry(core::OperatingMode mode, QAction* clicked);
-  PreviewHistoryMenus& HistoryOf(core::OperatingMode mode);
   QMenu* CurrentPreviewPopup();
   QAction* MainModeAction(core::OperatingMode mode) const;
   QAction* PopupModeAction(core::OperatingMode mode) const;
 
   // Runs one change of the settings file; a failed write shows "%s に書き込めません"
   // and gives false.
-  bool WriteSettings(const std::function<void(core::IniDocument&)>& edit);
+  bool WriteSettings(const std::function<void(core::IniDocument&)>& edit) override;
 
   core::ProgramFiles m_files;
   core::FileSystem& m_fileSystem;
@@ -310,7 +303,7 @@ class TfrmMain : public QMainWindow,
   MainOptions m_options;
   core::LogSettings m_logSettings;
   std::string m_fileDialogFolder;
-  std::array<PreviewHistoryMenus, 3> m_previewHistories;
+  PreviewLinePart* m_previewLine = nullptr;
   bool m_firstShowDone = false;
 
   RunController m_runs{*this, m_fileSystem};

@@ -60,21 +60,6 @@ void TfrmMain::CreatePopupMenus() {
   pmnChgStrPVListItem = AddPlaceholder(pmnChgStrPVList, "pmnChgStrPVListItem", noHistory);
   pmnAddStrPVList = NewMenu(this, "pmnAddStrPVList");
   pmnAddStrPVListItem = AddPlaceholder(pmnAddStrPVList, "pmnAddStrPVListItem", noHistory);
-
-  m_previewHistories[0] = {
-      {}, mnuPreViewList, mnuPVListItem, pmnPreViewList, pmnPVListItem, &TfrmMain::pmnPVListItemClick};
-  m_previewHistories[1] = {{},
-                           mnuChgStrPVList,
-                           mnuChgStrPVListItem,
-                           pmnChgStrPVList,
-                           pmnChgStrPVListItem,
-                           &TfrmMain::pmnChgStrPVListItemClick};
-  m_previewHistories[2] = {{},
-                           mnuAddStrPVList,
-                           mnuAddStrPVListItem,
-                           pmnAddStrPVList,
-                           pmnAddStrPVListItem,
-                           &TfrmMain::pmnAddStrPVListItemClick};
 }
 
 }  // namespace morvane::gui

@@ -1,32 +1,62 @@
-// The preview line: the first new name, recomputed from the fields after every change
-// that can alter it, and the click that steps the case options.
+// The preview line's slots and wiring; the line and its histories are the
+// PreviewLinePart. The click on the line steps the case options.
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 
 #include "core/preview/preview_text.h"
-#include "gui/qt_text.h"
+#include "gui/preview_line_part.h"
 #include "gui/untMain.h"
 
 namespace morvane::gui {
 
-void TfrmMain::RefreshPreview() {
-  const bool replacement = m_mode == core::OperatingMode::ChangeStr;
-  core::PreviewInputs inputs;
-  inputs.front = ToBytes(cboKyotsuName->currentText());
-  inputs.startNumber = ToBytes(cboStartSeqNbr->currentText());
-  inputs.back = ToBytes(cboKyotsuName2->currentText());
-  inputs.stringA = ToBytes((replacement ? cboChgStr : cboAddStr)->currentText());
-  inputs.stringB = ToBytes((replacement ? cboChgStr2 : cboAddStr2)->currentText());
-  inputs.nameCase = cboRenameUL->currentIndex();
-  inputs.extensionOn = chkChgExt->isChecked();
-  inputs.newExtension = ToBytes(cboChgExt->currentText());
-  inputs.extensionCase = cboExtUL->currentIndex();
-  // In the modes without a preview the (hidden) line keeps its text.
-  const std::optional<std::string> preview = core::ComposePreview(m_mode, inputs);
-  if (!preview) return;
-  lblPreView->setText(ToQString(*preview));
-  // The line has a fixed width; the hint shows a longer preview whole.
-  lblPreView->setToolTip(lblPreView->text());
+using core::OperatingMode;
+
+void TfrmMain::CreatePreviewLine() {
+  const PreviewLineControls controls{lblPreView,  cboKyotsuName, cboStartSeqNbr, cboKyotsuName2,
+                                     cboChgStr,   cboChgStr2,    cboAddStr,      cboAddStr2,
+                                     cboRenameUL, cboExtUL,      chkChgExt,      cboChgExt};
+  m_previewLine = new PreviewLinePart(controls, *this, this);
+  m_previewLine->SetMenus(OperatingMode::Rename,
+                          {mnuPreViewList, mnuPVListItem, pmnPreViewList, pmnPVListItem});
+  m_previewLine->SetMenus(OperatingMode::ChangeStr,
+                          {mnuChgStrPVList, mnuChgStrPVListItem, pmnChgStrPVList, pmnChgStrPVListItem});
+  m_previewLine->SetMenus(OperatingMode::AddStr,
+                          {mnuAddStrPVList, mnuAddStrPVListItem, pmnAddStrPVList, pmnAddStrPVListItem});
+}
+
+void TfrmMain::ConnectHistoryItem(OperatingMode mode, QAction* item) {
+  void (TfrmMain::*handler)() = &TfrmMain::pmnPVListItemClick;
+  if (mode == OperatingMode::ChangeStr) handler = &TfrmMain::pmnChgStrPVListItemClick;
+  if (mode == OperatingMode::AddStr) handler = &TfrmMain::pmnAddStrPVListItemClick;
+  connect(item, &QAction::triggered, this, handler);
+}
+
+void TfrmMain::ChangeExtensionSet() { chkChgExtClick(); }
+
+void TfrmMain::RefreshPreview() { m_previewLine->Refresh(); }
+
+const core::PreviewHistoryList& TfrmMain::PreviewHistory(OperatingMode mode) const {
+  return m_previewLine->History(mode);
+}
+core::PreviewEntryFields TfrmMain::CurrentPreviewFields(OperatingMode mode) const {
+  return m_previewLine->CurrentFields(mode);
+}
+void TfrmMain::RecordPreview(OperatingMode mode, const core::PreviewEntryFields& fields) {
+  m_previewLine->Record(mode, fields);
+}
+void TfrmMain::LoadPreviewHistories() { m_previewLine->Load(m_settings.Load()); }
+bool TfrmMain::SavePreviewHistory(OperatingMode mode) { return m_previewLine->Save(mode); }
+
+void TfrmMain::pmnPVListItemClick() {
+  m_previewLine->RestoreEntry(OperatingMode::Rename, qobject_cast<QAction*>(sender()));
+}
+void TfrmMain::pmnChgStrPVListItemClick() {
+  m_previewLine->RestoreEntry(OperatingMode::ChangeStr, qobject_cast<QAction*>(sender()));
+}
+void TfrmMain::pmnAddStrPVListItemClick() {
+  m_previewLine->RestoreEntry(OperatingMode::AddStr, qobject_cast<QAction*>(sender()));
 }
 
 void TfrmMain::CyclePreviewCase() {
