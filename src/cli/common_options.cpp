@@ -80,8 +80,9 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
                    "Answer Yes to the questions asked before a run (an empty new extension, an empty "
                    "replacement, creating a missing output folder).");
   command.add_flag("--dry-run", options.dryRun,
-                   "Print \"source -> destination\" for every file and change nothing; no result file "
-                   "is written.");
+                   "Show what the run would do, exactly as it would show it (its result lines, the "
+                   "files it would leave and its exit status), and change nothing; no result file is "
+                   "written. A conflict the run would ask about is shown and skipped.");
   command.add_flag("--log", options.log,
                    "Also append the result lines to Rename.log (default: as the settings say).");
 }

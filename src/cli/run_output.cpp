@@ -6,21 +6,6 @@
 
 namespace morvane::cli {
 
-core::ResultLog DryRunLog(const BatchIo& io) {
-  core::ResultLog log = core::ResultLog::Discarding();
-  log.SetObserver([&io](std::string_view line) {
-    if (!line.empty()) PrintLine(io.err, line);
-  });
-  return log;
-}
-
-void PrintPlan(const BatchIo& io, const std::vector<std::pair<std::string, std::string>>& plan) {
-  for (const auto& [source, destination] : plan) {
-    io.out << core::VisibleName(source) << " -> " << core::VisibleName(destination) << '\n';
-  }
-  io.out << std::flush;
-}
-
 int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io, core::FileSystem& fileSystem,
                      const std::function<RunOutcome(core::ResultLog& log)>& run) {
   try {
@@ -40,13 +25,6 @@ int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io, core::Fi
 int ExitStatusOf(const core::RunCounts& counts, const TerminalInteraction& interaction) {
   if (counts.abortRequested) return kExitAborted;
   return counts.failureCount > 0 || interaction.LeftUnchosen() ? kExitFailures : kExitSuccess;
-}
-
-int EndDryRun(const BatchIo& io, core::RunEngine& run, const TerminalInteraction& interaction) {
-  PrintPlan(io, run.PlanNames());
-  const std::string summary = interaction.LeftSummary();
-  if (!summary.empty()) io.err << summary << '\n';
-  return run.Counts().failureCount > 0 ? kExitFailures : kExitSuccess;
 }
 
 int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error) {

@@ -14,13 +14,6 @@
 
 namespace morvane::cli {
 
-// The log of a dry run: nothing is written, but what the checks log (missing, filtered
-// and protected files) goes to standard error.
-core::ResultLog DryRunLog(const BatchIo& io);
-
-// A dry run's plan, one "source -> destination" line per file on standard output.
-void PrintPlan(const BatchIo& io, const std::vector<std::pair<std::string, std::string>>& plan);
-
 // What a finished run tells the command: its end message, its exit status and the count
 // of the files it left.
 struct RunOutcome {
@@ -42,9 +35,5 @@ int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error);
 // The exit status of a finished run: aborted; some file failed, or was left at a
 // conflict nobody chose to skip; or all went well.
 int ExitStatusOf(const core::RunCounts& counts, const TerminalInteraction& interaction);
-
-// Ends a dry run: prints its plan and the count of the files it would leave; gives the
-// exit status.
-int EndDryRun(const BatchIo& io, core::RunEngine& run, const TerminalInteraction& interaction);
 
 }  // namespace morvane::cli

@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "cli/dry_run_file_system.h"
 #include "cli/run_output.h"
 #include "cli/start_refusals.h"
+#include "core/fs/planning_file_system.h"
 #include "core/run/run_driver.h"
 
 namespace morvane::cli {
@@ -23,25 +23,14 @@ class CommandLineAnswers : public core::StartAnswers {
   const BatchIo& m_io;
 };
 
-int DryRun(core::ReadyRun run, const ProgramSettings& program, const std::vector<std::string>& paths,
-           const BatchIo& io, core::FileSystem& fileSystem) {
-  core::ResultLog log = DryRunLog(io);
-  const bool inPlace =
-      run.mode == core::RunMode::SequentialRename ? run.numbering.renameInPlace : run.others.renameInPlace;
-  TerminalInteraction interaction(io, ConflictPolicy::Skip, inPlace);
-  const std::unique_ptr<core::RunEngine> engine =
-      core::MakeRunEngine(std::move(run), program.protectedExtensions, fileSystem, log, interaction);
-  engine->Collect(paths);
-  return EndDryRun(io, *engine, interaction);
-}
-
 }  // namespace
 
 int CheckAndRun(const core::StartRequest& request, const CommonOptions& options, const BatchIo& io,
                 core::FileSystem& realFileSystem) {
-  DryRunFileSystem dryRunFileSystem(realFileSystem);
-  core::FileSystem& fileSystem =
-      options.dryRun ? static_cast<core::FileSystem&>(dryRunFileSystem) : realFileSystem;
+  // A dry run is the run itself over a file system that records instead of doing, so
+  // that it meets its own earlier steps as the real run would and prints what it prints.
+  core::PlanningFileSystem planning(realFileSystem);
+  core::FileSystem& fileSystem = options.dryRun ? static_cast<core::FileSystem&>(planning) : realFileSystem;
 
   CommandLineAnswers answers(options, io);
   core::StartDecision decision = core::CheckStart(request, fileSystem, answers);
@@ -50,9 +39,8 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
     return kExitRefused;
   }
   const ProgramSettings program = LoadProgramSettings(options, fileSystem);
-  if (options.dryRun) return DryRun(std::move(*decision.run), program, request.targets, io, fileSystem);
-
-  const ConflictPolicy policy = EffectivePolicy(options, io);
+  ConflictPolicy policy = EffectivePolicy(options, io);
+  if (options.dryRun && policy == ConflictPolicy::Ask) policy = ConflictPolicy::WouldAsk;
   const bool inPlace = request.mode == core::RunMode::CaseConversion || request.renameInPlace;
   return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
     TerminalInteraction interaction(io, policy, inPlace);

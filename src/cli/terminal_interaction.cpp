@@ -28,6 +28,9 @@ OverwriteChoice TerminalInteraction::AskOverwrite(const core::OverwriteQuestion&
       return Skip("skipped: no terminal to ask; --on-conflict chooses", false);
     case ConflictPolicy::Abort:
       return OverwriteChoice::Abort;
+    case ConflictPolicy::WouldAsk:
+      ShowQuestion(question);
+      return Skip("the run would ask here; this dry run skips it", true);
   }
   return OverwriteChoice::Skip;
 }
@@ -56,10 +59,14 @@ OverwriteChoice TerminalInteraction::Skip(std::string why, bool chosen) {
   return OverwriteChoice::Skip;
 }
 
-OverwriteChoice TerminalInteraction::Prompt(const core::OverwriteQuestion& question) {
-  const bool autoOffered = question.caller == core::CallerKind::SequentialRun;
+void TerminalInteraction::ShowQuestion(const core::OverwriteQuestion& question) {
   m_io.err << "A file with the new name already exists: " << core::VisibleName(question.newPath) << '\n'
            << "  source: " << core::VisibleName(question.sourcePath) << '\n';
+}
+
+OverwriteChoice TerminalInteraction::Prompt(const core::OverwriteQuestion& question) {
+  const bool autoOffered = question.caller == core::CallerKind::SequentialRun;
+  ShowQuestion(question);
   for (;;) {
     if (question.overwriteOffered) m_io.err << "[o]verwrite, overwrite [a]ll, ";
     if (autoOffered) m_io.err << "a[u]to (next free number), ";

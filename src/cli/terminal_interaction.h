@@ -11,7 +11,9 @@ namespace morvane::cli {
 
 // What to do when a new name is taken. Unanswered: nobody was asked and nobody chose (no
 // terminal, no --on-conflict); the file is skipped and the run does not count as done.
-enum class ConflictPolicy { Ask, Overwrite, Auto, Skip, Abort, Unanswered };
+// WouldAsk: a dry run where the answer would come from the terminal; the question is
+// shown, nobody is asked, and the file is left as if skipped.
+enum class ConflictPolicy { Ask, Overwrite, Auto, Skip, Abort, Unanswered, WouldAsk };
 
 // The run's questions answered from the command line: by the conflict policy, or on the
 // terminal when the policy is to ask. Every file the run leaves gets a line on standard
@@ -42,6 +44,8 @@ class TerminalInteraction : public core::RunInteraction {
 
  private:
   core::OverwriteChoice Prompt(const core::OverwriteQuestion& question);
+  // The conflict, as the alert would show it.
+  void ShowQuestion(const core::OverwriteQuestion& question);
   // Remembers why the conflict in hand is skipped, for its line.
   core::OverwriteChoice Skip(std::string why, bool chosen);
 

@@ -147,16 +147,82 @@ TEST_F(BatchAppTest, YesCreatesTheOutputFolderAndRemovesExtensions) {
   EXPECT_TRUE(m_folder.Exists("in/a.txt"));
 }
 
-TEST_F(BatchAppTest, DryRunPlansAndTouchesNothing) {
-  m_folder.CreateFiles({"in/b.txt", "in/a.txt", "in/c.doc"});
-  EXPECT_EQ(
-      Batch({"rename", "--output", P("new"), "--yes", "--types", "txt", "--dry-run", P("in"), P("in/c.doc")}),
-      0);
-  EXPECT_EQ(m_out.str(),
-            P("in/a.txt") + " -> " + P("new/1.txt") + "\n" + P("in/b.txt") + " -> " + P("new/2.txt") + "\n");
-  EXPECT_NE(m_err.str().find(P("in/c.doc")), std::string::npos);
-  EXPECT_FALSE(m_folder.Exists("new"));
-  EXPECT_FALSE(m_folder.Exists("Result.dat"));
+// A dry run prints what the run prints, file for file, and exits as it exits; it
+// changes nothing, and writes no result file.
+TEST_F(BatchAppTest, DryRunShowsWhatTheRunDoes) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> files;
+    std::vector<std::string> arguments;  // "{in}" and "{new}" stand for the folders
+  } const cases[] = {
+      {"copies into a new folder",
+       {"in/b.txt", "in/a.txt", "in/c.doc"},
+       {"rename", "--output", "{new}", "--yes", "--types", "txt", "{in}", "{in}/c.doc"}},
+      {"names taken, skipped",
+       {"in/a.txt", "in/b.txt", "new/1.txt"},
+       {"rename", "--output", "{new}", "--on-conflict", "skip", "{in}"}},
+      {"names taken, the next free number",
+       {"in/a.txt", "in/b.txt", "new/1.txt", "new/3.txt"},
+       {"rename", "--output", "{new}", "--on-conflict", "auto", "{in}"}},
+      {"names taken, overwritten",
+       {"in/a.txt", "in/b.txt", "new/2.txt"},
+       {"rename", "--output", "{new}", "--on-conflict", "overwrite", "{in}"}},
+      {"names taken, aborted",
+       {"in/a.txt", "in/b.txt", "new/2.txt"},
+       {"rename", "--output", "{new}", "--on-conflict", "abort", "{in}"}},
+      {"in place, meeting its own new names",
+       {"in/2.txt", "in/1.txt", "in/3.jpg"},
+       {"rename", "--in-place", "--start", "2", "{in}"}},
+      {"a replacement in place",
+       {"in/b_1.txt", "in/a_1.txt", "in/c.txt", "in/b-2.txt"},
+       {"replace", "--in-place", "--find", "_1", "--replace-with", "-2", "{in}"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    m_folder.CreateFiles({"in/"});
+    for (const std::string& file : c.files) m_folder.WriteFile(file, file);
+    std::vector<std::string> arguments;
+    for (std::string argument : c.arguments) {
+      for (const auto& [mark, folder] : {std::pair{"{in}", P("in")}, std::pair{"{new}", P("new")}}) {
+        if (const std::size_t at = argument.find(mark); at != std::string::npos) {
+          argument.replace(at, std::string_view(mark).size(), folder);
+        }
+      }
+      arguments.push_back(argument);
+    }
+    std::vector<std::string> dry = arguments;
+    dry.push_back("--dry-run");
+    const bool newExisted = m_folder.Exists("new");
+
+    const int dryStatus = Batch(dry);
+    const std::string dryOut = WithoutTimes(m_out.str());
+    const std::string dryErr = m_err.str();
+    EXPECT_EQ(m_folder.Exists("new"), newExisted);
+    EXPECT_FALSE(m_folder.Exists("Result.dat"));
+    for (const std::string& file : c.files) EXPECT_EQ(m_folder.ReadFile(file), file);
+
+    EXPECT_EQ(Batch(arguments), dryStatus);
+    EXPECT_EQ(WithoutTimes(m_out.str()), dryOut);
+    EXPECT_EQ(m_err.str(), dryErr);
+    EXPECT_TRUE(m_folder.Exists("Result.dat"));
+    std::filesystem::remove_all(P("in"));
+    std::filesystem::remove_all(P("new"));
+    std::filesystem::remove(P("Result.dat"));
+  }
+}
+
+// Where the run would ask on the terminal, the dry run shows the question and asks
+// nothing.
+TEST_F(BatchAppTest, DryRunMarksTheQuestionsTheRunWouldAsk) {
+  m_folder.CreateFiles({"in/a.txt", "out/1.txt"});
+  EXPECT_EQ(Batch({"rename", "--output", P("out"), "--dry-run", P("in")}, "", true), 0);
+  EXPECT_NE(m_err.str().find("A file with the new name already exists: " + P("out/1.txt") +
+                             "\n  source: " + P("in/a.txt") + "\n"),
+            std::string::npos)
+      << m_err.str();
+  EXPECT_NE(m_err.str().find("is taken (the run would ask here; this dry run skips it)"), std::string::npos)
+      << m_err.str();
+  EXPECT_EQ(m_folder.ReadFile("out/1.txt"), "");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,6 +25,12 @@ class BatchAppTest : public ::testing::Test {
     return RunBatch(arguments, io, m_fileSystem);
   }
   std::string P(std::string_view relative) const { return m_folder.Path(relative); }
+  // The text with the run's time stamps ("26/12/08 16:25:44") as "TIME", so that two runs
+  // a second apart compare equal.
+  static std::string WithoutTimes(std::string text) {
+    static const std::regex kTime(R"(\d\d/\d\d/\d\d \d\d:\d\d:\d\d)");
+    return std::regex_replace(text, kTime, "TIME");
+  }
 
   test::TempFolder m_folder;
   platform::PosixFileSystem m_fileSystem;

@@ -77,7 +77,7 @@ TEST_F(ControlNamesBatchTest, OutputAndErrorNameEveryFileVisibly) {
       {"dry run",
        {"add", "--in-place", "--suffix", "_s", "--dry-run", "{in}/" + forging},
        {},
-       {"$'{in}/" + written + ".txt' -> $'{in}/" + written + "_s.txt'"},
+       {"文字列追加：$'{in}/" + written + ".txt'", "         -> $'" + written + "_s.txt'"},
        {}},
       {"copy failed",
        {"add", "--output", "{out}", "--prefix", "p", "{in}/" + forging},

@@ -92,16 +92,5 @@ TEST_F(ModeCommandsTest, CopiesGoToTheOutputFolderAndConflictsFollowThePolicy) {
   EXPECT_NE(m_out.str().find("以降の文字列追加処理はすべてキャンセルされました。"), std::string::npos);
 }
 
-TEST_F(ModeCommandsTest, DryRunPlansAndTouchesNothing) {
-  m_folder.CreateFiles({"in/b_1.txt", "in/a_1.txt", "in/c.txt"});
-  EXPECT_EQ(Batch({"replace", "--in-place", "--find", "_1", "--replace-with", "-2", "--dry-run", P("in")}),
-            0);
-  EXPECT_EQ(m_out.str(), P("in/a_1.txt") + " -> " + P("in/a-2.txt") + "\n" + P("in/b_1.txt") + " -> " +
-                             P("in/b-2.txt") + "\n");
-  EXPECT_NE(m_err.str().find(P("in/c.txt")), std::string::npos);  // A is not in its name
-  EXPECT_TRUE(m_folder.Exists("in/a_1.txt"));
-  EXPECT_FALSE(m_folder.Exists("Result.dat"));
-}
-
 }  // namespace
 }  // namespace morvane::cli

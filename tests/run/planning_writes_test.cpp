@@ -1,23 +1,22 @@
-// What a dry run writes through its file system never reaches the disk, while what it
-// reads is the real thing.
-#include "cli/dry_run_file_system.h"
-
+// What a plan (a dry run) writes through its file system never reaches the disk, while
+// what it reads is the real thing.
 #include <gtest/gtest.h>
 
+#include "core/fs/planning_file_system.h"
 #include "core/log/result_log.h"
 #include "core/settings/settings_store.h"
 #include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 
-namespace morvane::cli {
+namespace morvane::core {
 namespace {
 
-TEST(DryRunFileSystem, LogLinesAndSettingsWritesReachNoFile) {
+TEST(PlanningFileSystemWrites, LogLinesAndSettingsWritesReachNoFile) {
   test::TempFolder folder;
   folder.WriteFile("Result.dat", "the last run\r\n");
   folder.WriteFile("morvane.INI", "[A]\r\nx=1\r\n");
   platform::PosixFileSystem real;
-  DryRunFileSystem dryRun(real);
+  PlanningFileSystem dryRun(real, CodePage::Utf8());
 
   core::ResultLog log(folder.Path("Result.dat"), folder.Path("Rename.log"), true, dryRun);
   log.Start("head");
@@ -33,4 +32,4 @@ TEST(DryRunFileSystem, LogLinesAndSettingsWritesReachNoFile) {
 }
 
 }  // namespace
-}  // namespace morvane::cli
+}  // namespace morvane::core
