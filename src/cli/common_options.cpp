@@ -83,6 +83,12 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
                    "Show what the run would do, exactly as it would show it (its result lines, the "
                    "files it would leave and its exit status), and change nothing; no result file is "
                    "written. A conflict the run would ask about is shown and skipped.");
+  command.add_flag(
+      "--plan", options.planRecords,
+      "Like --dry-run, but print the plan for scripts instead: one record per file in run order, "
+      "three fields each ended by a NUL byte (the outcome, the source path, the new path or nothing), "
+      "paths as their exact bytes. Outcomes: renamed, copied, overwritten, already-named, taken, "
+      "protected, filtered, missing, path-too-long, text-not-found, failed.");
   command.add_flag("--log", options.log,
                    "Also append the result lines to Rename.log (default: as the settings say).");
 }

@@ -25,6 +25,7 @@ struct CommonOptions {
   std::optional<ConflictPolicy> onConflict;
   bool yes = false;
   bool dryRun = false;
+  bool planRecords = false;  // the plan for scripts instead of the run's lines
   bool log = false;
 };
 

@@ -1,7 +1,9 @@
 #include "cli/start_run.h"
 
 #include <ostream>
+#include <sstream>
 
+#include "cli/plan_records.h"
 #include "cli/run_output.h"
 #include "cli/start_refusals.h"
 #include "core/fs/planning_file_system.h"
@@ -23,6 +25,27 @@ class CommandLineAnswers : public core::StartAnswers {
   const BatchIo& m_io;
 };
 
+// The plan for scripts: the run over the planning file system, its lines and messages
+// kept back, one record per file on standard output.
+int PrintPlanRecords(core::ReadyRun run, const ProgramSettings& program,
+                     const std::vector<std::string>& targets, ConflictPolicy policy, bool inPlace,
+                     const BatchIo& io, core::FileSystem& fileSystem) {
+  std::ostringstream kept;
+  const BatchIo quiet{kept, kept, io.in, false};
+  PlanRecords records(quiet, policy, inPlace, io.out);
+  try {
+    core::ResultLog log(program.files.resultFile, program.files.logFile, false, fileSystem);
+    const std::unique_ptr<core::RunEngine> engine =
+        core::MakeRunEngine(std::move(run), program.protectedExtensions, fileSystem, log, records);
+    core::DriveRun(*engine, log, targets);
+    log.Close();
+    io.out << std::flush;
+    return ExitStatusOf(engine->Counts(), records);
+  } catch (const core::LogWriteError& error) {
+    return ReportLogWriteError(io, error);
+  }
+}
+
 }  // namespace
 
 int CheckAndRun(const core::StartRequest& request, const CommonOptions& options, const BatchIo& io,
@@ -30,7 +53,8 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
   // A dry run is the run itself over a file system that records instead of doing, so
   // that it meets its own earlier steps as the real run would and prints what it prints.
   core::PlanningFileSystem planning(realFileSystem);
-  core::FileSystem& fileSystem = options.dryRun ? static_cast<core::FileSystem&>(planning) : realFileSystem;
+  const bool planOnly = options.dryRun || options.planRecords;
+  core::FileSystem& fileSystem = planOnly ? static_cast<core::FileSystem&>(planning) : realFileSystem;
 
   CommandLineAnswers answers(options, io);
   core::StartDecision decision = core::CheckStart(request, fileSystem, answers);
@@ -40,8 +64,12 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
   }
   const ProgramSettings program = LoadProgramSettings(options, fileSystem);
   ConflictPolicy policy = EffectivePolicy(options, io);
-  if (options.dryRun && policy == ConflictPolicy::Ask) policy = ConflictPolicy::WouldAsk;
+  if (planOnly && policy == ConflictPolicy::Ask) policy = ConflictPolicy::WouldAsk;
   const bool inPlace = request.mode == core::RunMode::CaseConversion || request.renameInPlace;
+  if (options.planRecords) {
+    return PrintPlanRecords(std::move(*decision.run), program, request.targets, policy, inPlace, io,
+                            fileSystem);
+  }
   return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
     TerminalInteraction interaction(io, policy, inPlace);
     const std::unique_ptr<core::RunEngine> engine = core::MakeRunEngine(

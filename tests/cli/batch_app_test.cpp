@@ -225,5 +225,65 @@ TEST_F(BatchAppTest, DryRunMarksTheQuestionsTheRunWouldAsk) {
   EXPECT_EQ(m_folder.ReadFile("out/1.txt"), "");
 }
 
+// The plan for scripts: a record per file, each field ended by a NUL byte, names as
+// their bytes; nothing is changed.
+TEST_F(BatchAppTest, PlanRecordsNameEveryFileAndItsOutcome) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> arguments;  // "{in}" and "{out}" stand for the folders
+    std::vector<std::string> records;    // outcome, source, new path: three fields each
+    int status;
+  } const cases[] = {
+      {"copies, a taken name skipped, a protected type",
+       {"rename", "--output", "{out}", "--on-conflict", "skip", "{in}"},
+       {"protected", "{in}/c\nd.exe", "", "copied", "{in}/a.txt", "{out}/1.txt", "taken", "{in}/b.txt",
+        "{out}/2.txt"},
+       0},
+      {"a taken name overwritten, the next one free",
+       {"rename", "--output", "{out}", "--on-conflict", "overwrite", "--types", "txt", "{in}"},
+       {"copied", "{in}/a.txt", "{out}/1.txt", "overwritten", "{in}/b.txt", "{out}/2.txt"},
+       0},
+      {"renamed in place, A not in a name, a protected type",
+       // Files named one by one: a folder's files come in the order its file system lists them.
+       {"replace", "--in-place", "--find", "a", "--replace-with", "z", "{in}/a.txt", "{in}/b.txt",
+        "{in}/c\nd.exe"},
+       {"renamed", "{in}/a.txt", "{in}/z.txt", "text-not-found", "{in}/b.txt", "", "protected",
+        "{in}/c\nd.exe", ""},
+       0},
+      {"a missing target",
+       {"add", "--in-place", "--prefix", "p", "{in}/gone.txt"},
+       {"missing", "{in}/gone.txt", ""},
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    m_folder.WriteFile("in/a.txt", "a");
+    m_folder.WriteFile("in/b.txt", "b");
+    m_folder.WriteFile("in/c\nd.exe", "c");
+    m_folder.WriteFile("out/2.txt", "old");
+    const auto expand = [&](std::string text) {
+      for (const auto& [mark, folder] : {std::pair{"{in}", P("in")}, std::pair{"{out}", P("out")}}) {
+        if (const std::size_t at = text.find(mark); at != std::string::npos) {
+          text.replace(at, std::string_view(mark).size(), folder);
+        }
+      }
+      return text;
+    };
+    std::vector<std::string> arguments;
+    for (const std::string& argument : c.arguments) arguments.push_back(expand(argument));
+    arguments.push_back("--plan");
+    EXPECT_EQ(Batch(arguments), c.status);
+    std::string expected;
+    for (const std::string& field : c.records) expected += expand(field) + '\0';
+    EXPECT_EQ(m_out.str(), expected);
+    EXPECT_EQ(m_err.str(), "");
+    EXPECT_FALSE(m_folder.Exists("out/1.txt"));
+    EXPECT_EQ(m_folder.ReadFile("out/2.txt"), "old");
+    EXPECT_FALSE(m_folder.Exists("Result.dat"));
+    std::filesystem::remove_all(P("in"));
+    std::filesystem::remove_all(P("out"));
+  }
+}
+
 }  // namespace
 }  // namespace morvane::cli

@@ -49,6 +49,15 @@ struct LeftFile {
   std::string_view newPath;  // NameTaken and Failed: where it was to go; else empty
 };
 
+// A file the run renamed or copied, told once per file after its result lines. A file
+// already named as asked is done too (its new path is its path); replaced tells that
+// the copy went over another file.
+struct DoneFile {
+  std::string_view path;
+  std::string_view newPath;
+  bool replaced = false;
+};
+
 // How a run talks to the person who started it. The window, the command line and the
 // tests each implement it. Texts are byte strings in the active code page.
 class RunInteraction {
@@ -68,6 +77,8 @@ class RunInteraction {
   // drop by its type while collecting has none). The window shows the result
   // lines alone, so it needs nothing here.
   virtual void FileLeft(const LeftFile& /*file*/) {}
+  // A file done (a plan lists it; nobody else needs it).
+  virtual void FileDone(const DoneFile& /*file*/) {}
   // Whether the run is asked from outside (a signal) to end as the alert's abort ends
   // it; asked before each file, so that the file in hand is always finished first.
   virtual bool StopRequested() { return false; }

@@ -151,7 +151,7 @@ void SequenceRun::ResolveConflict(std::string_view source, std::string newPath) 
     case OverwriteChoice::Overwrite:
     case OverwriteChoice::OverwriteAll:
       if (CopyTargetFile(m_fileSystem, source, newPath)) {
-        LogSuccess(source, newPath);
+        LogSuccess(source, newPath, true);
         ++m_state.successCount;
       } else {
         LogFailure(source, newPath);
@@ -201,7 +201,7 @@ void SequenceRun::RecordNormalStep(bool succeeded, std::string_view source, cons
 
 // Names go into the lines and the caption in their visible form, so that none can end a
 // line or forge another; the files keep their real bytes.
-void SequenceRun::LogSuccess(std::string_view source, const std::string& newPath) {
+void SequenceRun::LogSuccess(std::string_view source, const std::string& newPath, bool replaced) {
   const std::string sourceName =
       VisibleName(ExtractFileName(source, PathSyntax::Posix, m_codePage), m_codePage);
   const std::string newName = ExtractFileName(newPath, PathSyntax::Posix, m_codePage);
@@ -209,6 +209,7 @@ void SequenceRun::LogSuccess(std::string_view source, const std::string& newPath
   m_log.Append(m_texts.renamed + VisibleName(source, m_codePage));
   m_log.Append(std::string(kArrow) +
                VisibleName(m_inputs.settings.renameInPlace ? newName : newPath, m_codePage));
+  m_interaction.FileDone({source, newPath, replaced});
 }
 
 void SequenceRun::LogFailure(std::string_view source, std::string_view newPath) {

@@ -95,7 +95,7 @@ class SequenceRun : public RunEngine {
   void RecordNormalStep(bool succeeded, std::string_view source, const std::string& newPath);
   void AdvanceNumber() { m_state.numbers.currentNumber += m_inputs.settings.increment; }
 
-  void LogSuccess(std::string_view source, const std::string& newPath);
+  void LogSuccess(std::string_view source, const std::string& newPath, bool replaced = false);
   void LogFailure(std::string_view source, std::string_view newPath);
   void LogSkipped(std::string_view reason, std::string_view path);
 

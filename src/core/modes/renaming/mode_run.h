@@ -109,7 +109,7 @@ class ModeRun : public RunEngine {
 
   // The success lines name the new file alone when renaming in place, the whole new
   // path when copying.
-  void LogSuccess(const std::string& source, const std::string& destination);
+  void LogSuccess(const std::string& source, const std::string& destination, bool replaced = false);
   // Also tells the interaction why the file is left (a rename onto a taken name fails
   // with the name taken).
   void LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target,

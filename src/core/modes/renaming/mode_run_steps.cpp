@@ -170,7 +170,7 @@ void ModeRun::ResolveConflict(const std::string& source, const std::string& dest
     case OverwriteChoice::Overwrite:
     case OverwriteChoice::OverwriteAll:
       if (CopyTargetFile(m_fileSystem, source, destination)) {
-        LogSuccess(source, destination);
+        LogSuccess(source, destination, true);
       } else {
         LogFailure(m_texts.failedSource, source, destination);
       }
@@ -186,7 +186,7 @@ void ModeRun::ResolveConflict(const std::string& source, const std::string& dest
   }
 }
 
-void ModeRun::LogSuccess(const std::string& source, const std::string& destination) {
+void ModeRun::LogSuccess(const std::string& source, const std::string& destination, bool replaced) {
   std::string sourceName = ExtractFileName(source, PathSyntax::Posix, m_codePage);
   // The extension change shows the old name in the new name's case.
   if (m_inputs.mode == RunMode::ExtensionChange) {
@@ -200,6 +200,7 @@ void ModeRun::LogSuccess(const std::string& source, const std::string& destinati
   m_log.Append(m_texts.done + VisibleName(source, m_codePage));
   m_log.Append(m_texts.arrow + VisibleName(m_inputs.renameInPlace ? newName : destination, m_codePage));
   ++m_state.successCount;
+  m_interaction.FileDone({source, destination, replaced});
 }
 
 void ModeRun::LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target,
