@@ -8,9 +8,8 @@ namespace morvane::cli {
 
 // The plan for scripts: one record per file the run meets, in run order, of three
 // fields each ended by a NUL byte: the outcome, the source path and the new path (empty
-// when there is none), paths as their exact bytes. The outcomes: renamed, copied,
-// overwritten, already-named; taken, protected, filtered, missing, path-too-long,
-// text-not-found, failed. Conflicts are answered by the policy as in the run itself.
+// when there is none), paths as their exact bytes. The outcomes are the plan's
+// (OutcomeName). Conflicts are answered by the policy as in the run itself.
 class PlanRecords : public TerminalInteraction {
  public:
   PlanRecords(const BatchIo& quiet, ConflictPolicy policy, bool renamesInPlace, std::ostream& records)

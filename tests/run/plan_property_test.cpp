@@ -50,10 +50,14 @@ class PolicyInteraction : public core::RunInteraction {
   void FileLeft(const core::LeftFile& file) override {
     left.emplace_back(static_cast<int>(file.reason), std::string(file.path), std::string(file.newPath));
   }
+  void FileDone(const core::DoneFile& file) override {
+    done.emplace_back(file.replaced ? 1 : 0, std::string(file.path), std::string(file.newPath));
+  }
 
   std::vector<std::string> asked;
   std::vector<std::string> told;
   std::vector<std::tuple<int, std::string, std::string>> left;
+  std::vector<std::tuple<int, std::string, std::string>> done;
 
  private:
   Policy m_policy;
@@ -63,6 +67,7 @@ struct Outcome {
   std::vector<std::string> lines;
   std::vector<std::string> asked;
   std::vector<std::tuple<int, std::string, std::string>> left;
+  std::vector<std::tuple<int, std::string, std::string>> done;
   int successes = 0;
   int failures = 0;
   bool aborted = false;
@@ -118,6 +123,7 @@ class PlanPropertyTest : public RunFixture {
     outcome.aborted = counts.abortRequested;
     outcome.asked = interaction.asked;
     outcome.left = interaction.left;
+    outcome.done = interaction.done;
     return outcome;
   }
 
@@ -188,6 +194,7 @@ TEST_F(PlanPropertyTest, ThePlanIsWhatTheRunDoes) {
     EXPECT_EQ(planned.lines, done.lines);
     EXPECT_EQ(planned.asked, done.asked);
     EXPECT_EQ(planned.left, done.left);
+    EXPECT_EQ(planned.done, done.done);
     EXPECT_EQ(planned.successes, done.successes);
     EXPECT_EQ(planned.failures, done.failures);
     EXPECT_EQ(planned.aborted, done.aborted);

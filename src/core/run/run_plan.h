@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/fs/file_system.h"
+#include "core/modes/ready_run.h"
+#include "core/names/protected_extensions.h"
+#include "core/run/run_interaction.h"
+#include "core/text/code_page.h"
+
+namespace morvane::core {
+
+// What the run will do with one file.
+enum class PlanOutcome {
+  Renamed,
+  Copied,
+  Overwritten,   // copied over another file, as the conflict answer says
+  AlreadyNamed,  // its new name is its name
+  Taken,         // its new name is another file's, and it is left (or, asked, would be)
+  Protected,
+  Filtered,
+  Missing,
+  PathTooLong,
+  TextNotFound,
+  Failed,
+};
+
+// The outcome's name for scripts and lists: "renamed", "already-named", ...
+std::string_view OutcomeName(PlanOutcome outcome);
+PlanOutcome OutcomeOf(LeftReason reason);
+PlanOutcome OutcomeOf(const DoneFile& file, bool renamesInPlace);
+
+struct PlanEntry {
+  PlanOutcome outcome = PlanOutcome::Renamed;
+  std::string source;
+  std::string newPath;  // empty when the file has none (protected, missing, ...)
+  bool asked = false;   // the run would ask about this file's conflict
+};
+
+// Every file the run will meet, in run order, with its outcome; and the run's counts.
+struct RunPlan {
+  std::vector<PlanEntry> entries;
+  RunCounts counts;
+
+  std::size_t CountOf(PlanOutcome outcome) const;
+};
+
+// The plan of a run: the run itself, over a planning file system on top of fileSystem,
+// so that each file meets the run's earlier steps as it will; nothing on disk changes.
+// A conflict the run would ask about takes answer (Skip when it would be asked: the
+// entry is marked asked).
+RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
+                    const std::vector<std::string>& targets, OverwriteChoice answer = OverwriteChoice::Skip,
+                    const CodePage& codePage = ActiveCodePage());
+
+}  // namespace morvane::core
