@@ -109,6 +109,7 @@ bool TargetListPart::FilterEvent(QObject* watched, QEvent* event) {
 }
 
 void TargetListPart::Show() {
+  m_host.ListChanged();
   m_model->Reset();
   PushSelectionToView();
   if (const auto current = m_targets.Current())

@@ -55,6 +55,8 @@ class TargetListHost {
   virtual MessageBoxes& Messages() = 0;
   // The window itself: its caption while a batch is stored, raised after a drop.
   virtual QWidget& Widget() = 0;
+  // The entries changed (the plan window follows them).
+  virtual void ListChanged() {}
 };
 
 // The target list of the main window: its entries and selection, the view that shows

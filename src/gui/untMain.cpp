@@ -67,6 +67,7 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
   ConnectHandlers();
   ConnectTargetListHandlers();
   CreateDialogs();
+  CreatePlanList();
   FormCreate(arguments);
 }
 

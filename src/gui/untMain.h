@@ -40,6 +40,7 @@ class QMenu;
 class QMimeData;
 class QItemSelection;
 class QProgressBar;
+class QTimer;
 
 namespace morvane::gui {
 
@@ -48,6 +49,7 @@ class QtTextViewerLauncher;
 class TargetListModel;
 class TfrmConfirmation;
 class TfrmPEndMessage;
+class TfrmPreviewList;
 class TfrmSetting;
 class UpDown;
 
@@ -101,6 +103,9 @@ class TfrmMain : public QMainWindow,
   TfrmSetting* frmSetting = nullptr;
   TfrmConfirmation* frmConfirmation = nullptr;
   TfrmPEndMessage* frmPEndMessage = nullptr;
+  // The plan window and its item in the 機能 menu.
+  TfrmPreviewList* frmPreviewList() const { return m_planList; }
+  QAction* mnuPreviewList = nullptr;
 
   core::OperatingMode Mode() const override { return m_mode; }
   // Whether a run started from the window is going (a signal then stops the run, not the
@@ -170,6 +175,7 @@ class TfrmMain : public QMainWindow,
   void ChangeExtensionSet() override;
   void ConnectHistoryItem(core::OperatingMode mode, QAction* item) override;
   core::ProtectedExtensions ProtectedTypes() const override;
+  void ListChanged() override { PlanMayHaveChanged(); }
   // The command line's paths: each at the top of the list, folders remembered.
   void StoreCommandLine(const std::vector<std::string>& arguments);
   // Paths dropped from a file manager, in the order they came.
@@ -204,6 +210,7 @@ class TfrmMain : public QMainWindow,
   void C1Click();
   void mnuSettingClick();
   void mnuVersionClick();
+  void mnuPreviewListClick();
   void mnuHelpContentsClick();
   void btnEndClick();
   void Exit1Click();
@@ -265,6 +272,11 @@ class TfrmMain : public QMainWindow,
   void ConnectHandlers();
   // The settings dialog and the help window, and the menu items that show them.
   void CreateDialogs();
+  // The plan window, its menu item and the delay that follows the fields.
+  void CreatePlanList();
+  void RefreshPlanList();
+  // Something the plan depends on changed: made again shortly, when the window is open.
+  void PlanMayHaveChanged();
 
   // The output folder's check when Enter is pressed in its field.
   bool CheckOutputFolderAt(core::OutputFolderVariant variant);
@@ -304,6 +316,8 @@ class TfrmMain : public QMainWindow,
   core::LogSettings m_logSettings;
   std::string m_fileDialogFolder;
   PreviewLinePart* m_previewLine = nullptr;
+  TfrmPreviewList* m_planList = nullptr;
+  QTimer* m_planTimer = nullptr;
   bool m_firstShowDone = false;
 
   RunController m_runs{*this, m_fileSystem};

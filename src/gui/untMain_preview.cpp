@@ -35,7 +35,10 @@ void TfrmMain::ConnectHistoryItem(OperatingMode mode, QAction* item) {
 
 void TfrmMain::ChangeExtensionSet() { chkChgExtClick(); }
 
-void TfrmMain::RefreshPreview() { m_previewLine->Refresh(); }
+void TfrmMain::RefreshPreview() {
+  m_previewLine->Refresh();
+  PlanMayHaveChanged();
+}
 
 const core::PreviewHistoryList& TfrmMain::PreviewHistory(OperatingMode mode) const {
   return m_previewLine->History(mode);

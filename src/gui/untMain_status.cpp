@@ -8,7 +8,10 @@
 
 namespace morvane::gui {
 
-void TfrmMain::RefreshSelectionInfo() { m_targetList->RefreshSelectionInfo(); }
+void TfrmMain::RefreshSelectionInfo() {
+  m_targetList->RefreshSelectionInfo();
+  PlanMayHaveChanged();
+}
 void TfrmMain::ShowItemInfo(const std::string& path) { m_targetList->ShowItemInfo(path); }
 void TfrmMain::ShowListTotals() { m_targetList->ShowListTotals(); }
 void TfrmMain::ShowFreeSpace() { m_targetList->ShowFreeSpace(); }

@@ -1,0 +1,77 @@
+// The plan window of the main window: opened from the 機能 menu, and recomputed shortly
+// after the last change of the fields or the list while it is open.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+
+#include "core/fs/planning_file_system.h"
+#include "core/run/run_plan.h"
+#include "gui/qt_text.h"
+#include "gui/untMain.h"
+#include "gui/untPreviewList.h"
+
+namespace morvane::gui {
+namespace {
+
+// A change of a field waits this long for the next before the plan is made again, so
+// that typing into a field over a large list does not make one plan per key.
+constexpr int kPlanDelayMs = 300;
+
+// The start checks' questions as the plan answers them: the run goes ahead, and the
+// fields are left as they are.
+class PlanAnswers : public core::StartAnswers {
+ public:
+  bool Ask(const core::StartQuestion&) override { return true; }
+};
+
+}  // namespace
+
+void TfrmMain::CreatePlanList() {
+  m_planList = new TfrmPreviewList(this);
+  m_planTimer = new QTimer(this);
+  m_planTimer->setSingleShot(true);
+  m_planTimer->setInterval(kPlanDelayMs);
+  connect(m_planTimer, &QTimer::timeout, this, &TfrmMain::RefreshPlanList);
+
+  mnuPreviewList = new QAction(QStringLiteral("変換プレビュー一覧(&P)..."), this);
+  mnuPreviewList->setObjectName(QStringLiteral("mnuPreviewList"));
+  mnuFunction->insertAction(mnuPreViewList->menuAction(), mnuPreviewList);
+  connect(mnuPreviewList, &QAction::triggered, this, &TfrmMain::mnuPreviewListClick);
+
+  // The fields the preview line does not show change the plan too.
+  const auto changed = [this] { PlanMayHaveChanged(); };
+  for (QComboBox* combo : {cboExtension, cboOutputDir})
+    connect(combo, &QComboBox::editTextChanged, this, changed);
+  connect(cboSortType, &QComboBox::currentIndexChanged, this, changed);
+  connect(edtZoubun, &QLineEdit::textChanged, this, changed);
+  for (QCheckBox* box : {chkSortDse, chkDelFile, chkChgStr}) connect(box, &QCheckBox::toggled, this, changed);
+}
+
+void TfrmMain::mnuPreviewListClick() {
+  RefreshPlanList();
+  m_planList->show();
+  m_planList->raise();
+  m_planList->activateWindow();
+}
+
+void TfrmMain::PlanMayHaveChanged() {
+  if (m_planList != nullptr && m_planList->isVisible()) m_planTimer->start();
+}
+
+void TfrmMain::RefreshPlanList() {
+  // Everything the checks and the plan would change (a missing output folder, the
+  // files) is only recorded.
+  core::PlanningFileSystem planning(m_fileSystem);
+  PlanAnswers answers;
+  core::StartDecision decision = core::CheckStart(StartRequestNow(), planning, answers);
+  if (!decision.Ready()) {
+    m_planList->ShowNoPlan(ToQString(decision.refusal->message).trimmed());
+    return;
+  }
+  m_planList->ShowPlan(
+      core::MakeRunPlan(std::move(*decision.run), ProtectedTypes(), planning, Targets().Paths()));
+}
+
+}  // namespace morvane::gui

@@ -1,0 +1,93 @@
+// The plan window: opened from the 機能 menu, it lists every file with its new name and
+// outcome, marks the files the run will leave, counts them, follows the fields, and
+// changes nothing on disk.
+#include "gui/untPreviewList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTableView>
+#include <QtTest>
+#include <filesystem>
+
+#include "gui/plan_list_model.h"
+#include "window_fixture.h"
+
+using morvane::gui::PlanListModel;
+
+class PreviewListTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { morvane::core::SetActiveCodePage(morvane::core::CodePage::Utf8()); }
+
+  void theMenuShowsEveryFileItsNewNameAndOutcome() {
+    morvane::test::WindowFixture f;
+    f.Make({{"in/a.txt", 1}, {"in/b.txt", 1}, {"out/2.txt", 3}});
+    morvane::gui::TfrmMain* window = f.OpenShown({f.At("in")});
+    if (window->chkDelFile->isChecked()) window->chkDelFile->click();
+    window->cboOutputDir->setEditText(QString::fromStdString(f.At("out")));
+    window->cboStartSeqNbr->setEditText(QStringLiteral("1"));
+
+    QVERIFY(window->mnuFunction->actions().contains(window->mnuPreviewList));
+    QCOMPARE(window->mnuPreviewList->text(), QStringLiteral("変換プレビュー一覧(&P)..."));
+    window->mnuPreviewList->trigger();
+    morvane::gui::TfrmPreviewList* list = window->frmPreviewList();
+    QVERIFY(list->isVisible());
+    QAbstractItemModel* model = list->lstPreview->model();
+    QCOMPARE(model->rowCount(), 2);
+    struct Row {
+      const char* current;
+      const char* next;
+      QString outcome;
+      bool marked;
+    } const rows[] = {
+        {"a.txt", "1.txt", QStringLiteral("コピー"), false},
+        {"b.txt", "2.txt", QStringLiteral("名前が使用中（確認あり）"), true},
+    };
+    for (int row = 0; row < 2; ++row) {
+      const Row& expected = rows[row];
+      QCOMPARE(model->index(row, PlanListModel::kCurrentName).data().toString(), QString(expected.current));
+      QCOMPARE(model->index(row, PlanListModel::kNewName).data().toString(), QString(expected.next));
+      const QModelIndex outcome = model->index(row, PlanListModel::kOutcome);
+      QCOMPARE(outcome.data().toString(), expected.outcome);
+      // Marked by an icon as well as a colour.
+      QCOMPARE(!outcome.data(Qt::DecorationRole).isNull(), expected.marked);
+      QCOMPARE(!outcome.data(Qt::ForegroundRole).isNull(), expected.marked);
+    }
+    QVERIFY2(list->lblCounts->text().contains(QStringLiteral("対象ファイル 2 個")),
+             qPrintable(list->lblCounts->text()));
+    QVERIFY(list->lblCounts->text().contains(QStringLiteral("変換されないファイル 1 個")));
+
+    // It follows the fields, a moment after the last change.
+    morvane::test::GiveFocus(window->cboStartSeqNbr);
+    morvane::test::PressKey(Qt::Key_End);
+    morvane::test::PressKey(Qt::Key_Backspace);
+    morvane::test::TypeKeys(QStringLiteral("5"));
+    QTRY_COMPARE(model->index(1, PlanListModel::kNewName).data().toString(), QStringLiteral("6.txt"));
+    QVERIFY(list->lblCounts->text().contains(QStringLiteral("変換されないファイル 0 個")));
+    // And the target list.
+    window->ClearTargetList();
+    QTRY_COMPARE(model->rowCount(), 0);
+
+    // Nothing was touched.
+    QVERIFY(!std::filesystem::exists(f.At("out/1.txt")));
+    QVERIFY(!std::filesystem::exists(f.home->Files().resultFile));
+  }
+
+  // Where the start checks refuse, the window says why instead of listing.
+  void aRefusalIsShownInsteadOfRows() {
+    morvane::test::WindowFixture f;
+    f.Make({{"in/a.txt", 1}});
+    morvane::gui::TfrmMain* window = f.OpenShown({f.At("in/a.txt")});
+    if (!window->chkDelFile->isChecked()) window->chkDelFile->click();
+    window->cboStartSeqNbr->setEditText(QString());
+    window->mnuPreviewList->trigger();
+    QCOMPARE(window->frmPreviewList()->lstPreview->model()->rowCount(), 0);
+    QCOMPARE(window->frmPreviewList()->lblCounts->text(), QStringLiteral("開始番号が指定されていません。"));
+  }
+};
+
+QTEST_MAIN(PreviewListTest)
+#include "untPreviewList_test.moc"
