@@ -4,6 +4,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QStyle>
+#include <algorithm>
 
 #include "core/names/path_rules.h"
 #include "gui/qt_text.h"
@@ -35,6 +36,11 @@ bool LeavesFile(PlanOutcome outcome) {
     default:
       return true;
   }
+}
+
+std::size_t LeftCount(const core::RunPlan& plan) {
+  return static_cast<std::size_t>(std::ranges::count_if(
+      plan.entries, [](const core::PlanEntry& entry) { return LeavesFile(entry.outcome); }));
 }
 
 QString OutcomeCaption(PlanOutcome outcome, bool asked) {

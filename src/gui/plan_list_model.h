@@ -33,5 +33,7 @@ class PlanListModel : public QAbstractTableModel {
 QString OutcomeCaption(core::PlanOutcome outcome, bool asked);
 // True for the outcomes that leave the file as it is.
 bool LeavesFile(core::PlanOutcome outcome);
+// The files of the plan that the run will leave as they are.
+std::size_t LeftCount(const core::RunPlan& plan);
 
 }  // namespace morvane::gui

@@ -14,11 +14,34 @@ namespace morvane::gui {
 TfrmConfirmation::TfrmConfirmation(QWidget* parent) : QDialog(parent) {
   setFont(UiFont());
   setupUi(this);
+  AddPlanRow();
   setFixedSize(size());
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   imgIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(imgIcon->size()));
   connect(btnOk, &QPushButton::clicked, this, &TfrmConfirmation::btnOkClick);
   connect(btnCancel, &QPushButton::clicked, this, &TfrmConfirmation::btnCancelClick);
+}
+
+// A row under the settings for the plan's counts, and a button for the plan window
+// beside OK and Cancel, which move down to make room.
+void TfrmConfirmation::AddPlanRow() {
+  constexpr int kRowHeight = 24;
+  resize(width(), height() + kRowHeight);
+  for (QPushButton* button : {btnOk, btnCancel}) button->move(button->x(), button->y() + kRowHeight);
+  lblPlanCounts = new QLabel(this);
+  lblPlanCounts->setObjectName(QStringLiteral("lblPlanCounts"));
+  lblPlanCounts->setGeometry(24, lblLogOutput->y() + kRowHeight, 364, 16);
+  btnPreviewList = new QPushButton(QStringLiteral("一覧(&L)..."), this);
+  btnPreviewList->setObjectName(QStringLiteral("btnPreviewList"));
+  btnPreviewList->setGeometry(btnCancel->x() + 96, btnCancel->y(), 80, btnCancel->height());
+  connect(btnPreviewList, &QPushButton::clicked, this, [this] {
+    if (m_showList) m_showList();
+  });
+}
+
+void TfrmConfirmation::SetPlanCounts(std::size_t files, std::size_t left) {
+  lblPlanCounts->setText(
+      QStringLiteral("対象ファイル %1 個　変換されないファイル %2 個").arg(files).arg(left));
 }
 
 void TfrmConfirmation::SetTexts(const core::ConfirmationTexts& texts) {

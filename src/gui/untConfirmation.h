@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <deque>
+#include <functional>
 
 #include "core/run/confirmation_texts.h"
 #include "ui_untConfirmation.h"
@@ -22,6 +23,13 @@ class TfrmConfirmation : public QDialog, public Ui_TfrmConfirmation {
   // Asks modally; true only when OK was pressed (Cancel, Escape and the close box say no).
   bool ShowConfirmation();
 
+  // Under the rows: how many files the run meets and how many it will leave as they are.
+  void SetPlanCounts(std::size_t files, std::size_t left);
+  // What the list button opens (the plan window, over this dialog).
+  void SetShowList(std::function<void()> showList) { m_showList = std::move(showList); }
+  QLabel* lblPlanCounts;
+  QPushButton* btnPreviewList;
+
   // Test seam: the next ShowConfirmation answers ok without showing the window.
   void AnswerNext(bool ok) { m_answers.push_back(ok); }
 
@@ -33,7 +41,10 @@ class TfrmConfirmation : public QDialog, public Ui_TfrmConfirmation {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void AddPlanRow();
+
   bool m_confirmed = false;
+  std::function<void()> m_showList;
   std::deque<bool> m_answers;
 };
 

@@ -277,6 +277,7 @@ class TfrmMain : public QMainWindow,
   void RefreshPlanList();
   // Something the plan depends on changed: made again shortly, when the window is open.
   void PlanMayHaveChanged();
+  void ShowPlanListOverConfirmation();
 
   // The output folder's check when Enter is pressed in its field.
   bool CheckOutputFolderAt(core::OutputFolderVariant variant);

@@ -8,7 +8,9 @@
 
 #include "core/fs/planning_file_system.h"
 #include "core/run/run_plan.h"
+#include "gui/plan_list_model.h"
 #include "gui/qt_text.h"
+#include "gui/untConfirmation.h"
 #include "gui/untMain.h"
 #include "gui/untPreviewList.h"
 
@@ -39,6 +41,7 @@ void TfrmMain::CreatePlanList() {
   mnuPreviewList->setObjectName(QStringLiteral("mnuPreviewList"));
   mnuFunction->insertAction(mnuPreViewList->menuAction(), mnuPreviewList);
   connect(mnuPreviewList, &QAction::triggered, this, &TfrmMain::mnuPreviewListClick);
+  frmConfirmation->SetShowList([this] { ShowPlanListOverConfirmation(); });
 
   // The fields the preview line does not show change the plan too.
   const auto changed = [this] { PlanMayHaveChanged(); };
@@ -47,6 +50,17 @@ void TfrmMain::CreatePlanList() {
   connect(cboSortType, &QComboBox::currentIndexChanged, this, changed);
   connect(edtZoubun, &QLineEdit::textChanged, this, changed);
   for (QCheckBox* box : {chkSortDse, chkDelFile, chkChgStr}) connect(box, &QCheckBox::toggled, this, changed);
+}
+
+// From the confirmation: the window over it, which is modal, until it is closed.
+void TfrmMain::ShowPlanListOverConfirmation() {
+  const bool wasShown = m_planList->isVisible();
+  m_planList->hide();
+  RefreshPlanList();
+  m_planList->setWindowModality(Qt::ApplicationModal);
+  m_planList->exec();
+  m_planList->setWindowModality(Qt::NonModal);
+  if (wasShown) m_planList->show();
 }
 
 void TfrmMain::mnuPreviewListClick() {

@@ -9,11 +9,13 @@
 #include "core/run/confirmation_texts.h"
 #include "core/text/trim.h"
 #include "gui/combo_items.h"
+#include "gui/plan_list_model.h"
 #include "gui/qt_text.h"
 #include "gui/target_list_part.h"
 #include "gui/untConfirmation.h"
 #include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
+#include "gui/untPreviewList.h"
 
 namespace morvane::gui {
 
@@ -116,6 +118,9 @@ void TfrmMain::FocusStartField(core::StartField field, std::optional<std::size_t
 }
 
 bool TfrmMain::ConfirmNumbering(const core::RunSettings& settings) {
+  RefreshPlanList();
+  const core::RunPlan& plan = m_planList->Plan();
+  frmConfirmation->SetPlanCounts(plan.entries.size(), LeftCount(plan));
   frmConfirmation->SetTexts(core::MakeConfirmationTexts(
       settings, EditTextBytes(cboExtension), ToBytes(lblPreView->text()), m_logSettings.outputLog));
   return frmConfirmation->ShowConfirmation();

@@ -14,15 +14,13 @@ namespace morvane::gui {
 
 QString PlanCountsText(const core::RunPlan& plan) {
   QString text = QStringLiteral("対象ファイル %1 個").arg(plan.entries.size());
-  std::size_t left = 0;
   for (int each = 0; each <= static_cast<int>(core::PlanOutcome::Failed); ++each) {
     const auto outcome = static_cast<core::PlanOutcome>(each);
-    const std::size_t count = plan.CountOf(outcome);
-    if (count == 0) continue;
-    if (LeavesFile(outcome)) left += count;
-    text += QStringLiteral("　%1 %2").arg(OutcomeCaption(outcome, false)).arg(count);
+    if (const std::size_t count = plan.CountOf(outcome)) {
+      text += QStringLiteral("　%1 %2").arg(OutcomeCaption(outcome, false)).arg(count);
+    }
   }
-  return text + QStringLiteral("　（変換されないファイル %1 個）").arg(left);
+  return text + QStringLiteral("　（変換されないファイル %1 個）").arg(LeftCount(plan));
 }
 
 TfrmPreviewList::TfrmPreviewList(QWidget* parent) : QDialog(parent), m_model(new PlanListModel(this)) {
@@ -65,6 +63,8 @@ void TfrmPreviewList::ShowPlan(core::RunPlan plan) {
   lblCounts->setText(PlanCountsText(plan));
   m_model->SetPlan(std::move(plan));
 }
+
+const core::RunPlan& TfrmPreviewList::Plan() const { return m_model->Plan(); }
 
 void TfrmPreviewList::ShowNoPlan(const QString& why) {
   m_model->SetPlan({});

@@ -24,6 +24,8 @@ class TfrmPreviewList : public QDialog {
   // The plan to show, or why there is none (the start checks' message).
   void ShowPlan(core::RunPlan plan);
   void ShowNoPlan(const QString& why);
+  // The plan shown (empty when there is none).
+  const core::RunPlan& Plan() const;
 
   QTableView* lstPreview;
   QLabel* lblCounts;

@@ -12,6 +12,8 @@
 #include <filesystem>
 
 #include "gui/plan_list_model.h"
+#include "gui/untConfirmation.h"
+#include "when_modal.h"
 #include "window_fixture.h"
 
 using morvane::gui::PlanListModel;
@@ -74,6 +76,34 @@ class PreviewListTest : public QObject {
     // Nothing was touched.
     QVERIFY(!std::filesystem::exists(f.At("out/1.txt")));
     QVERIFY(!std::filesystem::exists(f.home->Files().resultFile));
+  }
+
+  // The confirmation counts the files under its rows and opens the list over itself.
+  void theConfirmationCountsAndOpensTheList() {
+    morvane::test::WindowFixture f;
+    f.Make({{"in/a.txt", 1}, {"in/b.txt", 1}, {"in/setup.exe", 1}});
+    morvane::gui::TfrmMain* window = f.OpenShown({f.At("in")});
+    if (!window->chkDelFile->isChecked()) window->chkDelFile->click();
+    window->cboStartSeqNbr->setEditText(QStringLiteral("1"));
+    QString counts;
+    int rows = -1;
+    morvane::test::WhenModal<morvane::gui::TfrmConfirmation> confirmation(
+        QStringLiteral("the confirmation"), [&](morvane::gui::TfrmConfirmation& dialog) {
+          counts = dialog.lblPlanCounts->text();
+          {
+            morvane::test::WhenModal<morvane::gui::TfrmPreviewList> list(
+                QStringLiteral("the plan window"), [&](morvane::gui::TfrmPreviewList& plan) {
+                  rows = plan.lstPreview->model()->rowCount();
+                  plan.btnClose->click();
+                });
+            dialog.btnPreviewList->click();
+          }
+          dialog.btnCancel->click();
+        });
+    window->btnStartClick();
+    QCOMPARE(counts, QStringLiteral("対象ファイル 3 個　変換されないファイル 1 個"));
+    QCOMPARE(rows, 3);
+    QVERIFY(std::filesystem::exists(f.At("in/a.txt")));
   }
 
   // Where the start checks refuse, the window says why instead of listing.
