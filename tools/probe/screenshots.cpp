@@ -14,6 +14,7 @@
 #include "gui/untFolderSelect.h"
 #include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
+#include "gui/untPreviewList.h"
 #include "gui/untSetting.h"
 #include "gui/untVerInfo.h"
 
@@ -103,7 +104,24 @@ bool SaveRunDialogsScreenshots(TfrmMain& window, const QString& folder) {
   settings.extensionCase = 2;
   TfrmConfirmation confirmation(&window);
   confirmation.SetTexts(core::MakeConfirmationTexts(settings, "jpg;jpeg", "img_001.jpg", false, codePage));
+  confirmation.SetPlanCounts(12, 1);
   saved = grab(confirmation, folder + QStringLiteral("/11-confirmation.png")) && saved;
+
+  // The plan window over a folder where one new name is taken and one file is protected.
+  core::RunPlan plan;
+  const auto entry = [&](core::PlanOutcome outcome, const char* source, const char* newPath, bool asked) {
+    plan.entries.push_back({outcome, codePage.FromUtf8(source), codePage.FromUtf8(newPath), asked});
+  };
+  entry(core::PlanOutcome::Copied, "/home/user/写真/2024/IMG_0417.JPG",
+        "/home/user/写真/整理済み/img_001.jpg", false);
+  entry(core::PlanOutcome::Taken, "/home/user/写真/2024/IMG_0418.JPG", "/home/user/写真/整理済み/img_002.jpg",
+        true);
+  entry(core::PlanOutcome::Copied, "/home/user/写真/2024/IMG_0419.JPG",
+        "/home/user/写真/整理済み/img_003.jpg", false);
+  entry(core::PlanOutcome::Protected, "/home/user/写真/2024/setup.exe", "", false);
+  gui::TfrmPreviewList planList(&window);
+  planList.ShowPlan(std::move(plan));
+  saved = grab(planList, folder + QStringLiteral("/13-plan-list.png")) && saved;
 
   core::SettingsStore store(window.Files().settingsFile, codePage, window.FileSystemInUse());
   QtTextViewerLauncher launcher(&window, window.FileSystemInUse());
