@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "gui/foremost_window.h"
+#include "program_process.h"
 
 // Stand-ins named like the program's windows; only their class names matter.
 class TfrmSetting : public QDialog {
@@ -25,17 +26,9 @@ class TfrmMain : public QWidget {
 using morvane::gui::BringToFront;
 using morvane::gui::FindForemostWindow;
 using morvane::gui::SingleInstance;
+using morvane::test::ProgramEnvironment;
 
 namespace {
-
-// The window program as morvane starts it; the probe reports its first paint.
-QProcessEnvironment ProgramEnvironment(const QString& runtime, const QString& home) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-  environment.insert(QStringLiteral("MORVANE_HOME"), home);
-  return environment;
-}
 
 const QStringList kReportAndStay = {QStringLiteral("first-paint"), QStringLiteral("--stay")};
 const QStringList kReportAndQuit = {QStringLiteral("first-paint")};

@@ -9,23 +9,12 @@
 
 #include "gui/stop_signal_watch.h"
 #include "platform/stop_signals.h"
+#include "program_process.h"
 #include "target_fixture.h"
 
 using morvane::core::OverwriteChoice;
+using morvane::test::ProgramEnvironment;
 using morvane::test::TargetWindow;
-
-namespace {
-
-// The window program as morvane starts it; the probe reports its first paint and stays.
-QProcessEnvironment ProgramEnvironment(const QString& runtime, const QString& home) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-  environment.insert(QStringLiteral("MORVANE_HOME"), home);
-  return environment;
-}
-
-}  // namespace
 
 class SignalsTest : public QObject {
   Q_OBJECT
@@ -98,4 +87,5 @@ class SignalsTest : public QObject {
 };
 
 QTEST_MAIN(SignalsTest)
+#include "program_process.h"
 #include "untMain_signals_test.moc"

@@ -2,21 +2,11 @@
 
 #include <cerrno>
 
+#include "core/names/path_rules.h"
 #include "core/names/wildcard.h"
 
 namespace morvane::core {
 namespace {
-
-std::string_view FolderOf(std::string_view path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string_view::npos) return ".";
-  return slash == 0 ? std::string_view("/") : path.substr(0, slash);
-}
-
-std::string_view NameOf(std::string_view path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
 
 bool HasNameLongerThan(std::string_view path, std::size_t longest) {
   for (std::size_t start = 0; start <= path.size();) {
@@ -36,6 +26,16 @@ class KeptNothing : public OutputFile {
 };
 
 }  // namespace
+
+std::string PlanningFileSystem::FolderOf(std::string_view path) const {
+  std::string folder = FolderPart(path, PathSyntax::Posix, m_codePage);
+  // A bare name lies in the working folder, as the system takes it.
+  return folder.empty() ? std::string(".") : folder;
+}
+
+std::string PlanningFileSystem::NameOf(std::string_view path) const {
+  return ExtractFileName(path, PathSyntax::Posix, m_codePage);
+}
 
 std::optional<FileInfo> PlanningFileSystem::Entry(std::string_view path) const {
   if (const auto made = m_made.find(path); made != m_made.end()) return made->second;
@@ -85,10 +85,10 @@ std::vector<DirectoryEntry> PlanningFileSystem::ListFolder(std::string_view fold
     if (!m_gone.contains(path) && !m_made.contains(path)) listed.push_back(std::move(entry));
   }
   // What the plan made in the folder comes after what was there, as new entries do.
+  const std::string listedFolder = FolderOf(prefix + "x");
   for (const auto& [path, info] : m_made) {
-    if (FolderOf(path) != FolderOf(prefix + "x") || !MatchesWildcard(pattern, NameOf(path), m_codePage))
-      continue;
-    listed.push_back({std::string(NameOf(path)), info});
+    if (FolderOf(path) != listedFolder || !MatchesWildcard(pattern, NameOf(path), m_codePage)) continue;
+    listed.push_back({NameOf(path), info});
   }
   return listed;
 }

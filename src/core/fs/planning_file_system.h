@@ -47,6 +47,9 @@ class PlanningFileSystem : public ForwardingFileSystem {
   // The entry at path now: one the plan made, none when the plan took it away, else the
   // disk's.
   std::optional<FileInfo> Entry(std::string_view path) const;
+  // Where path lies, and its last component.
+  std::string FolderOf(std::string_view path) const;
+  std::string NameOf(std::string_view path) const;
   // The folder that would hold path exists now.
   bool FolderOfExists(std::string_view path) const;
   void Put(std::string_view path, const FileInfo& info);
