@@ -88,7 +88,15 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
       "Like --dry-run, but print the plan for scripts instead: one record per file in run order, "
       "three fields each ended by a NUL byte (the outcome, the source path, the new path or nothing), "
       "paths as their exact bytes. Outcomes: renamed, copied, overwritten, already-named, taken, "
-      "protected, filtered, missing, path-too-long, text-not-found, failed.");
+      "taken-by-run (taken by a file of the same run), protected, filtered, missing, path-too-long, "
+      "text-not-found, failed, over-maximum (the numbers ran out first), not-reached (the run was "
+      "aborted first).");
+  command.add_flag("--resolve-chains", options.resolveChains,
+                   "When renaming in place, let a file take the name of another file of the same run "
+                   "that moves later in it (renumbering a folder by one, or reversing its order): that "
+                   "file first steps aside to a temporary name in its folder, which the result file "
+                   "records, and takes its own new name at its turn. Nothing is ever replaced; a file "
+                   "whose old name is taken when the run ends stays under its temporary name.");
   command.add_flag("--log", options.log,
                    "Also append the result lines to Rename.log (default: as the settings say).");
 }

@@ -26,6 +26,7 @@ struct CommonOptions {
   bool yes = false;
   bool dryRun = false;
   bool planRecords = false;  // the plan for scripts instead of the run's lines
+  bool resolveChains = false;
   bool log = false;
 };
 

@@ -1,20 +1,19 @@
 #include "cli/plan_records.h"
 
-#include "core/run/run_plan.h"
-
 namespace morvane::cli {
 
 void PlanRecords::FileLeft(const core::LeftFile& file) {
   TerminalInteraction::FileLeft(file);
-  Record(core::OutcomeName(core::OutcomeOf(file.reason)), file.path, file.newPath);
+  m_collector.Left(file, false);
 }
 
-void PlanRecords::FileDone(const core::DoneFile& file) {
-  Record(core::OutcomeName(core::OutcomeOf(file, m_inPlace)), file.path, file.newPath);
-}
+void PlanRecords::FileDone(const core::DoneFile& file) { m_collector.Done(file, false); }
 
-void PlanRecords::Record(std::string_view outcome, std::string_view path, std::string_view newPath) {
-  m_records << outcome << '\0' << path << '\0' << newPath << '\0';
+void PlanRecords::Print(const std::vector<std::pair<std::string, std::string>>& planned,
+                        const core::RunCounts& counts, std::ostream& records) {
+  for (const core::PlanEntry& entry : m_collector.Finish(planned, counts).entries) {
+    records << core::OutcomeName(entry.outcome) << '\0' << entry.source << '\0' << entry.newPath << '\0';
+  }
 }
 
 }  // namespace morvane::cli

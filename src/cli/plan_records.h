@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/terminal_interaction.h"
+#include "core/run/run_plan.h"
 
 namespace morvane::cli {
 
@@ -12,17 +13,17 @@ namespace morvane::cli {
 // (OutcomeName). Conflicts are answered by the policy as in the run itself.
 class PlanRecords : public TerminalInteraction {
  public:
-  PlanRecords(const BatchIo& quiet, ConflictPolicy policy, bool renamesInPlace, std::ostream& records)
-      : TerminalInteraction(quiet, policy, renamesInPlace), m_records(records), m_inPlace(renamesInPlace) {}
+  PlanRecords(const BatchIo& quiet, ConflictPolicy policy, bool renamesInPlace)
+      : TerminalInteraction(quiet, policy, renamesInPlace), m_collector(renamesInPlace) {}
 
   void FileLeft(const core::LeftFile& file) override;
   void FileDone(const core::DoneFile& file) override;
+  // Once the run has ended (planned: the engine's PlanNames after collecting).
+  void Print(const std::vector<std::pair<std::string, std::string>>& planned, const core::RunCounts& counts,
+             std::ostream& records);
 
  private:
-  void Record(std::string_view outcome, std::string_view path, std::string_view newPath);
-
-  std::ostream& m_records;
-  bool m_inPlace;
+  core::PlanCollector m_collector;
 };
 
 }  // namespace morvane::cli

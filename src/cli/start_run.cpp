@@ -32,13 +32,17 @@ int PrintPlanRecords(core::ReadyRun run, const ProgramSettings& program,
                      const BatchIo& io, core::FileSystem& fileSystem) {
   std::ostringstream kept;
   const BatchIo quiet{kept, kept, io.in, false};
-  PlanRecords records(quiet, policy, inPlace, io.out);
+  PlanRecords records(quiet, policy, inPlace);
   try {
     core::ResultLog log(program.files.resultFile, program.files.logFile, false, fileSystem);
     const std::unique_ptr<core::RunEngine> engine =
         core::MakeRunEngine(std::move(run), program.protectedExtensions, fileSystem, log, records);
-    core::DriveRun(*engine, log, targets);
+    std::vector<std::pair<std::string, std::string>> planned;
+    core::RunSteps steps;
+    steps.afterCollect = [&] { planned = engine->PlanNames(); };
+    core::DriveRun(*engine, log, targets, steps);
     log.Close();
+    records.Print(planned, engine->Counts(), io.out);
     io.out << std::flush;
     return ExitStatusOf(engine->Counts(), records);
   } catch (const core::LogWriteError& error) {
@@ -66,6 +70,7 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
   ConflictPolicy policy = EffectivePolicy(options, io);
   if (planOnly && policy == ConflictPolicy::Ask) policy = ConflictPolicy::WouldAsk;
   const bool inPlace = request.mode == core::RunMode::CaseConversion || request.renameInPlace;
+  decision.run->resolveChains = options.resolveChains;
   if (options.planRecords) {
     return PrintPlanRecords(std::move(*decision.run), program, request.targets, policy, inPlace, io,
                             fileSystem);

@@ -16,7 +16,8 @@ using core::PlanOutcome;
 
 // A conflict or a failure, which the person will want to look at first.
 bool IsProblem(PlanOutcome outcome) {
-  return outcome == PlanOutcome::Taken || outcome == PlanOutcome::Failed || outcome == PlanOutcome::Missing ||
+  return outcome == PlanOutcome::Taken || outcome == PlanOutcome::TakenByRun ||
+         outcome == PlanOutcome::Failed || outcome == PlanOutcome::Missing ||
          outcome == PlanOutcome::PathTooLong;
 }
 
@@ -65,6 +66,13 @@ QString OutcomeCaption(PlanOutcome outcome, bool asked) {
       return QStringLiteral("パスが長すぎる");
     case PlanOutcome::TextNotFound:
       return QStringLiteral("文字列 A なし");
+    case PlanOutcome::TakenByRun:
+      return asked ? QStringLiteral("名前が同じ実行のファイルと重複（確認あり）")
+                   : QStringLiteral("名前が同じ実行のファイルと重複");
+    case PlanOutcome::OverMaximum:
+      return QStringLiteral("番号の最大値を超える");
+    case PlanOutcome::NotReached:
+      return QStringLiteral("中止により未処理");
     case PlanOutcome::Failed:
       break;
   }

@@ -296,16 +296,7 @@ class DryRunPropertyTest : public BatchAppTest {
     for (std::size_t i = 0; i < fields.size(); i += 3) {
       const std::string& outcome = fields[i];
       const std::string source = relative(fields[i + 1]);
-      std::string newPath = fields[i + 2];
-      // The case conversion, and the extension change in place, name the new path of a
-      // file they leave by its name alone; see TheRecordsOfLeftFilesGiveTheWholeNewPath.
-      const std::string& command = round.arguments.front();
-      if ((outcome == "taken" || outcome == "taken-by-run" || outcome == "failed") &&
-          (command == "case" || command == "ext") && !newPath.empty() &&
-          newPath.find('/') == std::string::npos) {
-        newPath = fields[i + 1].substr(0, fields[i + 1].rfind('/') + 1) + newPath;
-      }
-      newPath = relative(newPath);
+      const std::string newPath = relative(fields[i + 2]);
       const std::string record = outcome + " " + Shown(source) + " -> " + Shown(newPath) + ": ";
       ++outcomes[outcome];
       sources.insert(source);
@@ -417,14 +408,10 @@ TEST_F(DryRunPropertyTest, TheDryRunAndThePlanAreWhatTheRunDoes) {
   }
 }
 
-// The smallest cases of the above where the plan's records are not what they should be:
-// the case conversion, and the extension change in place, give the new path of a file
-// they leave (its new name taken by another file, or the rename failed) as the new name
-// alone, where every other record gives the whole new path; the file's line on standard
-// error does the same ("its new name A.TXT is taken"). Skipped until the runs hand the
-// whole path on.
+// The case conversion, and the extension change in place, show a file they leave by its
+// new name alone in the result lines; the plan's record and the line on standard error
+// still give the whole new path, as for every other command.
 TEST_F(DryRunPropertyTest, TheRecordsOfLeftFilesGiveTheWholeNewPath) {
-  GTEST_SKIP() << "the case conversion and the extension change in place give the name alone";
   const std::string longStem(251, 'n');
   struct Case {
     const char* name;

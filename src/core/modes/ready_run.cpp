@@ -2,12 +2,18 @@
 
 #include "core/modes/numbering/sequence_run.h"
 #include "core/names/extension_filter.h"
+#include "core/run/chain_safe_run.h"
 
 namespace morvane::core {
 
 std::unique_ptr<RunEngine> MakeRunEngine(ReadyRun run, const ProtectedExtensions& protectedExtensions,
                                          FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
                                          const CodePage& codePage) {
+  if (run.resolveChains) {
+    run.resolveChains = false;
+    return std::make_unique<ChainSafeRun>(std::move(run), protectedExtensions, fileSystem, log, interaction,
+                                          codePage);
+  }
   ExtensionFilter filter = BuildExtensionFilter(run.fileTypes, codePage);
   if (run.mode == RunMode::SequentialRename) {
     SequenceRunInputs inputs{std::move(run.numbering), std::move(filter), std::move(run.fileTypes),

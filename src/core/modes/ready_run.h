@@ -22,9 +22,13 @@ struct ReadyRun {
   // The other modes' inputs, without the filter and the protected types, which
   // MakeRunEngine adds.
   ModeRunInputs others;
+  // A run in place whose files may take the names of the run's own files that move
+  // later, through temporary names (ChainSafeRun).
+  bool resolveChains = false;
 };
 
-// The engine of the run's mode, over the settings' protected types.
+// The engine of the run's mode, over the settings' protected types; a ChainSafeRun
+// around it when the run resolves chains.
 std::unique_ptr<RunEngine> MakeRunEngine(ReadyRun run, const ProtectedExtensions& protectedExtensions,
                                          FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
                                          const CodePage& codePage = ActiveCodePage());

@@ -1,9 +1,11 @@
 #include "core/run/run_plan.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "core/fs/planning_file_system.h"
 #include "core/log/result_log.h"
+#include "core/run/chain_safe_run.h"
 #include "core/run/run_driver.h"
 
 namespace morvane::core {
@@ -12,8 +14,7 @@ namespace {
 // Records each file as the run tells it; answers every conflict alike.
 class PlanRecorder : public RunInteraction {
  public:
-  PlanRecorder(RunPlan& plan, OverwriteChoice answer, bool renamesInPlace)
-      : m_plan(plan), m_answer(answer), m_inPlace(renamesInPlace) {}
+  PlanRecorder(PlanCollector& collector, OverwriteChoice answer) : m_collector(collector), m_answer(answer) {}
 
   OverwriteChoice AskOverwrite(const OverwriteQuestion&) override {
     m_asked = true;
@@ -25,23 +26,42 @@ class PlanRecorder : public RunInteraction {
   void ProgressStep() override {}
   void ProgressEnd() override {}
   void FileLeft(const LeftFile& file) override {
-    Add({OutcomeOf(file.reason), std::string(file.path), std::string(file.newPath), m_asked});
+    m_collector.Left(file, m_asked);
+    m_asked = false;
   }
   void FileDone(const DoneFile& file) override {
-    Add({OutcomeOf(file, m_inPlace), std::string(file.path), std::string(file.newPath), m_asked});
-  }
-
- private:
-  void Add(PlanEntry entry) {
-    m_plan.entries.push_back(std::move(entry));
+    m_collector.Done(file, m_asked);
     m_asked = false;
   }
 
-  RunPlan& m_plan;
+ private:
+  PlanCollector& m_collector;
   OverwriteChoice m_answer;
-  bool m_inPlace;
   bool m_asked = false;
 };
+
+bool Moves(PlanOutcome outcome) {
+  return outcome == PlanOutcome::Renamed || outcome == PlanOutcome::Copied ||
+         outcome == PlanOutcome::Overwritten;
+}
+
+// A taken name belongs to the run itself when it is the source of another file the run
+// means to rename (still waiting, or left where it was) or a name an earlier file of
+// the run took.
+void TellRunConflictsApart(std::vector<PlanEntry>& entries,
+                           const std::vector<std::pair<std::string, std::string>>& planned) {
+  std::unordered_set<std::string_view> sources;
+  for (const auto& move : planned) sources.insert(move.first);
+  std::unordered_set<std::string_view> newNames;
+  for (PlanEntry& entry : entries) {
+    if (entry.outcome == PlanOutcome::Taken &&
+        ((entry.newPath != entry.source && sources.contains(entry.newPath)) ||
+         newNames.contains(entry.newPath))) {
+      entry.outcome = PlanOutcome::TakenByRun;
+    }
+    if (Moves(entry.outcome)) newNames.insert(entry.newPath);
+  }
+}
 
 }  // namespace
 
@@ -67,6 +87,12 @@ std::string_view OutcomeName(PlanOutcome outcome) {
       return "path-too-long";
     case PlanOutcome::TextNotFound:
       return "text-not-found";
+    case PlanOutcome::TakenByRun:
+      return "taken-by-run";
+    case PlanOutcome::OverMaximum:
+      return "over-maximum";
+    case PlanOutcome::NotReached:
+      return "not-reached";
     case PlanOutcome::Failed:
       break;
   }
@@ -104,21 +130,57 @@ std::size_t RunPlan::CountOf(PlanOutcome outcome) const {
       std::ranges::count_if(entries, [outcome](const PlanEntry& entry) { return entry.outcome == outcome; }));
 }
 
+void PlanCollector::Left(const LeftFile& file, bool asked) {
+  m_plan.entries.push_back(
+      {OutcomeOf(file.reason), std::string(file.path), std::string(file.newPath), asked});
+}
+
+void PlanCollector::Done(const DoneFile& file, bool asked) {
+  m_plan.entries.push_back(
+      {OutcomeOf(file, m_inPlace), std::string(file.path), std::string(file.newPath), asked});
+}
+
+RunPlan PlanCollector::Finish(const std::vector<std::pair<std::string, std::string>>& planned,
+                              const RunCounts& counts) {
+  TellRunConflictsApart(m_plan.entries, planned);
+  std::unordered_set<std::string> told;
+  for (const PlanEntry& entry : m_plan.entries) told.insert(entry.source);
+  for (const auto& [source, newPath] : planned) {
+    if (told.contains(source)) continue;
+    const PlanOutcome outcome =
+        counts.abortRequested || !newPath.empty() ? PlanOutcome::NotReached : PlanOutcome::OverMaximum;
+    m_plan.entries.push_back({outcome, source, newPath, false});
+  }
+  m_plan.counts = counts;
+  return std::move(m_plan);
+}
+
 RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
                     const std::vector<std::string>& targets, OverwriteChoice answer,
                     const CodePage& codePage) {
-  RunPlan plan;
   const bool inPlace =
       run.mode == RunMode::SequentialRename ? run.numbering.renameInPlace : run.others.renameInPlace;
   PlanningFileSystem planning(fileSystem, codePage);
-  PlanRecorder recorder(plan, answer, inPlace);
+  PlanCollector collector(inPlace || run.mode == RunMode::CaseConversion);
+  PlanRecorder recorder(collector, answer);
   // The log keeps nothing: the planning file system writes no file.
   ResultLog log("plan", "plan", false, planning);
   const std::unique_ptr<RunEngine> engine =
       MakeRunEngine(std::move(run), protectedExtensions, planning, log, recorder, codePage);
-  DriveRun(*engine, log, targets, {}, LocalNow, codePage);
-  plan.counts = engine->Counts();
+  std::vector<std::pair<std::string, std::string>> planned;
+  RunSteps steps;
+  steps.afterCollect = [&] { planned = engine->PlanNames(); };
+  DriveRun(*engine, log, targets, steps, LocalNow, codePage);
+  RunPlan plan = collector.Finish(planned, engine->Counts());
+  if (const auto* chainSafe = dynamic_cast<const ChainSafeRun*>(engine.get()))
+    plan.leftAside = chainSafe->LeftAside();
   return plan;
+}
+
+bool ChainsResolvable(const RunPlan& plan, const RunPlan& chainSafePlan) {
+  return plan.CountOf(PlanOutcome::TakenByRun) != 0 && plan.CountOf(PlanOutcome::Taken) == 0 &&
+         chainSafePlan.CountOf(PlanOutcome::TakenByRun) == 0 &&
+         chainSafePlan.CountOf(PlanOutcome::Taken) == 0 && chainSafePlan.leftAside == 0;
 }
 
 }  // namespace morvane::core

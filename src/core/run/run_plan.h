@@ -20,12 +20,15 @@ enum class PlanOutcome {
   Overwritten,   // copied over another file, as the conflict answer says
   AlreadyNamed,  // its new name is its name
   Taken,         // its new name is another file's, and it is left (or, asked, would be)
+  TakenByRun,    // the same, the other file being one of the run's own (a source, or a new name)
   Protected,
   Filtered,
   Missing,
   PathTooLong,
   TextNotFound,
   Failed,
+  OverMaximum,  // the numbers ran out before its turn
+  NotReached,   // the run was aborted before its turn
 };
 
 // The outcome's name for scripts and lists: "renamed", "already-named", ...
@@ -44,8 +47,27 @@ struct PlanEntry {
 struct RunPlan {
   std::vector<PlanEntry> entries;
   RunCounts counts;
+  // Files a chain-safe run would leave under a temporary name (see ChainSafeMoves).
+  std::size_t leftAside = 0;
 
   std::size_t CountOf(PlanOutcome outcome) const;
+};
+
+// Puts a plan together from what a run tells about each file, as it tells it.
+class PlanCollector {
+ public:
+  explicit PlanCollector(bool renamesInPlace) : m_inPlace(renamesInPlace) {}
+
+  void Left(const LeftFile& file, bool asked);
+  void Done(const DoneFile& file, bool asked);
+  // Once the run has ended: the conflicts with the run's own files told apart, and the
+  // files it means to rename (planned: the engine's PlanNames) but never reached added,
+  // in run order.
+  RunPlan Finish(const std::vector<std::pair<std::string, std::string>>& planned, const RunCounts& counts);
+
+ private:
+  RunPlan m_plan;
+  bool m_inPlace;
 };
 
 // The plan of a run: the run itself, over a planning file system on top of fileSystem,
@@ -55,5 +77,10 @@ struct RunPlan {
 RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
                     const std::vector<std::string>& targets, OverwriteChoice answer = OverwriteChoice::Skip,
                     const CodePage& codePage = ActiveCodePage());
+
+// True when the run in place can rename every file it would otherwise leave for a taken
+// name by moving in a safe order: every conflict of plan is with one of the run's own
+// files, and the chain-safe plan of the same run has none and leaves nothing aside.
+bool ChainsResolvable(const RunPlan& plan, const RunPlan& chainSafePlan);
 
 }  // namespace morvane::core

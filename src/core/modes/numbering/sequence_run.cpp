@@ -256,8 +256,12 @@ std::vector<std::pair<std::string, std::string>> SequenceRun::PlanNames() {
   plan.reserve(entries.size());
   NumberLimits numbers = m_state.numbers;
   const std::size_t count = entries.size();
-  for (std::size_t step = 0; step < count && numbers.currentNumber <= numbers.maxNumber; ++step) {
+  for (std::size_t step = 0; step < count; ++step) {
     const std::string_view source = entries[m_inputs.settings.descending ? count - 1 - step : step].Path();
+    if (numbers.currentNumber > numbers.maxNumber) {
+      plan.emplace_back(source, std::string());
+      continue;
+    }
     plan.emplace_back(source, BuildNewPath(source, numbers.currentNumber, numbers.numberWidth,
                                            m_inputs.settings, PathSyntax::Posix, m_codePage));
     numbers.currentNumber += m_inputs.settings.increment;

@@ -124,7 +124,7 @@ std::string ModeRun::EndMessage() const {
 std::vector<std::pair<std::string, std::string>> ModeRun::PlanNames() {
   std::vector<std::pair<std::string, std::string>> plan;
   for (const RunFileSet::Member& member : m_files.Members()) {
-    if (!Admits(member.path)) continue;
+    if (ReasonToLeave(member.path)) continue;
     plan.emplace_back(
         member.path,
         DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage))));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,8 +12,8 @@
 #include "core/modes/renaming/mode_texts.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
-#include "core/run/run_file_set.h"
 #include "core/run/run_engine.h"
+#include "core/run/run_file_set.h"
 #include "core/run/run_interaction.h"
 #include "core/run/waiting_sources.h"
 #include "core/text/code_page.h"
@@ -95,6 +96,8 @@ class ModeRun : public RunEngine {
   // Logs and gives false when the file is not to be touched: missing, filtered out,
   // protected, or (replacement) without string A in its base name.
   bool Admits(const std::string& path);
+  // Why the file is not to be touched, or nothing when it is; writes nothing.
+  std::optional<LeftReason> ReasonToLeave(const std::string& path) const;
   void ChangeExtension(const std::string& path);
   void ConvertCase(const std::string& path);
   void EditName(const std::string& path);
@@ -111,9 +114,10 @@ class ModeRun : public RunEngine {
   // path when copying.
   void LogSuccess(const std::string& source, const std::string& destination, bool replaced = false);
   // Also tells the interaction why the file is left (a rename onto a taken name fails
-  // with the name taken).
-  void LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target,
-                  LeftReason reason = LeftReason::Failed);
+  // with the name taken), with the whole destination; the line shows only its name when
+  // lineShowsName.
+  void LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& destination,
+                  LeftReason reason = LeftReason::Failed, bool lineShowsName = false);
   std::string SummaryLine() const;
   std::string FailureLine() const;
 

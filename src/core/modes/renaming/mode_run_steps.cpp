@@ -30,8 +30,24 @@ void ModeRun::ProcessFile(const std::string& path) {
   }
 }
 
+std::optional<LeftReason> ModeRun::ReasonToLeave(const std::string& path) const {
+  if (!m_fileSystem.FileExists(path)) return LeftReason::Missing;
+  const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
+  if (!m_inputs.filter.AdmitsExtension(extension)) return LeftReason::Filtered;
+  if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) return LeftReason::Protected;
+  // Only the base name is searched, never the extension.
+  if (m_inputs.mode == RunMode::StringReplacement &&
+      !ContainsString(ExtractBaseName(path, PathSyntax::Posix, m_codePage), m_inputs.names.stringA,
+                      m_inputs.names.caseSensitive, m_codePage)) {
+    return LeftReason::TextNotFound;
+  }
+  return std::nullopt;
+}
+
 bool ModeRun::Admits(const std::string& path) {
-  if (!m_fileSystem.FileExists(path)) {
+  const std::optional<LeftReason> reason = ReasonToLeave(path);
+  if (!reason) return true;
+  if (*reason == LeftReason::Missing) {
     if (m_inputs.mode == RunMode::ExtensionChange) {
       m_log.Append(m_texts.missingAtTurn);
       m_log.Append(VisibleName(path, m_codePage));
@@ -40,28 +56,17 @@ bool ModeRun::Admits(const std::string& path) {
       m_log.Append(m_texts.missingPath + VisibleName(path, m_codePage));
     }
     ++m_state.failureCount;
-    m_interaction.FileLeft({LeftReason::Missing, path, {}});
-    return false;
+  } else {
+    if (*reason == LeftReason::Filtered) {
+      m_log.Append(m_texts.filteredBefore + m_inputs.filterText + m_texts.filteredAfter);
+    } else if (*reason == LeftReason::Protected) {
+      m_log.Append(m_texts.protectedExtension);
+    } else {
+      m_log.Append(m_texts.stringANotFound);
+    }
+    m_log.Append(VisibleName(path, m_codePage));
   }
-  const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
-  std::string filtered;
-  LeftReason reason = LeftReason::Filtered;
-  if (!m_inputs.filter.AdmitsExtension(extension)) {
-    filtered = m_texts.filteredBefore + m_inputs.filterText + m_texts.filteredAfter;
-  } else if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) {
-    filtered = m_texts.protectedExtension;
-    reason = LeftReason::Protected;
-  } else if (m_inputs.mode == RunMode::StringReplacement &&
-             !ContainsString(ExtractBaseName(path, PathSyntax::Posix, m_codePage), m_inputs.names.stringA,
-                             m_inputs.names.caseSensitive, m_codePage)) {
-    // Only the base name is searched, never the extension.
-    filtered = m_texts.stringANotFound;
-    reason = LeftReason::TextNotFound;
-  }
-  if (filtered.empty()) return true;
-  m_log.Append(filtered);
-  m_log.Append(VisibleName(path, m_codePage));
-  m_interaction.FileLeft({reason, path, {}});
+  m_interaction.FileLeft({*reason, path, {}});
   return false;
 }
 
@@ -110,7 +115,7 @@ void ModeRun::ChangeExtension(const std::string& source) {
   if (result.Ok()) {
     LogSuccess(source, destination);
   } else if (!IsTaken(result, destination)) {
-    LogFailure(m_texts.failedSourceSpaced, source, m_inputs.renameInPlace ? newName : destination);
+    LogFailure(m_texts.failedSourceSpaced, source, destination, LeftReason::Failed, m_inputs.renameInPlace);
   } else if (m_inputs.renameInPlace) {
     // Another file has the name: renaming in place never asks, it reports.
     m_log.Append(m_texts.sameFolder);
@@ -137,8 +142,8 @@ void ModeRun::ConvertCase(const std::string& source) {
   if (result.Ok()) {
     LogSuccess(source, destination);
   } else {
-    LogFailure(m_texts.failedSource, source, ExtractFileName(destination, PathSyntax::Posix, m_codePage),
-               IsTaken(result, destination) ? LeftReason::NameTaken : LeftReason::Failed);
+    LogFailure(m_texts.failedSource, source, destination,
+               IsTaken(result, destination) ? LeftReason::NameTaken : LeftReason::Failed, true);
   }
 }
 
@@ -203,13 +208,15 @@ void ModeRun::LogSuccess(const std::string& source, const std::string& destinati
   m_interaction.FileDone({source, destination, replaced});
 }
 
-void ModeRun::LogFailure(std::string_view sourceLabel, const std::string& source, const std::string& target,
-                         LeftReason reason) {
+void ModeRun::LogFailure(std::string_view sourceLabel, const std::string& source,
+                         const std::string& destination, LeftReason reason, bool lineShowsName) {
   m_log.Append(m_texts.failed);
   m_log.Append(std::string(sourceLabel) + VisibleName(source, m_codePage));
+  const std::string target =
+      lineShowsName ? ExtractFileName(destination, PathSyntax::Posix, m_codePage) : destination;
   m_log.Append(m_texts.failedTarget + VisibleName(target, m_codePage));
   ++m_state.failureCount;
-  m_interaction.FileLeft({reason, source, target});
+  m_interaction.FileLeft({reason, source, destination});
 }
 
 }  // namespace morvane::core
