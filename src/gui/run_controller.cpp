@@ -56,6 +56,7 @@ bool RunController::Start(const core::StartRequest& request,
     ShowRefusal(*decision.refusal);
     return false;
   }
+  decision.run->resolveChains = m_window.ResolvesChains();
   Run(request, std::move(*decision.run), protectedExtensions, files, appendToLog);
   return true;
 }

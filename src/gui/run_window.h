@@ -35,6 +35,9 @@ class RunWindow {
   virtual void ShowFieldText(core::StartField field, std::string_view text) = 0;
   virtual void FocusStartField(core::StartField field, std::optional<std::size_t> targetIndex) = 0;
   virtual bool ConfirmNumbering(const core::RunSettings& settings) = 0;
+  // Whether the person chose to resolve the run's chains (in the plan window or the
+  // confirmation); asked once the start checks have passed.
+  virtual bool ResolvesChains() const = 0;
 
   // After the last file, before the summary: the histories the run's mode keeps, the
   // list emptied.

@@ -1,8 +1,10 @@
 #include "gui/untConfirmation.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include "gui/elided_label.h"
@@ -10,12 +12,19 @@
 #include "gui/qt_text.h"
 
 namespace morvane::gui {
+namespace {
+
+// The height of each row the program adds under the settings.
+constexpr int kRowHeight = 24;
+
+}  // namespace
 
 TfrmConfirmation::TfrmConfirmation(QWidget* parent) : QDialog(parent) {
   setFont(UiFont());
   setupUi(this);
   AddPlanRow();
   setFixedSize(size());
+  m_heightWithoutChains = height();
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   imgIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(imgIcon->size()));
   connect(btnOk, &QPushButton::clicked, this, &TfrmConfirmation::btnOkClick);
@@ -25,7 +34,6 @@ TfrmConfirmation::TfrmConfirmation(QWidget* parent) : QDialog(parent) {
 // A row under the settings for the plan's counts, and a button for the plan window
 // beside OK and Cancel, which move down to make room.
 void TfrmConfirmation::AddPlanRow() {
-  constexpr int kRowHeight = 24;
   resize(width(), height() + kRowHeight);
   for (QPushButton* button : {btnOk, btnCancel}) button->move(button->x(), button->y() + kRowHeight);
   lblPlanCounts = new QLabel(this);
@@ -37,11 +45,27 @@ void TfrmConfirmation::AddPlanRow() {
   connect(btnPreviewList, &QPushButton::clicked, this, [this] {
     if (m_showList) m_showList();
   });
+  chkResolveChains = new QCheckBox(ResolveChainsCaption(), this);
+  chkResolveChains->setObjectName(QStringLiteral("chkResolveChains"));
+  chkResolveChains->setGeometry(24, lblPlanCounts->y() + kRowHeight, 364, 20);
+  chkResolveChains->hide();
+  connect(chkResolveChains, &QCheckBox::toggled, this, &TfrmConfirmation::ResolveChainsToggled);
+  m_buttonsY = btnOk->y();
 }
 
-void TfrmConfirmation::SetPlanCounts(std::size_t files, std::size_t left) {
+void TfrmConfirmation::SetPlanCounts(std::size_t files, std::size_t left, ChainOffer chains) {
   lblPlanCounts->setText(
       QStringLiteral("対象ファイル %1 個　変換されないファイル %2 個").arg(files).arg(left));
+  {
+    const QSignalBlocker quiet(chkResolveChains);
+    chkResolveChains->setChecked(chains.on);
+  }
+  // The choice takes a row of its own, between the counts and the buttons, only when shown.
+  const int extra = chains.Shown() ? kRowHeight : 0;
+  for (QPushButton* button : {btnOk, btnCancel, btnPreviewList})
+    button->move(button->x(), m_buttonsY + extra);
+  chkResolveChains->setVisible(chains.Shown());
+  setFixedSize(width(), m_heightWithoutChains + extra);
 }
 
 void TfrmConfirmation::SetTexts(const core::ConfirmationTexts& texts) {

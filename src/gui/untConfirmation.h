@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/run/confirmation_texts.h"
+#include "gui/untPreviewList.h"
 #include "ui_untConfirmation.h"
 
 namespace morvane::gui {
@@ -23,15 +24,20 @@ class TfrmConfirmation : public QDialog, public Ui_TfrmConfirmation {
   // Asks modally; true only when OK was pressed (Cancel, Escape and the close box say no).
   bool ShowConfirmation();
 
-  // Under the rows: how many files the run meets and how many it will leave as they are.
-  void SetPlanCounts(std::size_t files, std::size_t left);
+  // Under the rows: how many files the run meets and how many it will leave as they are;
+  // and, when offered, the choice to resolve the run's chains on a row of its own.
+  void SetPlanCounts(std::size_t files, std::size_t left, ChainOffer chains = {});
   // What the list button opens (the plan window, over this dialog).
   void SetShowList(std::function<void()> showList) { m_showList = std::move(showList); }
   QLabel* lblPlanCounts;
   QPushButton* btnPreviewList;
+  QCheckBox* chkResolveChains;
 
   // Test seam: the next ShowConfirmation answers ok without showing the window.
   void AnswerNext(bool ok) { m_answers.push_back(ok); }
+
+ signals:
+  void ResolveChainsToggled(bool on);
 
  public slots:
   void btnOkClick();
@@ -43,6 +49,8 @@ class TfrmConfirmation : public QDialog, public Ui_TfrmConfirmation {
  private:
   void AddPlanRow();
 
+  int m_heightWithoutChains = 0;
+  int m_buttonsY = 0;
   bool m_confirmed = false;
   std::function<void()> m_showList;
   std::deque<bool> m_answers;

@@ -31,6 +31,7 @@
 #include "gui/run_window.h"
 #include "gui/settings_dialog_host.h"
 #include "gui/target_list_part.h"
+#include "gui/untPreviewList.h"
 #include "gui/window_run_interaction.h"
 #include "ui_untMain.h"
 
@@ -199,6 +200,7 @@ class TfrmMain : public QMainWindow,
   void ShowFieldText(core::StartField field, std::string_view text) override;
   void FocusStartField(core::StartField field, std::optional<std::size_t> targetIndex) override;
   bool ConfirmNumbering(const core::RunSettings& settings) override;
+  bool ResolvesChains() const override { return m_chains.on; }
   void RunFilesDone(const core::StartRequest& request, const core::ReadyRun& run) override;
   void FinishRun(const std::string& endMessage) override;
 
@@ -278,6 +280,8 @@ class TfrmMain : public QMainWindow,
   // Something the plan depends on changed: made again shortly, when the window is open.
   void PlanMayHaveChanged();
   void ShowPlanListOverConfirmation();
+  // The person turned the resolving of chains on or off (plan window or confirmation).
+  void SetResolveChains(bool on);
 
   // The output folder's check when Enter is pressed in its field.
   bool CheckOutputFolderAt(core::OutputFolderVariant variant);
@@ -319,6 +323,7 @@ class TfrmMain : public QMainWindow,
   PreviewLinePart* m_previewLine = nullptr;
   TfrmPreviewList* m_planList = nullptr;
   QTimer* m_planTimer = nullptr;
+  ChainOffer m_chains;
   bool m_firstShowDone = false;
 
   RunController m_runs{*this, m_fileSystem};

@@ -42,6 +42,8 @@ void TfrmMain::CreatePlanList() {
   mnuFunction->insertAction(mnuPreViewList->menuAction(), mnuPreviewList);
   connect(mnuPreviewList, &QAction::triggered, this, &TfrmMain::mnuPreviewListClick);
   frmConfirmation->SetShowList([this] { ShowPlanListOverConfirmation(); });
+  connect(m_planList, &TfrmPreviewList::ResolveChainsToggled, this, &TfrmMain::SetResolveChains);
+  connect(frmConfirmation, &TfrmConfirmation::ResolveChainsToggled, this, &TfrmMain::SetResolveChains);
 
   // The fields the preview line does not show change the plan too.
   const auto changed = [this] { PlanMayHaveChanged(); };
@@ -80,12 +82,32 @@ void TfrmMain::RefreshPlanList() {
   core::PlanningFileSystem planning(m_fileSystem);
   PlanAnswers answers;
   core::StartDecision decision = core::CheckStart(StartRequestNow(), planning, answers);
+  m_chains.offered = false;
   if (!decision.Ready()) {
     m_planList->ShowNoPlan(ToQString(decision.refusal->message).trimmed());
     return;
   }
-  m_planList->ShowPlan(
-      core::MakeRunPlan(std::move(*decision.run), ProtectedTypes(), planning, Targets().Paths()));
+  core::ReadyRun run = std::move(*decision.run);
+  run.resolveChains = m_chains.on;
+  core::RunPlan plan = core::MakeRunPlan(run, ProtectedTypes(), planning, Targets().Paths());
+  // A second plan only when every conflict is with the run's own files: the chain-safe
+  // run can help no other.
+  if (!m_chains.on && plan.CountOf(core::PlanOutcome::TakenByRun) != 0 &&
+      plan.CountOf(core::PlanOutcome::Taken) == 0) {
+    run.resolveChains = true;
+    m_chains.offered = core::ChainsResolvable(
+        plan, core::MakeRunPlan(std::move(run), ProtectedTypes(), planning, Targets().Paths()));
+  }
+  m_planList->ShowPlan(std::move(plan), m_chains);
+}
+
+void TfrmMain::SetResolveChains(bool on) {
+  m_chains.on = on;
+  RefreshPlanList();
+  if (frmConfirmation->isVisible()) {
+    const core::RunPlan& plan = m_planList->Plan();
+    frmConfirmation->SetPlanCounts(plan.entries.size(), LeftCount(plan), m_chains);
+  }
 }
 
 }  // namespace morvane::gui

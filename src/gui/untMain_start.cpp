@@ -120,13 +120,15 @@ void TfrmMain::FocusStartField(core::StartField field, std::optional<std::size_t
 bool TfrmMain::ConfirmNumbering(const core::RunSettings& settings) {
   RefreshPlanList();
   const core::RunPlan& plan = m_planList->Plan();
-  frmConfirmation->SetPlanCounts(plan.entries.size(), LeftCount(plan));
+  frmConfirmation->SetPlanCounts(plan.entries.size(), LeftCount(plan), m_chains);
   frmConfirmation->SetTexts(core::MakeConfirmationTexts(
       settings, EditTextBytes(cboExtension), ToBytes(lblPreView->text()), m_logSettings.outputLog));
   return frmConfirmation->ShowConfirmation();
 }
 
 void TfrmMain::FinishRun(const std::string& endMessage) {
+  // Each run is chosen afresh.
+  m_chains = {};
   WindowMessagePresenter presenter(m_messages);
   core::ShowResultFile(m_logSettings, LogContext(presenter));
   frmPEndMessage->ShowEndMessage(endMessage);

@@ -13,6 +13,7 @@
 
 #include "gui/plan_list_model.h"
 #include "gui/untConfirmation.h"
+#include "gui/untPEndMessage.h"
 #include "when_modal.h"
 #include "window_fixture.h"
 
@@ -104,6 +105,64 @@ class PreviewListTest : public QObject {
     QCOMPARE(counts, QStringLiteral("対象ファイル 3 個　変換されないファイル 1 個"));
     QCOMPARE(rows, 3);
     QVERIFY(std::filesystem::exists(f.At("in/a.txt")));
+  }
+
+  // Renumbering a folder onto its own names: every conflict is with a file that moves
+  // later, so both windows offer the chain-safe run, and the run then renames every file.
+  void aRenumberingOntoItsOwnNamesResolvesItsChains() {
+    for (const bool fromConfirmation : {false, true}) {
+      morvane::test::WindowFixture f;
+      f.Make({{"in/1.txt", 1}, {"in/2.txt", 2}, {"in/3.txt", 3}});
+      morvane::gui::TfrmMain* window = f.OpenShown({f.At("in")});
+      if (!window->chkDelFile->isChecked()) window->chkDelFile->click();
+      window->cboStartSeqNbr->setEditText(QStringLiteral("2"));
+
+      if (!fromConfirmation) {
+        window->mnuPreviewList->trigger();
+        morvane::gui::TfrmPreviewList* list = window->frmPreviewList();
+        QAbstractItemModel* model = list->lstPreview->model();
+        QCOMPARE(model->rowCount(), 3);
+        for (int row = 0; row < 2; ++row) {
+          const QModelIndex outcome = model->index(row, PlanListModel::kOutcome);
+          QCOMPARE(outcome.data().toString(), QStringLiteral("名前が同じ実行のファイルと重複（確認あり）"));
+          QVERIFY(!outcome.data(Qt::DecorationRole).isNull());
+        }
+        QVERIFY(list->chkResolveChains->isVisible());
+        list->chkResolveChains->click();
+        for (int row = 0; row < 3; ++row)
+          QCOMPARE(model->index(row, PlanListModel::kOutcome).data().toString(), QStringLiteral("リネーム"));
+        QVERIFY(list->lblCounts->text().contains(QStringLiteral("変換されないファイル 0 個")));
+        list->btnClose->click();
+      }
+
+      QString countsBefore;
+      QString countsAfter;
+      bool shownChecked = false;
+      morvane::test::WhenModal<morvane::gui::TfrmConfirmation> confirmation(
+          QStringLiteral("the confirmation"), [&](morvane::gui::TfrmConfirmation& dialog) {
+            countsBefore = dialog.lblPlanCounts->text();
+            shownChecked = dialog.chkResolveChains->isVisible() && dialog.chkResolveChains->isChecked();
+            if (!dialog.chkResolveChains->isChecked()) dialog.chkResolveChains->click();
+            countsAfter = dialog.lblPlanCounts->text();
+            dialog.btnOk->click();
+          });
+      window->frmPEndMessage->AnswerNext();
+      window->btnStartClick();
+      if (fromConfirmation) {
+        QCOMPARE(countsBefore, QStringLiteral("対象ファイル 3 個　変換されないファイル 2 個"));
+        QVERIFY(!shownChecked);
+      } else {
+        QVERIFY(shownChecked);
+      }
+      QCOMPARE(countsAfter, QStringLiteral("対象ファイル 3 個　変換されないファイル 0 個"));
+      // Each file under the next number, with its own content.
+      QVERIFY(!std::filesystem::exists(f.At("in/1.txt")));
+      for (int number = 1; number <= 3; ++number)
+        QCOMPARE(std::filesystem::file_size(f.At("in/" + std::to_string(number + 1) + ".txt")),
+                 static_cast<std::uintmax_t>(number));
+      // The next run is chosen afresh.
+      QVERIFY(!window->ResolvesChains());
+    }
   }
 
   // Where the start checks refuse, the window says why instead of listing.

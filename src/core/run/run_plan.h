@@ -30,6 +30,7 @@ enum class PlanOutcome {
   OverMaximum,  // the numbers ran out before its turn
   NotReached,   // the run was aborted before its turn
 };
+constexpr PlanOutcome kLastPlanOutcome = PlanOutcome::NotReached;
 
 // The outcome's name for scripts and lists: "renamed", "already-named", ...
 std::string_view OutcomeName(PlanOutcome outcome);
