@@ -67,8 +67,7 @@ QString OutcomeCaption(PlanOutcome outcome, bool asked) {
     case PlanOutcome::TextNotFound:
       return QStringLiteral("文字列 A なし");
     case PlanOutcome::TakenByRun:
-      return asked ? QStringLiteral("名前が同じ実行のファイルと重複（確認あり）")
-                   : QStringLiteral("名前が同じ実行のファイルと重複");
+      return asked ? QStringLiteral("実行内で名前が重複（確認あり）") : QStringLiteral("実行内で名前が重複");
     case PlanOutcome::OverMaximum:
       return QStringLiteral("番号の最大値を超える");
     case PlanOutcome::NotReached:

@@ -47,16 +47,16 @@ TfrmPreviewList::TfrmPreviewList(QWidget* parent) : QDialog(parent), m_model(new
   lstPreview->verticalHeader()->setDefaultSectionSize(lstPreview->fontMetrics().height() + 6);
   lstPreview->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   lstPreview->horizontalHeader()->setStretchLastSection(true);
-  lstPreview->setColumnWidth(PlanListModel::kCurrentName, 220);
-  lstPreview->setColumnWidth(PlanListModel::kNewName, 220);
+  lstPreview->setColumnWidth(PlanListModel::kCurrentName, 190);
+  lstPreview->setColumnWidth(PlanListModel::kNewName, 190);
 
   lblCounts = new QLabel(this);
   lblCounts->setObjectName(QStringLiteral("lblCounts"));
   lblCounts->setWordWrap(true);
   chkResolveChains = new QCheckBox(ResolveChainsCaption(), this);
   chkResolveChains->setObjectName(QStringLiteral("chkResolveChains"));
-  chkResolveChains->setToolTip(QStringLiteral(
-      "名前が同じ実行のファイルと重複しているだけのときに使えます。どのファイルも上書きしません。"));
+  chkResolveChains->setToolTip(
+      QStringLiteral("実行内で名前が重複しているだけのときに使えます。どのファイルも上書きしません。"));
   chkResolveChains->hide();
   connect(chkResolveChains, &QCheckBox::toggled, this, &TfrmPreviewList::ResolveChainsToggled);
   btnClose = new QPushButton(QStringLiteral("閉じる"), this);

@@ -124,7 +124,7 @@ class PreviewListTest : public QObject {
         QCOMPARE(model->rowCount(), 3);
         for (int row = 0; row < 2; ++row) {
           const QModelIndex outcome = model->index(row, PlanListModel::kOutcome);
-          QCOMPARE(outcome.data().toString(), QStringLiteral("名前が同じ実行のファイルと重複（確認あり）"));
+          QCOMPARE(outcome.data().toString(), QStringLiteral("実行内で名前が重複（確認あり）"));
           QVERIFY(!outcome.data(Qt::DecorationRole).isNull());
         }
         QVERIFY(list->chkResolveChains->isVisible());

@@ -123,6 +123,20 @@ bool SaveRunDialogsScreenshots(TfrmMain& window, const QString& folder) {
   planList.ShowPlan(std::move(plan));
   saved = grab(planList, folder + QStringLiteral("/13-plan-list.png")) && saved;
 
+  // Renumbering a folder by one in place: every conflict is with a file that moves later,
+  // so the window offers to resolve the chains.
+  core::RunPlan chains;
+  for (int number = 1; number <= 4; ++number) {
+    const bool last = number == 4;
+    chains.entries.push_back(
+        {last ? core::PlanOutcome::Renamed : core::PlanOutcome::TakenByRun,
+         codePage.FromUtf8("/home/user/写真/img_00" + std::to_string(number) + ".jpg"),
+         codePage.FromUtf8("/home/user/写真/img_00" + std::to_string(number + 1) + ".jpg"), !last});
+  }
+  gui::TfrmPreviewList chainList(&window);
+  chainList.ShowPlan(std::move(chains), {true, false});
+  saved = grab(chainList, folder + QStringLiteral("/14-plan-list-chains.png")) && saved;
+
   core::SettingsStore store(window.Files().settingsFile, codePage, window.FileSystemInUse());
   QtTextViewerLauncher launcher(&window, window.FileSystemInUse());
   TfrmPEndMessage endMessage(store, window.Files(), window.FileSystemInUse(), launcher, &window);
