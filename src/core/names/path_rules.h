@@ -35,6 +35,9 @@ std::string ExtractFileExt(std::string_view path, PathSyntax syntax = PathSyntax
 // a root ("/dir/file" gives "/dir", "/file" gives "/", "file" gives "").
 std::string FolderPart(std::string_view path, PathSyntax syntax = PathSyntax::Posix,
                        const CodePage& codePage = ActiveCodePage());
+// FolderPart as a part of path itself.
+std::string_view FolderPartOf(std::string_view path, PathSyntax syntax = PathSyntax::Posix,
+                              const CodePage& codePage = ActiveCodePage());
 
 // The path with its extension replaced by newExtension (dot included), or with
 // newExtension appended when it has none.
