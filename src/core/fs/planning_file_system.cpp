@@ -1,5 +1,6 @@
 #include "core/fs/planning_file_system.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "core/names/path_rules.h"
@@ -27,42 +28,35 @@ class KeptNothing : public OutputFile {
 
 }  // namespace
 
-std::string PlanningFileSystem::FolderOf(std::string_view path) const {
-  std::string folder = FolderPart(path, PathSyntax::Posix, m_codePage);
+std::string_view PlanningFileSystem::FolderOf(std::string_view path) const {
+  const std::string_view folder = FolderPartOf(path, PathSyntax::Posix, m_codePage);
   // A bare name lies in the working folder, as the system takes it.
-  return folder.empty() ? std::string(".") : folder;
+  return folder.empty() ? std::string_view(".") : folder;
 }
 
-std::string PlanningFileSystem::NameOf(std::string_view path) const {
-  return ExtractFileName(path, PathSyntax::Posix, m_codePage);
+std::string_view PlanningFileSystem::NameOf(std::string_view path) const {
+  return path.substr(LastDelimiter(PathDelimiters(PathSyntax::Posix), path, m_codePage));
 }
 
-std::optional<FileInfo> PlanningFileSystem::Entry(std::string_view path) const {
-  if (const auto made = m_made.find(path); made != m_made.end()) return made->second;
-  if (m_gone.contains(path)) return std::nullopt;
-  return ForwardingFileSystem::Stat(path);
+PlanningFileSystem::Known& PlanningFileSystem::Lookup(std::string_view path) const {
+  if (const auto known = m_known.find(path); known != m_known.end()) return known->second;
+  std::optional<FileInfo> onDisk = ForwardingFileSystem::Stat(path);
+  return m_known.try_emplace(std::pmr::string(path, &m_memory), Known{false, std::move(onDisk)})
+      .first->second;
 }
 
 bool PlanningFileSystem::FolderOfExists(std::string_view path) const {
-  const std::optional<FileInfo> folder = Entry(FolderOf(path));
+  const std::optional<FileInfo>& folder = Lookup(FolderOf(path)).entry;
   return folder && folder->isFolder;
-}
-
-void PlanningFileSystem::Put(std::string_view path, const FileInfo& info) {
-  m_gone.erase(std::string(path));
-  m_made.insert_or_assign(std::string(path), info);
-}
-
-void PlanningFileSystem::Remove(std::string_view path) {
-  if (const auto made = m_made.find(path); made != m_made.end()) m_made.erase(made);
-  m_gone.insert(std::string(path));
 }
 
 std::optional<FileInfo> PlanningFileSystem::Stat(std::string_view path) const { return Entry(path); }
 
 FsResult PlanningFileSystem::Unreachable(std::string_view path) const {
-  if (m_made.contains(path)) return {};
-  if (m_gone.contains(path)) return {FsStatus::NotFound, ENOENT};
+  if (const auto known = m_known.find(path); known != m_known.end() && known->second.recorded) {
+    if (known->second.entry) return {};
+    return {FsStatus::NotFound, ENOENT};
+  }
   return ForwardingFileSystem::Unreachable(path);
 }
 
@@ -78,75 +72,105 @@ bool PlanningFileSystem::FileExists(std::string_view path) const {
 
 std::vector<DirectoryEntry> PlanningFileSystem::ListFolder(std::string_view folder,
                                                            std::string_view pattern) const {
+  std::vector<DirectoryEntry> onDisk = ForwardingFileSystem::ListFolder(folder, pattern);
   std::vector<DirectoryEntry> listed;
+  listed.reserve(onDisk.size());
   const std::string prefix = folder.ends_with('/') ? std::string(folder) : std::string(folder) + '/';
-  for (DirectoryEntry& entry : ForwardingFileSystem::ListFolder(folder, pattern)) {
-    const std::string path = prefix + entry.name;
-    if (!m_gone.contains(path) && !m_made.contains(path)) listed.push_back(std::move(entry));
+  // Only a folder with a name of its own gives its entries paths of their own.
+  const bool remember = !folder.empty();
+  if (remember) m_known.reserve(m_known.size() + onDisk.size());
+  std::string path = prefix;
+  for (DirectoryEntry& entry : onDisk) {
+    path.resize(prefix.size());
+    path += entry.name;
+    if (remember) {
+      auto known = m_known.find(path);
+      if (known == m_known.end()) {
+        m_known.try_emplace(std::pmr::string(path, &m_memory), Known{false, entry.info});
+      } else if (known->second.recorded) {
+        continue;
+      } else {
+        known->second.entry = entry.info;
+      }
+    } else if (const auto known = m_known.find(path); known != m_known.end() && known->second.recorded) {
+      continue;
+    }
+    listed.push_back(std::move(entry));
   }
-  // What the plan made in the folder comes after what was there, as new entries do.
-  const std::string listedFolder = FolderOf(prefix + "x");
-  for (const auto& [path, info] : m_made) {
-    if (FolderOf(path) != listedFolder || !MatchesWildcard(pattern, NameOf(path), m_codePage)) continue;
-    listed.push_back({NameOf(path), info});
+  // What the plan made in the folder comes after what was there, as new entries do, in
+  // the order of their paths.
+  const std::string inFolder = prefix + "x";
+  const std::string_view listedFolder = FolderOf(inFolder);
+  std::vector<std::pair<std::string_view, const FileInfo*>> made;
+  for (const auto& [madePath, known] : m_known) {
+    if (!known.recorded || !known.entry) continue;
+    if (FolderOf(madePath) != listedFolder || !MatchesWildcard(pattern, NameOf(madePath), m_codePage))
+      continue;
+    made.emplace_back(madePath, &*known.entry);
   }
+  std::ranges::sort(made, {}, &std::pair<std::string_view, const FileInfo*>::first);
+  for (const auto& [madePath, info] : made) listed.push_back({std::string(NameOf(madePath)), *info});
   return listed;
 }
 
 FsResult PlanningFileSystem::Rename(std::string_view from, std::string_view to) {
   if (from == to) return {};
-  const std::optional<FileInfo> source = Entry(from);
-  if (!source) return {FsStatus::NotFound, ENOENT};
+  Known& source = Lookup(from);
+  if (!source.entry) return {FsStatus::NotFound, ENOENT};
   if (HasNameLongerThan(to, kLongestName)) return {FsStatus::PathTooLong, ENAMETOOLONG};
   if (!FolderOfExists(to)) return {FsStatus::NotFound, ENOENT};
-  if (const std::optional<FileInfo> taken = Entry(to)) {
+  Known& taken = Lookup(to);
+  if (taken.entry) {
     // Only the source itself under another spelling may be renamed onto.
-    const bool itself = taken->IsSameFileAs(*source) && (source->isFolder || source->linkCount == 1);
+    const bool itself =
+        taken.entry->IsSameFileAs(*source.entry) && (source.entry->isFolder || source.entry->linkCount == 1);
     if (!itself) return {FsStatus::AlreadyExists, EEXIST};
   }
-  FileInfo moved = *source;
-  Remove(from);
+  FileInfo moved = *source.entry;
+  source = {true, std::nullopt};
   moved.attributes.hidden = NameOf(to).starts_with('.');
-  Put(to, moved);
+  taken = {true, moved};
   return {};
 }
 
 FsResult PlanningFileSystem::CopyFile(std::string_view from, std::string_view to, bool replaceExisting) {
-  const std::optional<FileInfo> source = Entry(from);
-  if (!source) return {FsStatus::NotFound, ENOENT};
-  if (source->isFolder) return {FsStatus::Failed, EISDIR};
-  if (const std::optional<FileInfo> taken = Entry(to)) {
-    if (taken->IsSameFileAs(*source)) return {FsStatus::SameFile, 0};
+  const Known& source = Lookup(from);
+  if (!source.entry) return {FsStatus::NotFound, ENOENT};
+  if (source.entry->isFolder) return {FsStatus::Failed, EISDIR};
+  Known& taken = Lookup(to);
+  if (taken.entry) {
+    if (taken.entry->IsSameFileAs(*source.entry)) return {FsStatus::SameFile, 0};
     if (!replaceExisting) return {FsStatus::AlreadyExists, EEXIST};
-    if (taken->isFolder) return {FsStatus::Failed, EISDIR};
+    if (taken.entry->isFolder) return {FsStatus::Failed, EISDIR};
   }
   if (HasNameLongerThan(to, kLongestName)) return {FsStatus::PathTooLong, ENAMETOOLONG};
   if (!FolderOfExists(to)) return {FsStatus::NotFound, ENOENT};
-  FileInfo copy = *source;
+  FileInfo copy = *source.entry;
   copy.inode = m_nextInode++;
   copy.linkCount = 1;
   copy.attributes.hidden = NameOf(to).starts_with('.');
-  Put(to, copy);
+  taken = {true, copy};
   return {};
 }
 
 FsResult PlanningFileSystem::CreateFolder(std::string_view path) {
-  if (Entry(path)) return {FsStatus::AlreadyExists, EEXIST};
+  Known& taken = Lookup(path);
+  if (taken.entry) return {FsStatus::AlreadyExists, EEXIST};
   if (HasNameLongerThan(path, kLongestName)) return {FsStatus::PathTooLong, ENAMETOOLONG};
   if (!FolderOfExists(path)) return {FsStatus::NotFound, ENOENT};
   FileInfo folder;
   folder.isFolder = true;
   folder.inode = m_nextInode++;
   folder.linkCount = 2;
-  Put(path, folder);
+  taken = {true, folder};
   return {};
 }
 
 FsResult PlanningFileSystem::DeleteFile(std::string_view path) {
-  const std::optional<FileInfo> entry = Entry(path);
-  if (!entry) return {FsStatus::NotFound, ENOENT};
-  if (entry->isFolder) return {FsStatus::Failed, EISDIR};
-  Remove(path);
+  Known& entry = Lookup(path);
+  if (!entry.entry) return {FsStatus::NotFound, ENOENT};
+  if (entry.entry->isFolder) return {FsStatus::Failed, EISDIR};
+  entry = {true, std::nullopt};
   return {};
 }
 

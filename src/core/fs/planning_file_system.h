@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <set>
+#include <functional>
+#include <memory_resource>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/fs/forwarding_file_system.h"
 #include "core/text/code_page.h"
@@ -23,6 +26,11 @@ namespace morvane::core {
 // is PathTooLong. What only the disk can tell (a full disk, a file that is not a regular
 // file, permissions) is not foreseen. Logs and settings are never written: a file opened
 // for writing keeps nothing, and replacing a whole file is refused.
+//
+// A planning file system serves one plan: what the disk answered for a path (a Stat, or
+// an entry of a folder listing) is taken as its answer for the rest of the plan. A name
+// a listing did not show is still asked for, since the disk may hold it under another
+// spelling.
 class PlanningFileSystem : public ForwardingFileSystem {
  public:
   // The longest file name the Linux file systems take, in bytes.
@@ -44,20 +52,40 @@ class PlanningFileSystem : public ForwardingFileSystem {
   OpenedFile OpenForWriting(std::string_view path, WriteStart start) override;
 
  private:
+  // What is known of one path: a step of the plan made it (an entry) or took it away
+  // (none), or else the disk answered for it.
+  struct Known {
+    bool recorded = false;
+    std::optional<FileInfo> entry;
+  };
+  // Not noexcept, so that the table keeps each path's hash instead of hashing long
+  // paths again as it walks a bucket.
+  struct PathHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view path) const { return std::hash<std::string_view>{}(path); }
+  };
+  struct SamePath {
+    using is_transparent = void;
+    bool operator()(std::string_view one, std::string_view other) const { return one == other; }
+  };
+
+  // What is known of path, asking the disk when nothing is yet. The reference stays
+  // valid for the life of this file system.
+  Known& Lookup(std::string_view path) const;
   // The entry at path now: one the plan made, none when the plan took it away, else the
   // disk's.
-  std::optional<FileInfo> Entry(std::string_view path) const;
+  std::optional<FileInfo> Entry(std::string_view path) const { return Lookup(path).entry; }
   // Where path lies, and its last component.
-  std::string FolderOf(std::string_view path) const;
-  std::string NameOf(std::string_view path) const;
+  std::string_view FolderOf(std::string_view path) const;
+  std::string_view NameOf(std::string_view path) const;
   // The folder that would hold path exists now.
   bool FolderOfExists(std::string_view path) const;
-  void Put(std::string_view path, const FileInfo& info);
-  void Remove(std::string_view path);
 
   const CodePage& m_codePage;
-  std::map<std::string, FileInfo, std::less<>> m_made;
-  std::set<std::string, std::less<>> m_gone;
+  // Every path this file system has met, kept until it goes: a plan meets each file a
+  // few times and forgets none of them before its end.
+  mutable std::pmr::monotonic_buffer_resource m_memory;
+  mutable std::pmr::unordered_map<std::pmr::string, Known, PathHash, SamePath> m_known{&m_memory};
   // Copies are new files: each gets an inode number no file on disk has.
   std::uint64_t m_nextInode = std::uint64_t{1} << 62;
 };

@@ -51,8 +51,10 @@ bool Moves(PlanOutcome outcome) {
 void TellRunConflictsApart(std::vector<PlanEntry>& entries,
                            const std::vector<std::pair<std::string, std::string>>& planned) {
   std::unordered_set<std::string_view> sources;
+  sources.reserve(planned.size());
   for (const auto& move : planned) sources.insert(move.first);
   std::unordered_set<std::string_view> newNames;
+  newNames.reserve(entries.size());
   for (PlanEntry& entry : entries) {
     if (entry.outcome == PlanOutcome::Taken &&
         ((entry.newPath != entry.source && sources.contains(entry.newPath)) ||
@@ -143,10 +145,20 @@ void PlanCollector::Done(const DoneFile& file, bool asked) {
 RunPlan PlanCollector::Finish(const std::vector<std::pair<std::string, std::string>>& planned,
                               const RunCounts& counts) {
   TellRunConflictsApart(m_plan.entries, planned);
-  std::unordered_set<std::string> told;
-  for (const PlanEntry& entry : m_plan.entries) told.insert(entry.source);
-  for (const auto& [source, newPath] : planned) {
-    if (told.contains(source)) continue;
+  // The files the run never told of, found before any entry is added: the set looks at
+  // the entries' own strings.
+  std::vector<std::size_t> untold;
+  {
+    std::unordered_set<std::string_view> told;
+    told.reserve(m_plan.entries.size());
+    for (const PlanEntry& entry : m_plan.entries) told.insert(entry.source);
+    for (std::size_t i = 0; i < planned.size(); ++i) {
+      if (!told.contains(planned[i].first)) untold.push_back(i);
+    }
+  }
+  m_plan.entries.reserve(m_plan.entries.size() + untold.size());
+  for (const std::size_t i : untold) {
+    const auto& [source, newPath] = planned[i];
     const PlanOutcome outcome =
         counts.abortRequested || !newPath.empty() ? PlanOutcome::NotReached : PlanOutcome::OverMaximum;
     m_plan.entries.push_back({outcome, source, newPath, false});
