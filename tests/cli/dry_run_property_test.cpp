@@ -61,6 +61,18 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
+// A round's random choices: true in percent cases out of a hundred; one of some texts.
+struct Chance {
+  std::mt19937& random;
+  bool operator()(int percent) const { return std::uniform_int_distribution<int>(0, 99)(random) < percent; }
+};
+struct Pick {
+  std::mt19937& random;
+  std::string operator()(const std::vector<std::string>& from) const {
+    return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+  }
+};
+
 // One round: the folder (its "in" and perhaps "out"), the modification time of each file
 // in minutes, and the command line with "{W}" for the folder's copy.
 struct Round {
@@ -85,12 +97,8 @@ class DryRunPropertyTest : public BatchAppTest {
   // A folder of 1.txt, 2.txt, ... (now and then with a file of another kind) renumbered
   // in place onto its own names, up or down, its chains resolved.
   static Round ChainRound(std::mt19937& random) {
-    const auto chance = [&](int percent) {
-      return std::uniform_int_distribution<int>(0, 99)(random) < percent;
-    };
-    const auto pick = [&](const std::vector<std::string>& from) {
-      return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
-    };
+    const Chance chance{random};
+    const Pick pick{random};
     Round round;
     round.resolvesChains = true;
     round.files["in/"] = "";
@@ -114,12 +122,8 @@ class DryRunPropertyTest : public BatchAppTest {
   }
 
   static Round RandomRound(std::mt19937& random) {
-    const auto chance = [&](int percent) {
-      return std::uniform_int_distribution<int>(0, 99)(random) < percent;
-    };
-    const auto pick = [&](const std::vector<std::string>& from) {
-      return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
-    };
+    const Chance chance{random};
+    const Pick pick{random};
     Round round;
     // The folder: a random set of the names, now and then one of them a folder.
     const auto fill = [&](const std::string& folder, std::vector<std::string> names, int fewest, int most) {
