@@ -10,6 +10,7 @@
 #include "cli/choices.h"
 #include "cli/mode_commands.h"
 #include "cli/rename_command.h"
+#include "cli/version_flag.h"
 #include "core/text/code_page.h"
 #include "platform/locale_code_page.h"
 #include "platform/posix_file_system.h"
@@ -59,6 +60,7 @@ bool NamesACommand(const std::vector<std::string>& arguments, const std::vector<
 int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core::FileSystem& fileSystem) {
   CLI::App app{kDescription, "morvane-batch"};
   app.require_subcommand(1);
+  AddVersionFlag(app);
   RenameOptions renameOptions;
   CLI::App* rename = AddRenameCommand(app, renameOptions);
   std::vector<ModeOptions> modeOptions;

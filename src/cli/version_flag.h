@@ -1,0 +1,10 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace morvane::cli {
+
+// --version: prints "morvane-batch <the project's version>" and exits.
+void AddVersionFlag(CLI::App& app);
+
+}  // namespace morvane::cli
