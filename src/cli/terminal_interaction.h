@@ -29,6 +29,7 @@ class TerminalInteraction : public core::RunInteraction {
   // The caption and the progress bar belong to the window; the result lines on standard
   // output already tell the progress.
   void SetCaption(std::string_view) override {}
+  bool ShowsCaption() const override { return false; }
   void ProgressBegin(std::size_t) override {}
   void ProgressStep() override {}
   void ProgressEnd() override {}

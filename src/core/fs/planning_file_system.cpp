@@ -46,7 +46,12 @@ PlanningFileSystem::Known& PlanningFileSystem::Lookup(std::string_view path) con
 }
 
 bool PlanningFileSystem::FolderOfExists(std::string_view path) const {
-  const std::optional<FileInfo>& folder = Lookup(FolderOf(path)).entry;
+  const std::string_view folderPath = FolderOf(path);
+  if (m_lastFolder == nullptr || folderPath != m_lastFolderPath) {
+    m_lastFolder = &Lookup(folderPath);
+    m_lastFolderPath.assign(folderPath);
+  }
+  const std::optional<FileInfo>& folder = m_lastFolder->entry;
   return folder && folder->isFolder;
 }
 
@@ -84,12 +89,12 @@ std::vector<DirectoryEntry> PlanningFileSystem::ListFolder(std::string_view fold
     path.resize(prefix.size());
     path += entry.name;
     if (remember) {
-      auto known = m_known.find(path);
-      if (known == m_known.end()) {
-        m_known.try_emplace(std::pmr::string(path, &m_memory), Known{false, entry.info});
-      } else if (known->second.recorded) {
-        continue;
-      } else {
+      // One hash per entry: a folder is listed once or twice in a plan, so the key a
+      // second listing builds in vain costs little.
+      const auto [known, added] =
+          m_known.try_emplace(std::pmr::string(path, &m_memory), Known{false, entry.info});
+      if (!added) {
+        if (known->second.recorded) continue;
         known->second.entry = entry.info;
       }
     } else if (const auto known = m_known.find(path); known != m_known.end() && known->second.recorded) {

@@ -86,6 +86,10 @@ class PlanningFileSystem : public ForwardingFileSystem {
   // few times and forgets none of them before its end.
   mutable std::pmr::monotonic_buffer_resource m_memory;
   mutable std::pmr::unordered_map<std::pmr::string, Known, PathHash, SamePath> m_known{&m_memory};
+  // The folder FolderOfExists looked at last: the steps of a run mostly stay in one
+  // folder, and its long path need not be hashed for each of them.
+  mutable std::string m_lastFolderPath;
+  mutable const Known* m_lastFolder = nullptr;
   // Copies are new files: each gets an inode number no file on disk has.
   std::uint64_t m_nextInode = std::uint64_t{1} << 62;
 };

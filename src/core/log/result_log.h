@@ -52,6 +52,8 @@ class ResultLog {
 
   void SetObserver(LineObserver observer) { m_observer = std::move(observer); }
   bool AppendsToLog() const { return m_appendToLog; }
+  // False when every line would be thrown away, so that a run need not compose them.
+  bool KeepsLines() const { return !Discards() || static_cast<bool>(m_observer); }
 
   // Replaces the result file by the header line alone, appends the header to the result
   // log (when on), then adds an empty line to both.

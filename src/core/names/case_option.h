@@ -20,5 +20,8 @@ std::string ApplyCaseOption(std::string_view text, int caseIndex,
 // that selects no item) leave the text as it is, untrimmed.
 std::string ApplyExtensionCase(std::string_view text, int caseIndex,
                                const CodePage& codePage = ActiveCodePage());
+// Appends ApplyExtensionCase(text, ...) to out; a text kept as it is is not copied twice.
+void AppendExtensionCase(std::string& out, std::string_view text, int caseIndex,
+                         const CodePage& codePage = ActiveCodePage());
 
 }  // namespace morvane::core

@@ -23,7 +23,7 @@ class ExtensionWords {
 
  private:
   std::vector<std::string> m_words;
-  std::vector<std::string> m_upperDottedWords;  // computed once: the test runs per file
+  std::vector<std::string> m_upperDottedWords;  // sorted, computed once: the test runs per file
   const CodePage* m_codePage = &CodePage::Utf8();
 };
 

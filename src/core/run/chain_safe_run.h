@@ -33,6 +33,7 @@ class ChainSafeRun : public RunEngine, private RunInteraction {
   OverwriteChoice AskOverwrite(const OverwriteQuestion& question) override;
   void ShowInformation(std::string_view text) override { m_interaction.ShowInformation(text); }
   void SetCaption(std::string_view text) override { m_interaction.SetCaption(text); }
+  bool ShowsCaption() const override { return m_interaction.ShowsCaption(); }
   void ProgressBegin(std::size_t count) override { m_interaction.ProgressBegin(count); }
   void ProgressStep() override { m_interaction.ProgressStep(); }
   void ProgressEnd() override { m_interaction.ProgressEnd(); }

@@ -69,6 +69,8 @@ class RunInteraction {
   virtual void ShowInformation(std::string_view text) = 0;
   // The window caption, which tells what the run is doing.
   virtual void SetCaption(std::string_view text) = 0;
+  // False when the captions are thrown away, so that a run need not compose them.
+  virtual bool ShowsCaption() const { return true; }
   // The progress bar: a range of count steps, one step per target, then hidden.
   virtual void ProgressBegin(std::size_t count) = 0;
   virtual void ProgressStep() = 0;

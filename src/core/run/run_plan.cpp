@@ -22,6 +22,7 @@ class PlanRecorder : public RunInteraction {
   }
   void ShowInformation(std::string_view) override {}
   void SetCaption(std::string_view) override {}
+  bool ShowsCaption() const override { return false; }
   void ProgressBegin(std::size_t) override {}
   void ProgressStep() override {}
   void ProgressEnd() override {}
@@ -50,6 +51,9 @@ bool Moves(PlanOutcome outcome) {
 // the run took.
 void TellRunConflictsApart(std::vector<PlanEntry>& entries,
                            const std::vector<std::pair<std::string, std::string>>& planned) {
+  if (std::ranges::none_of(entries,
+                           [](const PlanEntry& entry) { return entry.outcome == PlanOutcome::Taken; }))
+    return;
   std::unordered_set<std::string_view> sources;
   sources.reserve(planned.size());
   for (const auto& move : planned) sources.insert(move.first);
@@ -63,6 +67,28 @@ void TellRunConflictsApart(std::vector<PlanEntry>& entries,
     }
     if (Moves(entry.outcome)) newNames.insert(entry.newPath);
   }
+}
+
+// The planned files (their indexes) that no entry tells of. The engines tell of their
+// files in the planned order, so one walk through both usually finds them; when it
+// finds any, a set over the entries says which, whatever the order.
+std::vector<std::size_t> UntoldFiles(const std::vector<PlanEntry>& entries,
+                                     const std::vector<std::pair<std::string, std::string>>& planned) {
+  std::size_t entry = 0;
+  std::size_t next = 0;
+  for (; next < planned.size(); ++next, ++entry) {
+    while (entry < entries.size() && entries[entry].source != planned[next].first) ++entry;
+    if (entry == entries.size()) break;
+  }
+  std::vector<std::size_t> untold;
+  if (next == planned.size()) return untold;
+  std::unordered_set<std::string_view> told;
+  told.reserve(entries.size());
+  for (const PlanEntry& each : entries) told.insert(each.source);
+  for (std::size_t i = 0; i < planned.size(); ++i) {
+    if (!told.contains(planned[i].first)) untold.push_back(i);
+  }
+  return untold;
 }
 
 }  // namespace
@@ -145,17 +171,7 @@ void PlanCollector::Done(const DoneFile& file, bool asked) {
 RunPlan PlanCollector::Finish(const std::vector<std::pair<std::string, std::string>>& planned,
                               const RunCounts& counts) {
   TellRunConflictsApart(m_plan.entries, planned);
-  // The files the run never told of, found before any entry is added: the set looks at
-  // the entries' own strings.
-  std::vector<std::size_t> untold;
-  {
-    std::unordered_set<std::string_view> told;
-    told.reserve(m_plan.entries.size());
-    for (const PlanEntry& entry : m_plan.entries) told.insert(entry.source);
-    for (std::size_t i = 0; i < planned.size(); ++i) {
-      if (!told.contains(planned[i].first)) untold.push_back(i);
-    }
-  }
+  const std::vector<std::size_t> untold = UntoldFiles(m_plan.entries, planned);
   m_plan.entries.reserve(m_plan.entries.size() + untold.size());
   for (const std::size_t i : untold) {
     const auto& [source, newPath] = planned[i];
@@ -175,8 +191,8 @@ RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions
   PlanningFileSystem planning(fileSystem, codePage);
   PlanCollector collector(inPlace || run.mode == RunMode::CaseConversion);
   PlanRecorder recorder(collector, answer);
-  // The log keeps nothing: the planning file system writes no file.
-  ResultLog log("plan", "plan", false, planning);
+  // The plan keeps no result lines.
+  ResultLog log = ResultLog::Discarding();
   const std::unique_ptr<RunEngine> engine =
       MakeRunEngine(std::move(run), protectedExtensions, planning, log, recorder, codePage);
   std::vector<std::pair<std::string, std::string>> planned;

@@ -14,7 +14,10 @@ std::string FormatRunningNumber(std::int64_t number, int width) {
 
 std::string BuildNewPath(std::string_view sourcePath, std::int64_t number, int numberWidth,
                          const RunSettings& settings, PathSyntax syntax, const CodePage& codePage) {
-  std::string stem = settings.frontPart;
+  // Built in place: a run builds one path per file, a plan two.
+  std::string stem;
+  stem.reserve(settings.frontPart.size() + settings.backPart.size() + 20);
+  stem += settings.frontPart;
   stem += FormatRunningNumber(number, numberWidth);
   stem += settings.backPart;
 
@@ -25,14 +28,16 @@ std::string BuildNewPath(std::string_view sourcePath, std::int64_t number, int n
     extension = "." + settings.newExtensionText;
   }
 
-  std::string folder =
-      settings.renameInPlace ? FolderPart(sourcePath, syntax, codePage) : settings.outputFolder;
-  if (EndsWithSeparator(folder, syntax, codePage)) folder.pop_back();
+  std::string_view folder = settings.renameInPlace ? FolderPartOf(sourcePath, syntax, codePage)
+                                                   : std::string_view(settings.outputFolder);
+  if (EndsWithSeparator(folder, syntax, codePage)) folder.remove_suffix(1);
 
-  std::string path = std::move(folder);
+  std::string path;
+  path.reserve(folder.size() + 1 + stem.size() + extension.size());
+  path += folder;
   path += PathSeparator(syntax);
-  path += ApplyExtensionCase(stem, settings.nameCase, codePage);
-  path += ApplyExtensionCase(extension, settings.extensionCase, codePage);
+  AppendExtensionCase(path, stem, settings.nameCase, codePage);
+  AppendExtensionCase(path, extension, settings.extensionCase, codePage);
   return path;
 }
 

@@ -202,13 +202,19 @@ void SequenceRun::RecordNormalStep(bool succeeded, std::string_view source, cons
 // Names go into the lines and the caption in their visible form, so that none can end a
 // line or forge another; the files keep their real bytes.
 void SequenceRun::LogSuccess(std::string_view source, const std::string& newPath, bool replaced) {
-  const std::string sourceName =
-      VisibleName(ExtractFileName(source, PathSyntax::Posix, m_codePage), m_codePage);
-  const std::string newName = ExtractFileName(newPath, PathSyntax::Posix, m_codePage);
-  m_interaction.SetCaption(m_texts.renamingCaption + sourceName + " -> " + VisibleName(newName, m_codePage));
-  m_log.Append(m_texts.renamed + VisibleName(source, m_codePage));
-  m_log.Append(std::string(kArrow) +
-               VisibleName(m_inputs.settings.renameInPlace ? newName : newPath, m_codePage));
+  const bool showsCaption = m_interaction.ShowsCaption();
+  if (showsCaption || m_log.KeepsLines()) {
+    const std::string newName = ExtractFileName(newPath, PathSyntax::Posix, m_codePage);
+    if (showsCaption) {
+      const std::string sourceName =
+          VisibleName(ExtractFileName(source, PathSyntax::Posix, m_codePage), m_codePage);
+      m_interaction.SetCaption(m_texts.renamingCaption + sourceName + " -> " +
+                               VisibleName(newName, m_codePage));
+    }
+    m_log.Append(m_texts.renamed + VisibleName(source, m_codePage));
+    m_log.Append(std::string(kArrow) +
+                 VisibleName(m_inputs.settings.renameInPlace ? newName : newPath, m_codePage));
+  }
   m_interaction.FileDone({source, newPath, replaced});
 }
 

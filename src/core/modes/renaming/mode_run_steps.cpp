@@ -192,18 +192,23 @@ void ModeRun::ResolveConflict(const std::string& source, const std::string& dest
 }
 
 void ModeRun::LogSuccess(const std::string& source, const std::string& destination, bool replaced) {
-  std::string sourceName = ExtractFileName(source, PathSyntax::Posix, m_codePage);
-  // The extension change shows the old name in the new name's case.
-  if (m_inputs.mode == RunMode::ExtensionChange) {
-    sourceName = ApplyCaseOption(sourceName, m_inputs.names.nameCase, m_codePage);
+  const bool showsCaption = m_interaction.ShowsCaption();
+  if (showsCaption || m_log.KeepsLines()) {
+    const std::string newName = ExtractFileName(destination, PathSyntax::Posix, m_codePage);
+    // Names go into the lines and the caption in their visible form, so that none can
+    // end a line or forge another; the files keep their real bytes.
+    if (showsCaption) {
+      std::string sourceName = ExtractFileName(source, PathSyntax::Posix, m_codePage);
+      // The extension change shows the old name in the new name's case.
+      if (m_inputs.mode == RunMode::ExtensionChange) {
+        sourceName = ApplyCaseOption(sourceName, m_inputs.names.nameCase, m_codePage);
+      }
+      m_interaction.SetCaption(m_texts.workingCaption + VisibleName(sourceName, m_codePage) +
+                               m_texts.captionArrow + VisibleName(newName, m_codePage));
+    }
+    m_log.Append(m_texts.done + VisibleName(source, m_codePage));
+    m_log.Append(m_texts.arrow + VisibleName(m_inputs.renameInPlace ? newName : destination, m_codePage));
   }
-  const std::string newName = ExtractFileName(destination, PathSyntax::Posix, m_codePage);
-  // Names go into the lines and the caption in their visible form, so that none can end
-  // a line or forge another; the files keep their real bytes.
-  m_interaction.SetCaption(m_texts.workingCaption + VisibleName(sourceName, m_codePage) +
-                           m_texts.captionArrow + VisibleName(newName, m_codePage));
-  m_log.Append(m_texts.done + VisibleName(source, m_codePage));
-  m_log.Append(m_texts.arrow + VisibleName(m_inputs.renameInPlace ? newName : destination, m_codePage));
   ++m_state.successCount;
   m_interaction.FileDone({source, destination, replaced});
 }
