@@ -1,0 +1,74 @@
+# bash completion for morvane-batch                                    -*- shell-script -*-
+# Each command's options, and the values of the options that take a choice. A test
+# compares these with `morvane-batch <command> --help`, so a new option or command fails
+# it until it is added here.
+
+_morvane_batch_commands="rename ext case replace add"
+
+_morvane_batch_options() {
+  case $1 in
+    rename) echo "--front --start --back --increment --order --descending --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    ext) echo "--new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    case) echo "--types --in-place --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --output" ;;
+    replace) echo "--find --replace-with --ignore-case --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    add) echo "--prefix --suffix --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+  esac
+}
+
+# The values of an option ($2) of a command ($1); "DIR" for a folder, "TEXT" for free text.
+_morvane_batch_values() {
+  case $2 in
+    --order) echo "name ext size date user" ;;
+    --name-case | --ext-case) echo "none upper lower" ;;
+    --on-conflict)
+      case $1 in
+        rename) echo "ask overwrite auto skip abort" ;;
+        *) echo "ask overwrite skip abort" ;;
+      esac
+      ;;
+    --output) echo "DIR" ;;
+    --front | --start | --back | --increment | --new-ext | --types | --find | --replace-with | --prefix | --suffix) echo "TEXT" ;;
+  esac
+}
+
+_morvane_batch() {
+  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]} command="" word i
+  COMPREPLY=()
+  for ((i = 1; i < COMP_CWORD; i++)); do
+    word=${COMP_WORDS[i]}
+    if [[ $word == -- ]]; then
+      # Everything after -- is a path.
+      [[ -n $command ]] && COMPREPLY=($(compgen -f -- "$cur"))
+      return
+    fi
+    if [[ -z $command && $word != -* ]]; then
+      command=$word
+    fi
+  done
+  if [[ -z $command ]]; then
+    COMPREPLY=($(compgen -W "$_morvane_batch_commands --help --version" -- "$cur"))
+    return
+  fi
+  # The option whose value this word is; bash splits --option=value at the "=".
+  local option=$prev values
+  if [[ $cur == = ]]; then
+    option=$prev
+    cur=""
+  elif [[ $prev == = ]]; then
+    option=${COMP_WORDS[COMP_CWORD - 2]}
+  fi
+  values=$(_morvane_batch_values "$command" "$option")
+  case $values in
+    "") ;;
+    DIR) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+    TEXT) return ;;
+    *) COMPREPLY=($(compgen -W "$values" -- "$cur")); return ;;
+  esac
+  if [[ $cur == -* ]]; then
+    COMPREPLY=($(compgen -W "--help $(_morvane_batch_options "$command")" -- "$cur"))
+  else
+    COMPREPLY=($(compgen -f -- "$cur"))
+  fi
+}
+
+complete -o filenames -F _morvane_batch morvane-batch
