@@ -5,7 +5,7 @@ JOBS ?= 2
 TEST_BUILD := build
 RUN_BUILD := build-release
 
-.PHONY: all deps run test build-test build-run bench screenshots clean
+.PHONY: all deps run test build-test build-run bench screenshots deb clean
 
 all: build-run
 
@@ -38,5 +38,14 @@ bench: deps
 screenshots: build-run
 	@./scripts/screenshots.sh $(RUN_BUILD) $(TEST_BUILD)/screenshots
 
+# The Debian package morvane_<version>_<arch>.deb in build-deb/, from an optimized build
+# below /usr, checked as the install test checks it.
+deb: deps
+	cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build-deb -j$(JOBS)
+	cd build-deb && cpack -G DEB
+	./tests/install/check_package.sh build-deb/morvane_*.deb
+	@echo "Install it with: sudo apt-get install ./$$(ls build-deb/morvane_*.deb)"
+
 clean:
-	rm -rf $(TEST_BUILD) $(RUN_BUILD) build-bench
+	rm -rf $(TEST_BUILD) $(RUN_BUILD) build-bench build-deb

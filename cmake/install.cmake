@@ -1,8 +1,18 @@
-# `cmake --install`: the two programs, the icon, the desktop entry and the manual page,
-# in the usual places below the prefix.
+# `cmake --install`: the two programs, the icon, the desktop entry, Dolphin's service
+# menu, the manual pages, the shell completions and the software centre's data, in the
+# usual places below the prefix.
 include(GNUInstallDirs)
 
 set(morvane_resources ${CMAKE_CURRENT_LIST_DIR}/../resources)
+set(morvane_generated ${CMAKE_CURRENT_BINARY_DIR}/generated)
+
+# The manual pages and the software centre's data carry the version and its date.
+foreach(page morvane.1 morvane-batch.1)
+  configure_file(${morvane_resources}/${page} ${morvane_generated}/man/${page} @ONLY)
+endforeach()
+configure_file(${morvane_resources}/morvane.metainfo.xml.in
+               ${morvane_generated}/metainfo/${MORVANE_APP_ID}.metainfo.xml @ONLY)
+set(MORVANE_METAINFO_FILE ${morvane_generated}/metainfo/${MORVANE_APP_ID}.metainfo.xml)
 
 install(TARGETS morvane morvane-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${morvane_resources}/morvane.svg
@@ -10,7 +20,28 @@ install(FILES ${morvane_resources}/morvane.svg
 install(FILES ${morvane_resources}/morvane.png
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/256x256/apps)
 install(FILES ${morvane_resources}/morvane.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
-install(FILES ${morvane_resources}/morvane-batch.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${morvane_resources}/kio/morvane-rename.desktop
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/kio/servicemenus)
+install(FILES ${MORVANE_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+install(FILES ${morvane_generated}/man/morvane.1 ${morvane_generated}/man/morvane-batch.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Shell completions, where each shell looks for them. zsh looks in vendor-completions
+# below /usr (Debian's packages) and in site-functions below /usr/local.
+install(FILES ${morvane_resources}/completions/morvane-batch.bash
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/bash-completion/completions RENAME morvane-batch)
+install(FILES ${morvane_resources}/completions/morvane.bash
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/bash-completion/completions RENAME morvane)
+if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  set(morvane_zsh_completions ${CMAKE_INSTALL_DATAROOTDIR}/zsh/vendor-completions)
+else()
+  set(morvane_zsh_completions ${CMAKE_INSTALL_DATAROOTDIR}/zsh/site-functions)
+endif()
+install(FILES ${morvane_resources}/completions/_morvane-batch ${morvane_resources}/completions/_morvane
+        DESTINATION ${morvane_zsh_completions})
+install(FILES ${morvane_resources}/completions/morvane-batch.fish ${morvane_resources}/completions/morvane.fish
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/fish/vendor_completions.d)
+
 # The marker tells the programs that they run from an installation, so they keep the
 # user's files in the user's configuration folder even when the bin folder is writable.
 # Its place beside bin is fixed (<bin>/../share/morvane), whatever DATAROOTDIR says.

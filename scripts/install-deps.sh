@@ -1,9 +1,13 @@
 #!/bin/sh
-# Installs the Debian packages Morvane needs to build, test and run; does nothing when
-# they are all present. Used by `make run` and `make test`.
+# Installs the Debian packages Morvane needs to build, test, package and run; does
+# nothing when they are all present. Used by `make run`, `make test` and `make deb`.
+# dpkg-dev and file: the package's dependencies (dpkg-shlibdeps); desktop-file-utils and
+# appstream: the checks of the desktop entry and the software centre's data; zsh and
+# fish: the checks of their completions.
 set -eu
 
-packages="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev fonts-ipafont-gothic qt6-translations-l10n dosfstools fusefat"
+packages="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev fonts-ipafont-gothic qt6-translations-l10n dosfstools fusefat\
+  dpkg-dev file desktop-file-utils appstream bash zsh fish"
 
 missing=""
 for package in $packages; do

@@ -1,12 +1,16 @@
 #!/bin/sh
 # An installation into a fresh prefix holds every file, and the installed programs keep
 # the user's files in XDG_CONFIG_HOME, never beside the executable (whose folder is
-# writable here, as in a prefix under the user's home).
-# Usage: install_test.sh <cmake> <build folder>
+# writable here, as in a prefix under the user's home). The Debian package of the same
+# tree is sound and holds the same files.
+# Usage: install_test.sh <cmake> <build folder> <cpack> <version>
 set -eu
 
 cmake=$1
 build=$2
+cpack=$3
+version=$4
+here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() {
@@ -18,9 +22,22 @@ prefix=$scratch/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/morvane bin/morvane-batch share/morvane/installed \
   share/icons/hicolor/scalable/apps/morvane.svg share/icons/hicolor/256x256/apps/morvane.png \
-  share/applications/morvane.desktop share/man/man1/morvane-batch.1; do
+  share/applications/morvane.desktop share/man/man1/morvane-batch.1 share/man/man1/morvane.1 \
+  share/kio/servicemenus/morvane-rename.desktop share/metainfo/org.morvane.Morvane.metainfo.xml \
+  share/bash-completion/completions/morvane-batch share/bash-completion/completions/morvane \
+  share/zsh/site-functions/_morvane-batch share/zsh/site-functions/_morvane \
+  share/fish/vendor_completions.d/morvane-batch.fish share/fish/vendor_completions.d/morvane.fish; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
+# The manual pages carry the project's version, filled in.
+grep -q "\"Morvane $version\"" "$prefix/share/man/man1/morvane.1" || fail "morvane.1 does not name version $version"
+grep -q '@' "$prefix/share/man/man1/morvane-batch.1" && fail "morvane-batch.1 holds a placeholder"
+# --help and --version need no display.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/morvane" --version)" = "morvane $version" ] ||
+  fail "morvane --version does not print $version"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/morvane" --help | grep -q -- '--version' ||
+  fail "morvane --help does not list --version"
+[ "$("$prefix/bin/morvane-batch" --version)" = "morvane-batch $version" ] || fail "morvane-batch --version does not print $version"
 
 unset MORVANE_HOME
 export XDG_CONFIG_HOME="$scratch/config" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime"
@@ -56,3 +73,10 @@ wait "$program" || status=$?
 left=$(ls "$prefix/bin" | tr '\n' ' ')
 [ "$left" = "morvane morvane-batch " ] || fail "files were written beside the programs: $left"
 echo "installed programs keep their files in $config"
+
+# The package of the same tree (made in the scratch folder, the build left alone).
+(cd "$scratch" && "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >"$scratch/cpack.log" 2>&1) ||
+  fail "cpack failed: $(tail -20 "$scratch/cpack.log")"
+set -- "$scratch"/package/morvane_*.deb
+[ -f "$1" ] || fail "cpack made no morvane_*.deb: $(ls "$scratch/package")"
+sh "$here/check_package.sh" "$1" "$version"
