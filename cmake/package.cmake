@@ -20,15 +20,15 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 if(MORVANE_HOME_PAGE)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${MORVANE_HOME_PAGE}")
 endif()
+# CPack puts the summary first and indents every line; an empty line parts paragraphs.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "batch file renamer with a Japanese interface
- Morvane renames or copies many files at once: sequential numbering (a front
- part, a running number, a back part, in name, extension, size, date or
- hand-made order), extension change, case conversion, string replacement and
- string addition, in the same folder or copied into an output folder.
- .
- The window program `morvane` has a Japanese interface; `morvane-batch` runs
- the same renames from the command line. A rename never replaces an existing
- file, and a plan shows every new name before a run.")
+    "Morvane renames or copies many files at once: sequential numbering (a front
+part, a running number, a back part, in name, extension, size, date or
+hand-made order), extension change, case conversion, string replacement and
+string addition, in the same folder or copied into an output folder.
+
+The window program morvane has a Japanese interface; morvane-batch runs the
+same renames from the command line. A rename never replaces an existing file,
+and a plan shows every new name before a run.")
 
 include(CPack)
