@@ -10,6 +10,7 @@
 #include "cli/choices.h"
 #include "cli/mode_commands.h"
 #include "cli/rename_command.h"
+#include "cli/undo_command.h"
 #include "cli/version_flag.h"
 #include "core/text/code_page.h"
 #include "platform/locale_code_page.h"
@@ -73,9 +74,13 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   // CLI11 keeps pointers into the options, so they are all in place before any is added.
   for (ModeOptions& options : modeOptions) modeCommands.push_back(AddModeCommand(app, options));
 
+  UndoOptions undoOptions;
+  CLI::App* undo = AddUndoCommand(app, undoOptions);
+
   if (arguments.empty()) return kExitRefused;
   std::vector<std::string> commandNames{rename->get_name()};
   for (const CLI::App* command : modeCommands) commandNames.push_back(command->get_name());
+  commandNames.push_back(undo->get_name());
   if (!NamesACommand(arguments, commandNames, io)) return kExitRefused;
   try {
     // CLI11 takes the arguments in reverse order, without the program name.
@@ -86,6 +91,7 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
     return status == 0 ? kExitSuccess : kExitRefused;
   }
   if (rename->parsed()) return RunRenameCommand(renameOptions, io, fileSystem);
+  if (undo->parsed()) return RunUndoCommand(undoOptions, io, fileSystem);
   for (std::size_t i = 0; i < modeCommands.size(); ++i) {
     if (modeCommands[i]->parsed()) return RunModeCommand(modeOptions[i], io, fileSystem);
   }

@@ -8,6 +8,7 @@
 #include "cli/start_refusals.h"
 #include "core/fs/planning_file_system.h"
 #include "core/run/run_driver.h"
+#include "core/undo/run_journal.h"
 
 namespace morvane::cli {
 namespace {
@@ -75,11 +76,26 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
     return PrintPlanRecords(std::move(*decision.run), program, request.targets, policy, inPlace, io,
                             fileSystem);
   }
+  if (planOnly) {
+    return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
+      TerminalInteraction interaction(io, policy, inPlace);
+      const std::unique_ptr<core::RunEngine> engine = core::MakeRunEngine(
+          std::move(*decision.run), program.protectedExtensions, fileSystem, log, interaction);
+      std::string endMessage = core::DriveRun(*engine, log, request.targets);
+      return RunOutcome{std::move(endMessage), ExitStatusOf(engine->Counts(), interaction),
+                        interaction.LeftSummary()};
+    });
+  }
+  // The real run keeps an undo journal, written ahead of every change it makes.
+  core::RunJournal journal(fileSystem, program.files.folder, *decision.run, core::LocalNow());
   return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
     TerminalInteraction interaction(io, policy, inPlace);
     const std::unique_ptr<core::RunEngine> engine = core::MakeRunEngine(
-        std::move(*decision.run), program.protectedExtensions, fileSystem, log, interaction);
-    std::string endMessage = core::DriveRun(*engine, log, request.targets);
+        std::move(*decision.run), program.protectedExtensions, journal.Files(), log, interaction);
+    core::RunSteps steps;
+    steps.afterCollect = [&] { journal.Announce(engine->PlanNames()); };
+    std::string endMessage = core::DriveRun(*engine, log, request.targets, steps);
+    journal.End();
     return RunOutcome{std::move(endMessage), ExitStatusOf(engine->Counts(), interaction),
                       interaction.LeftSummary()};
   });

@@ -33,8 +33,12 @@ std::string TitledLine(std::string_view title, const LocalDateTime& now, const C
 
 }  // namespace
 
+std::string RunHeaderLine(RunMode mode, const LocalDateTime& now, const CodePage& codePage) {
+  return TitledLine(TitlesOf(mode).header, now, codePage);
+}
+
 void WriteRunHeader(ResultLog& log, RunMode mode, const LocalDateTime& now, const CodePage& codePage) {
-  log.Start(TitledLine(TitlesOf(mode).header, now, codePage));
+  log.Start(RunHeaderLine(mode, now, codePage));
 }
 
 void WriteRunFooter(ResultLog& log, RunMode mode, const LocalDateTime& now, const CodePage& codePage) {

@@ -11,6 +11,10 @@ namespace morvane::core {
 // The five kinds of run; each heads and ends its lines with its own titles.
 enum class RunMode { SequentialRename, ExtensionChange, CaseConversion, StringReplacement, StringAddition };
 
+// The mode's header title with the time: the first line of the run's lines.
+std::string RunHeaderLine(RunMode mode, const LocalDateTime& now,
+                          const CodePage& codePage = ActiveCodePage());
+
 // Starts the run's lines: the mode's header title with the time, then an empty line.
 void WriteRunHeader(ResultLog& log, RunMode mode, const LocalDateTime& now,
                     const CodePage& codePage = ActiveCodePage());

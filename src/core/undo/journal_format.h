@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/fs/file_system.h"
+
+namespace morvane::core {
+
+// The undo journal: one file per run, written ahead of every change the run makes, so
+// that the run can be taken back even when it was killed half-way. Text records, one per
+// line; every name is written as its byte count, a colon and its exact bytes, so any
+// byte may occur in it (a line end included). The format is described in the README.
+inline constexpr std::string_view kJournalMagic = "morvane-undo";
+inline constexpr int kJournalVersion = 1;
+
+// Which file this was: enough to tell, later, whether a path still holds it.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t size = 0;
+  std::int64_t modifiedNs = 0;  // the modification time, in nanoseconds since the epoch
+
+  static FileIdentity Of(const FileInfo& info);
+  bool SameFile(const FileInfo& info) const { return device == info.device && inode == info.inode; }
+  // The same file with the same size and modification time: unchanged, as far as can
+  // be told without reading it.
+  bool Unchanged(const FileInfo& info) const;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// One change a run makes (or may make) to one file.
+enum class JournalOpKind : char {
+  Rename = 'R',      // from -> to; identity: the file moved
+  Copy = 'C',        // a new file at to, copied from from; identity: the source
+  CopyOver = 'O',    // the same over an existing file, whose former content was kept at kept
+  RemoveCopy = 'X',  // an undo removed the copy at to that had been made from from;
+                     // identity: the removed copy
+};
+
+struct JournalOp {
+  std::uint64_t seq = 0;
+  JournalOpKind kind = JournalOpKind::Rename;
+  FileIdentity identity;
+  std::string from;
+  std::string to;
+  std::string kept;  // CopyOver: where the former content of to was kept ("" if it could not be)
+};
+
+// What a finished change left: for copies, the identity of the new file.
+struct JournalDone {
+  std::uint64_t seq = 0;
+  std::optional<FileIdentity> result;
+};
+
+// The first lines of a journal: what it is and which run it belongs to.
+struct JournalHeader {
+  std::int64_t startedAt = 0;  // seconds since the epoch
+  std::string title;           // the run's header line in its result file
+  std::string undoes;          // for an undo run: the id of the journal it took back
+};
+
+std::string EncodeHeader(const JournalHeader& header);
+std::string EncodeIntent(const JournalOp& op);
+std::string EncodeDone(const JournalDone& done);
+// The run reached its end: every change it made is marked done.
+std::string EncodeEnd();
+// Appended to a journal that an undo took back.
+std::string EncodeUndone(std::string_view undoId);
+
+// A whole journal as read back.
+struct JournalContents {
+  JournalHeader header;
+  std::vector<JournalOp> intents;  // in the order written
+  std::vector<JournalDone> done;   // in the order the changes were made
+  bool ended = false;              // the run reached its end (not killed)
+  std::string undoneBy;            // the id of the undo that took it back, if any
+};
+
+// Why bytes are no journal this program can use.
+enum class JournalFault { None, NotAJournal, OtherVersion, CutShort, Damaged };
+
+struct JournalReadResult {
+  std::optional<JournalContents> contents;
+  JournalFault fault = JournalFault::None;
+  int version = 0;  // OtherVersion: the version the journal names
+};
+
+// Parses a journal. Anything but complete records of this version is refused whole:
+// a wrong magic or version, a record cut short, an unknown record, a done record for no
+// intent.
+JournalReadResult ParseJournal(std::string_view bytes);
+
+}  // namespace morvane::core

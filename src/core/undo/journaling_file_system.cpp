@@ -1,0 +1,162 @@
+#include "core/undo/journaling_file_system.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <functional>
+
+namespace morvane::core {
+namespace {
+
+// How many announced intents go out in one write, beyond the one needed now.
+constexpr std::size_t kIntentsAhead = 4096;
+// How far past the cursor an announced move is looked for: the run leaves some files
+// (a taken name, a failure) without a call.
+constexpr std::size_t kLookAhead = 64;
+
+std::uint64_t PathHash(std::string_view path) { return std::hash<std::string_view>{}(path); }
+
+}  // namespace
+
+void JournalingFileSystem::Announce(const std::vector<std::pair<std::string, std::string>>& planned,
+                                    bool copies) {
+  m_announced.clear();
+  m_announced.reserve(planned.size());
+  for (const auto& [from, to] : planned) {
+    if (!to.empty()) m_announced.push_back({from, to});
+  }
+  m_copies = copies;
+  m_cursor = 0;
+  m_written = 0;
+  m_nextOwnSeq = m_announced.size() + 1;
+}
+
+void JournalingFileSystem::Remember(std::string_view path, const FileInfo& info) const {
+  if (info.isFolder) return;
+  const FileIdentity identity = FileIdentity::Of(info);
+  const auto [known, added] = m_identities.try_emplace(PathHash(path), Remembered{identity, false});
+  if (!added && !(known->second.identity == identity)) known->second.ambiguous = true;
+}
+
+std::optional<FileInfo> JournalingFileSystem::Stat(std::string_view path) const {
+  std::optional<FileInfo> info = ForwardingFileSystem::Stat(path);
+  if (info) Remember(path, *info);
+  return info;
+}
+
+std::vector<DirectoryEntry> JournalingFileSystem::ListFolder(std::string_view folder,
+                                                             std::string_view pattern) const {
+  std::vector<DirectoryEntry> entries = ForwardingFileSystem::ListFolder(folder, pattern);
+  m_identities.reserve(m_identities.size() + entries.size());
+  std::string path(folder);
+  if (!path.ends_with('/')) path += '/';
+  const std::size_t prefix = path.size();
+  for (const DirectoryEntry& entry : entries) {
+    path.resize(prefix);
+    path += entry.name;
+    Remember(path, entry.info);
+  }
+  return entries;
+}
+
+std::optional<FileIdentity> JournalingFileSystem::IdentityOf(std::string_view path) const {
+  if (const auto known = m_identities.find(PathHash(path));
+      known != m_identities.end() && !known->second.ambiguous)
+    return known->second.identity;
+  const std::optional<FileInfo> info = ForwardingFileSystem::Stat(path);
+  if (!info) return std::nullopt;
+  return FileIdentity::Of(*info);
+}
+
+std::size_t JournalingFileSystem::FindAnnounced(std::string_view from, std::string_view to) const {
+  const std::size_t end = std::min(m_announced.size(), m_cursor + kLookAhead);
+  for (std::size_t i = m_cursor; i < end; ++i) {
+    if (m_announced[i].from == from && m_announced[i].to == to) return i;
+  }
+  return std::string::npos;
+}
+
+int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
+  if (index < m_written) return 0;
+  const std::size_t end = std::min(m_announced.size(), index + 1 + kIntentsAhead);
+  std::string intents;
+  for (std::size_t i = m_written; i < end; ++i) {
+    JournalOp op;
+    op.seq = i + 1;
+    op.kind = m_copies ? JournalOpKind::Copy : JournalOpKind::Rename;
+    // A source that cannot be found now gives no identity: undo then finds nothing of
+    // its to match, and leaves the path alone.
+    op.identity = IdentityOf(m_announced[i].from).value_or(FileIdentity{});
+    op.from = m_announced[i].from;
+    op.to = m_announced[i].to;
+    intents += EncodeIntent(op);
+  }
+  const int error = m_journal.WriteIntents(intents);
+  if (error == 0) m_written = end;
+  return error;
+}
+
+int JournalingFileSystem::WriteOwnIntent(JournalOp& op) {
+  op.seq = m_nextOwnSeq++;
+  return m_journal.WriteIntents(EncodeIntent(op));
+}
+
+FsResult JournalingFileSystem::Refusal(int error) const { return {FsStatus::Failed, error}; }
+
+FsResult JournalingFileSystem::Rename(std::string_view from, std::string_view to) {
+  if (from == to) return ForwardingFileSystem::Rename(from, to);
+  if (!m_copies) {
+    if (const std::size_t index = FindAnnounced(from, to); index != std::string::npos) {
+      if (const int error = WriteAnnouncedThrough(index); error != 0) return Refusal(error);
+      m_cursor = index + 1;
+      const FsResult result = ForwardingFileSystem::Rename(from, to);
+      if (result.Ok()) m_journal.AddDone({index + 1, std::nullopt});
+      return result;
+    }
+  }
+  const std::optional<FileIdentity> identity = IdentityOf(from);
+  // Nothing to move: the call fails as it would, and there is nothing to record.
+  if (!identity) return ForwardingFileSystem::Rename(from, to);
+  JournalOp op{0, JournalOpKind::Rename, *identity, std::string(from), std::string(to), {}};
+  if (const int error = WriteOwnIntent(op); error != 0) return Refusal(error);
+  const FsResult result = ForwardingFileSystem::Rename(from, to);
+  if (result.Ok()) {
+    m_journal.AddDone({op.seq, std::nullopt});
+    m_journal.FlushDone();
+  }
+  return result;
+}
+
+FsResult JournalingFileSystem::CopyFile(std::string_view from, std::string_view to, bool replaceExisting) {
+  const auto copyMade = [&](std::uint64_t seq) {
+    const std::optional<FileInfo> made = ForwardingFileSystem::Stat(to);
+    m_journal.AddDone({seq, made ? std::optional(FileIdentity::Of(*made)) : std::nullopt});
+    // A copy costs far more than this write; a killed run then leaves no copy unknown.
+    m_journal.FlushDone();
+  };
+  const std::optional<FileInfo> existing =
+      replaceExisting ? ForwardingFileSystem::Stat(to) : std::optional<FileInfo>();
+  if (m_copies && !existing) {
+    if (const std::size_t index = FindAnnounced(from, to); index != std::string::npos) {
+      if (const int error = WriteAnnouncedThrough(index); error != 0) return Refusal(error);
+      m_cursor = index + 1;
+      const FsResult result = ForwardingFileSystem::CopyFile(from, to, replaceExisting);
+      if (result.Ok()) copyMade(index + 1);
+      return result;
+    }
+  }
+  const std::optional<FileIdentity> identity = IdentityOf(from);
+  if (!identity) return ForwardingFileSystem::CopyFile(from, to, replaceExisting);
+  JournalOp op{0, JournalOpKind::Copy, *identity, std::string(from), std::string(to), {}};
+  if (existing && !existing->isFolder && !identity->SameFile(*existing)) {
+    // The former content is kept beside the journal, so that undo can put it back.
+    op.kind = JournalOpKind::CopyOver;
+    const std::string kept = m_journal.Path() + ".kept-" + std::to_string(m_nextOwnSeq);
+    if (ForwardingFileSystem::CopyFile(to, kept, false).Ok()) op.kept = kept;
+  }
+  if (const int error = WriteOwnIntent(op); error != 0) return Refusal(error);
+  const FsResult result = ForwardingFileSystem::CopyFile(from, to, replaceExisting);
+  if (result.Ok()) copyMade(op.seq);
+  return result;
+}
+
+}  // namespace morvane::core

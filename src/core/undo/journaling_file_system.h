@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "core/fs/forwarding_file_system.h"
+#include "core/undo/undo_journal.h"
+
+namespace morvane::core {
+
+// The file system a run works on when it keeps an undo journal: every rename and copy
+// is recorded in the journal before it is made, and marked done after.
+//
+// The run's own moves are announced once the files are collected (the engine's
+// PlanNames), and their intents are written in batches ahead of the run, so a run pays
+// one write per batch rather than one per file. A change that was not announced (a
+// conflict answered with the next free number, a file stepping aside, an overwrite) has
+// its intent written on its own, after every done record before it, so the journal
+// keeps the order of the changes. The moved file's identity comes from what the
+// collection read (a listing, a stat), so the journal asks the disk nothing more for
+// it; a copy's new file is looked at once it is made.
+class JournalingFileSystem : public ForwardingFileSystem {
+ public:
+  JournalingFileSystem(FileSystem& real, UndoJournal& journal)
+      : ForwardingFileSystem(real), m_journal(journal) {}
+
+  // The moves the run means to make, in run order (an empty new path: none), and
+  // whether they are copies.
+  void Announce(const std::vector<std::pair<std::string, std::string>>& planned, bool copies);
+
+  std::optional<FileInfo> Stat(std::string_view path) const override;
+  std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override;
+  FsResult Rename(std::string_view from, std::string_view to) override;
+  FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override;
+
+ private:
+  struct Announced {
+    std::string from;
+    std::string to;
+  };
+
+  // The index of the announced move from -> to at or a little after the cursor, or
+  // npos.
+  std::size_t FindAnnounced(std::string_view from, std::string_view to) const;
+  // Writes the intents of the announced moves up to index and some way beyond.
+  int WriteAnnouncedThrough(std::size_t index);
+  // Writes the intent of one change that was not announced; gives its sequence number,
+  // or nothing (and the errno) when it could not be written.
+  int WriteOwnIntent(JournalOp& op);
+  std::optional<FileIdentity> IdentityOf(std::string_view path) const;
+  void Remember(std::string_view path, const FileInfo& info) const;
+  FsResult Refusal(int error) const;
+
+  UndoJournal& m_journal;
+  std::vector<Announced> m_announced;
+  bool m_copies = false;
+  std::size_t m_cursor = 0;   // the first announced move not yet met
+  std::size_t m_written = 0;  // the announced moves whose intents are written
+  std::uint64_t m_nextOwnSeq = 1;
+  // What the collection read of each file, by a hash of its path; a hash met twice for
+  // different files is asked of the disk instead (ambiguous).
+  struct Remembered {
+    FileIdentity identity;
+    bool ambiguous = false;
+  };
+  mutable std::unordered_map<std::uint64_t, Remembered> m_identities;
+};
+
+}  // namespace morvane::core

@@ -1,0 +1,74 @@
+#include "core/undo/undo_journal.h"
+
+#include <cerrno>
+
+namespace morvane::core {
+namespace {
+
+// Done records wait for the next intents, but never grow without bound.
+constexpr std::size_t kLongestDoneBacklog = 64 * 1024;
+
+}  // namespace
+
+UndoJournal::UndoJournal(FileSystem& fileSystem, std::string path, JournalHeader header)
+    : m_fileSystem(fileSystem), m_path(std::move(path)), m_header(std::move(header)) {}
+
+UndoJournal::~UndoJournal() {
+  if (m_file) {
+    FlushDone();
+    m_file->Close();
+  }
+}
+
+int UndoJournal::Open() {
+  if (m_file) return 0;
+  if (m_error != 0) return m_error;
+  OpenedFile opened = m_fileSystem.OpenForWriting(m_path, WriteStart::Truncate);
+  if (!opened.file) {
+    m_error = opened.error != 0 ? opened.error : EIO;
+    return m_error;
+  }
+  m_file = std::move(opened.file);
+  return Write(EncodeHeader(m_header));
+}
+
+int UndoJournal::Write(std::string_view bytes) {
+  if (m_error != 0) return m_error;
+  if (const int error = m_file->Write(bytes); error != 0) m_error = error;
+  if (m_error == 0) {
+    if (const int error = m_file->Flush(); error != 0) m_error = error;
+  }
+  return m_error;
+}
+
+int UndoJournal::WriteIntents(std::string_view intents) {
+  if (const int error = Open(); error != 0) return error;
+  std::string bytes = std::move(m_pendingDone);
+  m_pendingDone.clear();
+  bytes += intents;
+  return Write(bytes);
+}
+
+void UndoJournal::AddDone(const JournalDone& done) {
+  m_pendingDone += EncodeDone(done);
+  if (m_pendingDone.size() >= kLongestDoneBacklog) FlushDone();
+}
+
+int UndoJournal::FlushDone() {
+  if (m_pendingDone.empty() || !m_file) return m_error;
+  const std::string bytes = std::move(m_pendingDone);
+  m_pendingDone.clear();
+  return Write(bytes);
+}
+
+int UndoJournal::End() {
+  if (!m_file) return m_error;
+  m_pendingDone += EncodeEnd();
+  FlushDone();
+  const int error = m_file->Close();
+  m_file.reset();
+  if (m_error == 0) m_error = error;
+  return m_error;
+}
+
+}  // namespace morvane::core

@@ -1,0 +1,105 @@
+#include "core/undo/undo_store.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+#include "core/fs/program_files.h"
+#include "core/names/path_rules.h"
+
+namespace morvane::core {
+namespace {
+
+constexpr std::string_view kJournalExtension = ".journal";
+constexpr std::string_view kKeptMark = ".journal.kept-";
+
+std::string StampOf(const LocalDateTime& now) {
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", now.year, now.month, now.day, now.hour,
+                now.minute, now.second);
+  return stamp;
+}
+
+// Ids sort as the runs ran: by the stamp, then by the number after it ("-2" < "-10").
+bool RanBefore(std::string_view one, std::string_view other) {
+  const auto split = [](std::string_view id) {
+    constexpr std::size_t kStamp = 15;
+    const std::string_view stamp = id.substr(0, std::min(id.size(), kStamp));
+    std::size_t number = 1;
+    if (id.size() > kStamp + 1) std::from_chars(id.data() + kStamp + 1, id.data() + id.size(), number);
+    return std::pair{stamp, number};
+  };
+  return split(one) < split(other);
+}
+
+}  // namespace
+
+std::string JournalIdOf(std::string_view path) {
+  const std::string name = ExtractFileName(path);
+  if (!std::string_view(name).ends_with(kJournalExtension)) return {};
+  return name.substr(0, name.size() - kJournalExtension.size());
+}
+
+UndoStore::UndoStore(FileSystem& fileSystem, std::string_view programFolder, std::size_t kept)
+    : m_fileSystem(fileSystem),
+      m_folder(JoinPath(programFolder, "Undo")),
+      m_kept(std::max<std::size_t>(kept, 1)) {}
+
+std::string UndoStore::PathOf(std::string_view id) const {
+  return JoinPath(m_folder, std::string(id) + std::string(kJournalExtension));
+}
+
+std::vector<std::string> UndoStore::Ids() const {
+  std::vector<std::string> ids;
+  for (const DirectoryEntry& entry : m_fileSystem.ListFolder(m_folder, "*.journal")) {
+    if (entry.info.isFolder || !std::string_view(entry.name).ends_with(kJournalExtension)) continue;
+    ids.push_back(entry.name.substr(0, entry.name.size() - kJournalExtension.size()));
+  }
+  std::ranges::sort(ids,
+                    [](const std::string& one, const std::string& other) { return RanBefore(other, one); });
+  return ids;
+}
+
+JournalReadResult UndoStore::Read(std::string_view id) const {
+  const FileReadResult read = m_fileSystem.ReadWholeFile(PathOf(id));
+  if (read.status != FileReadStatus::Read) return {std::nullopt, JournalFault::NotAJournal, 0};
+  return ParseJournal(read.bytes);
+}
+
+std::optional<std::string> UndoStore::NewestToUndo() const {
+  for (const std::string& id : Ids()) {
+    const JournalReadResult read = Read(id);
+    // A journal that cannot be read is still the one to undo: the caller says why not.
+    if (!read.contents || read.contents->undoneBy.empty()) return id;
+  }
+  return std::nullopt;
+}
+
+void UndoStore::Remove(std::string_view id) {
+  const std::string prefix = std::string(id) + std::string(kKeptMark);
+  for (const DirectoryEntry& entry : m_fileSystem.ListFolder(m_folder, prefix + "*")) {
+    if (std::string_view(entry.name).starts_with(prefix))
+      (void)m_fileSystem.DeleteFile(JoinPath(m_folder, entry.name));
+  }
+  (void)m_fileSystem.DeleteFile(PathOf(id));
+}
+
+std::string UndoStore::PrepareNew(const LocalDateTime& now) {
+  if (!m_fileSystem.IsFolder(m_folder) && !m_fileSystem.CreateFolder(m_folder).Ok()) return {};
+  const std::vector<std::string> ids = Ids();
+  for (std::size_t i = m_kept - 1; i < ids.size(); ++i) Remove(ids[i]);
+  const std::string stamp = StampOf(now);
+  std::string id = stamp;
+  for (int number = 2; m_fileSystem.Stat(PathOf(id)).has_value(); ++number)
+    id = stamp + "-" + std::to_string(number);
+  return PathOf(id);
+}
+
+bool UndoStore::MarkUndone(std::string_view id, std::string_view undoId) {
+  OpenedFile opened = m_fileSystem.OpenForWriting(PathOf(id), WriteStart::Append);
+  if (!opened.file) return false;
+  const bool written = opened.file->Write(EncodeUndone(undoId)) == 0;
+  return opened.file->Close() == 0 && written;
+}
+
+}  // namespace morvane::core

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/fs/file_system.h"
+#include "core/time/local_time.h"
+#include "core/undo/journal_format.h"
+
+namespace morvane::core {
+
+// The undo journals of the program folder: Undo/<id>.journal, one per run that changed
+// something, where the id is the run's start ("20261208-213000", with "-2", "-3", ...
+// for more runs in the same second), so the names sort as the runs ran. Beside a
+// journal lie the former contents its run overwrote (<id>.journal.kept-<n>).
+class UndoStore {
+ public:
+  static constexpr std::size_t kDefaultKept = 10;
+
+  UndoStore(FileSystem& fileSystem, std::string_view programFolder, std::size_t kept = kDefaultKept);
+
+  const std::string& Folder() const { return m_folder; }
+  std::string PathOf(std::string_view id) const;
+
+  // The ids of the journals, newest first.
+  std::vector<std::string> Ids() const;
+  JournalReadResult Read(std::string_view id) const;
+  // The newest journal no undo has taken back yet (or that cannot be read, so that the
+  // caller can say why it is refused).
+  std::optional<std::string> NewestToUndo() const;
+
+  // The path for the journal of a run starting at now: the folder made when missing, and
+  // the oldest journals (and what they kept) removed so that, with the new one, no more
+  // than the kept number remain. "" when the folder cannot be made.
+  std::string PrepareNew(const LocalDateTime& now);
+  // Records in the journal id that the undo undoId took it back.
+  bool MarkUndone(std::string_view id, std::string_view undoId);
+
+ private:
+  void Remove(std::string_view id);
+
+  FileSystem& m_fileSystem;
+  std::string m_folder;
+  std::size_t m_kept;
+};
+
+// The id of the journal at path ("" when it is no journal's path).
+std::string JournalIdOf(std::string_view path);
+
+}  // namespace morvane::core
