@@ -3,7 +3,9 @@
 # compares these with `morvane-batch <command> --help`, so a new option or command fails
 # it until it is added here.
 
-_morvane_batch_commands="rename ext case replace add"
+_morvane_batch_commands="rename ext case replace add undo"
+# The commands that take no paths.
+_morvane_batch_pathless="undo"
 
 _morvane_batch_options() {
   case $1 in
@@ -12,6 +14,7 @@ _morvane_batch_options() {
     case) echo "--types --in-place --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --output" ;;
     replace) echo "--find --replace-with --ignore-case --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
     add) echo "--prefix --suffix --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    undo) echo "--list --run --dry-run --yes --log" ;;
   esac
 }
 
@@ -27,7 +30,7 @@ _morvane_batch_values() {
       esac
       ;;
     --output) echo "DIR" ;;
-    --front | --start | --back | --increment | --new-ext | --types | --find | --replace-with | --prefix | --suffix) echo "TEXT" ;;
+    --front | --start | --back | --increment | --new-ext | --types | --find | --replace-with | --prefix | --suffix | --run) echo "TEXT" ;;
   esac
 }
 
@@ -38,7 +41,7 @@ _morvane_batch() {
     word=${COMP_WORDS[i]}
     if [[ $word == -- ]]; then
       # Everything after -- is a path.
-      [[ -n $command ]] && COMPREPLY=($(compgen -f -- "$cur"))
+      [[ -n $command && " $_morvane_batch_pathless " != *" $command "* ]] && COMPREPLY=($(compgen -f -- "$cur"))
       return
     fi
     if [[ -z $command && $word != -* ]]; then
@@ -66,7 +69,7 @@ _morvane_batch() {
   esac
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W "--help $(_morvane_batch_options "$command")" -- "$cur"))
-  else
+  elif [[ " $_morvane_batch_pathless " != *" $command "* ]]; then
     COMPREPLY=($(compgen -f -- "$cur"))
   fi
 }

@@ -3,7 +3,8 @@
 # `morvane-batch <command> --help`, so a new option or command fails it until it is
 # added here.
 
-set -l commands rename ext case replace add
+set -l commands rename ext case replace add undo
+set -l path_commands rename ext case replace add
 set -l modes rename ext replace add
 
 complete -c morvane-batch -f
@@ -14,9 +15,10 @@ complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a ext 
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a case -d 'Convert the letter case of names and extensions'
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a replace -d 'Replace a text in the names'
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a add -d 'Put a text in front of or behind every name'
+complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a undo -d 'Take back a run'
 
 # Past the command: files and folders to work on.
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -F
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -F
 complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -s h -l help -d 'Print the options of the command'
 
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l front -x -d 'Text before the number'
@@ -31,15 +33,19 @@ complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l ignore-cas
 complete -c morvane-batch -n "__fish_seen_subcommand_from add" -l prefix -x -d 'Text in front of every name'
 complete -c morvane-batch -n "__fish_seen_subcommand_from add" -l suffix -x -d 'Text behind every name'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $modes" -l new-ext -x -d 'The new extension, without the dot'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l types -x -d 'Only these extensions, comma-separated'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l name-case -x -a 'none upper lower' -d 'Letter case of the new name'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l ext-case -x -a 'none upper lower' -d 'Letter case of the extension'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l types -x -d 'Only these extensions, comma-separated'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l name-case -x -a 'none upper lower' -d 'Letter case of the new name'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l ext-case -x -a 'none upper lower' -d 'Letter case of the extension'
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l on-conflict -x -a 'ask overwrite auto skip abort' -d 'When a new name is taken'
 complete -c morvane-batch -n "__fish_seen_subcommand_from ext case replace add" -l on-conflict -x -a 'ask overwrite skip abort' -d 'When a new name is taken'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l yes -d 'Answer Yes to the questions before a run'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l dry-run -d 'Show what the run would do; change nothing'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l plan -d 'The plan for scripts, NUL-ended records'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l resolve-chains -d 'Let waiting files step aside to a temporary name'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l plan -d 'The plan for scripts, NUL-ended records'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l resolve-chains -d 'Let waiting files step aside to a temporary name'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l log -d 'Also append to Rename.log'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l in-place -d 'Rename the files in their own folders'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l output -x -a '(__fish_complete_directories (commandline -ct))' -d 'Copy into this absolute folder'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l in-place -d 'Rename the files in their own folders'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l output -x -a '(__fish_complete_directories (commandline -ct))' -d 'Copy into this absolute folder'
+complete -c morvane-batch -n "__fish_seen_subcommand_from undo" -l list -d 'List the kept journals; change nothing'
+complete -c morvane-batch -n "__fish_seen_subcommand_from undo" -l run -x -d 'The journal to undo, by its id'
+complete -c morvane-batch -n "__fish_seen_subcommand_from undo" -s n -d 'Print what undo would do; change nothing'
+complete -c morvane-batch -n "__fish_seen_subcommand_from undo" -s y -d 'Undo without asking'

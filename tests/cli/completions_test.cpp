@@ -142,19 +142,20 @@ TEST_P(CompletionsTest, OfferWhatTheHelpLists) {
 
   for (const std::string& command : commands) {
     const std::vector<HelpOption> options = HelpOptions(command);
+    const bool takesPaths = HelpTakesPaths(command);
     expected.push_back({command + "'s options",
                         questions.Ask(shell.question({"morvane-batch", command, "--"})), Names(options)});
     for (const HelpOption& option : options) {
       if (option.name == "--help") continue;
       // After an option: its choices, folders, nothing for free text, or (after a flag)
-      // the paths to work on.
+      // the paths to work on, if the command takes any.
       Words offered;
       if (option.IsChoice()) {
         const std::vector<std::string> choices = option.Choices();
         offered = Words(choices.begin(), choices.end());
       } else if (option.value == "DIR") {
         offered = shell.offers.folder;
-      } else if (option.value.empty()) {
+      } else if (option.value.empty() && takesPaths) {
         offered = shell.offers.paths;
       }
       expected.push_back(

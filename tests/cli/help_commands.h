@@ -75,4 +75,10 @@ inline std::vector<HelpOption> HelpOptions(const std::string& command) {
   return options;
 }
 
+// Whether the command takes paths to work on ("Usage: morvane-batch rename [OPTIONS] PATH...").
+inline bool HelpTakesPaths(const std::string& command) {
+  static const std::regex kUsage(R"(Usage: morvane-batch [a-z-]+ .*PATH)");
+  return std::regex_search(HelpText({command, "--help"}), kUsage);
+}
+
 }  // namespace morvane::test
