@@ -95,6 +95,8 @@ struct Shell {
   // The script line that completes the words; the last word is the one being typed.
   std::string (*question)(const std::vector<std::string>& words);
   Offers offers;
+  // The test's name in CTest's list, instead of the object's bytes.
+  friend void PrintTo(const Shell& shell, std::ostream* out) { *out << shell.name; }
 };
 
 std::string BashQuestion(const std::vector<std::string>& words) {
