@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/run/run_driver.h"
+#include "core/undo/run_journal.h"
 #include "gui/message_boxes.h"
 #include "gui/qt_text.h"
 #include "gui/window_run_interaction.h"
@@ -76,17 +77,23 @@ void RunController::Run(const core::StartRequest& request, core::ReadyRun run,
   try {
     core::ResultLog log(files.resultFile, files.logFile, appendToLog, m_fileSystem);
     {
+      // The undo journal, written ahead of every change the run makes.
+      core::RunJournal journal(m_fileSystem, files.folder, run, core::LocalNow());
       WindowRunInteraction interaction(m_window);
       const std::unique_ptr<core::RunEngine> engine =
-          core::MakeRunEngine(std::move(run), protectedExtensions, m_fileSystem, log, interaction);
+          core::MakeRunEngine(std::move(run), protectedExtensions, journal.Files(), log, interaction);
       core::RunSteps steps;
       steps.beforeCollect = [] { QApplication::setOverrideCursor(Qt::WaitCursor); };
-      steps.afterCollect = [] { QApplication::restoreOverrideCursor(); };
+      steps.afterCollect = [&] {
+        journal.Announce(engine->PlanNames());
+        QApplication::restoreOverrideCursor();
+      };
       steps.afterExecute = [&] {
         m_window.RunFilesDone(request, ready);
         window.setWindowTitle(caption);
       };
       endMessage = core::DriveRun(*engine, log, request.targets, steps);
+      journal.End();
     }
     log.Close();
   } catch (const core::LogWriteError& error) {

@@ -23,9 +23,9 @@ TEST_F(MessagesTest, RefusalsNameWhatIsAllowed) {
       {{"ext", "--in-place", "--new-ext", "md", "--on-conflict", "auto"},
        "--on-conflict: \"auto\" is not allowed; use ask, overwrite, skip or abort"},
       {{"renam", "--in-place"},
-       "\"renam\" is not a command; the commands are rename, ext, case, replace and add (did you mean "
+       "\"renam\" is not a command; the commands are rename, ext, case, replace, add and undo (did you mean "
        "\"rename\"?)"},
-      {{"xyz"}, "\"xyz\" is not a command; the commands are rename, ext, case, replace and add"},
+      {{"xyz"}, "\"xyz\" is not a command; the commands are rename, ext, case, replace, add and undo"},
       {{"rename", "--in-place", "--start", "abc"},
        "--start: \"abc\" is not accepted: the start number must be digits (0-9), at most 8 of them"},
       {{"rename", "--in-place", "--increment", "1x"},
@@ -49,7 +49,7 @@ TEST_F(MessagesTest, RefusalsNameWhatIsAllowed) {
     EXPECT_FALSE(m_folder.Exists("Result.dat"));
   }
   EXPECT_EQ(Batch({}), 2);
-  EXPECT_TRUE(m_err.str().starts_with("morvane-batch needs a command: rename, ext, case, replace or add\n"))
+  EXPECT_TRUE(m_err.str().starts_with("morvane-batch needs a command: rename, ext, case, replace, add or undo\n"))
       << m_err.str();
 }
 

@@ -77,7 +77,9 @@ std::size_t JournalingFileSystem::FindAnnounced(std::string_view from, std::stri
 
 int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
   if (index < m_written) return 0;
-  const std::size_t end = std::min(m_announced.size(), index + 1 + kIntentsAhead);
+  // A copy costs far more than a write, so copies announce one at a time: a killed
+  // copy run leaves at most its copy in hand unmarked.
+  const std::size_t end = std::min(m_announced.size(), index + 1 + (m_copies ? 0 : kIntentsAhead));
   std::string intents;
   for (std::size_t i = m_written; i < end; ++i) {
     JournalOp op;
@@ -129,9 +131,8 @@ FsResult JournalingFileSystem::Rename(std::string_view from, std::string_view to
 FsResult JournalingFileSystem::CopyFile(std::string_view from, std::string_view to, bool replaceExisting) {
   const auto copyMade = [&](std::uint64_t seq) {
     const std::optional<FileInfo> made = ForwardingFileSystem::Stat(to);
+    // Written with the next intent, or at the end.
     m_journal.AddDone({seq, made ? std::optional(FileIdentity::Of(*made)) : std::nullopt});
-    // A copy costs far more than this write; a killed run then leaves no copy unknown.
-    m_journal.FlushDone();
   };
   const std::optional<FileInfo> existing =
       replaceExisting ? ForwardingFileSystem::Stat(to) : std::optional<FileInfo>();

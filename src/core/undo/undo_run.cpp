@@ -64,11 +64,18 @@ class Undoer {
   UndoEntry UndoCopy(const JournalOp& op, const MadeChange& change) {
     const std::optional<FileInfo> now = m_fileSystem.Stat(op.to);
     if (!change.certain && !now) return {UndoResult::NotMade, op.from, {}};
-    if (!change.certain || !change.result)
-      return Left(now ? UndoResult::Unsure : UndoResult::Vanished, op.to, {});
+    std::optional<FileIdentity> made = change.result;
+    // A killed run's copy in hand: the copy took no existing name and appears whole or
+    // not at all, with its source's size and time, so a file there that has them and is
+    // not the source itself is that copy.
+    if (!change.certain && now && !op.identity.SameFile(*now) && now->size == op.identity.size &&
+        FileIdentity::Of(*now).modifiedNs == op.identity.modifiedNs) {
+      made = FileIdentity::Of(*now);
+    }
+    if (!made) return Left(now ? UndoResult::Unsure : UndoResult::Vanished, op.to, {});
     if (!now) return Left(UndoResult::Vanished, op.to, {});
-    if (!change.result->Unchanged(*now)) return Left(UndoResult::Changed, op.to, {});
-    JournalOp removal{0, JournalOpKind::RemoveCopy, *change.result, op.from, op.to, {}};
+    if (!made->Unchanged(*now)) return Left(UndoResult::Changed, op.to, {});
+    JournalOp removal{0, JournalOpKind::RemoveCopy, *made, op.from, op.to, {}};
     if (!Intend(removal)) return Left(UndoResult::Failed, op.to, {});
     if (!m_fileSystem.DeleteFile(op.to).Ok()) return Left(UndoResult::Failed, op.to, {});
     Done(removal.seq, std::nullopt);
