@@ -1,5 +1,6 @@
 #include "cli/undo_command.h"
 
+#include <chrono>
 #include <ostream>
 
 #include "cli/common_options.h"
@@ -110,6 +111,9 @@ int RunUndoCommand(const UndoOptions& options, const BatchIo& io, core::FileSyst
     log.SetObserver([&io](std::string_view line) { PrintLine(io.out, line); });
     const core::LocalDateTime now = core::LocalNow();
     core::JournalHeader header;
+    header.startedAt =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
     header.title = core::UndoHeaderLine(now);
     header.undoes = *id;
     const std::string ownPath = options.dryRun ? std::string() : store.PrepareNew(now);

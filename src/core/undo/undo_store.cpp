@@ -20,17 +20,17 @@ std::string StampOf(const LocalDateTime& now) {
   return stamp;
 }
 
-// Ids sort as the runs ran: by the stamp, then by the number after it ("-2" < "-10").
-bool RanBefore(std::string_view one, std::string_view other) {
-  const auto split = [](std::string_view id) {
-    constexpr std::size_t kStamp = 15;
-    const std::string_view stamp = id.substr(0, std::min(id.size(), kStamp));
-    std::size_t number = 1;
-    if (id.size() > kStamp + 1) std::from_chars(id.data() + kStamp + 1, id.data() + id.size(), number);
-    return std::pair{stamp, number};
-  };
-  return split(one) < split(other);
+// An id's stamp and its number (1 when it has none).
+std::pair<std::string_view, std::size_t> SplitId(std::string_view id) {
+  constexpr std::size_t kStamp = 15;
+  const std::string_view stamp = id.substr(0, std::min(id.size(), kStamp));
+  std::size_t number = 1;
+  if (id.size() > kStamp + 1) std::from_chars(id.data() + kStamp + 1, id.data() + id.size(), number);
+  return {stamp, number};
 }
+
+// Ids sort as the runs ran: by the stamp, then by the number after it ("-2" < "-10").
+bool RanBefore(std::string_view one, std::string_view other) { return SplitId(one) < SplitId(other); }
 
 }  // namespace
 
@@ -88,10 +88,12 @@ std::string UndoStore::PrepareNew(const LocalDateTime& now) {
   if (!m_fileSystem.IsFolder(m_folder) && !m_fileSystem.CreateFolder(m_folder).Ok()) return {};
   const std::vector<std::string> ids = Ids();
   for (std::size_t i = m_kept - 1; i < ids.size(); ++i) Remove(ids[i]);
-  const std::string stamp = StampOf(now);
-  std::string id = stamp;
-  for (int number = 2; m_fileSystem.Stat(PathOf(id)).has_value(); ++number)
-    id = stamp + "-" + std::to_string(number);
+  // The new id sorts after every kept one, even when the clock went back.
+  std::string id = StampOf(now);
+  if (!ids.empty() && !RanBefore(ids.front(), id)) {
+    const auto [stamp, number] = SplitId(ids.front());
+    id = std::string(stamp) + "-" + std::to_string(number + 1);
+  }
   return PathOf(id);
 }
 

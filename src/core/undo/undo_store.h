@@ -13,8 +13,9 @@
 namespace morvane::core {
 
 // The undo journals of the program folder: Undo/<id>.journal, one per run that changed
-// something, where the id is the run's start ("20261208-213000", with "-2", "-3", ...
-// for more runs in the same second), so the names sort as the runs ran. Beside a
+// something, where the id is the run's start ("20261208-213000"), with "-2", "-3", ...
+// when that would not sort after the newest kept id (more runs in one second, a clock
+// set back), so the ids sort as the runs ran. Beside a
 // journal lie the former contents its run overwrote (<id>.journal.kept-<n>).
 class UndoStore {
  public:
