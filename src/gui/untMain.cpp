@@ -68,6 +68,7 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
   ConnectTargetListHandlers();
   CreateDialogs();
   CreatePlanList();
+  CreateUndo();
   FormCreate(arguments);
 }
 

@@ -52,6 +52,7 @@ class TfrmConfirmation;
 class TfrmPEndMessage;
 class TfrmPreviewList;
 class TfrmSetting;
+class TfrmUndo;
 class UpDown;
 
 // The main window. The controls of untMain.ui are members under their object names
@@ -107,6 +108,10 @@ class TfrmMain : public QMainWindow,
   // The plan window and its item in the 機能 menu.
   TfrmPreviewList* frmPreviewList() const { return m_planList; }
   QAction* mnuPreviewList = nullptr;
+  // The undo dialog, made at start-up and hidden between uses, and its item in the 機能
+  // menu, enabled while a run can be taken back.
+  TfrmUndo* frmUndo = nullptr;
+  QAction* mnuUndo = nullptr;
 
   core::OperatingMode Mode() const override { return m_mode; }
   // Whether a run started from the window is going (a signal then stops the run, not the
@@ -213,6 +218,7 @@ class TfrmMain : public QMainWindow,
   void mnuSettingClick();
   void mnuVersionClick();
   void mnuPreviewListClick();
+  void mnuUndoClick();
   void mnuHelpContentsClick();
   void btnEndClick();
   void Exit1Click();
@@ -282,6 +288,9 @@ class TfrmMain : public QMainWindow,
   void ShowPlanListOverConfirmation();
   // The person turned the resolving of chains on or off (plan window or confirmation).
   void SetResolveChains(bool on);
+  // The undo dialog and its menu item (untMain_undo.cpp).
+  void CreateUndo();
+  void RefreshUndoItem();
 
   // The output folder's check when Enter is pressed in its field.
   bool CheckOutputFolderAt(core::OutputFolderVariant variant);

@@ -23,6 +23,8 @@ void TfrmMain::btnStartClick() {
   ReloadLogSettings();
   m_runs.Start(StartRequestNow(), core::LoadProtectedExtensions(m_settings), m_files,
                m_logSettings.outputLog);
+  // Whatever the run changed, even one stopped by a log error, can now be undone.
+  RefreshUndoItem();
 }
 
 core::RunMode TfrmMain::RunModeNow() const {

@@ -1,0 +1,136 @@
+// Undo in the window: the 機能 menu's item, enabled while a run can be taken back; the
+// undo dialog with what undo will do; then the undo itself, written to the result file
+// like a run, and its end message.
+#include <QApplication>
+#include <QDateTime>
+#include <QMenu>
+
+#include "core/fs/planning_file_system.h"
+#include "core/undo/undo_journal.h"
+#include "core/undo/undo_run.h"
+#include "core/undo/undo_store.h"
+#include "core/undo/undo_texts.h"
+#include "gui/qt_text.h"
+#include "gui/untMain.h"
+#include "gui/untPEndMessage.h"
+#include "gui/untUndo.h"
+
+namespace morvane::gui {
+namespace {
+
+// Why the journal read cannot be undone, as the message says it.
+QString FaultText(const core::JournalReadResult& read, bool exists) {
+  switch (read.fault) {
+    case core::JournalFault::NotAJournal:
+      return exists ? QStringLiteral("元に戻すための記録ではありません。")
+                    : QStringLiteral("記録が見つかりません。");
+    case core::JournalFault::OtherVersion:
+      return QStringLiteral(
+                 "記録の形式がバージョン %1 です。このプログラムが読める形式はバージョン %2 です。")
+          .arg(read.version)
+          .arg(core::kJournalVersion);
+    case core::JournalFault::CutShort:
+      return QStringLiteral("記録が途中で切れています。");
+    case core::JournalFault::Damaged:
+    case core::JournalFault::None:
+      break;
+  }
+  return QStringLiteral("記録が壊れています（読めない行があります）。");
+}
+
+// What undo would do: the undo itself over a file system that only records its steps,
+// with a journal and result lines that keep nothing.
+core::UndoReport PlanUndo(const core::JournalContents& journal, core::FileSystem& fileSystem) {
+  core::PlanningFileSystem planning(fileSystem);
+  core::ResultLog log = core::ResultLog::Discarding();
+  core::UndoJournal own(planning, std::string(), core::JournalHeader{});
+  return core::RunUndo(journal, planning, own, log);
+}
+
+// The end message of an undo, with the counts of its result lines.
+std::string UndoEndMessage(const core::UndoReport& report) {
+  const core::CodePage& codePage = core::ActiveCodePage();
+  const core::UndoTexts texts(codePage);
+  return codePage.FromUtf8("元に戻す処理が完了しました。") + "\r\n" + std::to_string(report.undone) +
+         texts.undoneCount + "\r\n" + texts.leftCount + std::to_string(report.left) + texts.countUnit;
+}
+
+}  // namespace
+
+void TfrmMain::CreateUndo() {
+  frmUndo = new TfrmUndo(this);
+  mnuUndo = new QAction(QStringLiteral("元に戻す(&Z)..."), this);
+  mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+  // Beside the plan window's item, the other one that opens a window about a run; the
+  // preview history below stands apart.
+  mnuFunction->insertAction(mnuPreViewList->menuAction(), mnuUndo);
+  mnuFunction->insertSeparator(mnuPreViewList->menuAction());
+  connect(mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
+  // Another start of the program, or morvane-batch, may run or undo meanwhile.
+  connect(mnuFunction, &QMenu::aboutToShow, this, &TfrmMain::RefreshUndoItem);
+  RefreshUndoItem();
+}
+
+void TfrmMain::RefreshUndoItem() {
+  mnuUndo->setEnabled(core::UndoStore(m_fileSystem, m_files.folder).NewestToUndo().has_value());
+}
+
+void TfrmMain::mnuUndoClick() {
+  core::UndoStore store(m_fileSystem, m_files.folder);
+  const std::optional<std::string> id = store.NewestToUndo();
+  if (!id) {
+    m_messages.Show(MessageKind::Information, QStringLiteral("\r\n元に戻せる実行がありません。"));
+    RefreshUndoItem();
+    return;
+  }
+  const core::JournalReadResult read = store.Read(*id);
+  if (!read.contents) {
+    const std::string path = store.PathOf(*id);
+    m_messages.Show(MessageKind::Error,
+                    QStringLiteral("\r\n実行の記録を読めないため、元に戻せません。\r\n%1\r\n%2"
+                                   "\r\n何も変更していません。")
+                        .arg(FaultText(read, m_fileSystem.FileExists(path)), ToQString(path)));
+    return;
+  }
+  const core::JournalContents& journal = *read.contents;
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  UndoOffer offer{journal.header, journal.done.size(), journal.ended, PlanUndo(journal, m_fileSystem)};
+  QApplication::restoreOverrideCursor();
+  frmUndo->SetOffer(std::move(offer));
+  if (!frmUndo->ShowUndo()) return;
+
+  ReloadLogSettings();
+  core::UndoReport report;
+  try {
+    core::ResultLog log(m_files.resultFile, m_files.logFile, m_logSettings.outputLog, m_fileSystem);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const core::LocalDateTime now = core::LocalNow();
+    core::JournalHeader header;
+    header.startedAt = QDateTime::currentSecsSinceEpoch();
+    header.title = core::UndoHeaderLine(now);
+    header.undoes = *id;
+    // The undo keeps a journal of its own, so that it can be undone in turn.
+    const std::string ownPath = store.PrepareNew(now);
+    {
+      core::UndoJournal own(m_fileSystem, ownPath, header);
+      report = core::RunUndo(journal, m_fileSystem, own, log);
+    }
+    log.Close();
+    QApplication::restoreOverrideCursor();
+    // Only a run taken back whole counts as undone, as for morvane-batch undo.
+    if (report.left == 0) store.MarkUndone(*id, core::JournalIdOf(ownPath));
+  } catch (const core::LogWriteError& error) {
+    while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
+    RefreshUndoItem();
+    m_messages.Show(MessageKind::Error, ToQString(error.Message()));
+    return;
+  }
+  WindowMessagePresenter presenter(m_messages);
+  core::ShowResultFile(m_logSettings, LogContext(presenter));
+  frmPEndMessage->ShowEndMessage(UndoEndMessage(report));
+  ShowFreeSpace();
+  RefreshUndoItem();
+}
+
+}  // namespace morvane::gui
