@@ -1,6 +1,7 @@
 #include "screenshots.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileSystemModel>
@@ -16,6 +17,7 @@
 #include "gui/untPEndMessage.h"
 #include "gui/untPreviewList.h"
 #include "gui/untSetting.h"
+#include "gui/untUndo.h"
 #include "gui/untVerInfo.h"
 
 namespace morvane::probe {
@@ -136,6 +138,22 @@ bool SaveRunDialogsScreenshots(TfrmMain& window, const QString& folder) {
   gui::TfrmPreviewList chainList(&window);
   chainList.ShowPlan(std::move(chains), {true, false});
   saved = grab(chainList, folder + QStringLiteral("/14-plan-list-chains.png")) && saved;
+
+  // Undo of a numbering in place, one old name taken by hand since the run.
+  gui::UndoOffer offer;
+  offer.header.title = codePage.FromUtf8("リネームログ採取開始　26/12/08 21:42:52");
+  offer.header.startedAt = QDateTime(QDate(2026, 12, 8), QTime(21, 42, 52)).toSecsSinceEpoch();
+  offer.changes = 4;
+  for (int number = 4; number >= 1; --number) {
+    const std::string old = std::string("IMG_04") + std::to_string(16 + number) + ".JPG";
+    offer.plan.entries.push_back(
+        {number == 2 ? core::UndoResult::NameTaken : core::UndoResult::RenamedBack,
+         codePage.FromUtf8("/home/user/写真/img_00" + std::to_string(number) + ".jpg"),
+         codePage.FromUtf8("/home/user/写真/" + old)});
+  }
+  gui::TfrmUndo undo(&window);
+  undo.SetOffer(std::move(offer));
+  saved = grab(undo, folder + QStringLiteral("/15-undo.png")) && saved;
 
   core::SettingsStore store(window.Files().settingsFile, codePage, window.FileSystemInUse());
   QtTextViewerLauncher launcher(&window, window.FileSystemInUse());

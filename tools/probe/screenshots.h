@@ -16,8 +16,8 @@ using gui::TfrmMain;
 bool SaveModeScreenshots(TfrmMain& window, const QString& folder);
 // Renders the settings dialog and the version dialog.
 bool SaveSettingDialogsScreenshots(TfrmMain& window, const QString& folder);
-// Renders the overwrite alert of a sequential copy run, the confirmation and the end
-// message, each with sample texts.
+// Renders the overwrite alert of a sequential copy run, the confirmation, the plan
+// window, the undo dialog and the end message, each with sample texts.
 bool SaveRunDialogsScreenshots(TfrmMain& window, const QString& folder);
 // Renders the folder dialog as the folder button opens it.
 bool SaveFolderDialogScreenshot(TfrmMain& window, const QString& file);
