@@ -153,7 +153,7 @@ class UndoTest : public QObject {
         for (int row = 0; row < undo.lstUndo->model()->rowCount(); ++row)
           rows << f.Row(row, UndoListModel::kCurrentName) + " -> " + f.Row(row, UndoListModel::kOldName) +
                       " " + f.Row(row, UndoListModel::kOutcome);
-        startsOnUndo = undo.btnUndo->hasFocus();
+        startsOnUndo = undo.focusWidget() == undo.btnUndo;
         press(undo, Qt::Key_Return);
       });
       openUndoFromMenu();
