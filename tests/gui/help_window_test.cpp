@@ -68,7 +68,7 @@ class HelpWindowTest : public QObject {
     // found by its own title only.
     QTest::newRow("phrase of one page") << "リネームファイルがすでに存在"
                                         << "同じ名前のファイルがあるとき" << true;
-    QTest::newRow("case is ignored") << "MORVANE-BATCH"
+    QTest::newRow("case is ignored") << "morvane_home"
                                      << "設定ファイルと保存場所" << true;
     QTest::newRow("every word must occur") << "ユーザ指定なし　保護"
                                            << "設定ダイアログ" << true;
