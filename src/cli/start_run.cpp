@@ -89,6 +89,7 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
   // The real run keeps an undo journal, written ahead of every change it makes.
   core::RunJournal journal(fileSystem, program.files.folder, *decision.run, core::LocalNow());
   return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
+    log.SetFlushInterval(core::kJournaledFlushInterval);
     TerminalInteraction interaction(io, policy, inPlace);
     const std::unique_ptr<core::RunEngine> engine = core::MakeRunEngine(
         std::move(*decision.run), program.protectedExtensions, journal.Files(), log, interaction);

@@ -79,6 +79,7 @@ void RunController::Run(const core::StartRequest& request, core::ReadyRun run,
     {
       // The undo journal, written ahead of every change the run makes.
       core::RunJournal journal(m_fileSystem, files.folder, run, core::LocalNow());
+      log.SetFlushInterval(core::kJournaledFlushInterval);
       WindowRunInteraction interaction(m_window);
       const std::unique_ptr<core::RunEngine> engine =
           core::MakeRunEngine(std::move(run), protectedExtensions, journal.Files(), log, interaction);

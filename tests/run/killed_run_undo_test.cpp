@@ -71,11 +71,14 @@ TEST(KilledRunUndoTest, EveryFileComesBackAfterSigkillAtARandomPoint) {
   const std::map<std::string, std::string> before = Contents(folder, "d");
   ASSERT_EQ(before.size(), static_cast<std::size_t>(kFiles));
 
-  // The run is killed once its result file has grown past a random share of its full
-  // size (two lines of about 70 bytes per file), so the point differs from run to run.
+  // The run is killed once its result file has grown past a random share of the size of
+  // its lines ("リネーム：" and the path, then the arrow and the new name), so the point
+  // differs from run to run.
+  const std::uint64_t lineBytes = std::string("リネーム：").size() + folder.Path("d/file_12345.txt").size() +
+                                  std::string("       -> k_12345.txt").size() + 2;
   std::mt19937 random(std::random_device{}());
   const double share = std::uniform_real_distribution<double>(0.02, 0.8)(random);
-  const auto killAt = static_cast<std::uint64_t>(share * kFiles * 140);
+  const auto killAt = static_cast<std::uint64_t>(share * kFiles * static_cast<double>(lineBytes));
   SCOPED_TRACE("killed at about " + std::to_string(static_cast<int>(share * 100)) + "% of the run");
   const pid_t run = StartBatch({"rename", "--in-place", "--front", "k_", folder.Path("d")});
   while (SizeOf(folder.Path("Result.dat")) < killAt) {

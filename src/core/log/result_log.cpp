@@ -34,7 +34,9 @@ ResultLog::ResultLog(std::string resultPath, std::string logPath, bool appendToL
 ResultLog ResultLog::Discarding() { return ResultLog(); }
 
 ResultLog::ResultLog(ResultLog&& other) noexcept
-    : m_result(std::exchange(other.m_result, {})),
+    : m_flushInterval(other.m_flushInterval),
+      m_lastFlush(other.m_lastFlush),
+      m_result(std::exchange(other.m_result, {})),
       m_log(std::exchange(other.m_log, {})),
       m_appendToLog(other.m_appendToLog),
       m_fileSystem(other.m_fileSystem),
@@ -77,6 +79,15 @@ void ResultLog::Append(std::string_view line) {
 }
 
 void ResultLog::Flush() {
+  if (m_flushInterval.count() > 0) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_lastFlush < m_flushInterval) return;
+    m_lastFlush = now;
+  }
+  WriteAll();
+}
+
+void ResultLog::WriteAll() {
   for (OpenFile* target : {&m_result, &m_log}) {
     Write(*target);
     if (target->file == nullptr) continue;
@@ -85,7 +96,7 @@ void ResultLog::Flush() {
 }
 
 void ResultLog::Close() {
-  Flush();
+  WriteAll();
   CloseFile(m_result);
   CloseFile(m_log);
 }

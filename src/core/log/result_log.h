@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -61,8 +62,12 @@ class ResultLog {
   // Adds one line (an empty view writes an empty line) to the result file and, when
   // on, to the result log.
   void Append(std::string_view line);
-  // Writes out every buffered line.
+  // Writes out every buffered line (at most once per flush interval, when one is set).
   void Flush();
+  // Lets Flush write at most once per interval; Close still writes every line. For a run
+  // whose changes an undo journal records ahead of them: its result lines need not
+  // reach the disk before each file, and one write per file is most of what they cost.
+  void SetFlushInterval(std::chrono::milliseconds interval) { m_flushInterval = interval; }
   // Flushes and closes both files.
   void Close();
 
@@ -81,6 +86,10 @@ class ResultLog {
   void CloseFile(OpenFile& target);
   void Notify(std::string_view line) const;
 
+  void WriteAll();
+
+  std::chrono::milliseconds m_flushInterval{0};
+  std::chrono::steady_clock::time_point m_lastFlush{};
   OpenFile m_result;
   OpenFile m_log;
   bool m_appendToLog = false;

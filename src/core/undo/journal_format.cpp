@@ -7,19 +7,18 @@
 namespace morvane::core {
 namespace {
 
-void AppendNumber(std::string& out, std::int64_t number) {
-  out += ' ';
-  out += std::to_string(number);
-}
-
-void AppendNumber(std::string& out, std::uint64_t number) {
-  out += ' ';
-  out += std::to_string(number);
+// Numbers are hexadecimal, written without a temporary string: a run writes several
+// per file.
+template <typename Number>
+void AppendNumber(std::string& out, Number number) {
+  char digits[24];
+  digits[0] = ' ';
+  const auto end = std::to_chars(digits + 1, digits + sizeof digits, number, 16).ptr;
+  out.append(digits, end);
 }
 
 void AppendBytes(std::string& out, std::string_view bytes) {
-  out += ' ';
-  out += std::to_string(bytes.size());
+  AppendNumber(out, bytes.size());
   out += ':';
   out += bytes;
 }
@@ -52,7 +51,7 @@ class RecordReader {
     if (!Space()) return number;
     const char* begin = m_bytes.data() + m_at;
     const char* end = m_bytes.data() + m_bytes.size();
-    const auto [stop, error] = std::from_chars(begin, end, number);
+    const auto [stop, error] = std::from_chars(begin, end, number, 16);
     if (error != std::errc() || stop == begin) {
       Fail(stop == end);
       return number;
@@ -148,7 +147,7 @@ bool FileIdentity::Unchanged(const FileInfo& info) const { return Of(info) == *t
 
 std::string EncodeHeader(const JournalHeader& header) {
   std::string out(kJournalMagic);
-  AppendNumber(out, std::int64_t{kJournalVersion});
+  AppendNumber(out, kJournalVersion);
   out += "\nH";
   AppendNumber(out, header.startedAt);
   AppendBytes(out, header.title);
@@ -157,25 +156,40 @@ std::string EncodeHeader(const JournalHeader& header) {
   return out;
 }
 
-std::string EncodeIntent(const JournalOp& op) {
-  std::string out = "I";
-  out.reserve(64 + op.from.size() + op.to.size() + op.kept.size());
-  AppendNumber(out, op.seq);
+void AppendIntent(std::string& out, std::uint64_t seq, JournalOpKind kind, const FileIdentity& identity,
+                  std::string_view from, std::string_view to, std::string_view kept) {
+  out += 'I';
+  AppendNumber(out, seq);
   out += ' ';
-  out += static_cast<char>(op.kind);
-  AppendIdentity(out, op.identity);
-  AppendBytes(out, op.from);
-  AppendBytes(out, op.to);
-  AppendBytes(out, op.kept);
+  out += static_cast<char>(kind);
+  AppendIdentity(out, identity);
+  AppendBytes(out, from);
+  AppendBytes(out, to);
+  AppendBytes(out, kept);
   out += '\n';
+}
+
+void AppendIntent(std::string& out, const JournalOp& op) {
+  AppendIntent(out, op.seq, op.kind, op.identity, op.from, op.to, op.kept);
+}
+
+std::string EncodeIntent(const JournalOp& op) {
+  std::string out;
+  out.reserve(96 + op.from.size() + op.to.size() + op.kept.size());
+  AppendIntent(out, op);
   return out;
 }
 
-std::string EncodeDone(const JournalDone& done) {
-  std::string out = "D";
+void AppendDone(std::string& out, const JournalDone& done) {
+  out += 'D';
   AppendNumber(out, done.seq);
   if (done.result) AppendIdentity(out, *done.result);
   out += '\n';
+}
+
+std::string EncodeDone(const JournalDone& done) {
+  std::string out;
+  AppendDone(out, done);
   return out;
 }
 

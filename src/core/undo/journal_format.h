@@ -13,7 +13,8 @@ namespace morvane::core {
 // The undo journal: one file per run, written ahead of every change the run makes, so
 // that the run can be taken back even when it was killed half-way. Text records, one per
 // line; every name is written as its byte count, a colon and its exact bytes, so any
-// byte may occur in it (a line end included). The format is described in the README.
+// byte may occur in it (a line end included). Numbers are hexadecimal. The format is
+// described in the README.
 inline constexpr std::string_view kJournalMagic = "morvane-undo";
 inline constexpr int kJournalVersion = 1;
 
@@ -66,6 +67,11 @@ struct JournalHeader {
 std::string EncodeHeader(const JournalHeader& header);
 std::string EncodeIntent(const JournalOp& op);
 std::string EncodeDone(const JournalDone& done);
+// The same, appended to out.
+void AppendIntent(std::string& out, const JournalOp& op);
+void AppendIntent(std::string& out, std::uint64_t seq, JournalOpKind kind, const FileIdentity& identity,
+                  std::string_view from, std::string_view to, std::string_view kept);
+void AppendDone(std::string& out, const JournalDone& done);
 // The run reached its end: every change it made is marked done.
 std::string EncodeEnd();
 // Appended to a journal that an undo took back.

@@ -17,13 +17,10 @@ std::uint64_t PathHash(std::string_view path) { return std::hash<std::string_vie
 
 }  // namespace
 
-void JournalingFileSystem::Announce(const std::vector<std::pair<std::string, std::string>>& planned,
-                                    bool copies) {
-  m_announced.clear();
-  m_announced.reserve(planned.size());
-  for (const auto& [from, to] : planned) {
-    if (!to.empty()) m_announced.push_back({from, to});
-  }
+void JournalingFileSystem::Announce(std::vector<std::pair<std::string, std::string>> planned, bool copies) {
+  // A file past the last number is never moved; the run is told of none of them.
+  std::erase_if(planned, [](const auto& move) { return move.second.empty(); });
+  m_announced = std::move(planned);
   m_copies = copies;
   m_cursor = 0;
   m_written = 0;
@@ -70,7 +67,7 @@ std::optional<FileIdentity> JournalingFileSystem::IdentityOf(std::string_view pa
 std::size_t JournalingFileSystem::FindAnnounced(std::string_view from, std::string_view to) const {
   const std::size_t end = std::min(m_announced.size(), m_cursor + kLookAhead);
   for (std::size_t i = m_cursor; i < end; ++i) {
-    if (m_announced[i].from == from && m_announced[i].to == to) return i;
+    if (m_announced[i].first == from && m_announced[i].second == to) return i;
   }
   return std::string::npos;
 }
@@ -81,16 +78,13 @@ int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
   // copy run leaves at most its copy in hand unmarked.
   const std::size_t end = std::min(m_announced.size(), index + 1 + (m_copies ? 0 : kIntentsAhead));
   std::string intents;
+  intents.reserve((end - m_written) * 192);
   for (std::size_t i = m_written; i < end; ++i) {
-    JournalOp op;
-    op.seq = i + 1;
-    op.kind = m_copies ? JournalOpKind::Copy : JournalOpKind::Rename;
+    const auto& [from, to] = m_announced[i];
     // A source that cannot be found now gives no identity: undo then finds nothing of
     // its to match, and leaves the path alone.
-    op.identity = IdentityOf(m_announced[i].from).value_or(FileIdentity{});
-    op.from = m_announced[i].from;
-    op.to = m_announced[i].to;
-    intents += EncodeIntent(op);
+    AppendIntent(intents, i + 1, m_copies ? JournalOpKind::Copy : JournalOpKind::Rename,
+                 IdentityOf(from).value_or(FileIdentity{}), from, to, {});
   }
   const int error = m_journal.WriteIntents(intents);
   if (error == 0) m_written = end;

@@ -29,7 +29,7 @@ class JournalingFileSystem : public ForwardingFileSystem {
 
   // The moves the run means to make, in run order (an empty new path: none), and
   // whether they are copies.
-  void Announce(const std::vector<std::pair<std::string, std::string>>& planned, bool copies);
+  void Announce(std::vector<std::pair<std::string, std::string>> planned, bool copies);
 
   std::optional<FileInfo> Stat(std::string_view path) const override;
   std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override;
@@ -37,11 +37,6 @@ class JournalingFileSystem : public ForwardingFileSystem {
   FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override;
 
  private:
-  struct Announced {
-    std::string from;
-    std::string to;
-  };
-
   // The index of the announced move from -> to at or a little after the cursor, or
   // npos.
   std::size_t FindAnnounced(std::string_view from, std::string_view to) const;
@@ -55,7 +50,7 @@ class JournalingFileSystem : public ForwardingFileSystem {
   FsResult Refusal(int error) const;
 
   UndoJournal& m_journal;
-  std::vector<Announced> m_announced;
+  std::vector<std::pair<std::string, std::string>> m_announced;  // from, to
   bool m_copies = false;
   std::size_t m_cursor = 0;   // the first announced move not yet met
   std::size_t m_written = 0;  // the announced moves whose intents are written

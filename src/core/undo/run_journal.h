@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,6 +15,10 @@
 
 namespace morvane::core {
 
+// How often the result lines of a journaled run reach the disk (ResultLog's flush
+// interval): the journal, not the result file, is what a killed run is undone from.
+inline constexpr std::chrono::milliseconds kJournaledFlushInterval{50};
+
 // The undo journal of one run, as a front end keeps it: the run works on Files(), the
 // moves it means to make are announced once its files are collected, and End marks the
 // journal complete. A journal that cannot be written refuses every change with the
@@ -24,8 +29,8 @@ class RunJournal {
              const CodePage& codePage = ActiveCodePage());
 
   FileSystem& Files() { return m_files; }
-  void Announce(const std::vector<std::pair<std::string, std::string>>& planned) {
-    m_files.Announce(planned, m_copies);
+  void Announce(std::vector<std::pair<std::string, std::string>> planned) {
+    m_files.Announce(std::move(planned), m_copies);
   }
   // Gives 0 or the errno that kept the journal's end from the disk.
   int End() { return m_journal.End(); }

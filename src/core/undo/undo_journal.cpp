@@ -50,7 +50,7 @@ int UndoJournal::WriteIntents(std::string_view intents) {
 }
 
 void UndoJournal::AddDone(const JournalDone& done) {
-  m_pendingDone += EncodeDone(done);
+  AppendDone(m_pendingDone, done);
   if (m_pendingDone.size() >= kLongestDoneBacklog) FlushDone();
 }
 

@@ -29,6 +29,7 @@ void SequenceRun::Collect(const std::vector<std::string>& targetList) {
   m_interaction.SetCaption(m_texts.collectingCaption);
   m_state.failureCount = 0;
   m_userOrderCounter = 0;
+  m_planned.clear();
   for (const std::string& target : targetList) {
     const std::optional<FileInfo> info = m_fileSystem.Stat(target);
     if (info && info->isFolder) {
@@ -94,7 +95,7 @@ void SequenceRun::Execute() {
       m_state.abortRequested = true;
     } else {
       m_waitingSources.Leave(entry.file);
-      ProcessTarget(entry);
+      ProcessTarget(entry, step);
     }
     if (m_state.abortRequested) {
       m_log.Append(m_texts.aborted);
@@ -113,16 +114,25 @@ void SequenceRun::Execute() {
   m_log.Flush();
   m_waitingSources.Clear();
   m_queue.Clear();
+  m_planned.clear();
 }
 
-void SequenceRun::ProcessTarget(const TargetQueue::Entry& entry) {
+std::string SequenceRun::NewPathAt(std::string_view source, std::size_t step) {
+  if (step < m_planned.size() && m_planned[step].number == m_state.numbers.currentNumber &&
+      !m_planned[step].path.empty()) {
+    return std::move(m_planned[step].path);
+  }
+  return BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth, m_inputs.settings,
+                      PathSyntax::Posix, m_codePage);
+}
+
+void SequenceRun::ProcessTarget(const TargetQueue::Entry& entry, std::size_t step) {
   // Every line about the files already done reaches the disk before this one is touched.
   m_log.Flush();
   m_interaction.ProgressStep();
   const std::string_view source = entry.Path();
   const RunSettings& settings = m_inputs.settings;
-  std::string newPath = BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth,
-                                     settings, PathSyntax::Posix, m_codePage);
+  std::string newPath = NewPathAt(source, step);
 
   // Only a byte-equal name counts as done; a change of letter case is carried out.
   if (settings.renameInPlace && newPath == source) {
@@ -262,14 +272,16 @@ std::vector<std::pair<std::string, std::string>> SequenceRun::PlanNames() {
   plan.reserve(entries.size());
   NumberLimits numbers = m_state.numbers;
   const std::size_t count = entries.size();
+  m_planned.assign(count, {});
   for (std::size_t step = 0; step < count; ++step) {
     const std::string_view source = entries[m_inputs.settings.descending ? count - 1 - step : step].Path();
     if (numbers.currentNumber > numbers.maxNumber) {
       plan.emplace_back(source, std::string());
       continue;
     }
-    plan.emplace_back(source, BuildNewPath(source, numbers.currentNumber, numbers.numberWidth,
-                                           m_inputs.settings, PathSyntax::Posix, m_codePage));
+    m_planned[step] = {numbers.currentNumber, BuildNewPath(source, numbers.currentNumber, numbers.numberWidth,
+                                                           m_inputs.settings, PathSyntax::Posix, m_codePage)};
+    plan.emplace_back(source, m_planned[step].path);
     numbers.currentNumber += m_inputs.settings.increment;
   }
   return plan;

@@ -86,7 +86,10 @@ class SequenceRun : public RunEngine {
   const TargetQueue& Queue() const { return m_queue; }
 
  private:
-  void ProcessTarget(const TargetQueue::Entry& entry);
+  void ProcessTarget(const TargetQueue::Entry& entry, std::size_t step);
+  // The new path of the file at step with the current number: the one PlanNames made
+  // for it when the number is still the planned one, else built.
+  std::string NewPathAt(std::string_view source, std::size_t step);
   // The file at newPath exists: asks or applies the remembered answer.
   void ResolveConflict(std::string_view source, std::string newPath);
   // Renames or copies without replacing anything.
@@ -109,6 +112,13 @@ class SequenceRun : public RunEngine {
   std::size_t m_userOrderCounter = 0;
   SequenceRunState m_state;
   WaitingSources m_waitingSources;
+  // What PlanNames made, by step: the run takes each path over rather than build it
+  // again, as long as its number is the planned one.
+  struct PlannedPath {
+    std::int64_t number = 0;
+    std::string path;
+  };
+  std::vector<PlannedPath> m_planned;
 };
 
 }  // namespace morvane::core

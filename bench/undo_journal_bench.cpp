@@ -1,0 +1,142 @@
+// What the undo journal costs a run: the same sequential run in place over 100,000 empty
+// files, with the journal and without it, in process (the start checks, the engine over
+// this computer's file system, the result file), so that the difference is the journal's
+// alone. Every round takes a new front part, so every file is really renamed.
+//
+// Run the two alternately, as the machine's speed drifts:
+//   morvane_benchmarks --benchmark_filter=JournalCost --benchmark_enable_random_interleaving=true
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/names/extension_filter.h"
+#include "core/names/protected_extensions.h"
+#include "core/run/run_driver.h"
+#include "core/run/start_checks.h"
+#include "core/undo/run_journal.h"
+#include "platform/posix_file_system.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using morvane::core::ResultLog;
+using morvane::platform::PosixFileSystem;
+
+// count empty files photo_000001.jpg ... and a program folder, removed at exit.
+class JournalFolder {
+ public:
+  explicit JournalFolder(int count) {
+    std::string pattern = (fs::temp_directory_path() / "morvane-journal-bench-XXXXXX").string();
+    m_root = mkdtemp(pattern.data());
+    fs::create_directory(Files());
+    fs::create_directory(Home());
+    for (int i = 1; i <= count; ++i) {
+      char name[32];
+      std::snprintf(name, sizeof name, "/photo_%06d.jpg", i);
+      const int file = open((Files() + name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+      if (file >= 0) close(file);
+    }
+  }
+  ~JournalFolder() { fs::remove_all(m_root); }
+  std::string Files() const { return m_root + "/files"; }
+  std::string Home() const { return m_root + "/home"; }
+
+ private:
+  std::string m_root;
+};
+
+const JournalFolder& SharedFolder(int count) {
+  static std::map<int, std::unique_ptr<JournalFolder>> folders;
+  std::unique_ptr<JournalFolder>& folder = folders[count];
+  if (!folder) folder = std::make_unique<JournalFolder>(count);
+  return *folder;
+}
+
+class GoAhead : public morvane::core::StartAnswers {
+ public:
+  bool Ask(const morvane::core::StartQuestion&) override { return true; }
+};
+
+class Quiet : public morvane::core::RunInteraction {
+ public:
+  morvane::core::OverwriteChoice AskOverwrite(const morvane::core::OverwriteQuestion&) override {
+    return morvane::core::OverwriteChoice::Skip;
+  }
+  void ShowInformation(std::string_view) override {}
+  void SetCaption(std::string_view) override {}
+  bool ShowsCaption() const override { return false; }
+  void ProgressBegin(std::size_t) override {}
+  void ProgressStep() override {}
+  void ProgressEnd() override {}
+};
+
+int NextRound() {
+  static int round = 0;
+  return round++;
+}
+
+void BM_JournalCost(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const bool journal = state.range(1) != 0;
+  const JournalFolder& folder = SharedFolder(count);
+  PosixFileSystem fileSystem;
+  const auto protectedTypes = morvane::core::MakeProtectedExtensions({}, "", morvane::core::ActiveCodePage());
+  for (auto _ : state) {
+    morvane::core::StartRequest request;
+    request.mode = morvane::core::RunMode::SequentialRename;
+    request.startNumber = "1";
+    request.frontPart = "r" + std::to_string(NextRound()) + "_";
+    request.increment = "1";
+    request.renameInPlace = true;
+    request.fileTypes = morvane::core::AllFilesText();
+    request.targets = {folder.Files()};
+    GoAhead answers;
+    std::optional<morvane::core::ReadyRun> run = morvane::core::CheckStart(request, fileSystem, answers).run;
+    if (!run) {
+      state.SkipWithError("the start checks refused the run");
+      break;
+    }
+    ResultLog log(folder.Home() + "/Result.dat", folder.Home() + "/Rename.log", false, fileSystem);
+    Quiet interaction;
+    std::optional<morvane::core::RunJournal> kept;
+    if (journal) {
+      kept.emplace(fileSystem, folder.Home(), *run, morvane::core::LocalNow());
+      log.SetFlushInterval(morvane::core::kJournaledFlushInterval);
+    }
+    morvane::core::FileSystem& files = journal ? kept->Files() : fileSystem;
+    const auto engine =
+        morvane::core::MakeRunEngine(std::move(*run), protectedTypes, files, log, interaction);
+    morvane::core::RunSteps steps;
+    if (journal) steps.afterCollect = [&] { kept->Announce(engine->PlanNames()); };
+    morvane::core::DriveRun(*engine, log, request.targets, steps);
+    if (journal) kept->End();
+    log.Close();
+    if (engine->Counts().successCount != count) {
+      state.SkipWithError("not every file was renamed");
+      break;
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
+
+}  // namespace
+
+BENCHMARK(BM_JournalCost)
+    ->ArgNames({"files", "journal"})
+    ->Args({10'000, 0})
+    ->Args({10'000, 1})
+    ->Args({100'000, 0})
+    ->Args({100'000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
