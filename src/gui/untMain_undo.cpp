@@ -3,6 +3,7 @@
 // like a run, and its end message.
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QMenu>
 
 #include "core/fs/planning_file_system.h"
@@ -38,11 +39,25 @@ QString FaultText(const core::JournalReadResult& read, bool exists) {
   return QStringLiteral("記録が壊れています（読めない行があります）。");
 }
 
+// Keeps the window painted through a long undo (one line per change), at most every
+// 50 ms, as a run does. Keys, clicks and the notifiers of the stop signals and of a second
+// start wait for its end, so that nothing else starts or closes the window meanwhile.
+void KeepPainted(core::ResultLog& log) {
+  QElapsedTimer sincePaint;
+  sincePaint.start();
+  log.SetObserver([sincePaint](std::string_view) mutable {
+    if (sincePaint.elapsed() < 50) return;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+    sincePaint.restart();
+  });
+}
+
 // What undo would do: the undo itself over a file system that only records its steps,
 // with a journal and result lines that keep nothing.
 core::UndoReport PlanUndo(const core::JournalContents& journal, core::FileSystem& fileSystem) {
   core::PlanningFileSystem planning(fileSystem);
   core::ResultLog log = core::ResultLog::Discarding();
+  KeepPainted(log);
   core::UndoJournal own(planning, std::string(), core::JournalHeader{});
   return core::RunUndo(journal, planning, own, log);
 }
@@ -104,6 +119,7 @@ void TfrmMain::mnuUndoClick() {
   core::UndoReport report;
   try {
     core::ResultLog log(m_files.resultFile, m_files.logFile, m_logSettings.outputLog, m_fileSystem);
+    KeepPainted(log);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const core::LocalDateTime now = core::LocalNow();
     core::JournalHeader header;
