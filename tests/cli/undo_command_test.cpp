@@ -190,5 +190,17 @@ TEST_F(UndoCommandTest, ListDryRunAndRefusals) {
   EXPECT_NE(m_err.str().find("already undone"), std::string::npos) << m_err.str();
 }
 
+TEST_F(UndoCommandTest, ARenumberingThroughTemporaryNamesComesBack) {
+  for (int i = 1; i <= 5; ++i)
+    m_folder.WriteFile("d/sub/" + std::to_string(i) + ".txt", std::to_string(i * 11));
+  const Fingerprint before = Files();
+  ASSERT_EQ(Batch({"rename", "--in-place", "--start", "2", "--resolve-chains", "--types", "txt", P("d/sub")}),
+            kExitSuccess)
+      << m_err.str();
+  ASSERT_EQ(m_folder.ReadFile("d/sub/6.txt"), "55");
+  ASSERT_EQ(Batch({"undo", "--yes"}), kExitSuccess) << m_err.str() << m_out.str();
+  EXPECT_EQ(Files(), before);
+}
+
 }  // namespace
 }  // namespace morvane::cli
