@@ -1,12 +1,10 @@
 #include "cli/undo_command.h"
 
-#include <chrono>
 #include <ostream>
 
 #include "cli/common_options.h"
 #include "cli/run_output.h"
-#include "core/fs/planning_file_system.h"
-#include "core/undo/undo_run.h"
+#include "core/undo/undo_session.h"
 #include "core/undo/undo_store.h"
 #include "core/undo/undo_texts.h"
 
@@ -102,26 +100,16 @@ int RunUndoCommand(const UndoOptions& options, const BatchIo& io, core::FileSyst
     if (!AnswerYes(common, io, question)) return kExitRefused;
   }
 
-  core::PlanningFileSystem planning(fileSystem);
-  core::FileSystem& files = options.dryRun ? static_cast<core::FileSystem&>(planning) : fileSystem;
   try {
     core::ResultLog log = options.dryRun ? core::ResultLog::Discarding()
                                          : core::ResultLog(program.files.resultFile, program.files.logFile,
                                                            program.log.outputLog, fileSystem);
     log.SetObserver([&io](std::string_view line) { PrintLine(io.out, line); });
-    const core::LocalDateTime now = core::LocalNow();
-    core::JournalHeader header;
-    header.startedAt =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
-            .count();
-    header.title = core::UndoHeaderLine(now);
-    header.undoes = *id;
-    const std::string ownPath = options.dryRun ? std::string() : store.PrepareNew(now);
-    core::UndoJournal own(files, ownPath, header);
-    const core::UndoReport report = core::RunUndo(journal, files, own, log);
+    const core::UndoReport report =
+        options.dryRun ? core::PlanUndo(journal, fileSystem, log)
+                       : core::TakeBack(store, *id, journal, fileSystem, log, core::LocalNow());
     log.Close();
     io.out << std::flush;
-    if (!options.dryRun && report.left == 0) store.MarkUndone(*id, core::JournalIdOf(ownPath));
     return report.left == 0 ? kExitSuccess : kExitFailures;
   } catch (const core::LogWriteError& error) {
     return ReportLogWriteError(io, error);

@@ -2,13 +2,10 @@
 // undo dialog with what undo will do; then the undo itself, written to the result file
 // like a run, and its end message.
 #include <QApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QMenu>
 
-#include "core/fs/planning_file_system.h"
-#include "core/undo/undo_journal.h"
-#include "core/undo/undo_run.h"
+#include "core/undo/undo_session.h"
 #include "core/undo/undo_store.h"
 #include "core/undo/undo_texts.h"
 #include "gui/qt_text.h"
@@ -50,16 +47,6 @@ void KeepPainted(core::ResultLog& log) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
     sincePaint.restart();
   });
-}
-
-// What undo would do: the undo itself over a file system that only records its steps,
-// with a journal and result lines that keep nothing.
-core::UndoReport PlanUndo(const core::JournalContents& journal, core::FileSystem& fileSystem) {
-  core::PlanningFileSystem planning(fileSystem);
-  core::ResultLog log = core::ResultLog::Discarding();
-  KeepPainted(log);
-  core::UndoJournal own(planning, std::string(), core::JournalHeader{});
-  return core::RunUndo(journal, planning, own, log);
 }
 
 // The end message of an undo, with the counts of its result lines.
@@ -110,7 +97,10 @@ void TfrmMain::mnuUndoClick() {
   const core::JournalContents& journal = *read.contents;
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  UndoOffer offer{journal.header, journal.done.size(), journal.ended, PlanUndo(journal, m_fileSystem)};
+  core::ResultLog planLog = core::ResultLog::Discarding();
+  KeepPainted(planLog);
+  UndoOffer offer{journal.header, journal.done.size(), journal.ended,
+                  core::PlanUndo(journal, m_fileSystem, planLog)};
   QApplication::restoreOverrideCursor();
   frmUndo->SetOffer(std::move(offer));
   if (!frmUndo->ShowUndo()) return;
@@ -121,21 +111,9 @@ void TfrmMain::mnuUndoClick() {
     core::ResultLog log(m_files.resultFile, m_files.logFile, m_logSettings.outputLog, m_fileSystem);
     KeepPainted(log);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const core::LocalDateTime now = core::LocalNow();
-    core::JournalHeader header;
-    header.startedAt = QDateTime::currentSecsSinceEpoch();
-    header.title = core::UndoHeaderLine(now);
-    header.undoes = *id;
-    // The undo keeps a journal of its own, so that it can be undone in turn.
-    const std::string ownPath = store.PrepareNew(now);
-    {
-      core::UndoJournal own(m_fileSystem, ownPath, header);
-      report = core::RunUndo(journal, m_fileSystem, own, log);
-    }
+    report = core::TakeBack(store, *id, journal, m_fileSystem, log, core::LocalNow());
     log.Close();
     QApplication::restoreOverrideCursor();
-    // Only a run taken back whole counts as undone, as for morvane-batch undo.
-    if (report.left == 0) store.MarkUndone(*id, core::JournalIdOf(ownPath));
   } catch (const core::LogWriteError& error) {
     while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
     RefreshUndoItem();
