@@ -81,13 +81,13 @@ void ResultLog::Append(std::string_view line) {
 void ResultLog::Flush() {
   if (m_flushInterval.count() > 0) {
     const auto now = std::chrono::steady_clock::now();
-    if (now - m_lastFlush < m_flushInterval) return;
+    if (m_lastFlush && now - *m_lastFlush < m_flushInterval) return;
     m_lastFlush = now;
   }
-  WriteAll();
+  FlushNow();
 }
 
-void ResultLog::WriteAll() {
+void ResultLog::FlushNow() {
   for (OpenFile* target : {&m_result, &m_log}) {
     Write(*target);
     if (target->file == nullptr) continue;
@@ -96,7 +96,7 @@ void ResultLog::WriteAll() {
 }
 
 void ResultLog::Close() {
-  WriteAll();
+  FlushNow();
   CloseFile(m_result);
   CloseFile(m_log);
 }

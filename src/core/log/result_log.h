@@ -3,6 +3,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -68,6 +69,9 @@ class ResultLog {
   // whose changes an undo journal records ahead of them: its result lines need not
   // reach the disk before each file, and one write per file is most of what they cost.
   void SetFlushInterval(std::chrono::milliseconds interval) { m_flushInterval = interval; }
+  // Writes out every buffered line now, whatever the interval: for a line that must be on
+  // disk before what follows (a file stepping aside, a message box).
+  void FlushNow();
   // Flushes and closes both files.
   void Close();
 
@@ -86,10 +90,8 @@ class ResultLog {
   void CloseFile(OpenFile& target);
   void Notify(std::string_view line) const;
 
-  void WriteAll();
-
   std::chrono::milliseconds m_flushInterval{0};
-  std::chrono::steady_clock::time_point m_lastFlush{};
+  std::optional<std::chrono::steady_clock::time_point> m_lastFlush;  // none before the first flush
   OpenFile m_result;
   OpenFile m_log;
   bool m_appendToLog = false;

@@ -106,7 +106,7 @@ std::size_t ChainSafeMoves::PutBackWhatIsAside() {
     const std::string temporary = m_aside.at(path);
     if (!PutBack(path)) LogStep(m_texts.leftAside, path, temporary);
   }
-  m_log.Flush();
+  m_log.FlushNow();
   return m_aside.size();
 }
 
@@ -114,7 +114,7 @@ void ChainSafeMoves::LogStep(std::string_view what, std::string_view path, std::
   m_log.Append(what);
   m_log.Append(m_texts.file + VisibleName(path, m_codePage));
   if (!temporary.empty()) m_log.Append(m_texts.temporaryName + VisibleName(temporary, m_codePage));
-  m_log.Flush();
+  m_log.FlushNow();
 }
 
 }  // namespace morvane::core

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <memory>
 
@@ -99,6 +100,27 @@ TEST_F(ResultLogTest, EachFlushWritesEachFileOnce) {
   EXPECT_EQ(m_folder.ReadFile("Rename.log"),
             "head\r\n\r\nname: a\r\n       -> new\r\nname: b\r\n       -> new\r\n"
             "name: c\r\n       -> new\r\n");
+}
+
+TEST_F(ResultLogTest, AFlushIntervalHoldsLinesBackUntilFlushNowOrClose) {
+  CountingFileSystem counting(m_fileSystem);
+  const std::string result = m_folder.Path("Result.dat");
+  ResultLog log(result, m_folder.Path("Rename.log"), false, counting);
+  log.SetFlushInterval(std::chrono::hours(1));
+  log.Start("head");  // its flush is the interval's first, and writes
+  const int afterStart = counting.writes[result];
+  for (const char* file : {"a", "b", "c"}) {
+    log.Append(file);
+    log.Flush();
+  }
+  EXPECT_EQ(counting.writes[result], afterStart) << "flushes within the interval write nothing";
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"), "head\r\n\r\n");
+  log.FlushNow();
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"), "head\r\n\r\na\r\nb\r\nc\r\n");
+  log.Append("d");
+  log.Flush();
+  log.Close();
+  EXPECT_EQ(m_folder.ReadFile("Result.dat"), "head\r\n\r\na\r\nb\r\nc\r\nd\r\n") << "Close writes all";
 }
 
 TEST_F(ResultLogTest, ObserverSeesEveryLine) {

@@ -105,7 +105,7 @@ void SequenceRun::Execute() {
       m_state.numberExceeded = true;
       const std::string text = m_texts.exceeded + std::to_string(m_state.numbers.currentNumber) +
                                m_texts.maximum + std::to_string(m_state.numbers.maxNumber);
-      m_log.Flush();
+      m_log.FlushNow();
       m_interaction.ShowInformation(text);
       m_log.Append(text);
       break;
