@@ -21,6 +21,7 @@ void JournalingFileSystem::Announce(std::vector<std::pair<std::string, std::stri
   // A file past the last number is never moved; the run is told of none of them.
   std::erase_if(planned, [](const auto& move) { return move.second.empty(); });
   m_announced = std::move(planned);
+  m_announcedIndex.clear();
   m_copies = copies;
   m_cursor = 0;
   m_written = 0;
@@ -68,6 +69,18 @@ std::size_t JournalingFileSystem::FindAnnounced(std::string_view from, std::stri
   const std::size_t end = std::min(m_announced.size(), m_cursor + kLookAhead);
   for (std::size_t i = m_cursor; i < end; ++i) {
     if (m_announced[i].first == from && m_announced[i].second == to) return i;
+  }
+  if (end == m_announced.size()) return std::string::npos;
+  // Further on: the run left many files in a row. An index of the sources, made once,
+  // keeps the rest of the run announced.
+  if (m_announcedIndex.empty()) {
+    m_announcedIndex.reserve(m_announced.size());
+    for (std::size_t i = 0; i < m_announced.size(); ++i) m_announcedIndex.emplace(m_announced[i].first, i);
+  }
+  const auto [first, last] = m_announcedIndex.equal_range(from);
+  for (auto found = first; found != last; ++found) {
+    const std::size_t i = found->second;
+    if (i >= m_cursor && m_announced[i].second == to) return i;
   }
   return std::string::npos;
 }
@@ -146,7 +159,7 @@ FsResult JournalingFileSystem::CopyFile(std::string_view from, std::string_view 
     // The former content is kept beside the journal, so that undo can put it back.
     op.kind = JournalOpKind::CopyOver;
     const std::string kept = m_journal.Path() + ".kept-" + std::to_string(m_nextOwnSeq);
-    if (ForwardingFileSystem::CopyFile(to, kept, false).Ok()) op.kept = kept;
+    if (!m_journal.Path().empty() && ForwardingFileSystem::CopyFile(to, kept, false).Ok()) op.kept = kept;
   }
   if (const int error = WriteOwnIntent(op); error != 0) return Refusal(error);
   const FsResult result = ForwardingFileSystem::CopyFile(from, to, replaceExisting);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -51,6 +52,8 @@ class JournalingFileSystem : public ForwardingFileSystem {
 
   UndoJournal& m_journal;
   std::vector<std::pair<std::string, std::string>> m_announced;  // from, to
+  // The announced moves by source, made when one is looked for far past the cursor.
+  mutable std::unordered_multimap<std::string_view, std::size_t> m_announcedIndex;
   bool m_copies = false;
   std::size_t m_cursor = 0;   // the first announced move not yet met
   std::size_t m_written = 0;  // the announced moves whose intents are written
