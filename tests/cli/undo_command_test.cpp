@@ -190,6 +190,22 @@ TEST_F(UndoCommandTest, ListDryRunAndRefusals) {
   EXPECT_NE(m_err.str().find("already undone"), std::string::npos) << m_err.str();
 }
 
+TEST_F(UndoCommandTest, TheNewestTenJournalsAreKeptAndARunThatChangesNothingDropsNone) {
+  std::string name = "notes.txt";
+  for (int round = 0; round < 12; ++round) {
+    ASSERT_EQ(Batch({"add", "--in-place", "--prefix", "p", P("d/" + name)}), kExitSuccess) << m_err.str();
+    name = "p" + name;
+  }
+  ASSERT_EQ(Journals().size(), 10u);
+  const std::vector<std::string> kept = Journals();
+  // A run whose only file is left out by its type changes nothing and drops no journal.
+  ASSERT_EQ(Batch({"add", "--in-place", "--prefix", "x", "--types", "none", P("d/" + name)}), kExitSuccess);
+  EXPECT_EQ(Journals(), kept);
+  // The newest is the last run's.
+  ASSERT_EQ(Batch({"undo", "--yes"}), kExitSuccess) << m_err.str();
+  EXPECT_TRUE(m_folder.Exists("d/" + name.substr(1)));
+}
+
 TEST_F(UndoCommandTest, ARenumberingThroughTemporaryNamesComesBack) {
   for (int i = 1; i <= 5; ++i)
     m_folder.WriteFile("d/sub/" + std::to_string(i) + ".txt", std::to_string(i * 11));

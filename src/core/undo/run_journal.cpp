@@ -33,7 +33,7 @@ RunJournal::RunJournal(FileSystem& real, std::string_view programFolder, const R
                        const LocalDateTime& now, const CodePage& codePage)
     : m_copies(Copies(run)),
       m_store(real, programFolder),
-      m_journal(real, m_store.PrepareNew(now), HeaderOf(run, now, codePage)),
+      m_journal(real, m_store.PrepareNew(now), HeaderOf(run, now, codePage), [this] { m_store.Prune(); }),
       m_files(real, m_journal) {}
 
 }  // namespace morvane::core

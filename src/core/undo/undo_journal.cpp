@@ -10,8 +10,12 @@ constexpr std::size_t kLongestDoneBacklog = 64 * 1024;
 
 }  // namespace
 
-UndoJournal::UndoJournal(FileSystem& fileSystem, std::string path, JournalHeader header)
-    : m_fileSystem(fileSystem), m_path(std::move(path)), m_header(std::move(header)) {}
+UndoJournal::UndoJournal(FileSystem& fileSystem, std::string path, JournalHeader header,
+                         std::function<void()> made)
+    : m_fileSystem(fileSystem),
+      m_path(std::move(path)),
+      m_header(std::move(header)),
+      m_made(std::move(made)) {}
 
 UndoJournal::~UndoJournal() {
   if (m_file) {
@@ -29,7 +33,9 @@ int UndoJournal::Open() {
     return m_error;
   }
   m_file = std::move(opened.file);
-  return Write(EncodeHeader(m_header));
+  if (const int error = Write(EncodeHeader(m_header)); error != 0) return error;
+  if (m_made) m_made();
+  return 0;
 }
 
 int UndoJournal::Write(std::string_view bytes) {

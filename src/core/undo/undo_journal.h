@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,7 +17,10 @@ namespace morvane::core {
 // is synced: the journal guards against a killed program, not a lost disk.
 class UndoJournal {
  public:
-  UndoJournal(FileSystem& fileSystem, std::string path, JournalHeader header);
+  // made is called once the file is made and holds its header (the store then drops
+  // its oldest journals).
+  UndoJournal(FileSystem& fileSystem, std::string path, JournalHeader header,
+              std::function<void()> made = nullptr);
   ~UndoJournal();
   UndoJournal(const UndoJournal&) = delete;
   UndoJournal& operator=(const UndoJournal&) = delete;
@@ -42,6 +46,7 @@ class UndoJournal {
   std::string m_path;
   JournalHeader m_header;
   std::unique_ptr<OutputFile> m_file;
+  std::function<void()> m_made;
   std::string m_pendingDone;
   int m_error = 0;
 };

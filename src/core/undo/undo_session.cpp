@@ -23,7 +23,7 @@ UndoReport TakeBack(UndoStore& store, std::string_view id, const JournalContents
   const std::string ownPath = store.PrepareNew(now);
   UndoReport report;
   {
-    UndoJournal own(fileSystem, ownPath, header);
+    UndoJournal own(fileSystem, ownPath, header, [&store] { store.Prune(); });
     report = RunUndo(journal, fileSystem, own, log);
   }
   if (report.left == 0) store.MarkUndone(id, JournalIdOf(ownPath));

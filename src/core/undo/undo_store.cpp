@@ -87,7 +87,6 @@ void UndoStore::Remove(std::string_view id) {
 std::string UndoStore::PrepareNew(const LocalDateTime& now) {
   if (!m_fileSystem.IsFolder(m_folder) && !m_fileSystem.CreateFolder(m_folder).Ok()) return {};
   const std::vector<std::string> ids = Ids();
-  for (std::size_t i = m_kept - 1; i < ids.size(); ++i) Remove(ids[i]);
   // The new id sorts after every kept one, even when the clock went back.
   std::string id = StampOf(now);
   if (!ids.empty() && !RanBefore(ids.front(), id)) {
@@ -95,6 +94,11 @@ std::string UndoStore::PrepareNew(const LocalDateTime& now) {
     id = std::string(stamp) + "-" + std::to_string(number + 1);
   }
   return PathOf(id);
+}
+
+void UndoStore::Prune() {
+  const std::vector<std::string> ids = Ids();
+  for (std::size_t i = m_kept; i < ids.size(); ++i) Remove(ids[i]);
 }
 
 bool UndoStore::MarkUndone(std::string_view id, std::string_view undoId) {

@@ -33,10 +33,12 @@ class UndoStore {
   // caller can say why it is refused).
   std::optional<std::string> NewestToUndo() const;
 
-  // The path for the journal of a run starting at now: the folder made when missing, and
-  // the oldest journals (and what they kept) removed so that, with the new one, no more
-  // than the kept number remain. "" when the folder cannot be made.
+  // The path for the journal of a run starting at now, the folder made when missing; ""
+  // when the folder cannot be made.
   std::string PrepareNew(const LocalDateTime& now);
+  // Removes the oldest journals (and what they kept) beyond the kept number. Called once
+  // a new journal is written, so that a run that changes nothing drops none.
+  void Prune();
   // Records in the journal id that the undo undoId took it back.
   bool MarkUndone(std::string_view id, std::string_view undoId);
 
