@@ -19,6 +19,7 @@
 #include "platform/fs_result.h"
 #include "platform/long_path_form.h"
 #include "platform/mount_table.h"
+#include "platform/name_exactness.h"
 #include "platform/output_file.h"
 #include "platform/rename_no_replace.h"
 #include "platform/whole_file.h"
@@ -117,6 +118,16 @@ std::vector<core::MountedDrive> PosixFileSystem::MountedDrives() const {
 
 std::optional<core::MountedDrive> PosixFileSystem::DriveOf(std::string_view path) const {
   return DriveHolding(MountedDrives(), path);
+}
+
+bool PosixFileSystem::NamesAreExact(std::string_view folder) const {
+  const AtPath atPath(folder);
+  if (!atPath.Valid()) return false;
+  const int fd = openat(atPath.Folder(), atPath.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool exact = FolderNamesAreExact(fd);
+  close(fd);
+  return exact;
 }
 
 std::optional<std::uint64_t> PosixFileSystem::FreeBytes(std::string_view path) const {

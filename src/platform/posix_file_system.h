@@ -54,6 +54,7 @@ class PosixFileSystem final : public core::FileSystem {
   std::optional<core::MountedDrive> DriveOf(std::string_view path) const override;
   std::optional<std::uint64_t> FreeBytes(std::string_view path) const override;
 
+  bool NamesAreExact(std::string_view folder) const override;
   std::string ToLongPathForm(std::string_view path) const override;
 
   core::FileReadResult ReadWholeFile(std::string_view path) const override;

@@ -108,6 +108,12 @@ TEST_F(PosixFileSystemTest, ListFolderMatchesPatternsWithoutCaseAndIncludesHidde
   }
 }
 
+TEST_F(PosixFileSystemTest, NamesAreExactOnlyOfAFolderThatIsThere) {
+  const PosixFileSystem fileSystem;
+  EXPECT_FALSE(fileSystem.NamesAreExact(m_folder.Path("missing")));
+  EXPECT_FALSE(fileSystem.NamesAreExact(m_folder.Path("file.txt")));
+}
+
 TEST_F(PosixFileSystemTest, FolderThatCannotBeReadListsNothing) {
   EXPECT_TRUE(m_fs.ListFolder(m_folder.Path("missing"), "*.*").empty());
   EXPECT_TRUE(m_fs.ListFolder(m_folder.Path("file.txt"), "*.*").empty());

@@ -1,7 +1,7 @@
 // The planning file system asks the disk about a path once per plan: a folder listing
 // answers for the entries it shows, and an answer is kept for the rest of the plan. A
-// name the listing did not show is still asked for, and the plan's own steps always
-// win over what the disk said.
+// name the listing did not show is still asked for unless the folder was listed whole
+// and its names are exact, and the plan's own steps always win over what the disk said.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,7 +35,11 @@ class AskedDisk : public ForwardingFileSystem {
     return ForwardingFileSystem::Stat(lower);
   }
 
+  // Whether the disk says its names are exact (no other spelling of a name).
+  bool NamesAreExact(std::string_view) const override { return exact; }
+
   bool caseBlind = false;
+  bool exact = false;
   mutable std::map<std::string, int> asked;
 };
 
@@ -118,6 +122,42 @@ TEST_F(PlanningMemoryTest, AListingNeverUndoesTheStepsBefore) {
   // Nothing happened on disk.
   EXPECT_TRUE(m_folder.Exists("b.txt"));
   EXPECT_FALSE(m_folder.Exists("0.txt"));
+}
+
+TEST_F(PlanningMemoryTest, AWholeListingOfAnExactFolderAnswersForTheNamesItLacks) {
+  m_disk.exact = true;
+  {
+    PlanningFileSystem plan(m_disk, CodePage::Utf8());
+    ASSERT_EQ(plan.ListFolder(m_folder.Root(), "*.*").size(), 3u);
+    EXPECT_FALSE(plan.Stat(P("free.txt")));
+    EXPECT_TRUE(plan.Rename(P("a.txt"), P("new.txt")).Ok());
+    EXPECT_TRUE(plan.Stat(P("new.txt")));
+    EXPECT_FALSE(plan.Stat(P("a.txt")));
+    EXPECT_EQ(m_disk.asked.count(P("free.txt")), 0u);
+    EXPECT_EQ(m_disk.asked.count(P("new.txt")), 0u);
+    // Not names of the folder: still asked.
+    EXPECT_TRUE(plan.Stat(P(".")));
+    EXPECT_TRUE(plan.Stat(m_folder.Root() + "/sub/.."));
+    EXPECT_EQ(m_disk.asked.count(P(".")), 1u);
+    // Another spelling of the folder is another folder to this plan, and is asked.
+    EXPECT_FALSE(plan.Stat(m_folder.Root() + "//free.txt"));
+    EXPECT_EQ(m_disk.asked.count(m_folder.Root() + "//free.txt"), 1u);
+  }
+  struct Listing {
+    const char* name;
+    bool exact;
+    const char* pattern;
+  };
+  // The disk is still asked when the listing was not whole or the names are not exact.
+  for (const Listing& listing : {Listing{"a pattern", true, "*.txt"}, Listing{"folded names", false, "*"}}) {
+    SCOPED_TRACE(listing.name);
+    m_disk.exact = listing.exact;
+    m_disk.asked.clear();
+    PlanningFileSystem plan(m_disk, CodePage::Utf8());
+    plan.ListFolder(m_folder.Root(), listing.pattern);
+    EXPECT_FALSE(plan.Stat(P("free.txt")));
+    EXPECT_EQ(m_disk.asked.count(P("free.txt")), 1u);
+  }
 }
 
 }  // namespace

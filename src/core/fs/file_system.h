@@ -124,6 +124,11 @@ class FileSystem {
   // Bytes available to this user on the file system that holds path.
   virtual std::optional<std::uint64_t> FreeBytes(std::string_view path) const = 0;
 
+  // True when a name the folder does not list is surely not there: its file system
+  // holds names as exact bytes, with no other spelling of a name (no case folding).
+  // False when that is not known.
+  virtual bool NamesAreExact(std::string_view /*folder*/) const { return false; }
+
   // The path with every existing component in the form the file system lists it,
   // or "" when the path itself cannot be found (hidden entries are not found).
   virtual std::string ToLongPathForm(std::string_view path) const = 0;

@@ -29,6 +29,7 @@ class ForwardingFileSystem : public FileSystem {
   std::optional<std::uint64_t> FreeBytes(std::string_view path) const override {
     return m_real.FreeBytes(path);
   }
+  bool NamesAreExact(std::string_view folder) const override { return m_real.NamesAreExact(folder); }
   std::string ToLongPathForm(std::string_view path) const override { return m_real.ToLongPathForm(path); }
   FileReadResult ReadWholeFile(std::string_view path) const override { return m_real.ReadWholeFile(path); }
   std::string ReplaceFileAtomically(std::string_view path, std::string_view bytes) override {

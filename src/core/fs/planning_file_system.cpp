@@ -26,6 +26,9 @@ class KeptNothing : public OutputFile {
   int Close() override { return 0; }
 };
 
+// The patterns a listing of every entry uses.
+bool MatchesEveryName(std::string_view pattern) { return pattern == "*" || pattern == "*.*"; }
+
 }  // namespace
 
 std::string_view PlanningFileSystem::FolderOf(std::string_view path) const {
@@ -40,7 +43,11 @@ std::string_view PlanningFileSystem::NameOf(std::string_view path) const {
 
 PlanningFileSystem::Known& PlanningFileSystem::Lookup(std::string_view path) const {
   if (const auto known = m_known.find(path); known != m_known.end()) return known->second;
-  std::optional<FileInfo> onDisk = ForwardingFileSystem::Stat(path);
+  // A name a whole listing of an exact-named folder did not show is not there.
+  const std::string_view name = NameOf(path);
+  const bool unlisted = !m_wholeFolders.empty() && name != "." && name != ".." && !name.empty() &&
+                        m_wholeFolders.contains(FolderOf(path));
+  std::optional<FileInfo> onDisk = unlisted ? std::nullopt : ForwardingFileSystem::Stat(path);
   return m_known.try_emplace(std::pmr::string(path, &m_memory), Known{false, std::move(onDisk)})
       .first->second;
 }
@@ -106,6 +113,9 @@ std::vector<DirectoryEntry> PlanningFileSystem::ListFolder(std::string_view fold
   // the order of their paths.
   const std::string inFolder = prefix + "x";
   const std::string_view listedFolder = FolderOf(inFolder);
+  if (remember && MatchesEveryName(pattern) && ForwardingFileSystem::NamesAreExact(folder)) {
+    m_wholeFolders.emplace(listedFolder);
+  }
   std::vector<std::pair<std::string_view, const FileInfo*>> made;
   for (const auto& [madePath, known] : m_known) {
     if (!known.recorded || !known.entry) continue;

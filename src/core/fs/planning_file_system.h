@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/fs/forwarding_file_system.h"
 #include "core/text/code_page.h"
@@ -29,7 +30,8 @@ namespace morvane::core {
 //
 // A planning file system serves one plan: what the disk answered for a path (a Stat, or
 // an entry of a folder listing) is taken as its answer for the rest of the plan. A name
-// a listing did not show is still asked for, since the disk may hold it under another
+// a whole listing did not show is not asked for when the folder's names are exact
+// (FileSystem::NamesAreExact); elsewhere it is, since the disk may hold it under another
 // spelling.
 class PlanningFileSystem : public ForwardingFileSystem {
  public:
@@ -82,6 +84,8 @@ class PlanningFileSystem : public ForwardingFileSystem {
   bool FolderOfExists(std::string_view path) const;
 
   const CodePage& m_codePage;
+  // The folders listed whole whose names are exact: a name they did not list is free.
+  mutable std::unordered_set<std::string, PathHash, SamePath> m_wholeFolders;
   // Every path this file system has met, kept until it goes: a plan meets each file a
   // few times and forgets none of them before its end.
   mutable std::pmr::monotonic_buffer_resource m_memory;
