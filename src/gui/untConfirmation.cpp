@@ -1,12 +1,11 @@
 #include "gui/untConfirmation.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "gui/confirm_dialog.h"
 #include "gui/elided_label.h"
 #include "gui/interface_font.h"
 #include "gui/qt_text.h"
@@ -80,18 +79,7 @@ void TfrmConfirmation::SetTexts(const core::ConfirmationTexts& texts) {
   lblLogOutput->setText(ToQString(texts.logOutput));
 }
 
-bool TfrmConfirmation::ShowConfirmation() {
-  m_confirmed = false;
-  if (!m_answers.empty()) {
-    m_confirmed = m_answers.front();
-    m_answers.pop_front();
-    return m_confirmed;
-  }
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
-  exec();
-  return m_confirmed;
-}
+bool TfrmConfirmation::ShowConfirmation() { return ConfirmModally(*this, m_answers, m_confirmed); }
 
 void TfrmConfirmation::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

@@ -1,17 +1,16 @@
 #include "gui/untUndo.h"
 
 #include <QDateTime>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/confirm_dialog.h"
 #include "gui/interface_font.h"
 #include "gui/qt_text.h"
 #include "gui/undo_list_model.h"
@@ -116,18 +115,7 @@ void TfrmUndo::SetOffer(UndoOffer offer) {
   m_model->SetEntries(std::move(offer.plan.entries));
 }
 
-bool TfrmUndo::ShowUndo() {
-  m_confirmed = false;
-  if (!m_answers.empty()) {
-    m_confirmed = m_answers.front();
-    m_answers.pop_front();
-    return m_confirmed;
-  }
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
-  exec();
-  return m_confirmed;
-}
+bool TfrmUndo::ShowUndo() { return ConfirmModally(*this, m_answers, m_confirmed); }
 
 void TfrmUndo::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
