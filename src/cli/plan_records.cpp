@@ -9,8 +9,8 @@ void PlanRecords::FileLeft(const core::LeftFile& file) {
 
 void PlanRecords::FileDone(const core::DoneFile& file) { m_collector.Done(file, false); }
 
-void PlanRecords::Print(const std::vector<std::pair<std::string, std::string>>& planned,
-                        const core::RunCounts& counts, std::ostream& records) {
+void PlanRecords::Print(const std::vector<core::PlannedMove>& planned, const core::RunCounts& counts,
+                        std::ostream& records) {
   for (const core::PlanEntry& entry : m_collector.Finish(planned, counts).entries) {
     records << core::OutcomeName(entry.outcome) << '\0' << entry.source << '\0' << entry.newPath << '\0';
   }

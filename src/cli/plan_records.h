@@ -19,7 +19,7 @@ class PlanRecords : public TerminalInteraction {
   void FileLeft(const core::LeftFile& file) override;
   void FileDone(const core::DoneFile& file) override;
   // Once the run has ended (planned: the engine's PlanNames after collecting).
-  void Print(const std::vector<std::pair<std::string, std::string>>& planned, const core::RunCounts& counts,
+  void Print(const std::vector<core::PlannedMove>& planned, const core::RunCounts& counts,
              std::ostream& records);
 
  private:

@@ -38,7 +38,7 @@ int PrintPlanRecords(core::ReadyRun run, const ProgramSettings& program,
     core::ResultLog log(program.files.resultFile, program.files.logFile, false, fileSystem);
     const std::unique_ptr<core::RunEngine> engine =
         core::MakeRunEngine(std::move(run), program.protectedExtensions, fileSystem, log, records);
-    std::vector<std::pair<std::string, std::string>> planned;
+    std::vector<core::PlannedMove> planned;
     core::RunSteps steps;
     steps.afterCollect = [&] { planned = engine->PlanNames(); };
     core::DriveRun(*engine, log, targets, steps);

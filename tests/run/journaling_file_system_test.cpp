@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,10 @@ class JournalingFileSystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (int i = 0; i < kFiles; ++i) m_folder.WriteFile("d/" + Name(i), std::to_string(i));
-    for (int i = 0; i < kFiles; ++i)
-      m_planned.emplace_back(m_folder.Path("d/" + Name(i)), m_folder.Path("d/n" + Name(i)));
+    for (int i = 0; i < kFiles; ++i) {
+      const std::string from = m_folder.Path("d/" + Name(i));
+      m_planned.push_back({from, m_folder.Path("d/n" + Name(i)), FileIdentity::Of(*m_real.Stat(from))});
+    }
   }
   static std::string Name(int i) { return "f" + std::to_string(1000 + i); }
   JournalContents Read() const {
@@ -31,7 +34,7 @@ class JournalingFileSystemTest : public ::testing::Test {
   static constexpr int kFiles = 200;
   test::TempFolder m_folder;
   platform::PosixFileSystem m_real;
-  std::vector<std::pair<std::string, std::string>> m_planned;
+  std::vector<PlannedMove> m_planned;
 };
 
 TEST_F(JournalingFileSystemTest, AnnouncedMovesStayAnnouncedWhenManyInARowAreLeft) {
@@ -40,8 +43,7 @@ TEST_F(JournalingFileSystemTest, AnnouncedMovesStayAnnouncedWhenManyInARowAreLef
     JournalingFileSystem files(m_real, journal);
     files.Announce(m_planned, false);
     // The run leaves the first 150 files (their names taken, say), then moves the rest.
-    for (int i = 150; i < kFiles; ++i)
-      ASSERT_TRUE(files.Rename(m_planned[i].first, m_planned[i].second).Ok());
+    for (int i = 150; i < kFiles; ++i) ASSERT_TRUE(files.Rename(m_planned[i].from, m_planned[i].to).Ok());
     journal.End();
   }
   const JournalContents journal = Read();
@@ -59,10 +61,10 @@ TEST_F(JournalingFileSystemTest, OtherChangesAreRecordedInTheOrderTheyWereMade) 
     UndoJournal journal(m_real, m_folder.Path("run.journal"), {});
     JournalingFileSystem files(m_real, journal);
     files.Announce(m_planned, false);
-    ASSERT_TRUE(files.Rename(m_planned[0].first, m_planned[0].second).Ok());
+    ASSERT_TRUE(files.Rename(m_planned[0].from, m_planned[0].to).Ok());
     // Not announced: the next free name, as the auto answer takes it.
-    ASSERT_TRUE(files.Rename(m_planned[1].first, m_folder.Path("d/elsewhere")).Ok());
-    ASSERT_TRUE(files.Rename(m_planned[2].first, m_planned[2].second).Ok());
+    ASSERT_TRUE(files.Rename(m_planned[1].from, m_folder.Path("d/elsewhere")).Ok());
+    ASSERT_TRUE(files.Rename(m_planned[2].from, m_planned[2].to).Ok());
     // A rename that fails records no done.
     EXPECT_FALSE(files.Rename(m_folder.Path("d/missing"), m_folder.Path("d/x")).Ok());
     journal.End();
@@ -75,11 +77,17 @@ TEST_F(JournalingFileSystemTest, OtherChangesAreRecordedInTheOrderTheyWereMade) 
       if (op.seq == done.seq) made.push_back(op.to);
     }
   }
-  EXPECT_EQ(made, (std::vector<std::string>{m_planned[0].second, m_folder.Path("d/elsewhere"),
-                                            m_planned[2].second}));
+  EXPECT_EQ(made, (std::vector<std::string>{m_planned[0].to, m_folder.Path("d/elsewhere"), m_planned[2].to}));
   for (const JournalOp& op : journal.intents) {
     if (op.to == m_folder.Path("d/elsewhere")) {
       EXPECT_GT(op.seq, static_cast<std::uint64_t>(kFiles));
+    }
+    // Announced or not, the intent of a change made names the file that moved, so that
+    // undo finds it.
+    if (std::ranges::find(made, op.to) != made.end()) {
+      const std::optional<FileInfo> now = m_real.Stat(op.to);
+      ASSERT_TRUE(now) << op.to;
+      EXPECT_TRUE(op.identity.Unchanged(*now)) << op.to;
     }
   }
 }
@@ -88,7 +96,7 @@ TEST_F(JournalingFileSystemTest, AJournalThatCannotBeWrittenRefusesTheChange) {
   UndoJournal journal(m_real, m_folder.Path("no such folder/run.journal"), {});
   JournalingFileSystem files(m_real, journal);
   files.Announce(m_planned, false);
-  const FsResult result = files.Rename(m_planned[0].first, m_planned[0].second);
+  const FsResult result = files.Rename(m_planned[0].from, m_planned[0].to);
   EXPECT_FALSE(result.Ok());
   EXPECT_NE(result.systemError, 0);
   EXPECT_TRUE(m_folder.Exists("d/" + Name(0))) << "the file stays where it was";

@@ -25,9 +25,9 @@ ChainSafeMoves::Texts::Texts(const CodePage& codePage)
 ChainSafeMoves::ChainSafeMoves(FileSystem& real, ResultLog& log, const CodePage& codePage)
     : ForwardingFileSystem(real), m_log(log), m_codePage(codePage), m_texts(codePage) {}
 
-void ChainSafeMoves::ExpectMoves(const std::vector<std::pair<std::string, std::string>>& moves) {
-  for (const auto& [source, newPath] : moves) {
-    if (!newPath.empty() && newPath != source) m_movesAway.emplace(source, newPath);
+void ChainSafeMoves::ExpectMoves(const std::vector<PlannedMove>& moves) {
+  for (const PlannedMove& move : moves) {
+    if (!move.to.empty() && move.to != move.from) m_movesAway.emplace(move.from, move.to);
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/fs/forwarding_file_system.h"
 #include "core/log/result_log.h"
+#include "core/run/planned_move.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -26,7 +27,7 @@ class ChainSafeMoves : public ForwardingFileSystem {
 
   // The files that will move in this run, each with its new path (from the engine's
   // plan of names): only these may be asked to step aside.
-  void ExpectMoves(const std::vector<std::pair<std::string, std::string>>& moves);
+  void ExpectMoves(const std::vector<PlannedMove>& moves);
   // The file at path has had its turn: a file at path is no longer one that will move.
   void TurnEnded(std::string_view path);
   // After the last turn: each file still aside goes back to its old name when that is

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/run/planned_move.h"
 #include "core/run/run_frame.h"
 
 namespace morvane::core {
@@ -35,11 +36,12 @@ class RunEngine {
   // The text of the end message.
   virtual std::string EndMessage() const = 0;
   // Source and new path of every collected file the run means to rename or copy, in
-  // run order, as the run would name it if nothing were in the way; the new path is empty
-  // for a file past the last number. Files the run leaves for what they are (protected,
+  // run order, as the run would name it if nothing were in the way, with the file's
+  // identity as the collection found it; the new path is empty for a file past the last
+  // number. Files the run leaves for what they are (protected,
   // filtered, missing, without the text to replace) are not among them. Touches no file
   // and writes nothing; call it after Collect.
-  virtual std::vector<std::pair<std::string, std::string>> PlanNames() = 0;
+  virtual std::vector<PlannedMove> PlanNames() = 0;
   virtual RunCounts Counts() const = 0;
 };
 

@@ -4,8 +4,8 @@
 
 namespace morvane::core {
 
-void RunFileSet::Add(std::string_view path, const FileId& file) {
-  m_members.push_back({std::string(path), file});
+void RunFileSet::Add(std::string_view path, const FileIdentity& identity) {
+  m_members.push_back({std::string(path), identity});
   m_sorted = false;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/fs/file_id.h"
+#include "core/fs/file_identity.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -18,12 +18,14 @@ class RunFileSet {
  public:
   struct Member {
     std::string path;
-    FileId file;  // so that a run can tell when a destination is a member still waiting
+    // As the collection found the file: a run tells by it when a destination is a member
+    // still waiting, and the undo journal records it.
+    FileIdentity identity;
   };
 
   explicit RunFileSet(const CodePage& codePage = ActiveCodePage()) : m_codePage(&codePage) {}
 
-  void Add(std::string_view path, const FileId& file);
+  void Add(std::string_view path, const FileIdentity& identity);
   // The members in order, duplicates dropped.
   const std::vector<Member>& Members() const;
   std::size_t Size() const { return Members().size(); }

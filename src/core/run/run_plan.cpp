@@ -49,14 +49,13 @@ bool Moves(PlanOutcome outcome) {
 // A taken name belongs to the run itself when it is the source of another file the run
 // means to rename (still waiting, or left where it was) or a name an earlier file of
 // the run took.
-void TellRunConflictsApart(std::vector<PlanEntry>& entries,
-                           const std::vector<std::pair<std::string, std::string>>& planned) {
+void TellRunConflictsApart(std::vector<PlanEntry>& entries, const std::vector<PlannedMove>& planned) {
   if (std::ranges::none_of(entries,
                            [](const PlanEntry& entry) { return entry.outcome == PlanOutcome::Taken; }))
     return;
   std::unordered_set<std::string_view> sources;
   sources.reserve(planned.size());
-  for (const auto& move : planned) sources.insert(move.first);
+  for (const auto& move : planned) sources.insert(move.from);
   std::unordered_set<std::string_view> newNames;
   newNames.reserve(entries.size());
   for (PlanEntry& entry : entries) {
@@ -73,11 +72,11 @@ void TellRunConflictsApart(std::vector<PlanEntry>& entries,
 // files in the planned order, so one walk through both usually finds them; when it
 // finds any, a set over the entries says which, whatever the order.
 std::vector<std::size_t> UntoldFiles(const std::vector<PlanEntry>& entries,
-                                     const std::vector<std::pair<std::string, std::string>>& planned) {
+                                     const std::vector<PlannedMove>& planned) {
   std::size_t entry = 0;
   std::size_t next = 0;
   for (; next < planned.size(); ++next, ++entry) {
-    while (entry < entries.size() && entries[entry].source != planned[next].first) ++entry;
+    while (entry < entries.size() && entries[entry].source != planned[next].from) ++entry;
     if (entry == entries.size()) break;
   }
   std::vector<std::size_t> untold;
@@ -86,7 +85,7 @@ std::vector<std::size_t> UntoldFiles(const std::vector<PlanEntry>& entries,
   told.reserve(entries.size());
   for (const PlanEntry& each : entries) told.insert(each.source);
   for (std::size_t i = 0; i < planned.size(); ++i) {
-    if (!told.contains(planned[i].first)) untold.push_back(i);
+    if (!told.contains(planned[i].from)) untold.push_back(i);
   }
   return untold;
 }
@@ -168,16 +167,15 @@ void PlanCollector::Done(const DoneFile& file, bool asked) {
       {OutcomeOf(file, m_inPlace), std::string(file.path), std::string(file.newPath), asked});
 }
 
-RunPlan PlanCollector::Finish(const std::vector<std::pair<std::string, std::string>>& planned,
-                              const RunCounts& counts) {
+RunPlan PlanCollector::Finish(const std::vector<PlannedMove>& planned, const RunCounts& counts) {
   TellRunConflictsApart(m_plan.entries, planned);
   const std::vector<std::size_t> untold = UntoldFiles(m_plan.entries, planned);
   m_plan.entries.reserve(m_plan.entries.size() + untold.size());
   for (const std::size_t i : untold) {
-    const auto& [source, newPath] = planned[i];
+    const PlannedMove& move = planned[i];
     const PlanOutcome outcome =
-        counts.abortRequested || !newPath.empty() ? PlanOutcome::NotReached : PlanOutcome::OverMaximum;
-    m_plan.entries.push_back({outcome, source, newPath, false});
+        counts.abortRequested || !move.to.empty() ? PlanOutcome::NotReached : PlanOutcome::OverMaximum;
+    m_plan.entries.push_back({outcome, move.from, move.to, false});
   }
   m_plan.counts = counts;
   return std::move(m_plan);
@@ -195,7 +193,7 @@ RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions
   ResultLog log = ResultLog::Discarding();
   const std::unique_ptr<RunEngine> engine =
       MakeRunEngine(std::move(run), protectedExtensions, planning, log, recorder, codePage);
-  std::vector<std::pair<std::string, std::string>> planned;
+  std::vector<PlannedMove> planned;
   RunSteps steps;
   steps.afterCollect = [&] { planned = engine->PlanNames(); };
   DriveRun(*engine, log, targets, steps, LocalNow, codePage);

@@ -8,6 +8,7 @@
 #include "core/fs/file_system.h"
 #include "core/modes/ready_run.h"
 #include "core/names/protected_extensions.h"
+#include "core/run/planned_move.h"
 #include "core/run/run_interaction.h"
 #include "core/text/code_page.h"
 
@@ -64,7 +65,7 @@ class PlanCollector {
   // Once the run has ended: the conflicts with the run's own files told apart, and the
   // files it means to rename (planned: the engine's PlanNames) but never reached added,
   // in run order.
-  RunPlan Finish(const std::vector<std::pair<std::string, std::string>>& planned, const RunCounts& counts);
+  RunPlan Finish(const std::vector<PlannedMove>& planned, const RunCounts& counts);
 
  private:
   RunPlan m_plan;

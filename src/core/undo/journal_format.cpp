@@ -138,13 +138,6 @@ JournalReadResult Refused(JournalFault fault, int version = 0) { return {std::nu
 
 }  // namespace
 
-FileIdentity FileIdentity::Of(const FileInfo& info) {
-  const auto since = std::chrono::duration_cast<std::chrono::nanoseconds>(info.modified.time_since_epoch());
-  return {info.device, info.inode, info.size, static_cast<std::int64_t>(since.count())};
-}
-
-bool FileIdentity::Unchanged(const FileInfo& info) const { return Of(info) == *this; }
-
 std::string EncodeHeader(const JournalHeader& header) {
   std::string out(kJournalMagic);
   AppendNumber(out, kJournalVersion);

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/fs/file_identity.h"
 #include "core/fs/file_system.h"
 
 namespace morvane::core {
@@ -17,21 +18,6 @@ namespace morvane::core {
 // described in the README.
 inline constexpr std::string_view kJournalMagic = "morvane-undo";
 inline constexpr int kJournalVersion = 1;
-
-// Which file this was: enough to tell, later, whether a path still holds it.
-struct FileIdentity {
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-  std::uint64_t size = 0;
-  std::int64_t modifiedNs = 0;  // the modification time, in nanoseconds since the epoch
-
-  static FileIdentity Of(const FileInfo& info);
-  bool SameFile(const FileInfo& info) const { return device == info.device && inode == info.inode; }
-  // The same file with the same size and modification time: unchanged, as far as can
-  // be told without reading it.
-  bool Unchanged(const FileInfo& info) const;
-  bool operator==(const FileIdentity&) const = default;
-};
 
 // One change a run makes (or may make) to one file.
 enum class JournalOpKind : char {

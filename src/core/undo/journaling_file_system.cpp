@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <functional>
 
 namespace morvane::core {
 namespace {
@@ -13,13 +12,11 @@ constexpr std::size_t kIntentsAhead = 4096;
 // (a taken name, a failure) without a call.
 constexpr std::size_t kLookAhead = 64;
 
-std::uint64_t PathHash(std::string_view path) { return std::hash<std::string_view>{}(path); }
-
 }  // namespace
 
-void JournalingFileSystem::Announce(std::vector<std::pair<std::string, std::string>> planned, bool copies) {
+void JournalingFileSystem::Announce(std::vector<PlannedMove> planned, bool copies) {
   // A file past the last number is never moved; the run is told of none of them.
-  std::erase_if(planned, [](const auto& move) { return move.second.empty(); });
+  std::erase_if(planned, [](const PlannedMove& move) { return move.to.empty(); });
   m_announced = std::move(planned);
   m_announcedIndex.clear();
   m_copies = copies;
@@ -28,38 +25,7 @@ void JournalingFileSystem::Announce(std::vector<std::pair<std::string, std::stri
   m_nextOwnSeq = m_announced.size() + 1;
 }
 
-void JournalingFileSystem::Remember(std::string_view path, const FileInfo& info) const {
-  if (info.isFolder) return;
-  const FileIdentity identity = FileIdentity::Of(info);
-  const auto [known, added] = m_identities.try_emplace(PathHash(path), Remembered{identity, false});
-  if (!added && !(known->second.identity == identity)) known->second.ambiguous = true;
-}
-
-std::optional<FileInfo> JournalingFileSystem::Stat(std::string_view path) const {
-  std::optional<FileInfo> info = ForwardingFileSystem::Stat(path);
-  if (info) Remember(path, *info);
-  return info;
-}
-
-std::vector<DirectoryEntry> JournalingFileSystem::ListFolder(std::string_view folder,
-                                                             std::string_view pattern) const {
-  std::vector<DirectoryEntry> entries = ForwardingFileSystem::ListFolder(folder, pattern);
-  m_identities.reserve(m_identities.size() + entries.size());
-  std::string path(folder);
-  if (!path.ends_with('/')) path += '/';
-  const std::size_t prefix = path.size();
-  for (const DirectoryEntry& entry : entries) {
-    path.resize(prefix);
-    path += entry.name;
-    Remember(path, entry.info);
-  }
-  return entries;
-}
-
 std::optional<FileIdentity> JournalingFileSystem::IdentityOf(std::string_view path) const {
-  if (const auto known = m_identities.find(PathHash(path));
-      known != m_identities.end() && !known->second.ambiguous)
-    return known->second.identity;
   const std::optional<FileInfo> info = ForwardingFileSystem::Stat(path);
   if (!info) return std::nullopt;
   return FileIdentity::Of(*info);
@@ -68,19 +34,19 @@ std::optional<FileIdentity> JournalingFileSystem::IdentityOf(std::string_view pa
 std::size_t JournalingFileSystem::FindAnnounced(std::string_view from, std::string_view to) const {
   const std::size_t end = std::min(m_announced.size(), m_cursor + kLookAhead);
   for (std::size_t i = m_cursor; i < end; ++i) {
-    if (m_announced[i].first == from && m_announced[i].second == to) return i;
+    if (m_announced[i].from == from && m_announced[i].to == to) return i;
   }
   if (end == m_announced.size()) return std::string::npos;
   // Further on: the run left many files in a row. An index of the sources, made once,
   // keeps the rest of the run announced.
   if (m_announcedIndex.empty()) {
     m_announcedIndex.reserve(m_announced.size());
-    for (std::size_t i = 0; i < m_announced.size(); ++i) m_announcedIndex.emplace(m_announced[i].first, i);
+    for (std::size_t i = 0; i < m_announced.size(); ++i) m_announcedIndex.emplace(m_announced[i].from, i);
   }
   const auto [first, last] = m_announcedIndex.equal_range(from);
   for (auto found = first; found != last; ++found) {
     const std::size_t i = found->second;
-    if (i >= m_cursor && m_announced[i].second == to) return i;
+    if (i >= m_cursor && m_announced[i].to == to) return i;
   }
   return std::string::npos;
 }
@@ -93,11 +59,9 @@ int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
   std::string intents;
   intents.reserve((end - m_written) * 192);
   for (std::size_t i = m_written; i < end; ++i) {
-    const auto& [from, to] = m_announced[i];
-    // A source that cannot be found now gives no identity: undo then finds nothing of
-    // its to match, and leaves the path alone.
-    AppendIntent(intents, i + 1, m_copies ? JournalOpKind::Copy : JournalOpKind::Rename,
-                 IdentityOf(from).value_or(FileIdentity{}), from, to, {});
+    const PlannedMove& move = m_announced[i];
+    AppendIntent(intents, i + 1, m_copies ? JournalOpKind::Copy : JournalOpKind::Rename, move.identity,
+                 move.from, move.to, {});
   }
   const int error = m_journal.WriteIntents(intents);
   if (error == 0) m_written = end;

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "core/fs/forwarding_file_system.h"
+#include "core/run/planned_move.h"
 #include "core/undo/undo_journal.h"
 
 namespace morvane::core {
@@ -20,9 +20,9 @@ namespace morvane::core {
 // one write per batch rather than one per file. A change that was not announced (a
 // conflict answered with the next free number, a file stepping aside, an overwrite) has
 // its intent written on its own, after every done record before it, so the journal
-// keeps the order of the changes. The moved file's identity comes from what the
-// collection read (a listing, a stat), so the journal asks the disk nothing more for
-// it; a copy's new file is looked at once it is made.
+// keeps the order of the changes. An announced file's identity is what the collection
+// read of it (a listing, a stat), so the journal asks the disk nothing more for it; the
+// file of any other change, and a copy's new file, are looked at on the disk.
 class JournalingFileSystem : public ForwardingFileSystem {
  public:
   JournalingFileSystem(FileSystem& real, UndoJournal& journal)
@@ -30,10 +30,8 @@ class JournalingFileSystem : public ForwardingFileSystem {
 
   // The moves the run means to make, in run order (an empty new path: none), and
   // whether they are copies.
-  void Announce(std::vector<std::pair<std::string, std::string>> planned, bool copies);
+  void Announce(std::vector<PlannedMove> planned, bool copies);
 
-  std::optional<FileInfo> Stat(std::string_view path) const override;
-  std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override;
   FsResult Rename(std::string_view from, std::string_view to) override;
   FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override;
 
@@ -47,24 +45,16 @@ class JournalingFileSystem : public ForwardingFileSystem {
   // or nothing (and the errno) when it could not be written.
   int WriteOwnIntent(JournalOp& op);
   std::optional<FileIdentity> IdentityOf(std::string_view path) const;
-  void Remember(std::string_view path, const FileInfo& info) const;
   FsResult Refusal(int error) const;
 
   UndoJournal& m_journal;
-  std::vector<std::pair<std::string, std::string>> m_announced;  // from, to
+  std::vector<PlannedMove> m_announced;
   // The announced moves by source, made when one is looked for far past the cursor.
   mutable std::unordered_multimap<std::string_view, std::size_t> m_announcedIndex;
   bool m_copies = false;
   std::size_t m_cursor = 0;   // the first announced move not yet met
   std::size_t m_written = 0;  // the announced moves whose intents are written
   std::uint64_t m_nextOwnSeq = 1;
-  // What the collection read of each file, by a hash of its path; a hash met twice for
-  // different files is asked of the disk instead (ambiguous).
-  struct Remembered {
-    FileIdentity identity;
-    bool ambiguous = false;
-  };
-  mutable std::unordered_map<std::uint64_t, Remembered> m_identities;
 };
 
 }  // namespace morvane::core

@@ -61,7 +61,7 @@ void SequenceRun::CollectTarget(std::string_view path, const std::optional<FileI
   }
   m_queue.Add(
       MakeSortKey(path, *info, m_inputs.settings.sortType, m_userOrderCounter, PathSyntax::Posix, m_codePage),
-      path, IdOf(*info));
+      path, FileIdentity::Of(*info));
 }
 
 void SequenceRun::ExpandFolderTargets(std::string_view folder) {
@@ -86,7 +86,7 @@ void SequenceRun::Execute() {
   m_state.numberExceeded = false;
   m_state.overwriteChoice = OverwriteChoice::None;
   m_waitingSources.Clear();
-  for (const TargetQueue::Entry& entry : entries) m_waitingSources.Add(entry.file);
+  for (const TargetQueue::Entry& entry : entries) m_waitingSources.Add(entry.identity.Id());
 
   const std::size_t count = entries.size();
   for (std::size_t step = 0; step < count; ++step) {
@@ -94,7 +94,7 @@ void SequenceRun::Execute() {
     if (m_interaction.StopRequested()) {
       m_state.abortRequested = true;
     } else {
-      m_waitingSources.Leave(entry.file);
+      m_waitingSources.Leave(entry.identity.Id());
       ProcessTarget(entry, step);
     }
     if (m_state.abortRequested) {
@@ -266,22 +266,23 @@ std::string SequenceRun::EndMessage() const {
   return m_texts.nothingDone + "\r\n" + failures;
 }
 
-std::vector<std::pair<std::string, std::string>> SequenceRun::PlanNames() {
+std::vector<PlannedMove> SequenceRun::PlanNames() {
   const std::vector<TargetQueue::Entry>& entries = m_queue.Entries();
-  std::vector<std::pair<std::string, std::string>> plan;
+  std::vector<PlannedMove> plan;
   plan.reserve(entries.size());
   NumberLimits numbers = m_state.numbers;
   const std::size_t count = entries.size();
   m_planned.assign(count, {});
   for (std::size_t step = 0; step < count; ++step) {
-    const std::string_view source = entries[m_inputs.settings.descending ? count - 1 - step : step].Path();
+    const TargetQueue::Entry& entry = entries[m_inputs.settings.descending ? count - 1 - step : step];
+    const std::string_view source = entry.Path();
     if (numbers.currentNumber > numbers.maxNumber) {
-      plan.emplace_back(source, std::string());
+      plan.push_back({std::string(source), std::string(), entry.identity});
       continue;
     }
     m_planned[step] = {numbers.currentNumber, BuildNewPath(source, numbers.currentNumber, numbers.numberWidth,
                                                            m_inputs.settings, PathSyntax::Posix, m_codePage)};
-    plan.emplace_back(source, m_planned[step].path);
+    plan.push_back({std::string(source), m_planned[step].path, entry.identity});
     numbers.currentNumber += m_inputs.settings.increment;
   }
   return plan;

@@ -75,7 +75,7 @@ class SequenceRun : public RunEngine {
 
   // Source and new path of every queued file as the run would number them if nothing
   // were in the way (a dry run); no file is touched.
-  std::vector<std::pair<std::string, std::string>> PlanNames() override;
+  std::vector<PlannedMove> PlanNames() override;
 
   RunMode Mode() const override { return RunMode::SequentialRename; }
   RunCounts Counts() const override {

@@ -4,9 +4,9 @@
 
 namespace morvane::core {
 
-void TargetQueue::Add(std::string key, std::string_view path, FileId file) {
+void TargetQueue::Add(std::string key, std::string_view path, const FileIdentity& identity) {
   key += path;
-  m_entries.push_back({std::move(key), file});
+  m_entries.push_back({std::move(key), identity});
   m_sorted = false;
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/fs/file_id.h"
+#include "core/fs/file_identity.h"
 #include "core/modes/numbering/sort_key.h"
 #include "core/text/code_page.h"
 
@@ -22,7 +22,9 @@ class TargetQueue {
  public:
   struct Entry {
     std::string text;  // key + path
-    FileId file;       // so that a run can tell when a destination is a source still waiting
+    // As the collection found the file: a run tells by it when a destination is a source
+    // still waiting, and the undo journal records it.
+    FileIdentity identity;
 
     std::string_view Key() const { return std::string_view(text).substr(0, kSortKeyBytes); }
     std::string_view Path() const { return std::string_view(text).substr(kSortKeyBytes); }
@@ -31,7 +33,7 @@ class TargetQueue {
   explicit TargetQueue(const CodePage& codePage = ActiveCodePage()) : m_codePage(&codePage) {}
 
   // Adds key + path unless a byte-equal entry is present.
-  void Add(std::string key, std::string_view path, FileId file);
+  void Add(std::string key, std::string_view path, const FileIdentity& identity);
   // The entries in order, duplicates dropped.
   const std::vector<Entry>& Entries() const;
   std::size_t Size() const { return Entries().size(); }

@@ -54,7 +54,7 @@ void ModeRun::CollectRunFile(std::string_view path, const std::optional<FileInfo
   }
   // The listing's wildcard can find longer extensions than the word; the filter decides.
   if (MatchesExtensionFilter(m_inputs.filter, path, PathSyntax::Posix, m_codePage)) {
-    m_files.Add(path, IdOf(*info));
+    m_files.Add(path, FileIdentity::Of(*info));
   } else {
     // No result line tells of it, but it is still a file the run leaves.
     m_interaction.FileLeft({LeftReason::Filtered, path, {}});
@@ -68,13 +68,13 @@ void ModeRun::Execute() {
   m_state.overwriteChoice = OverwriteChoice::None;
   m_interaction.ProgressBegin(members.size());
   m_waitingSources.Clear();
-  for (const RunFileSet::Member& member : members) m_waitingSources.Add(member.file);
+  for (const RunFileSet::Member& member : members) m_waitingSources.Add(member.identity.Id());
 
   for (const RunFileSet::Member& member : members) {
     if (m_interaction.StopRequested()) {
       m_state.abortRequested = true;
     } else {
-      m_waitingSources.Leave(member.file);
+      m_waitingSources.Leave(member.identity.Id());
       ProcessFile(member.path);
     }
     if (m_state.abortRequested) {
@@ -121,13 +121,14 @@ std::string ModeRun::EndMessage() const {
   return message;
 }
 
-std::vector<std::pair<std::string, std::string>> ModeRun::PlanNames() {
-  std::vector<std::pair<std::string, std::string>> plan;
+std::vector<PlannedMove> ModeRun::PlanNames() {
+  std::vector<PlannedMove> plan;
   for (const RunFileSet::Member& member : m_files.Members()) {
     if (ReasonToLeave(member.path)) continue;
-    plan.emplace_back(
-        member.path,
-        DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage))));
+    plan.push_back(
+        {member.path,
+         DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage))),
+         member.identity});
   }
   return plan;
 }

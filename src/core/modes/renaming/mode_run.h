@@ -82,7 +82,7 @@ class ModeRun : public RunEngine {
   // Source and destination of every member the run would rename or copy, if nothing
   // were in the way (a dry run); no file is touched.
   // The checks of each file are logged as the run would log them.
-  std::vector<std::pair<std::string, std::string>> PlanNames() override;
+  std::vector<PlannedMove> PlanNames() override;
   RunCounts Counts() const override {
     return {m_state.successCount, m_state.failureCount, m_state.abortRequested};
   }
