@@ -1,5 +1,8 @@
 #include "core/modes/renaming/mode_run.h"
 
+#include <filesystem>
+#include <functional>
+
 #include "run_fixture.h"
 
 namespace morvane::test {
@@ -302,6 +305,70 @@ TEST_F(ModeRunTest, RunFileSetTakesEachFileOnceAndEntersNoSubfolder) {
   EXPECT_EQ(m_interaction.progressRange, 3u);
   for (const char* name : {"x/_a.jpg", "x/_B.JPG", "x/_b.jpg", "x/page.html", "only/sub/f.jpg"}) {
     EXPECT_TRUE(m_folder.Exists(name)) << name;
+  }
+}
+
+// A file removed after the files were collected is found missing at its turn, by the
+// step itself, in every mode, in place and copying: the missing lines, a failure, and
+// no new file; the next file is still renamed.
+TEST_F(ModeRunTest, AFileGoneByItsTurnIsReportedMissing) {
+  struct Case {
+    const char* name;
+    RunMode mode;
+    std::function<void(core::ModeRunInputs&)> configure;
+    bool inPlace;
+    const char* renamedSecond;  // what b_file.txt becomes
+  };
+  const Case cases[] = {
+      {"replacement", RunMode::StringReplacement,
+       [](core::ModeRunInputs& in) {
+         in.names.stringA = "file";
+         in.names.stringB = "doc";
+       },
+       true, "b_doc.txt"},
+      // The replacement leaves the name as it is: done without a rename, unless gone.
+      {"replacement to the same name", RunMode::StringReplacement,
+       [](core::ModeRunInputs& in) {
+         in.names.stringA = "file";
+         in.names.stringB = "file";
+       },
+       true, "b_file.txt"},
+      {"addition, copying", RunMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "x_"; },
+       false, "x_b_file.txt"},
+      {"case, in place", RunMode::CaseConversion, [](core::ModeRunInputs& in) { in.names.nameCase = 1; },
+       true, "B_FILE.txt"},
+      {"extension, copying", RunMode::ExtensionChange,
+       [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; }, false, "b_file.md"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    m_folder.CreateFiles({"in/a_file.txt", "in/b_file.txt", "out/"});
+    m_interaction.beforeTarget = [&](std::size_t index) {
+      if (index == 0) std::filesystem::remove(m_folder.Path("in/a_file.txt"));
+    };
+    RunInMode(c.mode, c.configure, c.inPlace);
+    const std::string gone = m_folder.Path("in/a_file.txt");
+    const std::string result = m_folder.ReadFile("Result.dat");
+    const std::string missing =
+        c.mode == RunMode::ExtensionChange
+            ? "以下のファイルは、存在しなかったので変換されませんでした。\r\n" + gone + "\r\n"
+            : "リネーム対象ファイルが存在しませんでした。\r\nリネーム対象ファイル：" + gone + "\r\n";
+    EXPECT_NE(result.find(missing), std::string::npos) << result;
+    EXPECT_NE(result.find("リネーム失敗数 = 1 件"), std::string::npos) << result;
+    ASSERT_EQ(m_interaction.leftReasons.size(), 1u);
+    EXPECT_EQ(m_interaction.leftReasons[0], core::LeftReason::Missing);
+    const std::string folder = c.inPlace ? "in/" : "out/";
+    EXPECT_TRUE(m_folder.Exists(folder + c.renamedSecond));
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_folder.Path(folder)))
+      ++files;
+    EXPECT_EQ(files, 1u) << "nothing was made for the file that was gone";
+
+    std::filesystem::remove_all(m_folder.Path("in"));
+    std::filesystem::remove_all(m_folder.Path("out"));
+    m_interaction.leftReasons.clear();
+    m_interaction.beforeTarget = nullptr;
+    m_interaction.steps = 0;
   }
 }
 

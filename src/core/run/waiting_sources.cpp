@@ -1,16 +1,61 @@
 #include "core/run/waiting_sources.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace morvane::core {
+namespace {
+
+bool Before(const FileId& a, const FileId& b) {
+  return std::tie(a.device, a.inode) < std::tie(b.device, b.inode);
+}
+
+}  // namespace
+
+void WaitingSources::Add(const FileId& file) {
+  m_waiting.push_back({file, 1});
+  m_sorted = false;
+  ++m_stillWaiting;
+}
+
+WaitingSources::Waiting* WaitingSources::Find(const FileId& file) const {
+  if (!m_sorted) {
+    std::ranges::sort(m_waiting, [](const Waiting& a, const Waiting& b) { return Before(a.file, b.file); });
+    // One entry per file: links to one file added twice wait until both had their turn.
+    std::size_t kept = 0;
+    for (const Waiting& each : m_waiting) {
+      if (kept > 0 && m_waiting[kept - 1].file == each.file) {
+        m_waiting[kept - 1].count += each.count;
+      } else {
+        m_waiting[kept++] = each;
+      }
+    }
+    m_waiting.resize(kept);
+    m_sorted = true;
+  }
+  const auto found = std::ranges::lower_bound(m_waiting, file, Before, &Waiting::file);
+  return found != m_waiting.end() && found->file == file ? &*found : nullptr;
+}
 
 void WaitingSources::Leave(const FileId& file) {
-  const auto found = m_counts.find(file);
-  if (found != m_counts.end() && --found->second == 0) m_counts.erase(found);
+  Waiting* waiting = Find(file);
+  if (waiting == nullptr || waiting->count == 0) return;
+  --waiting->count;
+  --m_stillWaiting;
 }
 
 bool WaitingSources::Holds(const FileSystem& fileSystem, std::string_view path) const {
-  if (m_counts.empty()) return false;
+  if (m_stillWaiting == 0) return false;
   const std::optional<FileInfo> info = fileSystem.Stat(path);
-  return info && m_counts.contains(IdOf(*info));
+  if (!info) return false;
+  const Waiting* waiting = Find(IdOf(*info));
+  return waiting != nullptr && waiting->count > 0;
+}
+
+void WaitingSources::Clear() {
+  m_waiting.clear();
+  m_sorted = true;
+  m_stillWaiting = 0;
 }
 
 }  // namespace morvane::core

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "core/fs/file_id.h"
 #include "core/fs/file_system.h"
@@ -10,17 +11,29 @@ namespace morvane::core {
 
 // The sources of a run that have not had their turn yet, counted per file. An overwrite
 // must never destroy one of them (copying into a folder that is also a source folder).
+//
+// A run adds every source before the first turn, so the sources are kept in one sorted
+// array, ordered once when first asked, rather than one map node per file.
 class WaitingSources {
  public:
-  void Add(const FileId& file) { ++m_counts[file]; }
+  void Add(const FileId& file);
   // The file's turn has come.
   void Leave(const FileId& file);
   // True when path names a file that is still waiting.
   bool Holds(const FileSystem& fileSystem, std::string_view path) const;
-  void Clear() { m_counts.clear(); }
+  void Clear();
 
  private:
-  std::unordered_map<FileId, int, FileIdHash> m_counts;
+  struct Waiting {
+    FileId file;
+    std::size_t count = 0;
+  };
+  // The entry of file, or nullptr; orders the array first when a source was added since.
+  Waiting* Find(const FileId& file) const;
+
+  mutable std::vector<Waiting> m_waiting;
+  mutable bool m_sorted = true;
+  std::size_t m_stillWaiting = 0;
 };
 
 }  // namespace morvane::core

@@ -124,7 +124,7 @@ std::string ModeRun::EndMessage() const {
 std::vector<PlannedMove> ModeRun::PlanNames() {
   std::vector<PlannedMove> plan;
   for (const RunFileSet::Member& member : m_files.Members()) {
-    if (ReasonToLeave(member.path)) continue;
+    if (NameReasonToLeave(member.path)) continue;
     plan.push_back(
         {member.path,
          DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage))),

@@ -93,11 +93,15 @@ class ModeRun : public RunEngine {
  private:
   // Per-file steps (mode_run_steps.cpp).
   void ProcessFile(const std::string& path);
-  // Logs and gives false when the file is not to be touched: missing, filtered out,
-  // protected, or (replacement) without string A in its base name.
-  bool Admits(const std::string& path);
-  // Why the file is not to be touched, or nothing when it is; writes nothing.
-  std::optional<LeftReason> ReasonToLeave(const std::string& path) const;
+  // Why the file is not to be touched for what its path says (filtered out, protected,
+  // or, replacing, without string A in its base name), or nothing; asks the disk nothing.
+  std::optional<LeftReason> NameReasonToLeave(const std::string& path) const;
+  // Logs and counts a file left at its turn.
+  void Leave(const std::string& path, LeftReason reason);
+  // After a step that failed: when the source is gone, logs it as missing at its turn
+  // and gives true. A missing file is found this way, by the step itself, so that a
+  // file that is there costs no extra look.
+  bool LeftAsMissing(const std::string& source);
   void ChangeExtension(const std::string& path);
   void ConvertCase(const std::string& path);
   void EditName(const std::string& path);

@@ -13,7 +13,11 @@ void ModeRun::ProcessFile(const std::string& path) {
   // Every line about the files already done reaches the disk before this one is touched.
   m_log.Flush();
   m_interaction.ProgressStep();
-  if (!Admits(path)) return;
+  if (const std::optional<LeftReason> reason = NameReasonToLeave(path)) {
+    // A file that is gone is told as missing, whatever its name says.
+    Leave(path, m_fileSystem.FileExists(path) ? *reason : LeftReason::Missing);
+    return;
+  }
   switch (m_inputs.mode) {
     case RunMode::ExtensionChange:
       ChangeExtension(path);
@@ -30,8 +34,7 @@ void ModeRun::ProcessFile(const std::string& path) {
   }
 }
 
-std::optional<LeftReason> ModeRun::ReasonToLeave(const std::string& path) const {
-  if (!m_fileSystem.FileExists(path)) return LeftReason::Missing;
+std::optional<LeftReason> ModeRun::NameReasonToLeave(const std::string& path) const {
   const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
   if (!m_inputs.filter.AdmitsExtension(extension)) return LeftReason::Filtered;
   if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) return LeftReason::Protected;
@@ -44,10 +47,8 @@ std::optional<LeftReason> ModeRun::ReasonToLeave(const std::string& path) const 
   return std::nullopt;
 }
 
-bool ModeRun::Admits(const std::string& path) {
-  const std::optional<LeftReason> reason = ReasonToLeave(path);
-  if (!reason) return true;
-  if (*reason == LeftReason::Missing) {
+void ModeRun::Leave(const std::string& path, LeftReason reason) {
+  if (reason == LeftReason::Missing) {
     if (m_inputs.mode == RunMode::ExtensionChange) {
       m_log.Append(m_texts.missingAtTurn);
       m_log.Append(VisibleName(path, m_codePage));
@@ -57,17 +58,22 @@ bool ModeRun::Admits(const std::string& path) {
     }
     ++m_state.failureCount;
   } else {
-    if (*reason == LeftReason::Filtered) {
+    if (reason == LeftReason::Filtered) {
       m_log.Append(m_texts.filteredBefore + m_inputs.filterText + m_texts.filteredAfter);
-    } else if (*reason == LeftReason::Protected) {
+    } else if (reason == LeftReason::Protected) {
       m_log.Append(m_texts.protectedExtension);
     } else {
       m_log.Append(m_texts.stringANotFound);
     }
     m_log.Append(VisibleName(path, m_codePage));
   }
-  m_interaction.FileLeft({*reason, path, {}});
-  return false;
+  m_interaction.FileLeft({reason, path, {}});
+}
+
+bool ModeRun::LeftAsMissing(const std::string& source) {
+  if (m_fileSystem.FileExists(source)) return false;
+  Leave(source, LeftReason::Missing);
+  return true;
 }
 
 std::string ModeRun::NewName(std::string_view fileName) const {
@@ -114,7 +120,10 @@ void ModeRun::ChangeExtension(const std::string& source) {
   const FsResult result = MoveOrCopy(source, destination);
   if (result.Ok()) {
     LogSuccess(source, destination);
-  } else if (!IsTaken(result, destination)) {
+    return;
+  }
+  if (LeftAsMissing(source)) return;
+  if (!IsTaken(result, destination)) {
     LogFailure(m_texts.failedSourceSpaced, source, destination, LeftReason::Failed, m_inputs.renameInPlace);
   } else if (m_inputs.renameInPlace) {
     // Another file has the name: renaming in place never asks, it reports.
@@ -141,7 +150,7 @@ void ModeRun::ConvertCase(const std::string& source) {
   const FsResult result = m_fileSystem.Rename(source, destination);
   if (result.Ok()) {
     LogSuccess(source, destination);
-  } else {
+  } else if (!LeftAsMissing(source)) {
     LogFailure(m_texts.failedSource, source, destination,
                IsTaken(result, destination) ? LeftReason::NameTaken : LeftReason::Failed, true);
   }
@@ -153,13 +162,16 @@ void ModeRun::EditName(const std::string& source) {
   // Only a byte-equal name counts as done without a rename; a change of letter case is
   // carried out.
   if (m_inputs.renameInPlace && destination == source) {
-    LogSuccess(source, destination);
+    if (!LeftAsMissing(source)) LogSuccess(source, destination);
     return;
   }
   const FsResult result = MoveOrCopy(source, destination);
   if (result.Ok()) {
     LogSuccess(source, destination);
-  } else if (IsTaken(result, destination)) {
+    return;
+  }
+  if (LeftAsMissing(source)) return;
+  if (IsTaken(result, destination)) {
     ResolveConflict(source, destination,
                     !m_inputs.renameInPlace && !m_waitingSources.Holds(m_fileSystem, destination));
   } else {
