@@ -22,6 +22,7 @@ ModeRun::ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, R
 void ModeRun::Collect(const std::vector<std::string>& targetList) {
   m_interaction.SetCaption(m_texts.collectingCaption);
   m_state.failureCount = 0;
+  m_planned.clear();
   ExpandTargetsToRunFileSet(targetList);
 }
 
@@ -70,12 +71,13 @@ void ModeRun::Execute() {
   m_waitingSources.Clear();
   for (const RunFileSet::Member& member : members) m_waitingSources.Add(member.identity.Id());
 
-  for (const RunFileSet::Member& member : members) {
+  for (std::size_t index = 0; index < members.size(); ++index) {
+    const RunFileSet::Member& member = members[index];
     if (m_interaction.StopRequested()) {
       m_state.abortRequested = true;
     } else {
       m_waitingSources.Leave(member.identity.Id());
-      ProcessFile(member.path);
+      ProcessFile(member.path, index);
     }
     if (m_state.abortRequested) {
       if (!m_texts.aborted.empty()) m_log.Append(m_texts.aborted);
@@ -85,6 +87,7 @@ void ModeRun::Execute() {
   m_log.Flush();
   m_waitingSources.Clear();
   m_files.Clear();
+  m_planned.clear();
 }
 
 std::string ModeRun::FailureLine() const {
@@ -122,13 +125,16 @@ std::string ModeRun::EndMessage() const {
 }
 
 std::vector<PlannedMove> ModeRun::PlanNames() {
+  const std::vector<RunFileSet::Member>& members = m_files.Members();
   std::vector<PlannedMove> plan;
-  for (const RunFileSet::Member& member : m_files.Members()) {
+  plan.reserve(members.size());
+  m_planned.assign(members.size(), {});
+  for (std::size_t index = 0; index < members.size(); ++index) {
+    const RunFileSet::Member& member = members[index];
     if (NameReasonToLeave(member.path)) continue;
-    plan.push_back(
-        {member.path,
-         DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage))),
-         member.identity});
+    m_planned[index] =
+        DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage)));
+    plan.push_back({member.path, m_planned[index], member.identity});
   }
   return plan;
 }

@@ -92,7 +92,8 @@ class ModeRun : public RunEngine {
 
  private:
   // Per-file steps (mode_run_steps.cpp).
-  void ProcessFile(const std::string& path);
+  // The file at index of the run file set.
+  void ProcessFile(const std::string& path, std::size_t index);
   // Why the file is not to be touched for what its path says (filtered out, protected,
   // or, replacing, without string A in its base name), or nothing; asks the disk nothing.
   std::optional<LeftReason> NameReasonToLeave(const std::string& path) const;
@@ -102,9 +103,12 @@ class ModeRun : public RunEngine {
   // and gives true. A missing file is found this way, by the step itself, so that a
   // file that is there costs no extra look.
   bool LeftAsMissing(const std::string& source);
-  void ChangeExtension(const std::string& path);
-  void ConvertCase(const std::string& path);
-  void EditName(const std::string& path);
+  // The new path of the file at index: the one PlanNames made, else made now; empty when
+  // its path says it is to be left.
+  std::string DestinationAt(const std::string& path, std::size_t index);
+  void ChangeExtension(const std::string& source, const std::string& destination);
+  void ConvertCase(const std::string& source, const std::string& destination);
+  void EditName(const std::string& source, const std::string& destination);
   // A destination that exists and differs from the source: asks or applies the
   // remembered answer; copies over it when told to.
   void ResolveConflict(const std::string& source, const std::string& destination, bool overwriteOffered);
@@ -133,6 +137,9 @@ class ModeRun : public RunEngine {
   ModeTexts m_texts;
   RunFileSet m_files;
   WaitingSources m_waitingSources;
+  // What PlanNames made, by index in the run file set (empty: the file is left), so that
+  // the run takes each new path over rather than make it again.
+  std::vector<std::string> m_planned;
   ModeRunState m_state;
 };
 

@@ -9,29 +9,37 @@
 
 namespace morvane::core {
 
-void ModeRun::ProcessFile(const std::string& path) {
+void ModeRun::ProcessFile(const std::string& path, std::size_t index) {
   // Every line about the files already done reaches the disk before this one is touched.
   m_log.Flush();
   m_interaction.ProgressStep();
-  if (const std::optional<LeftReason> reason = NameReasonToLeave(path)) {
+  const std::string destination = DestinationAt(path, index);
+  if (destination.empty()) {
+    const LeftReason reason = NameReasonToLeave(path).value_or(LeftReason::Filtered);
     // A file that is gone is told as missing, whatever its name says.
-    Leave(path, m_fileSystem.FileExists(path) ? *reason : LeftReason::Missing);
+    Leave(path, m_fileSystem.FileExists(path) ? reason : LeftReason::Missing);
     return;
   }
   switch (m_inputs.mode) {
     case RunMode::ExtensionChange:
-      ChangeExtension(path);
+      ChangeExtension(path, destination);
       return;
     case RunMode::CaseConversion:
-      ConvertCase(path);
+      ConvertCase(path, destination);
       return;
     case RunMode::StringReplacement:
     case RunMode::StringAddition:
-      EditName(path);
+      EditName(path, destination);
       return;
     case RunMode::SequentialRename:
       return;
   }
+}
+
+std::string ModeRun::DestinationAt(const std::string& path, std::size_t index) {
+  if (index < m_planned.size()) return std::move(m_planned[index]);
+  if (NameReasonToLeave(path)) return {};
+  return DestinationOf(path, NewName(ExtractFileName(path, PathSyntax::Posix, m_codePage)));
 }
 
 std::optional<LeftReason> ModeRun::NameReasonToLeave(const std::string& path) const {
@@ -112,10 +120,8 @@ bool ModeRun::IsTaken(const FsResult& result, const std::string& destination) co
          m_fileSystem.FileExists(destination);
 }
 
-void ModeRun::ChangeExtension(const std::string& source) {
+void ModeRun::ChangeExtension(const std::string& source, const std::string& destination) {
   m_interaction.SetCaption(m_texts.workingCaption);
-  const std::string destination =
-      DestinationOf(source, NewName(ExtractFileName(source, PathSyntax::Posix, m_codePage)));
   const std::string newName = ExtractFileName(destination, PathSyntax::Posix, m_codePage);
   const FsResult result = MoveOrCopy(source, destination);
   if (result.Ok()) {
@@ -141,10 +147,8 @@ void ModeRun::ChangeExtension(const std::string& source) {
   }
 }
 
-void ModeRun::ConvertCase(const std::string& source) {
+void ModeRun::ConvertCase(const std::string& source, const std::string& destination) {
   m_interaction.SetCaption(m_texts.workingCaption);
-  const std::string destination =
-      DestinationOf(source, NewName(ExtractFileName(source, PathSyntax::Posix, m_codePage)));
   // The rename alone decides: it never replaces another file, so a name taken by a
   // different file (on a file system that tells case apart) is a failure.
   const FsResult result = m_fileSystem.Rename(source, destination);
@@ -156,9 +160,7 @@ void ModeRun::ConvertCase(const std::string& source) {
   }
 }
 
-void ModeRun::EditName(const std::string& source) {
-  const std::string destination =
-      DestinationOf(source, NewName(ExtractFileName(source, PathSyntax::Posix, m_codePage)));
+void ModeRun::EditName(const std::string& source, const std::string& destination) {
   // Only a byte-equal name counts as done without a rename; a change of letter case is
   // carried out.
   if (m_inputs.renameInPlace && destination == source) {
