@@ -28,10 +28,13 @@ build-run: deps
 run: build-run
 	@./scripts/run.sh $(RUN_BUILD)
 
+# Every speed-and-scale goal, each figure beside its reference measured in the same run
+# (bench/run_all.sh; about a quarter of an hour). The other benchmarks:
+# ./build-bench/bench/morvane_benchmarks.
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCHMARKS=ON
-	cmake --build build-bench -j$(JOBS)
-	./build-bench/bench/morvane_benchmarks
+	cmake --build build-bench -j$(JOBS) --target morvane_benchmarks morvane_window_run_bench morvane_gui_bench
+	./bench/run_all.sh build-bench
 
 # Renders the main window offscreen in each of its five modes, and its dialogs and help
 # window, into build/screenshots/.

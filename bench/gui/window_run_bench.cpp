@@ -1,8 +1,10 @@
-// A sequential rename of 10,000 files in place started from the window's Start button,
-// against the same run through morvane-batch (a separate process, as a user starts it).
+// A sequential rename in place of 10,000 files (or as many as asked) started from the
+// window's Start button, against the same run through morvane-batch (a separate process,
+// as a user starts it).
 // Both rename a folder's files with a new front part each run, so every file is really
 // renamed every time; the window's questions are answered through its test seams.
-// Usage: morvane_window_run_bench [runs]. Prints the median of each and their ratio.
+// Usage: morvane_window_run_bench [runs (default 3)] [files (default 10000)]. Prints the
+// median of each and their ratio.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -22,7 +24,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kFiles = 10'000;
 
 double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -69,7 +70,8 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-  const bench::RunFolder folder(kFiles, "photo_");
+  const int files = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10'000;
+  const bench::RunFolder folder(files, "photo_");
   qputenv("MORVANE_HOME", QByteArray::fromStdString(folder.Home()));
   std::vector<double> window;
   std::vector<double> batch;
@@ -79,7 +81,7 @@ int main(int argc, char* argv[]) {
   }
   const double windowMs = Median(window);
   const double batchMs = Median(batch);
-  std::printf("window run of %d files in place: median %.0f ms\n", kFiles, windowMs);
+  std::printf("window run of %d files in place: median %.0f ms\n", files, windowMs);
   std::printf("morvane-batch rename of the same: median %.0f ms\n", batchMs);
   std::printf("ratio window / morvane-batch: %.2f\n", windowMs / batchMs);
   return 0;

@@ -1,0 +1,92 @@
+#!/bin/sh
+# Every speed-and-scale goal in one run, each figure beside what it is compared with; every
+# reference is measured in the same run, alternately with the figure where the benchmark
+# can:
+# - morvane-batch against a plain C loop doing the same work: renaming 100,000 files in
+#   place (numbering, replacement) and copying 10,000 files of 1 KiB (goal 1.2 at most);
+# - a run with the undo journal against the same run without it;
+# - a million files in one folder against 100,000 (goal: 11 times the time at most, and
+#   200 MB of memory at most);
+# - a run from the window against the same run through morvane-batch, at 10,000 and at
+#   100,000 files;
+# - the window's target list with many paths, against its time budgets.
+# Each part prints its figures as it ends; a summary of them all comes last. The whole
+# takes about a quarter of an hour, a third of it the million files.
+# Usage: bench/run_all.sh [build folder (default build-bench)]; `make bench` builds the
+# programs first.
+set -eu
+
+build=${1:-build-bench}
+benchmarks=$build/bench/morvane_benchmarks
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+heading() { printf '\n=== %s\n' "$1"; }
+
+# measure NAME FILTER: runs the benchmarks FILTER selects, their figures also kept in
+# NAME.json for the summary. The machine description on standard error is shown only when
+# the benchmarks fail.
+measure() {
+  if ! "$benchmarks" --benchmark_filter="$2" --benchmark_out="$scratch/$1.json" \
+    --benchmark_out_format=json 2>"$scratch/$1.err"; then
+    cat "$scratch/$1.err" >&2
+    exit 1
+  fi
+}
+
+# figure NAME ROW COUNTER: counter COUNTER of the benchmark in NAME.json whose name starts
+# with ROW, with two decimals, or "-" when there is none. The report has one key a line.
+figure() {
+  awk -v row="$2" -v counter="$3" '
+    /^ *"name": / { name = $0; sub(/^ *"name": "/, "", name) }
+    index(name, row) == 1 && $1 == "\"" counter "\":" {
+      value = $2; sub(/,$/, "", value); exit
+    }
+    END { if (value == "") print "-"; else printf "%.2f\n", value }' "$scratch/$1.json"
+}
+
+# Each case of BM_AgainstCLoop in a process of its own: it counts its rounds across cases.
+heading "morvane-batch numbering 100,000 files in place, against a plain C loop"
+measure numbering '^BM_AgainstCLoop/files:100000/replace:0/'
+heading "morvane-batch replacing in the names of 100,000 files in place, against a plain C loop"
+measure replacement '^BM_AgainstCLoop/files:100000/replace:1/'
+
+heading "morvane-batch copying 10,000 files of 1 KiB, against a plain C loop (goal: 1.2 at most)"
+measure copy '^BM_CopyAgainstCLoop/'
+
+heading "A run with the undo journal, against the same run without it"
+measure journal '^BM_JournalCost/'
+
+heading "1,000,000 files in one folder, against 100,000 (goals: time ratio 11, 200 MB at most)"
+measure scale '^BM_Scale/'
+
+# window FILE PROGRAM ARGUMENTS...: runs a window benchmark offscreen, without the
+# offscreen platform's chatter, its lines also kept in FILE.
+window() {
+  kept=$1
+  shift
+  QT_QPA_PLATFORM=offscreen "$@" 2>&1 |
+    grep -v -e 'does not support raise()' -e '^QStandardPaths: XDG_RUNTIME_DIR' | tee "$kept"
+}
+
+for files in 10000 100000; do
+  heading "A run of $files files from the window, against the same run through morvane-batch"
+  window "$scratch/window-$files.txt" "$build/bench/gui/morvane_window_run_bench" 3 "$files"
+done
+
+heading "The window's target list with many paths, against its time budgets"
+window "$scratch/list.txt" "$build/bench/gui/morvane_gui_bench"
+
+window_ratio() { sed -n 's/^ratio window \/ morvane-batch: //p' "$scratch/window-$1.txt"; }
+
+heading "Summary: each figure against its reference, both measured in this run"
+printf '%-58s %8s  %s\n' \
+  "rename in place, 100,000 files, numbering" "$(figure numbering BM_AgainstCLoop/ ratio)" "x the C loop" \
+  "rename in place, 100,000 files, replacement" "$(figure replacement BM_AgainstCLoop/ ratio)" "x the C loop" \
+  "copy, 10,000 files of 1 KiB" "$(figure copy BM_CopyAgainstCLoop/files:10000 ratio)" "x the C loop (goal: 1.2 at most)" \
+  "undo journal, 100,000 files" "$(figure journal BM_JournalCost/files:100000 ratio)" "x the run without it" \
+  "1,000,000 files in one folder, time" "$(figure scale BM_Scale/files:1000000 time_ratio)" "x 100,000 files (goal: 11 at most)" \
+  "1,000,000 files in one folder, peak memory (MB)" "$(figure scale BM_Scale/files:1000000 peak_mb)" "(goal: 200 at most)" \
+  "window run, 10,000 files" "$(window_ratio 10000)" "x morvane-batch" \
+  "window run, 100,000 files" "$(window_ratio 100000)" "x morvane-batch"
+grep -i 'budget' "$scratch/list.txt" || true
