@@ -76,13 +76,15 @@ void BM_AgainstCLoop(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const auto work = static_cast<Work>(state.range(1));
   const RunFolder& folder = SharedFolder(count, work);
-  static int round = 0;
+  static int round = 0;  // every round a new front part, in every case
+  int iteration = 0;
   std::vector<double> program;
   std::vector<double> loop;
   for (auto _ : state) {
+    // Who goes first alternates between iterations; each runs both once.
+    const bool programFirst = iteration++ % 2 == 0;
     for (int turn = 0; turn < 2; ++turn) {
       ++round;
-      const bool programFirst = (round / 2) % 2 == 0;
       const bool programTurn = (turn == 0) == programFirst;
       // The replacement goes one way and back: "photo" and "image" have the same length.
       static bool photoNames = true;

@@ -22,7 +22,7 @@ class ChainSafeRun : public RunEngine, private RunInteraction {
   void Execute() override;
   void WriteSummary() override { m_engine->WriteSummary(); }
   std::string EndMessage() const override { return m_engine->EndMessage(); }
-  std::vector<PlannedMove> PlanNames() override { return m_engine->PlanNames(); }
+  const std::vector<PlannedMove>& PlanNames() override { return m_engine->PlanNames(); }
   RunCounts Counts() const override { return m_engine->Counts(); }
 
   // How many files the run left under a temporary name (their old name was taken).

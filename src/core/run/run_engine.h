@@ -38,10 +38,12 @@ class RunEngine {
   // Source and new path of every collected file the run means to rename or copy, in
   // run order, as the run would name it if nothing were in the way, with the file's
   // identity as the collection found it; the new path is empty for a file past the last
-  // number. Files the run leaves for what they are (protected,
-  // filtered, missing, without the text to replace) are not among them. Touches no file
-  // and writes nothing; call it after Collect.
-  virtual std::vector<PlannedMove> PlanNames() = 0;
+  // number (those come last). Files the run leaves for what they are (protected,
+  // filtered, without the text to replace) are not among them. Touches no file and
+  // writes nothing; call it after Collect. The engine keeps the plan until the next
+  // Collect and takes each new path from it at the file's turn, so a second call gives
+  // the same plan and the undo journal can refer to it instead of keeping a copy.
+  virtual const std::vector<PlannedMove>& PlanNames() = 0;
   virtual RunCounts Counts() const = 0;
 };
 

@@ -14,15 +14,17 @@ constexpr std::size_t kLookAhead = 64;
 
 }  // namespace
 
-void JournalingFileSystem::Announce(std::vector<PlannedMove> planned, bool copies) {
+void JournalingFileSystem::Announce(const std::vector<PlannedMove>& planned, bool copies) {
+  m_plan = &planned;
   // A file past the last number is never moved; the run is told of none of them.
-  std::erase_if(planned, [](const PlannedMove& move) { return move.to.empty(); });
-  m_announced = std::move(planned);
+  m_announcedCount = static_cast<std::size_t>(
+      std::ranges::find_if(planned, [](const PlannedMove& move) { return move.to.empty(); }) -
+      planned.begin());
   m_announcedIndex.clear();
   m_copies = copies;
   m_cursor = 0;
   m_written = 0;
-  m_nextOwnSeq = m_announced.size() + 1;
+  m_nextOwnSeq = m_announcedCount + 1;
 }
 
 std::optional<FileIdentity> JournalingFileSystem::IdentityOf(std::string_view path) const {
@@ -32,21 +34,21 @@ std::optional<FileIdentity> JournalingFileSystem::IdentityOf(std::string_view pa
 }
 
 std::size_t JournalingFileSystem::FindAnnounced(std::string_view from, std::string_view to) const {
-  const std::size_t end = std::min(m_announced.size(), m_cursor + kLookAhead);
+  const std::size_t end = std::min(m_announcedCount, m_cursor + kLookAhead);
   for (std::size_t i = m_cursor; i < end; ++i) {
-    if (m_announced[i].from == from && m_announced[i].to == to) return i;
+    if (Announced(i).from == from && Announced(i).to == to) return i;
   }
-  if (end == m_announced.size()) return std::string::npos;
+  if (end == m_announcedCount) return std::string::npos;
   // Further on: the run left many files in a row. An index of the sources, made once,
   // keeps the rest of the run announced.
   if (m_announcedIndex.empty()) {
-    m_announcedIndex.reserve(m_announced.size());
-    for (std::size_t i = 0; i < m_announced.size(); ++i) m_announcedIndex.emplace(m_announced[i].from, i);
+    m_announcedIndex.reserve(m_announcedCount);
+    for (std::size_t i = 0; i < m_announcedCount; ++i) m_announcedIndex.emplace(Announced(i).from, i);
   }
   const auto [first, last] = m_announcedIndex.equal_range(from);
   for (auto found = first; found != last; ++found) {
     const std::size_t i = found->second;
-    if (i >= m_cursor && m_announced[i].to == to) return i;
+    if (i >= m_cursor && Announced(i).to == to) return i;
   }
   return std::string::npos;
 }
@@ -55,11 +57,11 @@ int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
   if (index < m_written) return 0;
   // A copy costs far more than a write, so copies announce one at a time: a killed
   // copy run leaves at most its copy in hand unmarked.
-  const std::size_t end = std::min(m_announced.size(), index + 1 + (m_copies ? 0 : kIntentsAhead));
+  const std::size_t end = std::min(m_announcedCount, index + 1 + (m_copies ? 0 : kIntentsAhead));
   std::string intents;
   intents.reserve((end - m_written) * 192);
   for (std::size_t i = m_written; i < end; ++i) {
-    const PlannedMove& move = m_announced[i];
+    const PlannedMove& move = Announced(i);
     AppendIntent(intents, i + 1, m_copies ? JournalOpKind::Copy : JournalOpKind::Rename, move.identity,
                  move.from, move.to, {});
   }

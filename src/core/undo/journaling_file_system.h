@@ -28,9 +28,10 @@ class JournalingFileSystem : public ForwardingFileSystem {
   JournalingFileSystem(FileSystem& real, UndoJournal& journal)
       : ForwardingFileSystem(real), m_journal(journal) {}
 
-  // The moves the run means to make, in run order (an empty new path: none), and
-  // whether they are copies.
-  void Announce(std::vector<PlannedMove> planned, bool copies);
+  // The moves the run means to make, in run order (an empty new path: none, and those
+  // come last), and whether they are copies. The plan is the engine's and must stay
+  // unchanged while the run goes on.
+  void Announce(const std::vector<PlannedMove>& planned, bool copies);
 
   FsResult Rename(std::string_view from, std::string_view to) override;
   FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override;
@@ -48,7 +49,10 @@ class JournalingFileSystem : public ForwardingFileSystem {
   FsResult Refusal(int error) const;
 
   UndoJournal& m_journal;
-  std::vector<PlannedMove> m_announced;
+  // The announced moves: the plan's first m_announcedCount (the rest are never made).
+  const PlannedMove& Announced(std::size_t index) const { return (*m_plan)[index]; }
+  const std::vector<PlannedMove>* m_plan = nullptr;
+  std::size_t m_announcedCount = 0;
   // The announced moves by source, made when one is looked for far past the cursor.
   mutable std::unordered_multimap<std::string_view, std::size_t> m_announcedIndex;
   bool m_copies = false;

@@ -29,7 +29,8 @@ class RunJournal {
              const CodePage& codePage = ActiveCodePage());
 
   FileSystem& Files() { return m_files; }
-  void Announce(std::vector<PlannedMove> planned) { m_files.Announce(std::move(planned), m_copies); }
+  // The engine's plan (PlanNames), which it keeps while the run goes on.
+  void Announce(const std::vector<PlannedMove>& planned) { m_files.Announce(planned, m_copies); }
   // Gives 0 or the errno that kept the journal's end from the disk.
   int End() { return m_journal.End(); }
   const std::string& Path() const { return m_journal.Path(); }

@@ -29,7 +29,8 @@ void SequenceRun::Collect(const std::vector<std::string>& targetList) {
   m_interaction.SetCaption(m_texts.collectingCaption);
   m_state.failureCount = 0;
   m_userOrderCounter = 0;
-  m_planned.clear();
+  m_plan.clear();
+  m_planMade = false;
   for (const std::string& target : targetList) {
     const std::optional<FileInfo> info = m_fileSystem.Stat(target);
     if (info && info->isFolder) {
@@ -114,13 +115,13 @@ void SequenceRun::Execute() {
   m_log.Flush();
   m_waitingSources.Clear();
   m_queue.Clear();
-  m_planned.clear();
 }
 
 std::string SequenceRun::NewPathAt(std::string_view source, std::size_t step) {
-  if (step < m_planned.size() && m_planned[step].number == m_state.numbers.currentNumber &&
-      !m_planned[step].path.empty()) {
-    return std::move(m_planned[step].path);
+  if (step < m_plan.size() && !m_plan[step].to.empty() &&
+      m_state.numbers.currentNumber ==
+          m_planStart + static_cast<std::int64_t>(step) * m_inputs.settings.increment) {
+    return m_plan[step].to;
   }
   return BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth, m_inputs.settings,
                       PathSyntax::Posix, m_codePage);
@@ -266,26 +267,29 @@ std::string SequenceRun::EndMessage() const {
   return m_texts.nothingDone + "\r\n" + failures;
 }
 
-std::vector<PlannedMove> SequenceRun::PlanNames() {
+const std::vector<PlannedMove>& SequenceRun::PlanNames() {
+  if (m_planMade) return m_plan;
   const std::vector<TargetQueue::Entry>& entries = m_queue.Entries();
-  std::vector<PlannedMove> plan;
-  plan.reserve(entries.size());
-  NumberLimits numbers = m_state.numbers;
   const std::size_t count = entries.size();
-  m_planned.assign(count, {});
+  m_plan.clear();
+  m_plan.reserve(count);
+  NumberLimits numbers = m_state.numbers;
+  m_planStart = numbers.currentNumber;
   for (std::size_t step = 0; step < count; ++step) {
     const TargetQueue::Entry& entry = entries[m_inputs.settings.descending ? count - 1 - step : step];
     const std::string_view source = entry.Path();
     if (numbers.currentNumber > numbers.maxNumber) {
-      plan.push_back({std::string(source), std::string(), entry.identity});
+      m_plan.push_back({std::string(source), std::string(), entry.identity});
       continue;
     }
-    m_planned[step] = {numbers.currentNumber, BuildNewPath(source, numbers.currentNumber, numbers.numberWidth,
-                                                           m_inputs.settings, PathSyntax::Posix, m_codePage)};
-    plan.push_back({std::string(source), m_planned[step].path, entry.identity});
+    m_plan.push_back({std::string(source),
+                      BuildNewPath(source, numbers.currentNumber, numbers.numberWidth, m_inputs.settings,
+                                   PathSyntax::Posix, m_codePage),
+                      entry.identity});
     numbers.currentNumber += m_inputs.settings.increment;
   }
-  return plan;
+  m_planMade = true;
+  return m_plan;
 }
 
 }  // namespace morvane::core

@@ -75,7 +75,7 @@ class SequenceRun : public RunEngine {
 
   // Source and new path of every queued file as the run would number them if nothing
   // were in the way (a dry run); no file is touched.
-  std::vector<PlannedMove> PlanNames() override;
+  const std::vector<PlannedMove>& PlanNames() override;
 
   RunMode Mode() const override { return RunMode::SequentialRename; }
   RunCounts Counts() const override {
@@ -112,13 +112,11 @@ class SequenceRun : public RunEngine {
   std::size_t m_userOrderCounter = 0;
   SequenceRunState m_state;
   WaitingSources m_waitingSources;
-  // What PlanNames made, by step: the run takes each path over rather than build it
-  // again, as long as its number is the planned one.
-  struct PlannedPath {
-    std::int64_t number = 0;
-    std::string path;
-  };
-  std::vector<PlannedPath> m_planned;
+  // What PlanNames made, by step, and the number of its first step: the run takes each
+  // path from it rather than build it again, as long as its number is the planned one.
+  std::vector<PlannedMove> m_plan;
+  bool m_planMade = false;
+  std::int64_t m_planStart = 0;
 };
 
 }  // namespace morvane::core

@@ -22,7 +22,8 @@ ModeRun::ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, R
 void ModeRun::Collect(const std::vector<std::string>& targetList) {
   m_interaction.SetCaption(m_texts.collectingCaption);
   m_state.failureCount = 0;
-  m_planned.clear();
+  m_plan.clear();
+  m_planMade = false;
   ExpandTargetsToRunFileSet(targetList);
 }
 
@@ -71,13 +72,13 @@ void ModeRun::Execute() {
   m_waitingSources.Clear();
   for (const RunFileSet::Member& member : members) m_waitingSources.Add(member.identity.Id());
 
-  for (std::size_t index = 0; index < members.size(); ++index) {
-    const RunFileSet::Member& member = members[index];
+  m_planCursor = 0;
+  for (const RunFileSet::Member& member : members) {
     if (m_interaction.StopRequested()) {
       m_state.abortRequested = true;
     } else {
       m_waitingSources.Leave(member.identity.Id());
-      ProcessFile(member.path, index);
+      ProcessFile(member.path);
     }
     if (m_state.abortRequested) {
       if (!m_texts.aborted.empty()) m_log.Append(m_texts.aborted);
@@ -87,7 +88,6 @@ void ModeRun::Execute() {
   m_log.Flush();
   m_waitingSources.Clear();
   m_files.Clear();
-  m_planned.clear();
 }
 
 std::string ModeRun::FailureLine() const {
@@ -124,19 +124,20 @@ std::string ModeRun::EndMessage() const {
   return message;
 }
 
-std::vector<PlannedMove> ModeRun::PlanNames() {
+const std::vector<PlannedMove>& ModeRun::PlanNames() {
+  if (m_planMade) return m_plan;
   const std::vector<RunFileSet::Member>& members = m_files.Members();
-  std::vector<PlannedMove> plan;
-  plan.reserve(members.size());
-  m_planned.assign(members.size(), {});
-  for (std::size_t index = 0; index < members.size(); ++index) {
-    const RunFileSet::Member& member = members[index];
+  m_plan.clear();
+  m_plan.reserve(members.size());
+  for (const RunFileSet::Member& member : members) {
     if (NameReasonToLeave(member.path)) continue;
-    m_planned[index] =
-        DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage)));
-    plan.push_back({member.path, m_planned[index], member.identity});
+    m_plan.push_back(
+        {member.path,
+         DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage))),
+         member.identity});
   }
-  return plan;
+  m_planMade = true;
+  return m_plan;
 }
 
 }  // namespace morvane::core

@@ -82,7 +82,7 @@ class ModeRun : public RunEngine {
   // Source and destination of every member the run would rename or copy, if nothing
   // were in the way (a dry run); no file is touched.
   // The checks of each file are logged as the run would log them.
-  std::vector<PlannedMove> PlanNames() override;
+  const std::vector<PlannedMove>& PlanNames() override;
   RunCounts Counts() const override {
     return {m_state.successCount, m_state.failureCount, m_state.abortRequested};
   }
@@ -92,8 +92,7 @@ class ModeRun : public RunEngine {
 
  private:
   // Per-file steps (mode_run_steps.cpp).
-  // The file at index of the run file set.
-  void ProcessFile(const std::string& path, std::size_t index);
+  void ProcessFile(const std::string& path);
   // Why the file is not to be touched for what its path says (filtered out, protected,
   // or, replacing, without string A in its base name), or nothing; asks the disk nothing.
   std::optional<LeftReason> NameReasonToLeave(const std::string& path) const;
@@ -103,9 +102,9 @@ class ModeRun : public RunEngine {
   // and gives true. A missing file is found this way, by the step itself, so that a
   // file that is there costs no extra look.
   bool LeftAsMissing(const std::string& source);
-  // The new path of the file at index: the one PlanNames made, else made now; empty when
+  // The new path of the file in turn: the one PlanNames made, else made now; empty when
   // its path says it is to be left.
-  std::string DestinationAt(const std::string& path, std::size_t index);
+  std::string DestinationAt(const std::string& path);
   void ChangeExtension(const std::string& source, const std::string& destination);
   void ConvertCase(const std::string& source, const std::string& destination);
   void EditName(const std::string& source, const std::string& destination);
@@ -137,9 +136,11 @@ class ModeRun : public RunEngine {
   ModeTexts m_texts;
   RunFileSet m_files;
   WaitingSources m_waitingSources;
-  // What PlanNames made, by index in the run file set (empty: the file is left), so that
-  // the run takes each new path over rather than make it again.
-  std::vector<std::string> m_planned;
+  // What PlanNames made, in run order (without the files left), so that the run takes
+  // each new path from it rather than make it again; m_planCursor: the next one.
+  std::vector<PlannedMove> m_plan;
+  bool m_planMade = false;
+  std::size_t m_planCursor = 0;
   ModeRunState m_state;
 };
 

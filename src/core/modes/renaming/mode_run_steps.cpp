@@ -9,11 +9,11 @@
 
 namespace morvane::core {
 
-void ModeRun::ProcessFile(const std::string& path, std::size_t index) {
+void ModeRun::ProcessFile(const std::string& path) {
   // Every line about the files already done reaches the disk before this one is touched.
   m_log.Flush();
   m_interaction.ProgressStep();
-  const std::string destination = DestinationAt(path, index);
+  const std::string destination = DestinationAt(path);
   if (destination.empty()) {
     const LeftReason reason = NameReasonToLeave(path).value_or(LeftReason::Filtered);
     // A file that is gone is told as missing, whatever its name says.
@@ -36,8 +36,12 @@ void ModeRun::ProcessFile(const std::string& path, std::size_t index) {
   }
 }
 
-std::string ModeRun::DestinationAt(const std::string& path, std::size_t index) {
-  if (index < m_planned.size()) return std::move(m_planned[index]);
+std::string ModeRun::DestinationAt(const std::string& path) {
+  if (m_planMade) {
+    // The plan holds the files in run order, less those their paths leave.
+    if (m_planCursor < m_plan.size() && m_plan[m_planCursor].from == path) return m_plan[m_planCursor++].to;
+    return {};
+  }
   if (NameReasonToLeave(path)) return {};
   return DestinationOf(path, NewName(ExtractFileName(path, PathSyntax::Posix, m_codePage)));
 }
