@@ -46,9 +46,17 @@ bool MatchesUpperCased(std::string_view pattern, std::string_view name, const Co
   return p == pattern.size();
 }
 
+// Stars alone, or stars followed by ".*": the pattern of a whole listing, which every
+// name matches. (Neither '*' nor '.' is ever the second byte of a CP932 character.)
+bool MatchesEveryName(std::string_view pattern) {
+  if (pattern.ends_with(".*")) pattern.remove_suffix(2);
+  return !pattern.empty() && pattern.find_first_not_of('*') == std::string_view::npos;
+}
+
 }  // namespace
 
 bool MatchesWildcard(std::string_view pattern, std::string_view name, const CodePage& codePage) {
+  if (MatchesEveryName(pattern)) return true;
   const std::string upperPattern = UpperCaseSjis(pattern, codePage);
   const std::string upperName = UpperCaseSjis(name, codePage);
   if (MatchesUpperCased(upperPattern, upperName, codePage)) return true;

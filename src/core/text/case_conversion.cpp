@@ -6,6 +6,14 @@ namespace {
 template <char First, char Last, int Shift>
 std::string ConvertSingleByteLetters(std::string_view text, const CodePage& codePage) {
   std::string result(text);
+  // No ASCII byte occurs inside a UTF-8 character, so every ASCII letter byte is a letter
+  // of its own, and no walk over the characters is needed.
+  if (codePage.Kind() == CodePageKind::Utf8) {
+    for (char& byte : result) {
+      if (byte >= First && byte <= Last) byte = static_cast<char>(byte + Shift);
+    }
+    return result;
+  }
   for (std::size_t pos = 0; pos < result.size();) {
     const std::size_t length = codePage.CharLength(text, pos);
     if (length == 1 && result[pos] >= First && result[pos] <= Last) {

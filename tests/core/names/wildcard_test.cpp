@@ -15,6 +15,13 @@ TEST(MatchesWildcard, StarsQuestionMarksAndCaseInBothCodePages) {
     bool utf8;
   } const cases[] = {
       {"*.*", "README", true, true},
+      {"*", "", true, true},
+      {"*", "\x81", true, true},  // a lone lead byte
+      {"**.*", "a.b", true, true},
+      {".*", "a.b", false, false},
+      {".*", ".b", true, true},
+      {"*.**", "ab", false, false},  // stars after the dot: that dot must be there
+      {"*.**", "a.b", true, true},
       {"*.*", ".bashrc", true, true},
       {"*.*", "a.b.c", true, true},
       {"*.txt", "A.TXT", true, true},
