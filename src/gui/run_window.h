@@ -25,7 +25,8 @@ class RunWindow {
   virtual OverwriteAlerts& Alerts() = 0;
   virtual void ShowOverwriteAlertHelp() = 0;
   virtual void ProgressBegin(int count) = 0;
-  virtual void ProgressStep() = 0;
+  // Steps the progress bar once for each of files done.
+  virtual void ProgressSteps(int files) = 0;
   virtual void ProgressEnd() = 0;
   // Whether a run is going (a signal then stops the run, not the window).
   virtual void SetRunGoing(bool going) = 0;

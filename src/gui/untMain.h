@@ -196,7 +196,8 @@ class TfrmMain : public QMainWindow,
   void ShowFreeSpace();
   // The progress bar of a run over count files.
   void ProgressBegin(int count) override;
-  void ProgressStep() override;
+  void ProgressStep() { ProgressSteps(1); }
+  void ProgressSteps(int files) override;
   void ProgressEnd() override;
 
   // The runs (untMain_start.cpp, untMain_run_histories.cpp): what the run controller

@@ -24,9 +24,10 @@ void TfrmMain::ProgressBegin(int count) {
   pgbProcess->show();
 }
 
-void TfrmMain::ProgressStep() {
-  const int step = pgbProcess->property("step").toInt();
-  pgbProcess->setValue(std::min(pgbProcess->value() + step, pgbProcess->maximum()));
+void TfrmMain::ProgressSteps(int files) {
+  const qint64 step = pgbProcess->property("step").toInt();
+  pgbProcess->setValue(
+      static_cast<int>(std::min<qint64>(pgbProcess->value() + step * files, pgbProcess->maximum())));
 }
 
 void TfrmMain::ProgressEnd() { pgbProcess->hide(); }

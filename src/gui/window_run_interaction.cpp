@@ -41,32 +41,51 @@ WindowRunInteraction::~WindowRunInteraction() {
 bool WindowRunInteraction::StopRequested() { return platform::StopSignalReceived(); }
 
 core::OverwriteChoice WindowRunInteraction::AskOverwrite(const core::OverwriteQuestion& question) {
+  ShowPending();
   return m_window.Alerts().Ask(question, &m_window.Widget(), [this] { m_window.ShowOverwriteAlertHelp(); });
 }
 
 void WindowRunInteraction::ShowInformation(std::string_view text) {
+  ShowPending();
   m_window.Messages().Show(MessageKind::Information, ToQString(text));
 }
 
 void WindowRunInteraction::SetCaption(std::string_view text) {
-  m_window.Widget().setWindowTitle(ToQString(text));
+  m_caption.assign(text);
+  m_captionPending = true;
   KeepPainted();
 }
 
 void WindowRunInteraction::ProgressBegin(std::size_t count) {
+  ShowPending();
   m_window.ProgressBegin(static_cast<int>(count));
   KeepPainted();
 }
 
 void WindowRunInteraction::ProgressStep() {
-  m_window.ProgressStep();
+  ++m_pendingSteps;
   KeepPainted();
 }
 
-void WindowRunInteraction::ProgressEnd() { m_window.ProgressEnd(); }
+void WindowRunInteraction::ProgressEnd() {
+  ShowPending();
+  m_window.ProgressEnd();
+}
+
+void WindowRunInteraction::ShowPending() {
+  if (m_captionPending) {
+    m_window.Widget().setWindowTitle(ToQString(m_caption));
+    m_captionPending = false;
+  }
+  if (m_pendingSteps > 0) {
+    m_window.ProgressSteps(m_pendingSteps);
+    m_pendingSteps = 0;
+  }
+}
 
 void WindowRunInteraction::KeepPainted() {
   if (m_sincePaint.elapsed() < kPaintIntervalMs) return;
+  ShowPending();
   // Paints and other system events only: a click or a key waits until the run is over.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   m_sincePaint.restart();

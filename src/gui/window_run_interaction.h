@@ -46,9 +46,10 @@ class OverwriteAlerts {
 };
 
 // How a run started from the main window talks to the user: the overwrite alert,
-// information messages, the caption and the progress bar. Pending paint events are
-// handled at most every 50 ms, so the window stays drawn during a long run without
-// taking any other input.
+// information messages, the caption and the progress bar. The caption and the bar are
+// brought up to date, and pending paint events handled, at most every 50 ms and before
+// every question or message, so the window stays drawn during a long run without
+// taking any other input, and without painting once per file.
 class WindowRunInteraction : public core::RunInteraction {
  public:
   // The window counts as running a run for as long as this lives.
@@ -68,9 +69,14 @@ class WindowRunInteraction : public core::RunInteraction {
 
  private:
   void KeepPainted();
+  // Shows the newest caption and the files done since the bar was last stepped.
+  void ShowPending();
 
   RunWindow& m_window;
   QElapsedTimer m_sincePaint;
+  std::string m_caption;
+  bool m_captionPending = false;
+  int m_pendingSteps = 0;
 };
 
 // Opens files in the viewer: the program's own launcher, or one put in its place (a

@@ -118,6 +118,28 @@ class StatusTest : public QObject {
       QVERIFY(!t.window->pgbProcess->isVisible());
     }
   }
+
+  // The caption and the bar are brought up to date at most every 50 ms during a run, but
+  // always before a question: the alert finds them showing the file in hand.
+  void aQuestionFindsTheCaptionAndTheBarUpToDate() {
+    TargetWindow t;
+    t.Make({{"in/a.txt", 1}, {"in/b.txt", 1}, {"in/c.txt", 1}, {"in/d.txt", 1}, {"out/n3.txt", 1}});
+    t.window->StoreDroppedPaths({t.At("in")});
+    t.window->cboStartSeqNbr->setEditText(QStringLiteral("1"));
+    t.window->cboKyotsuName->setEditText(QStringLiteral("n"));
+    t.window->cboOutputDir->setEditText(QString::fromStdString(t.At("out")));
+    QString caption;
+    int stepped = -1;
+    t.window->Alerts().AnswerNextWith([&] {
+      caption = t.window->windowTitle();
+      stepped = t.window->pgbProcess->value();
+      return morvane::core::OverwriteChoice::Skip;
+    });
+    t.AnswerRunDialogs();
+    t.window->btnStart->click();
+    QCOMPARE(stepped, 3);  // c.txt, the third file, is in hand
+    QVERIFY2(caption.contains(QStringLiteral("b.txt -> n2.txt")), qPrintable(caption));
+  }
 };
 
 QTEST_MAIN(StatusTest)
