@@ -33,6 +33,9 @@ WindowRunInteraction::WindowRunInteraction(RunWindow& window) : m_window(window)
 }
 
 WindowRunInteraction::~WindowRunInteraction() {
+  // The end is shown with the bar full. The last caption is not: the window has put its
+  // own back by now.
+  if (m_pendingSteps > 0) m_window.ProgressSteps(m_pendingSteps);
   m_window.SetRunGoing(false);
   // A signal that came during the run was the run's abort, not a close.
   platform::ClearStopSignal();

@@ -120,7 +120,8 @@ class StatusTest : public QObject {
   }
 
   // The caption and the bar are brought up to date at most every 50 ms during a run, but
-  // always before a question: the alert finds them showing the file in hand.
+  // always before a question, and the bar at the end: the alert finds them showing the
+  // file in hand, and the end message a full bar.
   void aQuestionFindsTheCaptionAndTheBarUpToDate() {
     TargetWindow t;
     t.Make({{"in/a.txt", 1}, {"in/b.txt", 1}, {"in/c.txt", 1}, {"in/d.txt", 1}, {"out/n3.txt", 1}});
@@ -139,6 +140,8 @@ class StatusTest : public QObject {
     t.window->btnStart->click();
     QCOMPARE(stepped, 3);  // c.txt, the third file, is in hand
     QVERIFY2(caption.contains(QStringLiteral("b.txt -> n2.txt")), qPrintable(caption));
+    QCOMPARE(t.window->pgbProcess->value(), 4);
+    QCOMPARE(t.window->windowTitle(), QStringLiteral("Morvane"));
   }
 };
 
