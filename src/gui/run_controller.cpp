@@ -94,7 +94,7 @@ void RunController::Run(const core::StartRequest& request, core::ReadyRun run,
         window.setWindowTitle(caption);
       };
       endMessage = core::DriveRun(*engine, log, request.targets, steps);
-      journal.End();
+      if (journal.End() == 0) m_window.JournalWritten(journal.Path());
     }
     log.Close();
   } catch (const core::LogWriteError& error) {

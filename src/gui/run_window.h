@@ -43,6 +43,9 @@ class RunWindow {
   // After the last file, before the summary: the histories the run's mode keeps, the
   // list emptied.
   virtual void RunFilesDone(const core::StartRequest& request, const core::ReadyRun& run) = 0;
+  // The run's undo journal is complete at path (or gone, when the run changed nothing):
+  // the window need not read it to know that it can be undone.
+  virtual void JournalWritten(const std::string& path) = 0;
   // After the run's last line: the result file shown as the settings say, the end
   // message, the status bar brought up to date.
   virtual void FinishRun(const std::string& endMessage) = 0;

@@ -23,6 +23,7 @@
 #include "core/settings/run_histories.h"
 #include "core/settings/settings_store.h"
 #include "core/targets/target_list.h"
+#include "core/undo/undo_store.h"
 #include "gui/file_dialogs.h"
 #include "gui/main_options.h"
 #include "gui/message_boxes.h"
@@ -208,6 +209,7 @@ class TfrmMain : public QMainWindow,
   bool ConfirmNumbering(const core::RunSettings& settings) override;
   bool ResolvesChains() const override { return m_chains.on; }
   void RunFilesDone(const core::StartRequest& request, const core::ReadyRun& run) override;
+  void JournalWritten(const std::string& path) override;
   void FinishRun(const std::string& endMessage) override;
 
  public slots:
@@ -291,6 +293,7 @@ class TfrmMain : public QMainWindow,
   void SetResolveChains(bool on);
   // The undo dialog and its menu item (untMain_undo.cpp).
   void CreateUndo();
+  // Enables the menu item when some run can be undone; reads only journals that changed.
   void RefreshUndoItem();
 
   // The output folder's check when Enter is pressed in its field.
@@ -329,6 +332,8 @@ class TfrmMain : public QMainWindow,
   bool m_runGoing = false;
   MainOptions m_options;
   core::LogSettings m_logSettings;
+  // Which journals were undone, as last read for the undo menu item.
+  core::UndoStatusCache m_undoStatus;
   std::string m_fileDialogFolder;
   PreviewLinePart* m_previewLine = nullptr;
   TfrmPreviewList* m_planList = nullptr;

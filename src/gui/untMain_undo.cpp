@@ -74,7 +74,12 @@ void TfrmMain::CreateUndo() {
 }
 
 void TfrmMain::RefreshUndoItem() {
-  mnuUndo->setEnabled(core::UndoStore(m_fileSystem, m_files.folder).NewestToUndo().has_value());
+  mnuUndo->setEnabled(core::UndoStore(m_fileSystem, m_files.folder).NewestToUndo(&m_undoStatus).has_value());
+}
+
+void TfrmMain::JournalWritten(const std::string& path) {
+  if (const std::optional<core::FileInfo> info = m_fileSystem.Stat(path))
+    m_undoStatus.Remember(core::JournalIdOf(path), *info, false);
 }
 
 void TfrmMain::mnuUndoClick() {

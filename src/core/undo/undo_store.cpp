@@ -66,11 +66,33 @@ JournalReadResult UndoStore::Read(std::string_view id) const {
   return ParseJournal(read.bytes);
 }
 
-std::optional<std::string> UndoStore::NewestToUndo() const {
+std::optional<bool> UndoStatusCache::Undone(std::string_view id, const FileInfo& now) const {
+  const auto known = m_known.find(id);
+  if (known == m_known.end() || known->second.size != now.size || known->second.modified != now.modified)
+    return std::nullopt;
+  return known->second.undone;
+}
+
+void UndoStatusCache::Remember(std::string_view id, const FileInfo& now, bool undone) {
+  m_known.insert_or_assign(std::string(id), Known{now.size, now.modified, undone});
+}
+
+std::optional<std::string> UndoStore::NewestToUndo(UndoStatusCache* cache) const {
   for (const std::string& id : Ids()) {
+    const std::optional<FileInfo> now = cache != nullptr ? m_fileSystem.Stat(PathOf(id)) : std::nullopt;
+    if (now) {
+      if (const std::optional<bool> undone = cache->Undone(id, *now)) {
+        if (!*undone) return id;
+        continue;
+      }
+    }
     const JournalReadResult read = Read(id);
     // A journal that cannot be read is still the one to undo: the caller says why not.
-    if (!read.contents || read.contents->undoneBy.empty()) return id;
+    if (!read.contents) return id;
+    const bool undone = !read.contents->undoneBy.empty();
+    // Remembered as it was before the read: a change during it is read again next time.
+    if (now) cache->Remember(id, *now, undone);
+    if (!undone) return id;
   }
   return std::nullopt;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +20,25 @@ namespace morvane::core {
 // when that would not sort after the newest kept id (more runs in one second, a clock
 // set back), so the ids sort as the runs ran. Beside a
 // journal lie the former contents its run overwrote (<id>.journal.kept-<n>).
+// Whether each journal had been undone when it was last read, with the size and time it
+// had then, so that asking again reads only a journal that changed since (an undo
+// appends to the journal it takes back). A journal of a million files is a hundred
+// megabytes; the window asks each time its menu opens.
+class UndoStatusCache {
+ public:
+  // Nothing: not known for the journal as it is now.
+  std::optional<bool> Undone(std::string_view id, const FileInfo& now) const;
+  void Remember(std::string_view id, const FileInfo& now, bool undone);
+
+ private:
+  struct Known {
+    std::uint64_t size = 0;
+    FileTime modified{};
+    bool undone = false;
+  };
+  std::map<std::string, Known, std::less<>> m_known;
+};
+
 class UndoStore {
  public:
   static constexpr std::size_t kDefaultKept = 10;
@@ -30,8 +52,9 @@ class UndoStore {
   std::vector<std::string> Ids() const;
   JournalReadResult Read(std::string_view id) const;
   // The newest journal no undo has taken back yet (or that cannot be read, so that the
-  // caller can say why it is refused).
-  std::optional<std::string> NewestToUndo() const;
+  // caller can say why it is refused). With a cache, a journal unchanged since the cache
+  // learnt of it is not read again.
+  std::optional<std::string> NewestToUndo(UndoStatusCache* cache = nullptr) const;
 
   // The path for the journal of a run starting at now, the folder made when missing; ""
   // when the folder cannot be made.
