@@ -16,6 +16,9 @@ namespace morvane::core {
 // array, ordered once when first asked, rather than one map node per file.
 class WaitingSources {
  public:
+  // Room for count sources, so that adding a run's sources does not grow the array by
+  // copying it again and again.
+  void Reserve(std::size_t count) { m_waiting.reserve(count); }
   void Add(const FileId& file);
   // The file's turn has come.
   void Leave(const FileId& file);

@@ -87,6 +87,7 @@ void SequenceRun::Execute() {
   m_state.numberExceeded = false;
   m_state.overwriteChoice = OverwriteChoice::None;
   m_waitingSources.Clear();
+  m_waitingSources.Reserve(entries.size());
   for (const TargetQueue::Entry& entry : entries) m_waitingSources.Add(entry.identity.Id());
 
   const std::size_t count = entries.size();

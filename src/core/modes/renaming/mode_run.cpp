@@ -70,6 +70,7 @@ void ModeRun::Execute() {
   m_state.overwriteChoice = OverwriteChoice::None;
   m_interaction.ProgressBegin(members.size());
   m_waitingSources.Clear();
+  m_waitingSources.Reserve(members.size());
   for (const RunFileSet::Member& member : members) m_waitingSources.Add(member.identity.Id());
 
   m_planCursor = 0;
