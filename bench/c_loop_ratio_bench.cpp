@@ -1,8 +1,8 @@
 // morvane-batch against a plain C loop that does the same observable work, measured
 // alternately in one run, reported as the ratio of their medians:
-// - the C loop: readdir with one stat per entry, the names sorted, renameat2 with
-//   RENAME_NOREPLACE to each new name, and the two result lines of each file through one
-//   buffered stream into Result.dat, flushed at the end only;
+// - the C loop (c_loop.h): readdir with one stat per entry, the names sorted, renameat2
+//   with RENAME_NOREPLACE to each new name, and the two result lines of each file through
+//   one buffered stream into Result.dat, flushed at the end only;
 // - morvane-batch rename --in-place (a new front part every round), or
 //   morvane-batch replace --in-place (one text for the other, back and forth).
 // Each round runs both over the same folder, in alternating order, so that drift of the
@@ -10,20 +10,16 @@
 //
 //   morvane_benchmarks --benchmark_filter=AgainstCLoop
 #include <benchmark/benchmark.h>
-#include <dirent.h>
-#include <fcntl.h>
-#include <stdio.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "batch_process.h"
+#include "c_loop.h"
 
 namespace {
 
@@ -37,34 +33,6 @@ const RunFolder& SharedFolder(int count, Work work) {
   std::unique_ptr<RunFolder>& folder = folders[{count, work}];
   if (!folder) folder = std::make_unique<RunFolder>(count, "photo_");
   return *folder;
-}
-
-// The C loop: every file of folder gets the name newName(name, number), or keeps its
-// name when newName gives "".
-template <typename NewName>
-void CLoop(const RunFolder& folder, NewName newName) {
-  const std::string base = folder.Input();
-  const int directory = open(base.c_str(), O_RDONLY | O_DIRECTORY);
-  std::vector<std::string> names;
-  DIR* listing = fdopendir(dup(directory));
-  while (dirent* entry = readdir(listing)) {
-    if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
-    struct stat status {};
-    if (fstatat(directory, entry->d_name, &status, 0) == 0 && !S_ISDIR(status.st_mode))
-      names.emplace_back(entry->d_name);
-  }
-  closedir(listing);
-  std::sort(names.begin(), names.end());
-  FILE* result = fopen((folder.Home() + "/Result.dat").c_str(), "wb");
-  int number = 1;
-  for (const std::string& name : names) {
-    const std::string renamed = newName(name, number++);
-    if (renamed.empty()) continue;
-    if (renameat2(directory, name.c_str(), directory, renamed.c_str(), RENAME_NOREPLACE) != 0) continue;
-    fprintf(result, "rename: %s/%s\r\n       -> %s\r\n", base.c_str(), name.c_str(), renamed.c_str());
-  }
-  fclose(result);
-  close(directory);
 }
 
 double Median(std::vector<double> values) {
@@ -103,11 +71,11 @@ void BM_AgainstCLoop(benchmark::State& state) {
         arguments.push_back(folder.Input());
         if (RunBatch(arguments, folder.Home()).status != 0) state.SkipWithError("morvane-batch failed");
       } else if (work == Work::Numbering) {
-        CLoop(folder, [&](const std::string& name, int number) {
+        bench::CLoop(folder, [&](const std::string& name, int number) {
           return front + std::to_string(number) + name.substr(name.rfind('.'));
         });
       } else {
-        CLoop(folder, [&](const std::string& name, int) {
+        bench::CLoop(folder, [&](const std::string& name, int) {
           const std::size_t at = name.find(from);
           return at == std::string::npos ? std::string()
                                          : name.substr(0, at) + to + name.substr(at + from.size());

@@ -86,6 +86,7 @@ printf '%-58s %8s  %s\n' \
   "undo journal, 100,000 files" "$(figure journal BM_JournalCost/files:100000 ratio)" "x the run without it (goal: 1.05 at most)" \
   "undo journal's records alone, 100,000 files" "$(figure journal BM_JournalCost/files:100000 own_ratio)" "x without it, result file written alike" \
   "1,000,000 files in one folder, time" "$(figure scale BM_Scale/files:1000000 time_ratio)" "x 100,000 files (goal: 11 at most)" \
+  "the C loop over the same folders, time" "$(figure scale BM_Scale/files:1000000 c_loop_time_ratio)" "x 100,000 files (the kernel's own growth)" \
   "1,000,000 files in one folder, peak memory (MB)" "$(figure scale BM_Scale/files:1000000 peak_mb)" "(goal: 200 at most)" \
   "window run, 10,000 files" "$(window_ratio 10000)" "x morvane-batch (goal: 1.2 at most)" \
   "window run, 100,000 files" "$(window_ratio 100000)" "x morvane-batch (goal: 1.2 at most)"

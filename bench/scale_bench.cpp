@@ -4,6 +4,9 @@
 // memory of the process (MiB). The million case also reports time_ratio, its median over
 // the 100,000 median measured in the same process (the goal: 11 at most, for ten times
 // the files), and the goals time_goal and mb_goal (200) beside them.
+// After each run the plain C loop (c_loop.h) renames the same folder: c_loop_ms is its
+// median, and c_loop_time_ratio its million over its 100,000, the kernel's own growth,
+// against which time_ratio is to be read.
 // Making the files is not timed, nor is writing out, before each run, what the file
 // system still has to write. The million case takes a few minutes (making a million
 // files, three runs, removing them), so it runs only when the filter names it, by Scale
@@ -20,6 +23,7 @@
 #include <vector>
 
 #include "batch_process.h"
+#include "c_loop.h"
 
 namespace {
 
@@ -37,6 +41,7 @@ double Median(std::vector<double> values) {
 
 struct Measured {
   double ms = 0;
+  double cLoopMs = 0;
   long peakKilobytes = 0;
   bool failed = false;
 };
@@ -55,11 +60,25 @@ Measured RunOnce(const RunFolder& folder, int count) {
   // A run that failed or stopped early would measure less than the whole folder.
   measured.failed = run.status != 0 ||
                     !std::filesystem::exists(folder.Input() + "/" + front + std::to_string(count) + ".jpg");
+  // The same work by the C loop, with a front part of its own.
+  const std::string loopFront = "c" + std::to_string(round) + "_";
+  bench::WriteOut(folder.Input());
+  const auto loopStart = std::chrono::steady_clock::now();
+  bench::CLoop(folder, [&](const std::string& name, int number) {
+    return loopFront + std::to_string(number) + name.substr(name.rfind('.'));
+  });
+  measured.cLoopMs =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - loopStart).count();
   return measured;
 }
 
-// The median of each count measured so far in this process.
+// The medians of each count measured so far in this process: morvane-batch's and the
+// C loop's.
 std::map<int, double>& Medians() {
+  static std::map<int, double> medians;
+  return medians;
+}
+std::map<int, double>& LoopMedians() {
   static std::map<int, double> medians;
   return medians;
 }
@@ -76,11 +95,18 @@ void BM_Scale(benchmark::State& state) {
   if (count == kLarge && !Medians().contains(kSmall)) {
     const RunFolder small(kSmall, "photo_", 0);
     std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) times.push_back(RunOnce(small, kSmall).ms);
+    std::vector<double> loopTimes;
+    for (int i = 0; i < kRuns; ++i) {
+      const Measured run = RunOnce(small, kSmall);
+      times.push_back(run.ms);
+      loopTimes.push_back(run.cLoopMs);
+    }
     Medians()[kSmall] = Median(times);
+    LoopMedians()[kSmall] = Median(loopTimes);
   }
   const RunFolder folder(count, "photo_", 0);
   std::vector<double> times;
+  std::vector<double> loopTimes;
   long peakKilobytes = 0;
   for (auto _ : state) {
     const Measured run = RunOnce(folder, count);
@@ -89,15 +115,19 @@ void BM_Scale(benchmark::State& state) {
       break;
     }
     times.push_back(run.ms);
+    loopTimes.push_back(run.cLoopMs);
     peakKilobytes = std::max(peakKilobytes, run.peakKilobytes);
     state.SetIterationTime(run.ms / 1000);
   }
   if (times.empty()) return;
   Medians()[count] = Median(times);
+  LoopMedians()[count] = Median(loopTimes);
   state.counters["ms"] = Medians()[count];
+  state.counters["c_loop_ms"] = LoopMedians()[count];
   state.counters["peak_mb"] = peakKilobytes / 1024.0;
   if (count == kLarge) {
     state.counters["time_ratio"] = Medians()[kLarge] / Medians()[kSmall];
+    state.counters["c_loop_time_ratio"] = LoopMedians()[kLarge] / LoopMedians()[kSmall];
     state.counters["time_goal"] = 11;
     state.counters["mb_goal"] = 200;
   }
