@@ -90,4 +90,4 @@ printf '%-58s %8s  %s\n' \
   "1,000,000 files in one folder, peak memory (MB)" "$(figure scale BM_Scale/files:1000000 peak_mb)" "(goal: 200 at most)" \
   "window run, 10,000 files" "$(window_ratio 10000)" "x morvane-batch (goal: 1.2 at most)" \
   "window run, 100,000 files" "$(window_ratio 100000)" "x morvane-batch (goal: 1.2 at most)"
-grep -i 'budget' "$scratch/list.txt" || true
+grep -i -E 'budget|goal' "$scratch/list.txt" || true
