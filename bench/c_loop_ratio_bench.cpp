@@ -20,6 +20,7 @@
 
 #include "batch_process.h"
 #include "c_loop.h"
+#include "median.h"
 
 namespace {
 
@@ -33,11 +34,6 @@ const RunFolder& SharedFolder(int count, Work work) {
   std::unique_ptr<RunFolder>& folder = folders[{count, work}];
   if (!folder) folder = std::make_unique<RunFolder>(count, "photo_");
   return *folder;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 void BM_AgainstCLoop(benchmark::State& state) {
@@ -86,9 +82,9 @@ void BM_AgainstCLoop(benchmark::State& state) {
     }
     state.SetIterationTime(program.back());
   }
-  state.counters["morvane_ms"] = Median(program) * 1000;
-  state.counters["c_loop_ms"] = Median(loop) * 1000;
-  state.counters["ratio"] = Median(program) / Median(loop);
+  state.counters["morvane_ms"] = bench::Median(program) * 1000;
+  state.counters["c_loop_ms"] = bench::Median(loop) * 1000;
+  state.counters["ratio"] = bench::Median(program) / bench::Median(loop);
   state.SetItemsProcessed(state.iterations() * count);
 }
 

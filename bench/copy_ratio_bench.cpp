@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "batch_process.h"
+#include "median.h"
 
 namespace {
 
@@ -103,11 +104,6 @@ void CLoop(const RunFolder& folder, const std::string& front) {
   close(directory);
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 void BM_CopyAgainstCLoop(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const RunFolder folder(count, "photo_", 1024);
@@ -139,9 +135,9 @@ void BM_CopyAgainstCLoop(benchmark::State& state) {
     }
     state.SetIterationTime(program.back());
   }
-  state.counters["morvane_ms"] = Median(program) * 1000;
-  state.counters["c_loop_ms"] = Median(loop) * 1000;
-  state.counters["ratio"] = Median(program) / Median(loop);
+  state.counters["morvane_ms"] = bench::Median(program) * 1000;
+  state.counters["c_loop_ms"] = bench::Median(loop) * 1000;
+  state.counters["ratio"] = bench::Median(program) / bench::Median(loop);
   state.counters["goal"] = 1.2;
   state.SetItemsProcessed(state.iterations() * count);
 }

@@ -24,6 +24,7 @@
 
 #include "batch_process.h"
 #include "c_loop.h"
+#include "median.h"
 
 namespace {
 
@@ -33,11 +34,6 @@ using bench::RunFolder;
 constexpr int kSmall = 100'000;
 constexpr int kLarge = 1'000'000;
 constexpr int kRuns = 3;
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 struct Measured {
   double ms = 0;
@@ -101,8 +97,8 @@ void BM_Scale(benchmark::State& state) {
       times.push_back(run.ms);
       loopTimes.push_back(run.cLoopMs);
     }
-    Medians()[kSmall] = Median(times);
-    LoopMedians()[kSmall] = Median(loopTimes);
+    Medians()[kSmall] = bench::Median(times);
+    LoopMedians()[kSmall] = bench::Median(loopTimes);
   }
   const RunFolder folder(count, "photo_", 0);
   std::vector<double> times;
@@ -120,8 +116,8 @@ void BM_Scale(benchmark::State& state) {
     state.SetIterationTime(run.ms / 1000);
   }
   if (times.empty()) return;
-  Medians()[count] = Median(times);
-  LoopMedians()[count] = Median(loopTimes);
+  Medians()[count] = bench::Median(times);
+  LoopMedians()[count] = bench::Median(loopTimes);
   state.counters["ms"] = Medians()[count];
   state.counters["c_loop_ms"] = LoopMedians()[count];
   state.counters["peak_mb"] = peakKilobytes / 1024.0;

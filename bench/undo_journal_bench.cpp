@@ -33,6 +33,7 @@
 #include "core/run/run_driver.h"
 #include "core/run/start_checks.h"
 #include "core/undo/run_journal.h"
+#include "median.h"
 #include "platform/posix_file_system.h"
 
 namespace {
@@ -133,11 +134,6 @@ std::optional<double> TimedRun(const JournalFolder& folder, int count, Variant v
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 void BM_JournalCost(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const JournalFolder& folder = SharedFolder(count);
@@ -156,9 +152,9 @@ void BM_JournalCost(benchmark::State& state) {
     ++round;
     state.SetIterationTime(seconds[static_cast<int>(Variant::Journal)].back());
   }
-  const double journal = Median(seconds[static_cast<int>(Variant::Journal)]);
-  const double plain = Median(seconds[static_cast<int>(Variant::Plain)]);
-  const double batched = Median(seconds[static_cast<int>(Variant::Batched)]);
+  const double journal = bench::Median(seconds[static_cast<int>(Variant::Journal)]);
+  const double plain = bench::Median(seconds[static_cast<int>(Variant::Plain)]);
+  const double batched = bench::Median(seconds[static_cast<int>(Variant::Batched)]);
   state.counters["journal_ms"] = journal * 1000;
   state.counters["plain_ms"] = plain * 1000;
   state.counters["batched_ms"] = batched * 1000;

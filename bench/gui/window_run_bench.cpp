@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../batch_process.h"
+#include "../median.h"
 #include "core/fs/program_files.h"
 #include "gui/untConfirmation.h"
 #include "gui/untMain.h"
@@ -27,11 +28,6 @@ using Clock = std::chrono::steady_clock;
 
 double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
 }
 
 double WindowRun(const bench::RunFolder& folder, int round) {
@@ -79,8 +75,8 @@ int main(int argc, char* argv[]) {
     window.push_back(WindowRun(folder, round));
     batch.push_back(BatchRun(folder, round));
   }
-  const double windowMs = Median(window);
-  const double batchMs = Median(batch);
+  const double windowMs = bench::Median(window);
+  const double batchMs = bench::Median(batch);
   std::printf("window run of %d files in place: median %.0f ms\n", files, windowMs);
   std::printf("morvane-batch rename of the same: median %.0f ms\n", batchMs);
   std::printf("ratio window / morvane-batch: %.2f\n", windowMs / batchMs);
