@@ -46,5 +46,26 @@ TEST_F(WaitingSourcesTest, AFileWaitsUntilEachOfItsNamesHadItsTurn) {
   EXPECT_FALSE(Holds("b"));
 }
 
+TEST_F(WaitingSourcesTest, TurnsTakenInTheOrderAddedCountBeforeAndAfterTheFirstQuestion) {
+  m_folder.CreateFiles({"a", "b", "c", "d"});
+  ASSERT_EQ(link(m_folder.Path("a").c_str(), m_folder.Path("a-link").c_str()), 0);
+  // A run adds its sources in run order and they leave in that order, unasked.
+  for (const char* name : {"a", "b", "a-link", "c", "d"}) m_waiting.Add(IdOfFile(name));
+  m_waiting.Leave(IdOfFile("a"));
+  m_waiting.Leave(IdOfFile("b"));
+  // The first question comes when two have left.
+  EXPECT_TRUE(Holds("a")) << "its other name has not had its turn";
+  EXPECT_FALSE(Holds("b"));
+  EXPECT_TRUE(Holds("c"));
+  // Turns after the question, and one out of order.
+  m_waiting.Leave(IdOfFile("a-link"));
+  m_waiting.Leave(IdOfFile("d"));
+  EXPECT_FALSE(Holds("a"));
+  EXPECT_FALSE(Holds("d"));
+  EXPECT_TRUE(Holds("c"));
+  m_waiting.Leave(IdOfFile("c"));
+  EXPECT_FALSE(Holds("c"));
+}
+
 }  // namespace
 }  // namespace morvane::core

@@ -20,6 +20,10 @@ void WaitingSources::Add(const FileId& file) {
 
 WaitingSources::Waiting* WaitingSources::Find(const FileId& file) const {
   if (!m_sorted) {
+    if (m_inAddOrder) {
+      for (std::size_t i = 0; i < m_leftInOrder; ++i) m_waiting[i].count = 0;
+      m_inAddOrder = false;
+    }
     std::ranges::sort(m_waiting, [](const Waiting& a, const Waiting& b) { return Before(a.file, b.file); });
     // One entry per file: links to one file added twice wait until both had their turn.
     std::size_t kept = 0;
@@ -38,6 +42,11 @@ WaitingSources::Waiting* WaitingSources::Find(const FileId& file) const {
 }
 
 void WaitingSources::Leave(const FileId& file) {
+  if (m_inAddOrder && m_leftInOrder < m_waiting.size() && m_waiting[m_leftInOrder].file == file) {
+    ++m_leftInOrder;
+    --m_stillWaiting;
+    return;
+  }
   Waiting* waiting = Find(file);
   if (waiting == nullptr || waiting->count == 0) return;
   --waiting->count;
@@ -55,6 +64,8 @@ bool WaitingSources::Holds(const FileSystem& fileSystem, std::string_view path) 
 void WaitingSources::Clear() {
   m_waiting.clear();
   m_sorted = true;
+  m_inAddOrder = true;
+  m_leftInOrder = 0;
   m_stillWaiting = 0;
 }
 

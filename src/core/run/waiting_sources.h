@@ -13,7 +13,9 @@ namespace morvane::core {
 // must never destroy one of them (copying into a folder that is also a source folder).
 //
 // A run adds every source before the first turn, so the sources are kept in one sorted
-// array, ordered once when first asked, rather than one map node per file.
+// array, ordered once when first asked, rather than one map node per file. Until then,
+// sources that leave in the order they were added are only counted off: a run that
+// meets no taken name never orders them at all.
 class WaitingSources {
  public:
   // Room for count sources, so that adding a run's sources does not grow the array by
@@ -36,6 +38,10 @@ class WaitingSources {
 
   mutable std::vector<Waiting> m_waiting;
   mutable bool m_sorted = true;
+  // True until the array is first ordered: m_waiting is in the order of Add, and the
+  // first m_leftInOrder of them have left.
+  mutable bool m_inAddOrder = true;
+  std::size_t m_leftInOrder = 0;
   std::size_t m_stillWaiting = 0;
 };
 
