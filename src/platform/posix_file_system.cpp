@@ -74,19 +74,29 @@ bool PosixFileSystem::FileExists(std::string_view path) const {
 std::vector<core::DirectoryEntry> PosixFileSystem::ListFolder(std::string_view folder,
                                                               std::string_view pattern) const {
   std::vector<core::DirectoryEntry> entries;
+  VisitFolder(folder, pattern, [&](const core::DirectoryEntry& entry) { entries.push_back(entry); });
+  return entries;
+}
+
+void PosixFileSystem::VisitFolder(std::string_view folder, std::string_view pattern,
+                                  const std::function<void(const core::DirectoryEntry&)>& visit) const {
   DIR* dir = OpenFolder(folder);
-  if (dir == nullptr) return entries;
+  if (dir == nullptr) return;
   const core::CodePage& codePage = core::ActiveCodePage();
+  // One entry is filled again for every name, so that a long listing makes no string
+  // of its own per name.
+  core::DirectoryEntry listed;
   while (const dirent* entry = readdir(dir)) {
     const std::string_view name(entry->d_name);
     if (name == "." || name == ".." || !core::MatchesWildcard(pattern, name, codePage)) continue;
     // An entry removed between readdir and the stat is left out, as if listed a moment later.
     if (std::optional<core::FileInfo> info = StatEntry(dirfd(dir), entry->d_name, name)) {
-      entries.push_back({std::string(name), *info});
+      listed.name.assign(name);
+      listed.info = *info;
+      visit(listed);
     }
   }
   closedir(dir);
-  return entries;
 }
 
 core::FsResult PosixFileSystem::Rename(std::string_view from, std::string_view to) {

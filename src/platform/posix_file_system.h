@@ -44,6 +44,8 @@ class PosixFileSystem final : public core::FileSystem {
   bool FileExists(std::string_view path) const override;
   std::vector<core::DirectoryEntry> ListFolder(std::string_view folder,
                                                std::string_view pattern) const override;
+  void VisitFolder(std::string_view folder, std::string_view pattern,
+                   const std::function<void(const core::DirectoryEntry&)>& visit) const override;
 
   core::FsResult Rename(std::string_view from, std::string_view to) override;
   core::FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override;

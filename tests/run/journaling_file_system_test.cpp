@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/byte_arena.h"
 #include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 
@@ -21,7 +22,8 @@ class JournalingFileSystemTest : public ::testing::Test {
     for (int i = 0; i < kFiles; ++i) m_folder.WriteFile("d/" + Name(i), std::to_string(i));
     for (int i = 0; i < kFiles; ++i) {
       const std::string from = m_folder.Path("d/" + Name(i));
-      m_planned.push_back({from, m_folder.Path("d/n" + Name(i)), FileIdentity::Of(*m_real.Stat(from))});
+      m_planned.push_back({m_paths.Add(from), m_paths.Add(m_folder.Path("d/n" + Name(i))),
+                           FileIdentity::Of(*m_real.Stat(from))});
     }
   }
   static std::string Name(int i) { return "f" + std::to_string(1000 + i); }
@@ -34,6 +36,7 @@ class JournalingFileSystemTest : public ::testing::Test {
   static constexpr int kFiles = 200;
   test::TempFolder m_folder;
   platform::PosixFileSystem m_real;
+  ByteArena m_paths;  // what the plan's paths point into
   std::vector<PlannedMove> m_planned;
 };
 
@@ -77,7 +80,8 @@ TEST_F(JournalingFileSystemTest, OtherChangesAreRecordedInTheOrderTheyWereMade) 
       if (op.seq == done.seq) made.push_back(op.to);
     }
   }
-  EXPECT_EQ(made, (std::vector<std::string>{m_planned[0].to, m_folder.Path("d/elsewhere"), m_planned[2].to}));
+  EXPECT_EQ(made, (std::vector<std::string>{std::string(m_planned[0].to), m_folder.Path("d/elsewhere"),
+                                            std::string(m_planned[2].to)}));
   for (const JournalOp& op : journal.intents) {
     if (op.to == m_folder.Path("d/elsewhere")) {
       EXPECT_GT(op.seq, static_cast<std::uint64_t>(kFiles));

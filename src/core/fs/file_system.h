@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -96,6 +97,13 @@ class FileSystem {
   // left out, in the order the file system lists them. Empty when the folder cannot be
   // read.
   virtual std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const = 0;
+  // The entries ListFolder gives, handed to visit one at a time as they are read, so that
+  // a folder of a million files needs no list of them. An entry is valid during its
+  // call only. A file system that changes what ListFolder gives must change this too.
+  virtual void VisitFolder(std::string_view folder, std::string_view pattern,
+                           const std::function<void(const DirectoryEntry&)>& visit) const {
+    for (const DirectoryEntry& entry : ListFolder(folder, pattern)) visit(entry);
+  }
 
   // Renames without ever replacing another entry: the same path succeeds without a
   // call; a destination that is the same file with a single link, or the same folder (a

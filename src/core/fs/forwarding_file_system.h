@@ -18,6 +18,10 @@ class ForwardingFileSystem : public FileSystem {
   std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override {
     return m_real.ListFolder(folder, pattern);
   }
+  void VisitFolder(std::string_view folder, std::string_view pattern,
+                   const std::function<void(const DirectoryEntry&)>& visit) const override {
+    m_real.VisitFolder(folder, pattern, visit);
+  }
   FsResult Rename(std::string_view from, std::string_view to) override { return m_real.Rename(from, to); }
   FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override {
     return m_real.CopyFile(from, to, replaceExisting);

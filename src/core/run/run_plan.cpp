@@ -175,7 +175,7 @@ RunPlan PlanCollector::Finish(const std::vector<PlannedMove>& planned, const Run
     const PlannedMove& move = planned[i];
     const PlanOutcome outcome =
         counts.abortRequested || !move.to.empty() ? PlanOutcome::NotReached : PlanOutcome::OverMaximum;
-    m_plan.entries.push_back({outcome, move.from, move.to, false});
+    m_plan.entries.push_back({outcome, std::string(move.from), std::string(move.to), false});
   }
   m_plan.counts = counts;
   return std::move(m_plan);

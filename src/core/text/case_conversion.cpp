@@ -1,5 +1,7 @@
 #include "core/text/case_conversion.h"
 
+#include "core/text/case_blind_compare.h"
+
 namespace morvane::core {
 namespace {
 
@@ -35,9 +37,7 @@ std::string LowerCaseSjis(std::string_view text, const CodePage& codePage) {
 }
 
 int CompareTextNoCase(std::string_view a, std::string_view b, const CodePage& codePage) {
-  const int folded = UpperCaseSjis(a, codePage).compare(UpperCaseSjis(b, codePage));
-  if (folded != 0) return folded;
-  return a.compare(b);
+  return CompareCaseBlind(a, {}, b, {}, codePage);
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b, const CodePage& codePage) {

@@ -29,6 +29,15 @@ class CodePage {
     return NonAsciiCharLength(text, pos);
   }
 
+  // True when byte, standing where a character starts, takes the next byte with it
+  // whatever that byte is: a CP932 lead byte. Never in UTF-8, where no ASCII byte
+  // occurs inside a character, so a walk over bytes that only looks for ASCII needs
+  // no character boundaries there.
+  bool TakesNextByte(unsigned char byte) const {
+    return m_kind == CodePageKind::Cp932 &&
+           ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
+  }
+
   // True when pos is the first byte of a character (not inside one).
   bool IsCharStart(std::string_view text, std::size_t pos) const;
 

@@ -23,13 +23,13 @@ SequenceRun::SequenceRun(SequenceRunInputs inputs, FileSystem& fileSystem, Resul
       m_interaction(interaction),
       m_codePage(codePage),
       m_texts(codePage),
-      m_queue(codePage) {}
+      m_queue(codePage, m_inputs.settings.descending) {}
 
 void SequenceRun::Collect(const std::vector<std::string>& targetList) {
   m_interaction.SetCaption(m_texts.collectingCaption);
   m_state.failureCount = 0;
   m_userOrderCounter = 0;
-  m_plan.clear();
+  m_queue.Clear();
   m_planMade = false;
   for (const std::string& target : targetList) {
     const std::optional<FileInfo> info = m_fileSystem.Stat(target);
@@ -68,19 +68,23 @@ void SequenceRun::CollectTarget(std::string_view path, const std::optional<FileI
 void SequenceRun::ExpandFolderTargets(std::string_view folder) {
   std::string base(folder);
   if (EndsWithSeparator(base, PathSyntax::Posix, m_codePage)) base.pop_back();
+  const std::size_t prefixSize = base.size() + 1;
+  std::string path = base + '/';
   for (const std::string& word : m_inputs.filter.Words()) {
-    for (const DirectoryEntry& entry :
-         m_fileSystem.ListFolder(base.empty() ? "/" : base, EnumerationPattern(word))) {
-      if (entry.info.isFolder) continue;
-      // The listing already carries what a stat would tell, so the file is not asked
-      // again.
-      CollectTarget(base + '/' + entry.name, entry.info);
-    }
+    m_fileSystem.VisitFolder(base.empty() ? "/" : base, EnumerationPattern(word),
+                             [&](const DirectoryEntry& entry) {
+                               if (entry.info.isFolder) return;
+                               // The listing already carries what a stat would tell, so the file is not asked
+                               // again.
+                               path.resize(prefixSize);
+                               path += entry.name;
+                               CollectTarget(path, entry.info);
+                             });
   }
 }
 
 void SequenceRun::Execute() {
-  const std::vector<TargetQueue::Entry>& entries = m_queue.Entries();
+  const std::vector<PlannedMove>& entries = m_queue.Entries();
   m_interaction.ProgressBegin(entries.size());
   m_state.successCount = 0;
   m_state.abortRequested = false;
@@ -88,11 +92,11 @@ void SequenceRun::Execute() {
   m_state.overwriteChoice = OverwriteChoice::None;
   m_waitingSources.Clear();
   m_waitingSources.Reserve(entries.size());
-  for (const TargetQueue::Entry& entry : entries) m_waitingSources.Add(entry.identity.Id());
+  for (const PlannedMove& entry : entries) m_waitingSources.Add(entry.identity.Id());
 
   const std::size_t count = entries.size();
   for (std::size_t step = 0; step < count; ++step) {
-    const TargetQueue::Entry& entry = entries[m_inputs.settings.descending ? count - 1 - step : step];
+    const PlannedMove& entry = entries[step];
     if (m_interaction.StopRequested()) {
       m_state.abortRequested = true;
     } else {
@@ -115,26 +119,25 @@ void SequenceRun::Execute() {
   }
   m_log.Flush();
   m_waitingSources.Clear();
-  m_queue.Clear();
 }
 
-std::string SequenceRun::NewPathAt(std::string_view source, std::size_t step) {
-  if (step < m_plan.size() && !m_plan[step].to.empty() &&
-      m_state.numbers.currentNumber ==
-          m_planStart + static_cast<std::int64_t>(step) * m_inputs.settings.increment) {
-    return m_plan[step].to;
+std::string SequenceRun::NewPathAt(const PlannedMove& entry, std::size_t step) {
+  if (!entry.to.empty() && m_state.numbers.currentNumber ==
+                               m_planStart + static_cast<std::int64_t>(step) * m_inputs.settings.increment) {
+    return std::string(entry.to);
   }
+  const std::string_view source = entry.from;
   return BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth, m_inputs.settings,
                       PathSyntax::Posix, m_codePage);
 }
 
-void SequenceRun::ProcessTarget(const TargetQueue::Entry& entry, std::size_t step) {
+void SequenceRun::ProcessTarget(const PlannedMove& entry, std::size_t step) {
   // Every line about the files already done reaches the disk before this one is touched.
   m_log.Flush();
   m_interaction.ProgressStep();
-  const std::string_view source = entry.Path();
+  const std::string_view source = entry.from;
   const RunSettings& settings = m_inputs.settings;
-  std::string newPath = NewPathAt(source, step);
+  std::string newPath = NewPathAt(entry, step);
 
   // Only a byte-equal name counts as done; a change of letter case is carried out.
   if (settings.renameInPlace && newPath == source) {
@@ -269,28 +272,20 @@ std::string SequenceRun::EndMessage() const {
 }
 
 const std::vector<PlannedMove>& SequenceRun::PlanNames() {
-  if (m_planMade) return m_plan;
-  const std::vector<TargetQueue::Entry>& entries = m_queue.Entries();
-  const std::size_t count = entries.size();
-  m_plan.clear();
-  m_plan.reserve(count);
+  std::vector<PlannedMove>& entries = m_queue.Entries();
+  if (m_planMade) return entries;
+  ByteArena& newPaths = m_queue.NewPaths();
   NumberLimits numbers = m_state.numbers;
   m_planStart = numbers.currentNumber;
-  for (std::size_t step = 0; step < count; ++step) {
-    const TargetQueue::Entry& entry = entries[m_inputs.settings.descending ? count - 1 - step : step];
-    const std::string_view source = entry.Path();
-    if (numbers.currentNumber > numbers.maxNumber) {
-      m_plan.push_back({std::string(source), std::string(), entry.identity});
-      continue;
-    }
-    m_plan.push_back({std::string(source),
-                      BuildNewPath(source, numbers.currentNumber, numbers.numberWidth, m_inputs.settings,
-                                   PathSyntax::Posix, m_codePage),
-                      entry.identity});
+  for (PlannedMove& entry : entries) {
+    // Past the maximum number the run moves nothing: to stays empty.
+    if (numbers.currentNumber > numbers.maxNumber) break;
+    entry.to = newPaths.Add(BuildNewPath(entry.from, numbers.currentNumber, numbers.numberWidth,
+                                         m_inputs.settings, PathSyntax::Posix, m_codePage));
     numbers.currentNumber += m_inputs.settings.increment;
   }
   m_planMade = true;
-  return m_plan;
+  return entries;
 }
 
 }  // namespace morvane::core

@@ -64,7 +64,8 @@ class SequenceRun : public RunEngine {
   void ExpandFolderTargets(std::string_view folder);
 
   // Numbers every queued file in order (reversed when descending), until the list ends,
-  // the person aborts, or the number passes the maximum. Empties the queue.
+  // the person aborts, or the number passes the maximum. The queue stays until the next
+  // Collect, for the plan points into it.
   void Execute() override;
 
   // Writes the summary lines.
@@ -86,10 +87,10 @@ class SequenceRun : public RunEngine {
   const TargetQueue& Queue() const { return m_queue; }
 
  private:
-  void ProcessTarget(const TargetQueue::Entry& entry, std::size_t step);
+  void ProcessTarget(const PlannedMove& entry, std::size_t step);
   // The new path of the file at step with the current number: the one PlanNames made
   // for it when the number is still the planned one, else built.
-  std::string NewPathAt(std::string_view source, std::size_t step);
+  std::string NewPathAt(const PlannedMove& entry, std::size_t step);
   // The file at newPath exists: asks or applies the remembered answer.
   void ResolveConflict(std::string_view source, std::string newPath);
   // Renames or copies without replacing anything.
@@ -112,9 +113,9 @@ class SequenceRun : public RunEngine {
   std::size_t m_userOrderCounter = 0;
   SequenceRunState m_state;
   WaitingSources m_waitingSources;
-  // What PlanNames made, by step, and the number of its first step: the run takes each
-  // path from it rather than build it again, as long as its number is the planned one.
-  std::vector<PlannedMove> m_plan;
+  // Whether PlanNames wrote each queued file's new path, and the number of its first
+  // step: the run takes each path from the queue rather than build it again, as long as
+  // its number is the planned one.
   bool m_planMade = false;
   std::int64_t m_planStart = 0;
 };

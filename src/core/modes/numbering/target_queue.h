@@ -1,49 +1,54 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/fs/file_identity.h"
 #include "core/modes/numbering/sort_key.h"
+#include "core/run/planned_move.h"
+#include "core/text/byte_arena.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
 
-// The files of a sequential run in numbering order: each entry is a 40-byte sort key
-// followed by the file's path. Entries are ordered as whole strings without regard to
-// letter case (code-page aware; a space sorts before digits, digits before letters), with
-// the bytes deciding between entries that differ only in case. Only a byte-equal entry
-// counts as a duplicate and is dropped, so two names that differ only in case are both
-// numbered.
+// The files of a sequential run in run order, as the moves the run will plan: each
+// file's path (from), its identity, and, once the run plans its names, its new path
+// (to). Files are ordered by a 40-byte sort key followed by the path, as one text
+// without regard to letter case (code-page aware; a space sorts before digits, digits
+// before letters), the bytes deciding between texts that differ only in case, and
+// reversed for a descending run. Only a byte-equal key and path count as a duplicate
+// and are dropped, so two names that differ only in case are both numbered.
+//
+// The paths live in one arena that the entries point into, and the keys in another,
+// freed once the files are ordered: a million files take a few hundred bytes each.
 class TargetQueue {
  public:
-  struct Entry {
-    std::string text;  // key + path
-    // As the collection found the file: a run tells by it when a destination is a source
-    // still waiting, and the undo journal records it.
-    FileIdentity identity;
-
-    std::string_view Key() const { return std::string_view(text).substr(0, kSortKeyBytes); }
-    std::string_view Path() const { return std::string_view(text).substr(kSortKeyBytes); }
-  };
-
-  explicit TargetQueue(const CodePage& codePage = ActiveCodePage()) : m_codePage(&codePage) {}
+  explicit TargetQueue(const CodePage& codePage = ActiveCodePage(), bool descending = false)
+      : m_codePage(&codePage), m_descending(descending) {}
 
   // Adds key + path unless a byte-equal entry is present.
-  void Add(std::string key, std::string_view path, const FileIdentity& identity);
-  // The entries in order, duplicates dropped.
-  const std::vector<Entry>& Entries() const;
+  void Add(std::string_view key, std::string_view path, const FileIdentity& identity);
+  // The entries in run order, duplicates dropped; to is empty until the run plans it.
+  const std::vector<PlannedMove>& Entries() const;
+  // The same, for the run to write each entry's new path into, kept in NewPaths.
+  std::vector<PlannedMove>& Entries();
+  ByteArena& NewPaths() { return m_newPaths; }
   std::size_t Size() const { return Entries().size(); }
   bool Empty() const { return Entries().empty(); }
   void Clear();
 
  private:
+  void Order() const;
+
   const CodePage* m_codePage;
-  mutable std::vector<Entry> m_entries;
-  mutable bool m_sorted = true;
+  bool m_descending;
+  // Until the entries are ordered, each entry's to holds its sort key (in m_keys).
+  mutable std::vector<PlannedMove> m_entries;
+  mutable ByteArena m_keys;
+  ByteArena m_paths;
+  ByteArena m_newPaths;
+  mutable bool m_ordered = true;
 };
 
 }  // namespace morvane::core

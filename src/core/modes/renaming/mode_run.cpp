@@ -22,7 +22,9 @@ ModeRun::ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, R
 void ModeRun::Collect(const std::vector<std::string>& targetList) {
   m_interaction.SetCaption(m_texts.collectingCaption);
   m_state.failureCount = 0;
+  m_files.Clear();
   m_plan.clear();
+  m_newPaths.Clear();
   m_planMade = false;
   ExpandTargetsToRunFileSet(targetList);
 }
@@ -37,12 +39,18 @@ void ModeRun::ExpandTargetsToRunFileSet(const std::vector<std::string>& targetLi
     std::string folder = target;
     if (EndsWithSeparator(folder, PathSyntax::Posix, m_codePage)) folder.pop_back();
     // A folder is listed once per filter word; a file two words find is kept once.
+    const std::size_t prefixSize = folder.size() + 1;
+    std::string path = folder + '/';
     for (const std::string& word : m_inputs.filter.Words()) {
-      for (const DirectoryEntry& entry :
-           m_fileSystem.ListFolder(folder.empty() ? "/" : folder, EnumerationPattern(word))) {
-        // The listing already tells what a stat would, so the file is not asked again.
-        if (!entry.info.isFolder) CollectRunFile(folder + '/' + entry.name, entry.info);
-      }
+      m_fileSystem.VisitFolder(folder.empty() ? "/" : folder, EnumerationPattern(word),
+                               [&](const DirectoryEntry& entry) {
+                                 // The listing already tells what a stat would, so the file is not asked
+                                 // again.
+                                 if (entry.info.isFolder) return;
+                                 path.resize(prefixSize);
+                                 path += entry.name;
+                                 CollectRunFile(path, entry.info);
+                               });
     }
   }
 }
@@ -79,7 +87,7 @@ void ModeRun::Execute() {
       m_state.abortRequested = true;
     } else {
       m_waitingSources.Leave(member.identity.Id());
-      ProcessFile(member.path);
+      ProcessFile(std::string(member.path));
     }
     if (m_state.abortRequested) {
       if (!m_texts.aborted.empty()) m_log.Append(m_texts.aborted);
@@ -88,7 +96,6 @@ void ModeRun::Execute() {
   }
   m_log.Flush();
   m_waitingSources.Clear();
-  m_files.Clear();
 }
 
 std::string ModeRun::FailureLine() const {
@@ -131,11 +138,11 @@ const std::vector<PlannedMove>& ModeRun::PlanNames() {
   m_plan.clear();
   m_plan.reserve(members.size());
   for (const RunFileSet::Member& member : members) {
-    if (NameReasonToLeave(member.path)) continue;
-    m_plan.push_back(
-        {member.path,
-         DestinationOf(member.path, NewName(ExtractFileName(member.path, PathSyntax::Posix, m_codePage))),
-         member.identity});
+    const std::string path(member.path);
+    if (NameReasonToLeave(path)) continue;
+    const std::string destination =
+        DestinationOf(path, NewName(ExtractFileName(path, PathSyntax::Posix, m_codePage)));
+    m_plan.push_back({member.path, m_newPaths.Add(destination), member.identity});
   }
   m_planMade = true;
   return m_plan;

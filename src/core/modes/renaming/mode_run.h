@@ -16,6 +16,7 @@
 #include "core/run/run_file_set.h"
 #include "core/run/run_interaction.h"
 #include "core/run/waiting_sources.h"
+#include "core/text/byte_arena.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -71,8 +72,8 @@ class ModeRun : public RunEngine {
   // dropped silently; a path that is missing or a folder is logged and counted.
   void CollectRunFile(std::string_view path, const std::optional<FileInfo>& info);
 
-  // Processes every member in order, until the set ends or the person aborts. Empties
-  // the set.
+  // Processes every member in order, until the set ends or the person aborts. The set
+  // stays until the next Collect, for the plan points into it.
   void Execute() override;
   // Writes the summary lines.
   void WriteSummary() override;
@@ -139,6 +140,7 @@ class ModeRun : public RunEngine {
   // What PlanNames made, in run order (without the files left), so that the run takes
   // each new path from it rather than make it again; m_planCursor: the next one.
   std::vector<PlannedMove> m_plan;
+  ByteArena m_newPaths;  // the plan's new paths
   bool m_planMade = false;
   std::size_t m_planCursor = 0;
   ModeRunState m_state;

@@ -64,7 +64,7 @@ std::vector<std::string> QueuedPaths(const std::vector<std::string>& paths, Sort
     queue.Add(MakeSortKey(path, {}, type, counter, PathSyntax::Posix, CodePage::Utf8()), path, {1, ++inode});
   }
   std::vector<std::string> ordered;
-  for (const TargetQueue::Entry& entry : queue.Entries()) ordered.emplace_back(entry.Path());
+  for (const PlannedMove& entry : queue.Entries()) ordered.emplace_back(entry.from);
   return ordered;
 }
 

@@ -136,7 +136,7 @@ TEST(RunFileSet, KeepsNamesThatDifferInCaseAsTwoMembersInCaseBlindOrder) {
   RunFileSet files(kUtf8);
   for (const char* path : {"/x/b.txt", "/x/a.TXT", "/X/a.txt", "/x/a.TXT", "/x/A.txt"}) files.Add(path, {});
   std::vector<std::string> paths;
-  for (const RunFileSet::Member& member : files.Members()) paths.push_back(member.path);
+  for (const RunFileSet::Member& member : files.Members()) paths.emplace_back(member.path);
   EXPECT_EQ(paths, (std::vector<std::string>{"/X/a.txt", "/x/A.txt", "/x/a.TXT", "/x/b.txt"}));
 }
 
