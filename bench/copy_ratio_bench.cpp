@@ -2,10 +2,11 @@
 // observable work, measured alternately in one run, reported as the ratio of their
 // medians (the goal is 1.2 at most):
 // - the C loop: readdir with one stat per entry, the names sorted, and for each file:
-//   open it, create a temporary name in the output folder (O_CREAT | O_EXCL),
-//   copy_file_range its whole content, close, renameat2 with RENAME_NOREPLACE to the new
-//   name, and the two result lines through one buffered stream into Result.dat, flushed
-//   at the end only;
+//   open it, create a temporary name in the output folder (O_CREAT | O_EXCL) with its
+//   permission bits, copy_file_range its whole content, give it the source's
+//   modification time (as morvane-batch's copies keep it), close, renameat2 with
+//   RENAME_NOREPLACE to the new name, and the two result lines through one buffered
+//   stream into Result.dat, flushed at the end only;
 // - morvane-batch rename --output <folder> --front rN_ (a new front part every round).
 // The files are 10,000 of 1 KiB. Before each run, outside the timed part, the output
 // folder is emptied and the file system's pending writes written out; each round runs both
@@ -45,6 +46,7 @@ struct Source {
   std::string name;
   off_t size = 0;
   mode_t mode = 0;
+  timespec modified{};
 };
 
 // Copies the whole of source into target, both open; false when the kernel refused.
@@ -70,7 +72,8 @@ void CLoop(const RunFolder& folder, const std::string& front) {
     if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
     struct stat status {};
     if (fstatat(directory, entry->d_name, &status, 0) == 0 && !S_ISDIR(status.st_mode))
-      sources.push_back({entry->d_name, status.st_size, static_cast<mode_t>(status.st_mode & 07777)});
+      sources.push_back(
+          {entry->d_name, status.st_size, static_cast<mode_t>(status.st_mode & 07777), status.st_mtim});
   }
   closedir(listing);
   std::sort(sources.begin(), sources.end(), [](const Source& a, const Source& b) { return a.name < b.name; });
@@ -88,7 +91,8 @@ void CLoop(const RunFolder& folder, const std::string& front) {
       std::snprintf(temporary, sizeof temporary, ".c-loop-%x-%x", static_cast<unsigned>(self), temporaries++);
       out = openat(outputDirectory, temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, source.mode);
     } while (out < 0 && errno == EEXIST);
-    const bool copied = out >= 0 && CopyContent(in, out, source.size);
+    const timespec times[2] = {{0, UTIME_OMIT}, source.modified};
+    const bool copied = out >= 0 && CopyContent(in, out, source.size) && futimens(out, times) == 0;
     if (out >= 0) close(out);
     close(in);
     if (!copied ||

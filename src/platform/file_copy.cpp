@@ -112,14 +112,20 @@ core::FsResult CopyFileThroughTemporary(std::string_view from, std::string_view 
   if (S_ISDIR(sourceStatus.st_mode)) return {core::FsStatus::Failed, EISDIR};
   if (!S_ISREG(sourceStatus.st_mode)) return {core::FsStatus::Failed, EINVAL};
 
+  // The entry itself first: a free name, the common case, costs one look. A link is
+  // judged by what it leads to; one that leads nowhere still takes the name.
   struct stat destinationStatus {};
-  if (fstatat(destination.Folder(), destination.Name(), &destinationStatus, 0) == 0) {
+  bool taken =
+      fstatat(destination.Folder(), destination.Name(), &destinationStatus, AT_SYMLINK_NOFOLLOW) == 0;
+  if (taken && S_ISLNK(destinationStatus.st_mode) &&
+      fstatat(destination.Folder(), destination.Name(), &destinationStatus, 0) != 0) {
+    if (!replaceExisting) return {core::FsStatus::AlreadyExists, EEXIST};
+    taken = false;
+  }
+  if (taken) {
     if (IsSameEntry(sourceStatus, destinationStatus)) return {core::FsStatus::SameFile, 0};
     if (!replaceExisting) return {core::FsStatus::AlreadyExists, EEXIST};
     if (S_ISDIR(destinationStatus.st_mode)) return {core::FsStatus::Failed, EISDIR};
-  } else if (!replaceExisting && fstatat(destination.Folder(), destination.Name(), &destinationStatus,
-                                         AT_SYMLINK_NOFOLLOW) == 0) {
-    return {core::FsStatus::AlreadyExists, EEXIST};
   }
 
   std::string temporaryPath;

@@ -58,6 +58,10 @@ TEST_F(FileCopyTest, ExistingDestinationIsReplacedOnlyWhenAsked) {
   EXPECT_EQ(m_folder.ReadFile("dst.txt"), "old");
   EXPECT_EQ(m_fs.CopyFile(m_folder.Path("src.txt"), m_folder.Path("dst.txt"), true).status, FsStatus::Ok);
   EXPECT_EQ(m_folder.ReadFile("dst.txt"), "new");
+  // Replacing a link that leads nowhere replaces the link, not a file it names.
+  EXPECT_EQ(m_fs.CopyFile(m_folder.Path("src.txt"), m_folder.Path("dangling"), true).status, FsStatus::Ok);
+  EXPECT_EQ(m_folder.ReadFile("dangling"), "new");
+  EXPECT_FALSE(m_folder.Exists("missing"));
   EXPECT_EQ(NamesIn(""), (Names{"dangling", "dst.txt", "src.txt"}));
 }
 
