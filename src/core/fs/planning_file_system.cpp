@@ -84,15 +84,18 @@ bool PlanningFileSystem::FileExists(std::string_view path) const {
 
 std::vector<DirectoryEntry> PlanningFileSystem::ListFolder(std::string_view folder,
                                                            std::string_view pattern) const {
-  std::vector<DirectoryEntry> onDisk = ForwardingFileSystem::ListFolder(folder, pattern);
   std::vector<DirectoryEntry> listed;
-  listed.reserve(onDisk.size());
+  VisitFolder(folder, pattern, [&](const DirectoryEntry& entry) { listed.push_back(entry); });
+  return listed;
+}
+
+void PlanningFileSystem::VisitFolder(std::string_view folder, std::string_view pattern,
+                                     const std::function<void(const DirectoryEntry&)>& visit) const {
   const std::string prefix = folder.ends_with('/') ? std::string(folder) : std::string(folder) + '/';
   // Only a folder with a name of its own gives its entries paths of their own.
   const bool remember = !folder.empty();
-  if (remember) m_known.reserve(m_known.size() + onDisk.size());
   std::string path = prefix;
-  for (DirectoryEntry& entry : onDisk) {
+  ForwardingFileSystem::VisitFolder(folder, pattern, [&](const DirectoryEntry& entry) {
     path.resize(prefix.size());
     path += entry.name;
     if (remember) {
@@ -101,31 +104,31 @@ std::vector<DirectoryEntry> PlanningFileSystem::ListFolder(std::string_view fold
       const auto [known, added] =
           m_known.try_emplace(std::pmr::string(path, &m_memory), Known{false, entry.info});
       if (!added) {
-        if (known->second.recorded) continue;
+        if (known->second.recorded) return;
         known->second.entry = entry.info;
       }
     } else if (const auto known = m_known.find(path); known != m_known.end() && known->second.recorded) {
-      continue;
+      return;
     }
-    listed.push_back(std::move(entry));
-  }
+    visit(entry);
+  });
   // What the plan made in the folder comes after what was there, as new entries do, in
-  // the order of their paths.
+  // the order of their paths. They are gathered before any is handed on, since the
+  // visitor may ask of paths this file system has not met yet.
   const std::string inFolder = prefix + "x";
   const std::string_view listedFolder = FolderOf(inFolder);
   if (remember && MatchesEveryName(pattern) && ForwardingFileSystem::NamesAreExact(folder)) {
     m_wholeFolders.emplace(listedFolder);
   }
-  std::vector<std::pair<std::string_view, const FileInfo*>> made;
+  std::vector<DirectoryEntry> made;
   for (const auto& [madePath, known] : m_known) {
     if (!known.recorded || !known.entry) continue;
     if (FolderOf(madePath) != listedFolder || !MatchesWildcard(pattern, NameOf(madePath), m_codePage))
       continue;
-    made.emplace_back(madePath, &*known.entry);
+    made.push_back({std::string(NameOf(madePath)), *known.entry});
   }
-  std::ranges::sort(made, {}, &std::pair<std::string_view, const FileInfo*>::first);
-  for (const auto& [madePath, info] : made) listed.push_back({std::string(NameOf(madePath)), *info});
-  return listed;
+  std::ranges::sort(made, {}, &DirectoryEntry::name);
+  for (const DirectoryEntry& entry : made) visit(entry);
 }
 
 FsResult PlanningFileSystem::Rename(std::string_view from, std::string_view to) {

@@ -46,11 +46,8 @@ class PlanningFileSystem : public ForwardingFileSystem {
   bool IsFolder(std::string_view path) const override;
   bool FileExists(std::string_view path) const override;
   std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override;
-  // What ListFolder gives, one entry at a time.
   void VisitFolder(std::string_view folder, std::string_view pattern,
-                   const std::function<void(const DirectoryEntry&)>& visit) const override {
-    FileSystem::VisitFolder(folder, pattern, visit);
-  }
+                   const std::function<void(const DirectoryEntry&)>& visit) const override;
   FsResult Rename(std::string_view from, std::string_view to) override;
   FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override;
   FsResult CreateFolder(std::string_view path) override;
