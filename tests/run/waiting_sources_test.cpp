@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <vector>
+
 #include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 
@@ -47,24 +49,46 @@ TEST_F(WaitingSourcesTest, AFileWaitsUntilEachOfItsNamesHadItsTurn) {
 }
 
 TEST_F(WaitingSourcesTest, TurnsTakenInTheOrderAddedCountBeforeAndAfterTheFirstQuestion) {
-  m_folder.CreateFiles({"a", "b", "c", "d"});
+  m_folder.CreateFiles({"a", "b", "c", "d", "late"});
   ASSERT_EQ(link(m_folder.Path("a").c_str(), m_folder.Path("a-link").c_str()), 0);
-  // A run adds its sources in run order and they leave in that order, unasked.
-  for (const char* name : {"a", "b", "a-link", "c", "d"}) m_waiting.Add(IdOfFile(name));
+  // A run adds its sources in run order, one by one or read from its entries, and they
+  // leave in that order, unasked.
+  const std::vector<FileId> runOrder = {IdOfFile("a"), IdOfFile("b"), IdOfFile("a-link"), IdOfFile("c"),
+                                        IdOfFile("d")};
+  for (const bool fromEntries : {false, true}) {
+    SCOPED_TRACE(fromEntries ? "read from the run's entries" : "added one by one");
+    m_waiting.Clear();
+    if (fromEntries) {
+      m_waiting.AddInRunOrder(runOrder.size(), [&](std::size_t i) { return runOrder[i]; });
+    } else {
+      for (const FileId& file : runOrder) m_waiting.Add(file);
+    }
+    m_waiting.Leave(IdOfFile("a"));
+    m_waiting.Leave(IdOfFile("b"));
+    // The first question comes when two have left.
+    EXPECT_TRUE(Holds("a")) << "its other name has not had its turn";
+    EXPECT_FALSE(Holds("b"));
+    EXPECT_TRUE(Holds("c"));
+    // Turns after the question, one out of order, and a source added late.
+    m_waiting.Leave(IdOfFile("a-link"));
+    m_waiting.Leave(IdOfFile("d"));
+    m_waiting.Add(IdOfFile("late"));
+    EXPECT_FALSE(Holds("a"));
+    EXPECT_FALSE(Holds("d"));
+    EXPECT_TRUE(Holds("c"));
+    EXPECT_TRUE(Holds("late"));
+    m_waiting.Leave(IdOfFile("c"));
+    EXPECT_FALSE(Holds("c"));
+  }
+  // Sources read from the entries and one added before any question: all still wait.
+  m_waiting.Clear();
+  m_waiting.AddInRunOrder(runOrder.size(), [&](std::size_t i) { return runOrder[i]; });
   m_waiting.Leave(IdOfFile("a"));
+  m_waiting.Add(IdOfFile("late"));
   m_waiting.Leave(IdOfFile("b"));
-  // The first question comes when two have left.
-  EXPECT_TRUE(Holds("a")) << "its other name has not had its turn";
+  EXPECT_TRUE(Holds("late"));
+  EXPECT_TRUE(Holds("a-link"));
   EXPECT_FALSE(Holds("b"));
-  EXPECT_TRUE(Holds("c"));
-  // Turns after the question, and one out of order.
-  m_waiting.Leave(IdOfFile("a-link"));
-  m_waiting.Leave(IdOfFile("d"));
-  EXPECT_FALSE(Holds("a"));
-  EXPECT_FALSE(Holds("d"));
-  EXPECT_TRUE(Holds("c"));
-  m_waiting.Leave(IdOfFile("c"));
-  EXPECT_FALSE(Holds("c"));
 }
 
 }  // namespace

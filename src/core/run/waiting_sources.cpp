@@ -12,13 +12,33 @@ bool Before(const FileId& a, const FileId& b) {
 
 }  // namespace
 
+void WaitingSources::AddInRunOrder(std::size_t count, std::function<FileId(std::size_t)> idAt) {
+  if (!m_waiting.empty() || m_idAt) {
+    for (std::size_t i = 0; i < count; ++i) Add(idAt(i));
+    return;
+  }
+  m_idAt = std::move(idAt);
+  m_runOrderCount = count;
+  m_stillWaiting += count;
+}
+
+void WaitingSources::CopyRunOrder() const {
+  m_waiting.reserve(m_runOrderCount);
+  for (std::size_t i = 0; i < m_runOrderCount; ++i) m_waiting.push_back({m_idAt(i), 1});
+  m_idAt = nullptr;
+  m_runOrderCount = 0;
+  m_sorted = false;
+}
+
 void WaitingSources::Add(const FileId& file) {
+  if (m_idAt) CopyRunOrder();
   m_waiting.push_back({file, 1});
   m_sorted = false;
   ++m_stillWaiting;
 }
 
 WaitingSources::Waiting* WaitingSources::Find(const FileId& file) const {
+  if (m_idAt) CopyRunOrder();
   if (!m_sorted) {
     if (m_inAddOrder) {
       for (std::size_t i = 0; i < m_leftInOrder; ++i) m_waiting[i].count = 0;
@@ -42,7 +62,7 @@ WaitingSources::Waiting* WaitingSources::Find(const FileId& file) const {
 }
 
 void WaitingSources::Leave(const FileId& file) {
-  if (m_inAddOrder && m_leftInOrder < m_waiting.size() && m_waiting[m_leftInOrder].file == file) {
+  if (m_inAddOrder && m_leftInOrder < CountInAddOrder() && IdInAddOrder(m_leftInOrder) == file) {
     ++m_leftInOrder;
     --m_stillWaiting;
     return;
@@ -63,6 +83,8 @@ bool WaitingSources::Holds(const FileSystem& fileSystem, std::string_view path) 
 
 void WaitingSources::Clear() {
   m_waiting.clear();
+  m_idAt = nullptr;
+  m_runOrderCount = 0;
   m_sorted = true;
   m_inAddOrder = true;
   m_leftInOrder = 0;

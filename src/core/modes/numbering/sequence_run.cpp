@@ -91,8 +91,8 @@ void SequenceRun::Execute() {
   m_state.numberExceeded = false;
   m_state.overwriteChoice = OverwriteChoice::None;
   m_waitingSources.Clear();
-  m_waitingSources.Reserve(entries.size());
-  for (const PlannedMove& entry : entries) m_waitingSources.Add(entry.identity.Id());
+  m_waitingSources.AddInRunOrder(entries.size(),
+                                 [&entries](std::size_t i) { return entries[i].identity.Id(); });
 
   const std::size_t count = entries.size();
   for (std::size_t step = 0; step < count; ++step) {

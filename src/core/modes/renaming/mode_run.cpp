@@ -78,8 +78,8 @@ void ModeRun::Execute() {
   m_state.overwriteChoice = OverwriteChoice::None;
   m_interaction.ProgressBegin(members.size());
   m_waitingSources.Clear();
-  m_waitingSources.Reserve(members.size());
-  for (const RunFileSet::Member& member : members) m_waitingSources.Add(member.identity.Id());
+  m_waitingSources.AddInRunOrder(members.size(),
+                                 [&members](std::size_t i) { return members[i].identity.Id(); });
 
   m_planCursor = 0;
   for (const RunFileSet::Member& member : members) {
