@@ -1,5 +1,6 @@
 #include "core/modes/numbering/sequence_run.h"
 
+#include "core/fs/folder_files.h"
 #include "core/modes/numbering/sequence_name.h"
 #include "core/modes/numbering/sort_key.h"
 #include "core/names/path_rules.h"
@@ -68,18 +69,9 @@ void SequenceRun::CollectTarget(std::string_view path, const std::optional<FileI
 void SequenceRun::ExpandFolderTargets(std::string_view folder) {
   std::string base(folder);
   if (EndsWithSeparator(base, PathSyntax::Posix, m_codePage)) base.pop_back();
-  const std::size_t prefixSize = base.size() + 1;
-  std::string path = base + '/';
   for (const std::string& word : m_inputs.filter.Words()) {
-    m_fileSystem.VisitFolder(base.empty() ? "/" : base, EnumerationPattern(word),
-                             [&](const DirectoryEntry& entry) {
-                               if (entry.info.isFolder) return;
-                               // The listing already carries what a stat would tell, so the file is not asked
-                               // again.
-                               path.resize(prefixSize);
-                               path += entry.name;
-                               CollectTarget(path, entry.info);
-                             });
+    VisitFolderFiles(m_fileSystem, base, EnumerationPattern(word),
+                     [&](std::string_view path, const FileInfo& info) { CollectTarget(path, info); });
   }
 }
 

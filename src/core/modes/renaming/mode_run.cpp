@@ -1,5 +1,6 @@
 #include "core/modes/renaming/mode_run.h"
 
+#include "core/fs/folder_files.h"
 #include "core/names/path_rules.h"
 #include "core/run/missing_target.h"
 #include "core/text/visible_name.h"
@@ -39,18 +40,9 @@ void ModeRun::ExpandTargetsToRunFileSet(const std::vector<std::string>& targetLi
     std::string folder = target;
     if (EndsWithSeparator(folder, PathSyntax::Posix, m_codePage)) folder.pop_back();
     // A folder is listed once per filter word; a file two words find is kept once.
-    const std::size_t prefixSize = folder.size() + 1;
-    std::string path = folder + '/';
     for (const std::string& word : m_inputs.filter.Words()) {
-      m_fileSystem.VisitFolder(folder.empty() ? "/" : folder, EnumerationPattern(word),
-                               [&](const DirectoryEntry& entry) {
-                                 // The listing already tells what a stat would, so the file is not asked
-                                 // again.
-                                 if (entry.info.isFolder) return;
-                                 path.resize(prefixSize);
-                                 path += entry.name;
-                                 CollectRunFile(path, entry.info);
-                               });
+      VisitFolderFiles(m_fileSystem, folder, EnumerationPattern(word),
+                       [&](std::string_view path, const FileInfo& info) { CollectRunFile(path, info); });
     }
   }
 }
