@@ -122,9 +122,10 @@ class ListedFolder : public ForwardingFileSystem {
 
   void Hand(std::vector<DirectoryEntry> listing) { m_listing = std::move(listing); }
 
-  std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override {
-    if (folder != m_folder) return ForwardingFileSystem::ListFolder(folder, pattern);
-    return std::move(m_listing);
+  void VisitFolder(std::string_view folder, std::string_view pattern,
+                   const std::function<void(const DirectoryEntry&)>& visit) const override {
+    if (folder != m_folder) return ForwardingFileSystem::VisitFolder(folder, pattern, visit);
+    for (const DirectoryEntry& entry : m_listing) visit(entry);
   }
 
  private:

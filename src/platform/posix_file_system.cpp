@@ -71,13 +71,6 @@ bool PosixFileSystem::FileExists(std::string_view path) const {
   return info && !info->isFolder;
 }
 
-std::vector<core::DirectoryEntry> PosixFileSystem::ListFolder(std::string_view folder,
-                                                              std::string_view pattern) const {
-  std::vector<core::DirectoryEntry> entries;
-  VisitFolder(folder, pattern, [&](const core::DirectoryEntry& entry) { entries.push_back(entry); });
-  return entries;
-}
-
 void PosixFileSystem::VisitFolder(std::string_view folder, std::string_view pattern,
                                   const std::function<void(const core::DirectoryEntry&)>& visit) const {
   DIR* dir = OpenFolder(folder);

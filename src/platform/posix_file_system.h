@@ -26,7 +26,7 @@ struct PosixFileSystemOptions {
 // - every path is reached whatever its length: one longer than PATH_MAX is walked
 //   folder by folder (see AtPath), so only a name too long for its file system is
 //   PathTooLong;
-// - ListFolder stats each entry in the folder it lists, so entries carry their info;
+// - a listing stats each entry in the folder it lists, so entries carry their info;
 // - CopyFile copies regular files only and replaces a link at the destination, not the
 //   link's target (see CopyFileThroughTemporary);
 // - MountedDrives reads the mount table on each call, so it sees mounts made since;
@@ -42,8 +42,6 @@ class PosixFileSystem final : public core::FileSystem {
   core::FsResult Unreachable(std::string_view path) const override;
   bool IsFolder(std::string_view path) const override;
   bool FileExists(std::string_view path) const override;
-  std::vector<core::DirectoryEntry> ListFolder(std::string_view folder,
-                                               std::string_view pattern) const override;
   void VisitFolder(std::string_view folder, std::string_view pattern,
                    const std::function<void(const core::DirectoryEntry&)>& visit) const override;
 

@@ -96,14 +96,17 @@ class FileSystem {
   // insensitive, "*.*" matching every name), hidden entries included, "." and ".."
   // left out, in the order the file system lists them. Empty when the folder cannot be
   // read.
-  virtual std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const = 0;
-  // The entries ListFolder gives, handed to visit one at a time as they are read, so that
-  // a folder of a million files needs no list of them. An entry is valid during its
-  // call only. A file system that changes what ListFolder gives must change this too.
-  virtual void VisitFolder(std::string_view folder, std::string_view pattern,
-                           const std::function<void(const DirectoryEntry&)>& visit) const {
-    for (const DirectoryEntry& entry : ListFolder(folder, pattern)) visit(entry);
+  std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const {
+    std::vector<DirectoryEntry> entries;
+    VisitFolder(folder, pattern, [&](const DirectoryEntry& entry) { entries.push_back(entry); });
+    return entries;
   }
+  // The same entries, handed to visit one at a time as they are read, so that a folder of
+  // a million files needs no list of them. An entry is valid during its call only. The
+  // one way a file system lists, so that a decorator cannot change one way and not the
+  // other.
+  virtual void VisitFolder(std::string_view folder, std::string_view pattern,
+                           const std::function<void(const DirectoryEntry&)>& visit) const = 0;
 
   // Renames without ever replacing another entry: the same path succeeds without a
   // call; a destination that is the same file with a single link, or the same folder (a

@@ -15,9 +15,6 @@ class ForwardingFileSystem : public FileSystem {
   FsResult Unreachable(std::string_view path) const override { return m_real.Unreachable(path); }
   bool IsFolder(std::string_view path) const override { return m_real.IsFolder(path); }
   bool FileExists(std::string_view path) const override { return m_real.FileExists(path); }
-  std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override {
-    return m_real.ListFolder(folder, pattern);
-  }
   void VisitFolder(std::string_view folder, std::string_view pattern,
                    const std::function<void(const DirectoryEntry&)>& visit) const override {
     m_real.VisitFolder(folder, pattern, visit);

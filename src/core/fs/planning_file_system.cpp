@@ -82,13 +82,6 @@ bool PlanningFileSystem::FileExists(std::string_view path) const {
   return info && !info->isFolder;
 }
 
-std::vector<DirectoryEntry> PlanningFileSystem::ListFolder(std::string_view folder,
-                                                           std::string_view pattern) const {
-  std::vector<DirectoryEntry> listed;
-  VisitFolder(folder, pattern, [&](const DirectoryEntry& entry) { listed.push_back(entry); });
-  return listed;
-}
-
 void PlanningFileSystem::VisitFolder(std::string_view folder, std::string_view pattern,
                                      const std::function<void(const DirectoryEntry&)>& visit) const {
   const std::string prefix = folder.ends_with('/') ? std::string(folder) : std::string(folder) + '/';

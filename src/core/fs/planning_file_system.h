@@ -45,7 +45,6 @@ class PlanningFileSystem : public ForwardingFileSystem {
   FsResult Unreachable(std::string_view path) const override;
   bool IsFolder(std::string_view path) const override;
   bool FileExists(std::string_view path) const override;
-  std::vector<DirectoryEntry> ListFolder(std::string_view folder, std::string_view pattern) const override;
   void VisitFolder(std::string_view folder, std::string_view pattern,
                    const std::function<void(const DirectoryEntry&)>& visit) const override;
   FsResult Rename(std::string_view from, std::string_view to) override;

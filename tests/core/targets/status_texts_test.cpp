@@ -66,7 +66,8 @@ class DrivesOnly : public FileSystem {
   FsResult Unreachable(std::string_view) const override { return {FsStatus::NotFound}; }
   bool IsFolder(std::string_view) const override { return false; }
   bool FileExists(std::string_view) const override { return false; }
-  std::vector<DirectoryEntry> ListFolder(std::string_view, std::string_view) const override { return {}; }
+  void VisitFolder(std::string_view, std::string_view,
+                   const std::function<void(const DirectoryEntry&)>&) const override {}
   FsResult Rename(std::string_view, std::string_view) override { return {FsStatus::Failed}; }
   FsResult CopyFile(std::string_view, std::string_view, bool) override { return {FsStatus::Failed}; }
   FsResult CreateFolder(std::string_view) override { return {FsStatus::Failed}; }
