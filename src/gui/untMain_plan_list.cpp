@@ -1,5 +1,6 @@
 // The plan window of the main window: opened from the 機能 menu, and recomputed shortly
 // after the last change of the fields or the list while it is open.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,6 +27,16 @@ constexpr int kPlanDelayMs = 300;
 class PlanAnswers : public core::StartAnswers {
  public:
   bool Ask(const core::StartQuestion&) override { return true; }
+};
+
+// The hourglass while a plan is made: over a large list it takes a moment, during which
+// the window does not answer.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 }  // namespace
@@ -77,6 +88,7 @@ void TfrmMain::PlanMayHaveChanged() {
 }
 
 void TfrmMain::RefreshPlanList() {
+  const WaitCursor waiting;
   // Everything the checks and the plan would change (a missing output folder, the
   // files) is only recorded.
   core::PlanningFileSystem planning(m_fileSystem);
