@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "gui/wait_cursor.h"
+
 class QWidget;
 
 namespace morvane::gui {
@@ -18,6 +20,7 @@ class BusyCaption {
  private:
   QWidget* m_window;
   QString m_savedCaption;
+  WaitCursor m_waiting;
 };
 
 // The captions of the batches.

@@ -1,6 +1,5 @@
 // The plan window of the main window: opened from the 機能 menu, and recomputed shortly
 // after the last change of the fields or the list while it is open.
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "gui/untConfirmation.h"
 #include "gui/untMain.h"
 #include "gui/untPreviewList.h"
+#include "gui/wait_cursor.h"
 
 namespace morvane::gui {
 namespace {
@@ -27,16 +27,6 @@ constexpr int kPlanDelayMs = 300;
 class PlanAnswers : public core::StartAnswers {
  public:
   bool Ask(const core::StartQuestion&) override { return true; }
-};
-
-// The hourglass while a plan is made: over a large list it takes a moment, during which
-// the window does not answer.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 }  // namespace
@@ -88,6 +78,7 @@ void TfrmMain::PlanMayHaveChanged() {
 }
 
 void TfrmMain::RefreshPlanList() {
+  // Over a large list the plan, a dry run over every file, takes a moment.
   const WaitCursor waiting;
   // Everything the checks and the plan would change (a missing output folder, the
   // files) is only recorded.

@@ -1,7 +1,6 @@
 // Undo in the window: the 機能 menu's item, enabled while a run can be taken back; the
 // undo dialog with what undo will do; then the undo itself, written to the result file
 // like a run, and its end message.
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
 
@@ -12,6 +11,7 @@
 #include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
 #include "gui/untUndo.h"
+#include "gui/wait_cursor.h"
 
 namespace morvane::gui {
 namespace {
@@ -101,12 +101,13 @@ void TfrmMain::mnuUndoClick() {
   }
   const core::JournalContents& journal = *read.contents;
 
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  core::ResultLog planLog = core::ResultLog::Discarding();
-  KeepPainted(planLog);
-  UndoOffer offer{journal.header, journal.done.size(), journal.ended,
-                  core::PlanUndo(journal, m_fileSystem, planLog)};
-  QApplication::restoreOverrideCursor();
+  UndoOffer offer = [&] {
+    const WaitCursor waiting;
+    core::ResultLog planLog = core::ResultLog::Discarding();
+    KeepPainted(planLog);
+    return UndoOffer{journal.header, journal.done.size(), journal.ended,
+                     core::PlanUndo(journal, m_fileSystem, planLog)};
+  }();
   frmUndo->SetOffer(std::move(offer));
   if (!frmUndo->ShowUndo()) return;
 
@@ -115,12 +116,10 @@ void TfrmMain::mnuUndoClick() {
   try {
     core::ResultLog log(m_files.resultFile, m_files.logFile, m_logSettings.outputLog, m_fileSystem);
     KeepPainted(log);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor waiting;
     report = core::TakeBack(store, *id, journal, m_fileSystem, log, core::LocalNow());
     log.Close();
-    QApplication::restoreOverrideCursor();
   } catch (const core::LogWriteError& error) {
-    while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
     RefreshUndoItem();
     m_messages.Show(MessageKind::Error, ToQString(error.Message()));
     return;
