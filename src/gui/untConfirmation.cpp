@@ -55,6 +55,15 @@ void TfrmConfirmation::AddPlanRow() {
 void TfrmConfirmation::SetPlanCounts(std::size_t files, std::size_t left, ChainOffer chains) {
   lblPlanCounts->setText(
       QStringLiteral("対象ファイル %1 個　変換されないファイル %2 個").arg(files).arg(left));
+  ShowChains(chains);
+}
+
+void TfrmConfirmation::ShowCountsPending(ChainOffer chains) {
+  lblPlanCounts->setText(QStringLiteral("対象ファイルを数えています…"));
+  ShowChains(chains);
+}
+
+void TfrmConfirmation::ShowChains(ChainOffer chains) {
   {
     const QSignalBlocker quiet(chkResolveChains);
     chkResolveChains->setChecked(chains.on);

@@ -27,6 +27,8 @@ class TfrmConfirmation : public QDialog, public Ui_TfrmConfirmation {
   // Under the rows: how many files the run meets and how many it will leave as they are;
   // and, when offered, the choice to resolve the run's chains on a row of its own.
   void SetPlanCounts(std::size_t files, std::size_t left, ChainOffer chains = {});
+  // Until the counts are known: says they are being counted.
+  void ShowCountsPending(ChainOffer chains = {});
   // What the list button opens (the plan window, over this dialog).
   void SetShowList(std::function<void()> showList) { m_showList = std::move(showList); }
   QLabel* lblPlanCounts;
@@ -48,6 +50,8 @@ class TfrmConfirmation : public QDialog, public Ui_TfrmConfirmation {
 
  private:
   void AddPlanRow();
+  // The choice to resolve chains on its row, when shown, and the dialog's height with it.
+  void ShowChains(ChainOffer chains);
 
   int m_heightWithoutChains = 0;
   int m_buttonsY = 0;

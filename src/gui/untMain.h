@@ -18,12 +18,14 @@
 #include "core/preview/operating_mode.h"
 #include "core/preview/preview_entry.h"
 #include "core/preview/preview_history.h"
+#include "core/run/checked_plan.h"
 #include "core/run/output_folder_check.h"
 #include "core/settings/log_settings.h"
 #include "core/settings/run_histories.h"
 #include "core/settings/settings_store.h"
 #include "core/targets/target_list.h"
 #include "core/undo/undo_store.h"
+#include "gui/background_plan.h"
 #include "gui/file_dialogs.h"
 #include "gui/main_options.h"
 #include "gui/message_boxes.h"
@@ -286,6 +288,13 @@ class TfrmMain : public QMainWindow,
   // The plan window, its menu item and the delay that follows the fields.
   void CreatePlanList();
   void RefreshPlanList();
+  // A plan made (now or on the confirmation's thread) into the plan window.
+  void ShowCheckedPlan(core::CheckedPlan made);
+  // Starts the plan of the run the confirmation asks about, on a thread of its own.
+  void StartConfirmationPlan();
+  // That plan is ready: into the plan window, its counts into the confirmation.
+  void ShowConfirmationPlan();
+  void ShowConfirmationCounts();
   // Something the plan depends on changed: made again shortly, when the window is open.
   void PlanMayHaveChanged();
   void ShowPlanListOverConfirmation();
@@ -338,6 +347,7 @@ class TfrmMain : public QMainWindow,
   PreviewLinePart* m_previewLine = nullptr;
   TfrmPreviewList* m_planList = nullptr;
   QTimer* m_planTimer = nullptr;
+  BackgroundPlan* m_confirmationPlan = nullptr;
   ChainOffer m_chains;
   bool m_firstShowDone = false;
 

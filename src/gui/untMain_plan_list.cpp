@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <chrono>
 
-#include "core/fs/planning_file_system.h"
-#include "core/run/run_plan.h"
+#include "core/run/checked_plan.h"
 #include "gui/plan_list_model.h"
 #include "gui/qt_text.h"
 #include "gui/untConfirmation.h"
@@ -22,12 +22,9 @@ namespace {
 // that typing into a field over a large list does not make one plan per key.
 constexpr int kPlanDelayMs = 300;
 
-// The start checks' questions as the plan answers them: the run goes ahead, and the
-// fields are left as they are.
-class PlanAnswers : public core::StartAnswers {
- public:
-  bool Ask(const core::StartQuestion&) override { return true; }
-};
+// How long the confirmation waits for the plan before it comes up without its counts: a
+// plan of some thousand files is ready within it, and a larger one follows.
+constexpr std::chrono::milliseconds kConfirmationWaitsForPlan{150};
 
 }  // namespace
 
@@ -37,6 +34,8 @@ void TfrmMain::CreatePlanList() {
   m_planTimer->setSingleShot(true);
   m_planTimer->setInterval(kPlanDelayMs);
   connect(m_planTimer, &QTimer::timeout, this, &TfrmMain::RefreshPlanList);
+  m_confirmationPlan = new BackgroundPlan(this);
+  connect(m_confirmationPlan, &BackgroundPlan::Ready, this, &TfrmMain::ShowConfirmationPlan);
 
   mnuPreviewList = new QAction(QStringLiteral("変換プレビュー一覧(&P)..."), this);
   mnuPreviewList->setObjectName(QStringLiteral("mnuPreviewList"));
@@ -59,7 +58,12 @@ void TfrmMain::CreatePlanList() {
 void TfrmMain::ShowPlanListOverConfirmation() {
   const bool wasShown = m_planList->isVisible();
   m_planList->hide();
-  RefreshPlanList();
+  if (m_confirmationPlan->Pending()) {
+    const WaitCursor waiting;
+    ShowConfirmationPlan();
+  } else {
+    RefreshPlanList();
+  }
   m_planList->setWindowModality(Qt::ApplicationModal);
   m_planList->exec();
   m_planList->setWindowModality(Qt::NonModal);
@@ -80,37 +84,47 @@ void TfrmMain::PlanMayHaveChanged() {
 void TfrmMain::RefreshPlanList() {
   // Over a large list the plan, a dry run over every file, takes a moment.
   const WaitCursor waiting;
-  // Everything the checks and the plan would change (a missing output folder, the
-  // files) is only recorded.
-  core::PlanningFileSystem planning(m_fileSystem);
-  PlanAnswers answers;
-  core::StartDecision decision = core::CheckStart(StartRequestNow(), planning, answers);
+  ShowCheckedPlan(core::MakeCheckedPlan(StartRequestNow(), m_chains.on, ProtectedTypes(), m_fileSystem));
+}
+
+void TfrmMain::ShowCheckedPlan(core::CheckedPlan made) {
+  m_chains.offered = made.chainsOffered;
+  if (made.refusal) {
+    m_planList->ShowNoPlan(ToQString(*made.refusal).trimmed());
+  } else {
+    m_planList->ShowPlan(std::move(made.plan), m_chains);
+  }
+}
+
+void TfrmMain::StartConfirmationPlan() {
   m_chains.offered = false;
-  if (!decision.Ready()) {
-    m_planList->ShowNoPlan(ToQString(decision.refusal->message).trimmed());
-    return;
+  m_confirmationPlan->Start([request = StartRequestNow(), chains = m_chains.on, types = ProtectedTypes(),
+                             &fileSystem = m_fileSystem](const std::atomic<bool>& stop) {
+    return core::MakeCheckedPlan(request, chains, types, fileSystem, &stop);
+  });
+  if (m_confirmationPlan->WaitFor(kConfirmationWaitsForPlan)) {
+    ShowConfirmationPlan();
+  } else {
+    frmConfirmation->ShowCountsPending(m_chains);
   }
-  core::ReadyRun run = std::move(*decision.run);
-  run.resolveChains = m_chains.on;
-  core::RunPlan plan = core::MakeRunPlan(run, ProtectedTypes(), planning, Targets().Paths());
-  // A second plan only when every conflict is with the run's own files: the chain-safe
-  // run can help no other.
-  if (!m_chains.on && plan.CountOf(core::PlanOutcome::TakenByRun) != 0 &&
-      plan.CountOf(core::PlanOutcome::Taken) == 0) {
-    run.resolveChains = true;
-    m_chains.offered = core::ChainsResolvable(
-        plan, core::MakeRunPlan(std::move(run), ProtectedTypes(), planning, Targets().Paths()));
-  }
-  m_planList->ShowPlan(std::move(plan), m_chains);
+}
+
+void TfrmMain::ShowConfirmationPlan() {
+  ShowCheckedPlan(m_confirmationPlan->Take());
+  ShowConfirmationCounts();
+}
+
+void TfrmMain::ShowConfirmationCounts() {
+  const core::RunPlan& plan = m_planList->Plan();
+  frmConfirmation->SetPlanCounts(plan.entries.size(), LeftCount(plan), m_chains);
 }
 
 void TfrmMain::SetResolveChains(bool on) {
   m_chains.on = on;
+  // A plan still being made for the confirmation was made for the other choice.
+  m_confirmationPlan->Stop();
   RefreshPlanList();
-  if (frmConfirmation->isVisible()) {
-    const core::RunPlan& plan = m_planList->Plan();
-    frmConfirmation->SetPlanCounts(plan.entries.size(), LeftCount(plan), m_chains);
-  }
+  if (frmConfirmation->isVisible()) ShowConfirmationCounts();
 }
 
 }  // namespace morvane::gui

@@ -120,12 +120,15 @@ void TfrmMain::FocusStartField(core::StartField field, std::optional<std::size_t
 }
 
 bool TfrmMain::ConfirmNumbering(const core::RunSettings& settings) {
-  RefreshPlanList();
-  const core::RunPlan& plan = m_planList->Plan();
-  frmConfirmation->SetPlanCounts(plan.entries.size(), LeftCount(plan), m_chains);
+  // The counts come from a plan made meanwhile; a large run's confirmation comes up
+  // before it is ready and takes the counts when they are.
+  StartConfirmationPlan();
   frmConfirmation->SetTexts(core::MakeConfirmationTexts(
       settings, EditTextBytes(cboExtension), ToBytes(lblPreView->text()), m_logSettings.outputLog));
-  return frmConfirmation->ShowConfirmation();
+  const bool confirmed = frmConfirmation->ShowConfirmation();
+  // Answered before the plan was ready: the run itself will tell.
+  m_confirmationPlan->Stop();
+  return confirmed;
 }
 
 void TfrmMain::FinishRun(const std::string& endMessage) {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <memory>
 
 #include "core/names/path_rules.h"
 #include "core/names/wildcard.h"
@@ -73,7 +74,9 @@ bool PosixFileSystem::FileExists(std::string_view path) const {
 
 void PosixFileSystem::VisitFolder(std::string_view folder, std::string_view pattern,
                                   const std::function<void(const core::DirectoryEntry&)>& visit) const {
-  DIR* dir = OpenFolder(folder);
+  // Closed however the visit ends, a visitor that throws included.
+  const std::unique_ptr<DIR, int (*)(DIR*)> opened(OpenFolder(folder), closedir);
+  DIR* dir = opened.get();
   if (dir == nullptr) return;
   const core::CodePage& codePage = core::ActiveCodePage();
   // One entry is filled again for every name, so that a long listing makes no string
@@ -89,7 +92,6 @@ void PosixFileSystem::VisitFolder(std::string_view folder, std::string_view patt
       visit(listed);
     }
   }
-  closedir(dir);
 }
 
 core::FsResult PosixFileSystem::Rename(std::string_view from, std::string_view to) {

@@ -9,8 +9,13 @@
 #include <QMenu>
 #include <QTableView>
 #include <QtTest>
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
+#include <mutex>
+#include <thread>
 
+#include "core/fs/forwarding_file_system.h"
 #include "gui/plan_list_model.h"
 #include "gui/untConfirmation.h"
 #include "gui/untPEndMessage.h"
@@ -18,6 +23,37 @@
 #include "window_fixture.h"
 
 using morvane::gui::PlanListModel;
+
+namespace {
+
+// Holds every folder listing made off the window's thread (the confirmation's plan)
+// until opened.
+class GatedFileSystem : public morvane::core::ForwardingFileSystem {
+ public:
+  using ForwardingFileSystem::ForwardingFileSystem;
+
+  void Open() {
+    const std::lock_guard lock(m_mutex);
+    m_open = true;
+    m_opened.notify_all();
+  }
+  void VisitFolder(std::string_view folder, std::string_view pattern,
+                   const std::function<void(const morvane::core::DirectoryEntry&)>& visit) const override {
+    if (std::this_thread::get_id() != m_windowThread) {
+      std::unique_lock lock(m_mutex);
+      m_opened.wait(lock, [this] { return m_open; });
+    }
+    ForwardingFileSystem::VisitFolder(folder, pattern, visit);
+  }
+
+ private:
+  const std::thread::id m_windowThread = std::this_thread::get_id();
+  mutable std::mutex m_mutex;
+  mutable std::condition_variable m_opened;
+  bool m_open = false;
+};
+
+}  // namespace
 
 class PreviewListTest : public QObject {
   Q_OBJECT
@@ -105,6 +141,48 @@ class PreviewListTest : public QObject {
     QCOMPARE(counts, QStringLiteral("対象ファイル 3 個　変換されないファイル 1 個"));
     QCOMPARE(rows, 3);
     QVERIFY(std::filesystem::exists(f.At("in/a.txt")));
+  }
+
+  // A plan that takes its time does not hold the confirmation back: it comes up saying
+  // the files are being counted, and shows the counts once the plan is ready, or runs
+  // when it is answered before.
+  void theConfirmationComesUpBeforeASlowPlan() {
+    for (const bool waitForCounts : {true, false}) {
+      morvane::test::WindowFixture f;
+      f.Make({{"in/a.txt", 1}, {"in/b.txt", 1}, {"in/setup.exe", 1}});
+      GatedFileSystem gated(morvane::test::RealFileSystem());
+      morvane::gui::TfrmMain window(f.home->Files(), gated, {f.At("in")});
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      if (!window.chkDelFile->isChecked()) window.chkDelFile->click();
+      window.cboStartSeqNbr->setEditText(QStringLiteral("1"));
+      QString pending;
+      QString counts;
+      std::thread opener;
+      morvane::test::WhenModal<morvane::gui::TfrmConfirmation> confirmation(
+          QStringLiteral("the confirmation"), [&](morvane::gui::TfrmConfirmation& dialog) {
+            pending = dialog.lblPlanCounts->text();
+            if (waitForCounts) {
+              gated.Open();
+              QTRY_VERIFY(dialog.lblPlanCounts->text() != pending);
+              counts = dialog.lblPlanCounts->text();
+            } else {
+              // Answered first: the plan is given up once its listing goes on.
+              opener = std::thread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                gated.Open();
+              });
+            }
+            dialog.btnOk->click();
+          });
+      window.frmPEndMessage->AnswerNext();
+      window.btnStartClick();
+      if (opener.joinable()) opener.join();
+      QCOMPARE(pending, QStringLiteral("対象ファイルを数えています…"));
+      if (waitForCounts) QCOMPARE(counts, QStringLiteral("対象ファイル 3 個　変換されないファイル 1 個"));
+      QVERIFY(std::filesystem::exists(f.At("in/1.txt")));
+      QVERIFY(std::filesystem::exists(f.At("in/setup.exe")));
+    }
   }
 
   // Renumbering a folder onto its own names: every conflict is with a file that moves

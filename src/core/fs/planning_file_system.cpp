@@ -141,6 +141,7 @@ FsResult PlanningFileSystem::Rename(std::string_view from, std::string_view to) 
   source = {true, std::nullopt};
   moved.attributes.hidden = NameOf(to).starts_with('.');
   taken = {true, moved};
+  m_changed = true;
   return {};
 }
 
@@ -161,6 +162,7 @@ FsResult PlanningFileSystem::CopyFile(std::string_view from, std::string_view to
   copy.linkCount = 1;
   copy.attributes.hidden = NameOf(to).starts_with('.');
   taken = {true, copy};
+  m_changed = true;
   return {};
 }
 
@@ -174,6 +176,7 @@ FsResult PlanningFileSystem::CreateFolder(std::string_view path) {
   folder.inode = m_nextInode++;
   folder.linkCount = 2;
   taken = {true, folder};
+  m_changed = true;
   return {};
 }
 
@@ -182,6 +185,7 @@ FsResult PlanningFileSystem::DeleteFile(std::string_view path) {
   if (!entry.entry) return {FsStatus::NotFound, ENOENT};
   if (entry.entry->isFolder) return {FsStatus::Failed, EISDIR};
   entry = {true, std::nullopt};
+  m_changed = true;
   return {};
 }
 

@@ -54,6 +54,9 @@ class PlanningFileSystem : public ForwardingFileSystem {
   std::string ReplaceFileAtomically(std::string_view path, std::string_view bytes) override;
   OpenedFile OpenForWriting(std::string_view path, WriteStart start) override;
 
+  // A step recorded a change: a plan over the disk alone would differ.
+  bool Changed() const { return m_changed; }
+
  private:
   // What is known of one path: a step of the plan made it (an entry) or took it away
   // (none), or else the disk answered for it.
@@ -97,6 +100,7 @@ class PlanningFileSystem : public ForwardingFileSystem {
   mutable const Known* m_lastFolder = nullptr;
   // Copies are new files: each gets an inode number no file on disk has.
   std::uint64_t m_nextInode = std::uint64_t{1} << 62;
+  bool m_changed = false;
 };
 
 }  // namespace morvane::core

@@ -14,7 +14,8 @@ namespace {
 // Records each file as the run tells it; answers every conflict alike.
 class PlanRecorder : public RunInteraction {
  public:
-  PlanRecorder(PlanCollector& collector, OverwriteChoice answer) : m_collector(collector), m_answer(answer) {}
+  PlanRecorder(PlanCollector& collector, OverwriteChoice answer, const std::atomic<bool>* stop)
+      : m_collector(collector), m_answer(answer), m_stop(stop) {}
 
   OverwriteChoice AskOverwrite(const OverwriteQuestion&) override {
     m_asked = true;
@@ -34,10 +35,12 @@ class PlanRecorder : public RunInteraction {
     m_collector.Done(file, m_asked);
     m_asked = false;
   }
+  bool StopRequested() override { return m_stop != nullptr && m_stop->load(std::memory_order_relaxed); }
 
  private:
   PlanCollector& m_collector;
   OverwriteChoice m_answer;
+  const std::atomic<bool>* m_stop;
   bool m_asked = false;
 };
 
@@ -182,13 +185,13 @@ RunPlan PlanCollector::Finish(const std::vector<PlannedMove>& planned, const Run
 }
 
 RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
-                    const std::vector<std::string>& targets, OverwriteChoice answer,
-                    const CodePage& codePage) {
+                    const std::vector<std::string>& targets, OverwriteChoice answer, const CodePage& codePage,
+                    const std::atomic<bool>* stop) {
   const bool inPlace =
       run.mode == RunMode::SequentialRename ? run.numbering.renameInPlace : run.others.renameInPlace;
   PlanningFileSystem planning(fileSystem, codePage);
   PlanCollector collector(inPlace || run.mode == RunMode::CaseConversion);
-  PlanRecorder recorder(collector, answer);
+  PlanRecorder recorder(collector, answer, stop);
   // The plan keeps no result lines.
   ResultLog log = ResultLog::Discarding();
   const std::unique_ptr<RunEngine> engine =

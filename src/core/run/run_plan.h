@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -75,10 +76,10 @@ class PlanCollector {
 // The plan of a run: the run itself, over a planning file system on top of fileSystem,
 // so that each file meets the run's earlier steps as it will; nothing on disk changes.
 // A conflict the run would ask about takes answer (Skip when it would be asked: the
-// entry is marked asked).
+// entry is marked asked). Once stop (when given) is set, the run stops as if aborted.
 RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
                     const std::vector<std::string>& targets, OverwriteChoice answer = OverwriteChoice::Skip,
-                    const CodePage& codePage = ActiveCodePage());
+                    const CodePage& codePage = ActiveCodePage(), const std::atomic<bool>* stop = nullptr);
 
 // True when the run in place can rename every file it would otherwise leave for a taken
 // name by moving in a safe order: every conflict of plan is with one of the run's own

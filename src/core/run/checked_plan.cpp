@@ -1,0 +1,79 @@
+#include "core/run/checked_plan.h"
+
+#include <utility>
+
+#include "core/fs/forwarding_file_system.h"
+#include "core/fs/planning_file_system.h"
+
+namespace morvane::core {
+namespace {
+
+class GoAheadAnswers : public StartAnswers {
+ public:
+  bool Ask(const StartQuestion&) override { return true; }
+};
+
+void ThrowIfStopped(const std::atomic<bool>* stop) {
+  if (stop != nullptr && stop->load(std::memory_order_relaxed)) throw PlanStopped();
+}
+
+// The disk's answers to a plan that may be asked to stop: the plan's longest work before
+// its files are collected is the listing of a large folder, and it ends at its next entry.
+class StoppableReads : public ForwardingFileSystem {
+ public:
+  StoppableReads(FileSystem& real, const std::atomic<bool>* stop)
+      : ForwardingFileSystem(real), m_stop(stop) {}
+
+  std::optional<FileInfo> Stat(std::string_view path) const override {
+    ThrowIfStopped(m_stop);
+    return ForwardingFileSystem::Stat(path);
+  }
+  void VisitFolder(std::string_view folder, std::string_view pattern,
+                   const std::function<void(const DirectoryEntry&)>& visit) const override {
+    ForwardingFileSystem::VisitFolder(folder, pattern, [&](const DirectoryEntry& entry) {
+      ThrowIfStopped(m_stop);
+      visit(entry);
+    });
+  }
+
+ private:
+  const std::atomic<bool>* m_stop;
+};
+
+}  // namespace
+
+CheckedPlan MakeCheckedPlan(const StartRequest& request, bool resolveChains,
+                            const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
+                            const std::atomic<bool>* stop) {
+  StoppableReads reads(fileSystem, stop);
+  // Everything the checks would change (a missing output folder) is only recorded.
+  PlanningFileSystem planning(reads);
+  GoAheadAnswers answers;
+  StartDecision decision = CheckStart(request, planning, answers);
+  CheckedPlan made;
+  if (!decision.Ready()) {
+    made.refusal = std::move(decision.refusal->message);
+    return made;
+  }
+  ReadyRun run = std::move(*decision.run);
+  run.resolveChains = resolveChains;
+  // Each plan records its own steps; the checks' layer is needed under them only when
+  // the checks recorded a change, and otherwise would only remember every listing twice.
+  FileSystem& checked = planning.Changed() ? static_cast<FileSystem&>(planning) : reads;
+  made.plan = MakeRunPlan(run, protectedExtensions, checked, request.targets, OverwriteChoice::Skip,
+                          ActiveCodePage(), stop);
+  // A second plan only when every conflict is with the run's own files: the chain-safe
+  // run can help no other.
+  if (!resolveChains && made.plan.CountOf(PlanOutcome::TakenByRun) != 0 &&
+      made.plan.CountOf(PlanOutcome::Taken) == 0) {
+    run.resolveChains = true;
+    made.chainsOffered =
+        ChainsResolvable(made.plan, MakeRunPlan(std::move(run), protectedExtensions, checked, request.targets,
+                                                OverwriteChoice::Skip, ActiveCodePage(), stop));
+  }
+  // A plan stopped among its files ends as an aborted run would: it must not pass for whole.
+  ThrowIfStopped(stop);
+  return made;
+}
+
+}  // namespace morvane::core
