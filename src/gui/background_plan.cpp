@@ -8,27 +8,48 @@ namespace morvane::gui {
 void BackgroundPlan::Start(Make make) {
   Stop();
   m_stop = false;
+  m_collected = 0;
+  m_done = false;
   const std::uint64_t started = ++m_started;
   std::promise<core::CheckedPlan> promise;
   m_result = promise.get_future();
   m_thread = std::thread([this, started, make = std::move(make), promise = std::move(promise)]() mutable {
+    core::PlanWatch watch;
+    watch.stop = &m_stop;
+    watch.collected = [this](std::size_t files) { Tell(files, false); };
     try {
-      promise.set_value(make(m_stop));
+      promise.set_value(make(watch));
     } catch (...) {
       promise.set_exception(std::current_exception());
     }
+    Tell(0, true);
     // Delivered on the starting thread's event loop; dropped there when this is gone.
     QMetaObject::invokeMethod(
         this,
         [this, started] {
-          if (started == m_started && Pending() && WaitFor(std::chrono::milliseconds(0))) emit Ready();
+          if (started == m_started && Pending()) emit Ready();
         },
         Qt::QueuedConnection);
   });
 }
 
-bool BackgroundPlan::WaitFor(std::chrono::milliseconds timeout) const {
-  return Pending() && m_result.wait_for(timeout) == std::future_status::ready;
+void BackgroundPlan::Tell(std::size_t collected, bool done) {
+  {
+    const std::lock_guard lock(m_toldMutex);
+    if (done) {
+      m_done = true;
+    } else {
+      m_collected = collected;
+    }
+  }
+  m_told.notify_all();
+}
+
+bool BackgroundPlan::WaitFor(std::chrono::milliseconds timeout, std::size_t largeRun) {
+  if (!Pending()) return false;
+  std::unique_lock lock(m_toldMutex);
+  m_told.wait_for(lock, timeout, [&] { return m_done || m_collected >= largeRun; });
+  return m_done;
 }
 
 core::CheckedPlan BackgroundPlan::Take() {

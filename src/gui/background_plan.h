@@ -3,9 +3,12 @@
 #include <QObject>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <future>
+#include <mutex>
 #include <thread>
 
 #include "core/run/checked_plan.h"
@@ -18,8 +21,8 @@ class BackgroundPlan : public QObject {
   Q_OBJECT
 
  public:
-  // Makes the plan; stop is set when the plan is given up (see MakeCheckedPlan).
-  using Make = std::function<core::CheckedPlan(const std::atomic<bool>& stop)>;
+  // Makes the plan, followed through the watch (see MakeCheckedPlan).
+  using Make = std::function<core::CheckedPlan(const core::PlanWatch& watch)>;
 
   explicit BackgroundPlan(QObject* parent = nullptr) : QObject(parent) {}
   ~BackgroundPlan() override { Stop(); }
@@ -30,8 +33,9 @@ class BackgroundPlan : public QObject {
   void Start(Make make);
   // A plan was started and is neither taken nor given up.
   bool Pending() const { return m_result.valid(); }
-  // Waits at most timeout for the pending plan; true when it is ready to take.
-  bool WaitFor(std::chrono::milliseconds timeout) const;
+  // Waits for the pending plan until it is ready to take (true), or until timeout has
+  // passed or the run has shown to meet at least largeRun files (false).
+  bool WaitFor(std::chrono::milliseconds timeout, std::size_t largeRun = SIZE_MAX);
   // Waits for the pending plan, then hands it over (rethrowing what making it threw).
   core::CheckedPlan Take();
   // Gives up the pending plan, if any, and waits for its thread to end.
@@ -44,10 +48,16 @@ class BackgroundPlan : public QObject {
 
  private:
   void Join();
+  void Tell(std::size_t collected, bool done);
 
   std::thread m_thread;
   std::future<core::CheckedPlan> m_result;
   std::atomic<bool> m_stop = false;
+  // What the plan's thread has told: the files it collected, and that it is done.
+  std::mutex m_toldMutex;
+  std::condition_variable m_told;
+  std::size_t m_collected = 0;
+  bool m_done = false;
   // Tells a plan's Ready from that of the plan before it, which may arrive late.
   std::uint64_t m_started = 0;
 };

@@ -22,9 +22,12 @@ namespace {
 // that typing into a field over a large list does not make one plan per key.
 constexpr int kPlanDelayMs = 300;
 
-// How long the confirmation waits for the plan before it comes up without its counts: a
-// plan of some thousand files is ready within it, and a larger one follows.
+// The confirmation waits for the plan of a small run, ready within milliseconds, and
+// comes up with its counts. A larger run's confirmation comes up once its files are
+// collected (or the wait is over), and takes its counts when the plan is ready: the
+// person can read the settings, or answer, meanwhile.
 constexpr std::chrono::milliseconds kConfirmationWaitsForPlan{150};
+constexpr std::size_t kLargeRun = 2'000;
 
 }  // namespace
 
@@ -99,10 +102,10 @@ void TfrmMain::ShowCheckedPlan(core::CheckedPlan made) {
 void TfrmMain::StartConfirmationPlan() {
   m_chains.offered = false;
   m_confirmationPlan->Start([request = StartRequestNow(), chains = m_chains.on, types = ProtectedTypes(),
-                             &fileSystem = m_fileSystem](const std::atomic<bool>& stop) {
-    return core::MakeCheckedPlan(request, chains, types, fileSystem, &stop);
+                             &fileSystem = m_fileSystem](const core::PlanWatch& watch) {
+    return core::MakeCheckedPlan(request, chains, types, fileSystem, &watch);
   });
-  if (m_confirmationPlan->WaitFor(kConfirmationWaitsForPlan)) {
+  if (m_confirmationPlan->WaitFor(kConfirmationWaitsForPlan, kLargeRun)) {
     ShowConfirmationPlan();
   } else {
     frmConfirmation->ShowCountsPending(m_chains);

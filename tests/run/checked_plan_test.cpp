@@ -82,19 +82,25 @@ TEST_F(CheckedPlanTest, PlansOffersChainsAndRefuses) {
   ExpectNothingChanged();
 }
 
-TEST_F(CheckedPlanTest, APlanAskedToStopEndsWithoutAResult) {
+TEST_F(CheckedPlanTest, AWatchedPlanTellsItsFilesAndStopsWhenAsked) {
   // Asked before it began, during the listing, or not at all.
   for (const int stopAfter : {0, 1, -1}) {
     SCOPED_TRACE(stopAfter);
     std::atomic<bool> stop = false;
+    std::vector<std::size_t> told;
+    core::PlanWatch watch;
+    watch.stop = &stop;
+    watch.collected = [&](std::size_t files) { told.push_back(files); };
     StopAfterEntries fileSystem(m_fileSystem, stop, stopAfter);
     if (stopAfter == -1) {
-      EXPECT_EQ(
-          core::MakeCheckedPlan(Renumbering("11"), false, m_protected, fileSystem, &stop).plan.entries.size(),
-          3u);
+      EXPECT_EQ(core::MakeCheckedPlan(Renumbering("11"), false, m_protected, fileSystem, &watch)
+                    .plan.entries.size(),
+                3u);
+      EXPECT_EQ(told, std::vector<std::size_t>{3});
     } else {
-      EXPECT_THROW(core::MakeCheckedPlan(Renumbering("11"), false, m_protected, fileSystem, &stop),
+      EXPECT_THROW(core::MakeCheckedPlan(Renumbering("11"), false, m_protected, fileSystem, &watch),
                    core::PlanStopped);
+      EXPECT_TRUE(told.empty());
     }
   }
   ExpectNothingChanged();

@@ -13,39 +13,38 @@ class GoAheadAnswers : public StartAnswers {
   bool Ask(const StartQuestion&) override { return true; }
 };
 
-void ThrowIfStopped(const std::atomic<bool>* stop) {
-  if (stop != nullptr && stop->load(std::memory_order_relaxed)) throw PlanStopped();
+void ThrowIfStopped(const PlanWatch* watch) {
+  if (watch != nullptr && watch->StopRequested()) throw PlanStopped();
 }
 
 // The disk's answers to a plan that may be asked to stop: the plan's longest work before
 // its files are collected is the listing of a large folder, and it ends at its next entry.
 class StoppableReads : public ForwardingFileSystem {
  public:
-  StoppableReads(FileSystem& real, const std::atomic<bool>* stop)
-      : ForwardingFileSystem(real), m_stop(stop) {}
+  StoppableReads(FileSystem& real, const PlanWatch* watch) : ForwardingFileSystem(real), m_watch(watch) {}
 
   std::optional<FileInfo> Stat(std::string_view path) const override {
-    ThrowIfStopped(m_stop);
+    ThrowIfStopped(m_watch);
     return ForwardingFileSystem::Stat(path);
   }
   void VisitFolder(std::string_view folder, std::string_view pattern,
                    const std::function<void(const DirectoryEntry&)>& visit) const override {
     ForwardingFileSystem::VisitFolder(folder, pattern, [&](const DirectoryEntry& entry) {
-      ThrowIfStopped(m_stop);
+      ThrowIfStopped(m_watch);
       visit(entry);
     });
   }
 
  private:
-  const std::atomic<bool>* m_stop;
+  const PlanWatch* m_watch;
 };
 
 }  // namespace
 
 CheckedPlan MakeCheckedPlan(const StartRequest& request, bool resolveChains,
                             const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
-                            const std::atomic<bool>* stop) {
-  StoppableReads reads(fileSystem, stop);
+                            const PlanWatch* watch) {
+  StoppableReads reads(fileSystem, watch);
   // Everything the checks would change (a missing output folder) is only recorded.
   PlanningFileSystem planning(reads);
   GoAheadAnswers answers;
@@ -61,7 +60,7 @@ CheckedPlan MakeCheckedPlan(const StartRequest& request, bool resolveChains,
   // the checks recorded a change, and otherwise would only remember every listing twice.
   FileSystem& checked = planning.Changed() ? static_cast<FileSystem&>(planning) : reads;
   made.plan = MakeRunPlan(run, protectedExtensions, checked, request.targets, OverwriteChoice::Skip,
-                          ActiveCodePage(), stop);
+                          ActiveCodePage(), watch);
   // A second plan only when every conflict is with the run's own files: the chain-safe
   // run can help no other.
   if (!resolveChains && made.plan.CountOf(PlanOutcome::TakenByRun) != 0 &&
@@ -69,10 +68,10 @@ CheckedPlan MakeCheckedPlan(const StartRequest& request, bool resolveChains,
     run.resolveChains = true;
     made.chainsOffered =
         ChainsResolvable(made.plan, MakeRunPlan(std::move(run), protectedExtensions, checked, request.targets,
-                                                OverwriteChoice::Skip, ActiveCodePage(), stop));
+                                                OverwriteChoice::Skip, ActiveCodePage(), watch));
   }
   // A plan stopped among its files ends as an aborted run would: it must not pass for whole.
-  ThrowIfStopped(stop);
+  ThrowIfStopped(watch);
   return made;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <optional>
 #include <string>
 
@@ -27,10 +26,10 @@ struct CheckedPlan {
 // conflict of the plan is with the run's own files, a second plan tells whether resolving
 // the chains would clear them all.
 //
-// stop, when given, may be set from another thread: the plan then ends at its next file
-// or folder entry by throwing PlanStopped.
+// Asked through the watch (when given) to stop, the plan ends at its next file or folder
+// entry by throwing PlanStopped.
 CheckedPlan MakeCheckedPlan(const StartRequest& request, bool resolveChains,
                             const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
-                            const std::atomic<bool>* stop = nullptr);
+                            const PlanWatch* watch = nullptr);
 
 }  // namespace morvane::core

@@ -14,8 +14,8 @@ namespace {
 // Records each file as the run tells it; answers every conflict alike.
 class PlanRecorder : public RunInteraction {
  public:
-  PlanRecorder(PlanCollector& collector, OverwriteChoice answer, const std::atomic<bool>* stop)
-      : m_collector(collector), m_answer(answer), m_stop(stop) {}
+  PlanRecorder(PlanCollector& collector, OverwriteChoice answer, const PlanWatch* watch)
+      : m_collector(collector), m_answer(answer), m_watch(watch) {}
 
   OverwriteChoice AskOverwrite(const OverwriteQuestion&) override {
     m_asked = true;
@@ -35,12 +35,12 @@ class PlanRecorder : public RunInteraction {
     m_collector.Done(file, m_asked);
     m_asked = false;
   }
-  bool StopRequested() override { return m_stop != nullptr && m_stop->load(std::memory_order_relaxed); }
+  bool StopRequested() override { return m_watch != nullptr && m_watch->StopRequested(); }
 
  private:
   PlanCollector& m_collector;
   OverwriteChoice m_answer;
-  const std::atomic<bool>* m_stop;
+  const PlanWatch* m_watch;
   bool m_asked = false;
 };
 
@@ -186,19 +186,22 @@ RunPlan PlanCollector::Finish(const std::vector<PlannedMove>& planned, const Run
 
 RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
                     const std::vector<std::string>& targets, OverwriteChoice answer, const CodePage& codePage,
-                    const std::atomic<bool>* stop) {
+                    const PlanWatch* watch) {
   const bool inPlace =
       run.mode == RunMode::SequentialRename ? run.numbering.renameInPlace : run.others.renameInPlace;
   PlanningFileSystem planning(fileSystem, codePage);
   PlanCollector collector(inPlace || run.mode == RunMode::CaseConversion);
-  PlanRecorder recorder(collector, answer, stop);
+  PlanRecorder recorder(collector, answer, watch);
   // The plan keeps no result lines.
   ResultLog log = ResultLog::Discarding();
   const std::unique_ptr<RunEngine> engine =
       MakeRunEngine(std::move(run), protectedExtensions, planning, log, recorder, codePage);
   std::vector<PlannedMove> planned;
   RunSteps steps;
-  steps.afterCollect = [&] { planned = engine->PlanNames(); };
+  steps.afterCollect = [&] {
+    planned = engine->PlanNames();
+    if (watch != nullptr && watch->collected) watch->collected(planned.size());
+  };
   DriveRun(*engine, log, targets, steps, LocalNow, codePage);
   RunPlan plan = collector.Finish(planned, engine->Counts());
   if (const auto* chainSafe = dynamic_cast<const ChainSafeRun*>(engine.get()))

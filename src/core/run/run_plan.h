@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,13 +74,23 @@ class PlanCollector {
   bool m_inPlace;
 };
 
+// How a plan made on another thread is followed from there.
+struct PlanWatch {
+  const std::atomic<bool>* stop = nullptr;  // set to give the plan up
+  // Told how many files the run will meet, once it has collected them.
+  std::function<void(std::size_t files)> collected;
+
+  bool StopRequested() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
+};
+
 // The plan of a run: the run itself, over a planning file system on top of fileSystem,
 // so that each file meets the run's earlier steps as it will; nothing on disk changes.
 // A conflict the run would ask about takes answer (Skip when it would be asked: the
-// entry is marked asked). Once stop (when given) is set, the run stops as if aborted.
+// entry is marked asked). Once the watch (when given) asks to stop, the run stops as if
+// aborted.
 RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
                     const std::vector<std::string>& targets, OverwriteChoice answer = OverwriteChoice::Skip,
-                    const CodePage& codePage = ActiveCodePage(), const std::atomic<bool>* stop = nullptr);
+                    const CodePage& codePage = ActiveCodePage(), const PlanWatch* watch = nullptr);
 
 // True when the run in place can rename every file it would otherwise leave for a taken
 // name by moving in a safe order: every conflict of plan is with one of the run's own
