@@ -41,15 +41,21 @@ std::string_view PlanningFileSystem::NameOf(std::string_view path) const {
   return path.substr(LastDelimiter(PathDelimiters(PathSyntax::Posix), path, m_codePage));
 }
 
+PlanningFileSystem::Known& PlanningFileSystem::Add(std::string_view path, Known known) const {
+  const std::string_view kept = m_paths.Add(path);
+  m_met.push_back({kept, std::move(known)});
+  m_known.emplace(kept, static_cast<std::uint32_t>(m_met.size() - 1));
+  return m_met.back().known;
+}
+
 PlanningFileSystem::Known& PlanningFileSystem::Lookup(std::string_view path) const {
-  if (const auto known = m_known.find(path); known != m_known.end()) return known->second;
+  if (const auto known = m_known.find(path); known != m_known.end()) return m_met[known->second].known;
   // A name a whole listing of an exact-named folder did not show is not there.
   const std::string_view name = NameOf(path);
   const bool unlisted = !m_wholeFolders.empty() && name != "." && name != ".." && !name.empty() &&
                         m_wholeFolders.contains(FolderOf(path));
   std::optional<FileInfo> onDisk = unlisted ? std::nullopt : ForwardingFileSystem::Stat(path);
-  return m_known.try_emplace(std::pmr::string(path, &m_memory), Known{false, std::move(onDisk)})
-      .first->second;
+  return Add(path, Known{false, std::move(onDisk)});
 }
 
 bool PlanningFileSystem::FolderOfExists(std::string_view path) const {
@@ -65,8 +71,8 @@ bool PlanningFileSystem::FolderOfExists(std::string_view path) const {
 std::optional<FileInfo> PlanningFileSystem::Stat(std::string_view path) const { return Entry(path); }
 
 FsResult PlanningFileSystem::Unreachable(std::string_view path) const {
-  if (const auto known = m_known.find(path); known != m_known.end() && known->second.recorded) {
-    if (known->second.entry) return {};
+  if (const auto known = m_known.find(path); known != m_known.end() && m_met[known->second].known.recorded) {
+    if (m_met[known->second].known.entry) return {};
     return {FsStatus::NotFound, ENOENT};
   }
   return ForwardingFileSystem::Unreachable(path);
@@ -94,13 +100,15 @@ void PlanningFileSystem::VisitFolder(std::string_view folder, std::string_view p
     if (remember) {
       // One hash per entry: a folder is listed once or twice in a plan, so the key a
       // second listing builds in vain costs little.
-      const auto [known, added] =
-          m_known.try_emplace(std::pmr::string(path, &m_memory), Known{false, entry.info});
-      if (!added) {
-        if (known->second.recorded) return;
-        known->second.entry = entry.info;
+      if (const auto known = m_known.find(path); known == m_known.end()) {
+        Add(path, Known{false, entry.info});
+      } else {
+        Known& met = m_met[known->second].known;
+        if (met.recorded) return;
+        met.entry = entry.info;
       }
-    } else if (const auto known = m_known.find(path); known != m_known.end() && known->second.recorded) {
+    } else if (const auto known = m_known.find(path);
+               known != m_known.end() && m_met[known->second].known.recorded) {
       return;
     }
     visit(entry);
@@ -114,7 +122,7 @@ void PlanningFileSystem::VisitFolder(std::string_view folder, std::string_view p
     m_wholeFolders.emplace(listedFolder);
   }
   std::vector<DirectoryEntry> made;
-  for (const auto& [madePath, known] : m_known) {
+  for (const auto& [madePath, known] : m_met) {
     if (!known.recorded || !known.entry) continue;
     if (FolderOf(madePath) != listedFolder || !MatchesWildcard(pattern, NameOf(madePath), m_codePage))
       continue;

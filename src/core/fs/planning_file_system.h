@@ -1,15 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
-#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 
+#include "absl/container/flat_hash_map.h"
 #include "core/fs/forwarding_file_system.h"
+#include "core/text/byte_arena.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -91,9 +92,19 @@ class PlanningFileSystem : public ForwardingFileSystem {
   // The folders listed whole whose names are exact: a name they did not list is free.
   mutable std::unordered_set<std::string, PathHash, SamePath> m_wholeFolders;
   // Every path this file system has met, kept until it goes: a plan meets each file a
-  // few times and forgets none of them before its end.
-  mutable std::pmr::monotonic_buffer_resource m_memory;
-  mutable std::pmr::unordered_map<std::pmr::string, Known, PathHash, SamePath> m_known{&m_memory};
+  // few times and forgets none of them before its end. The paths are kept in an arena
+  // and found through a flat index of their places in m_met: a table of a node per path
+  // costs a plan of many files a cache miss or two on each of its looks. The deque keeps
+  // each Known where it is, as Lookup's callers hold on to it.
+  struct Met {
+    std::string_view path;
+    Known known;
+  };
+  mutable ByteArena m_paths;
+  mutable std::deque<Met> m_met;
+  mutable absl::flat_hash_map<std::string_view, std::uint32_t> m_known;
+  // Adds path, which was not known, with what is known of it.
+  Known& Add(std::string_view path, Known known) const;
   // The folder FolderOfExists looked at last: the steps of a run mostly stay in one
   // folder, and its long path need not be hashed for each of them.
   mutable std::string m_lastFolderPath;
