@@ -288,8 +288,10 @@ class TfrmMain : public QMainWindow,
   // The plan window, its menu item and the delay that follows the fields.
   void CreatePlanList();
   void RefreshPlanList();
-  // A plan made (now or on the confirmation's thread) into the plan window.
+  // A plan made (now or on a thread of its own) into the plan window.
   void ShowCheckedPlan(core::CheckedPlan made);
+  // Makes the plan of the run Start would begin now, from the fields as they are now.
+  BackgroundPlan::Make PlanOfStartNow() const;
   // Starts the plan of the run the confirmation asks about, on a thread of its own.
   void StartConfirmationPlan();
   // That plan is ready: into the plan window, its counts into the confirmation.
@@ -347,6 +349,7 @@ class TfrmMain : public QMainWindow,
   PreviewLinePart* m_previewLine = nullptr;
   TfrmPreviewList* m_planList = nullptr;
   QTimer* m_planTimer = nullptr;
+  BackgroundPlan* m_listPlan = nullptr;  // the plan window's, after a change
   BackgroundPlan* m_confirmationPlan = nullptr;
   ChainOffer m_chains;
   bool m_firstShowDone = false;

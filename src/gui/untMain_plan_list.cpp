@@ -36,7 +36,10 @@ void TfrmMain::CreatePlanList() {
   m_planTimer = new QTimer(this);
   m_planTimer->setSingleShot(true);
   m_planTimer->setInterval(kPlanDelayMs);
-  connect(m_planTimer, &QTimer::timeout, this, &TfrmMain::RefreshPlanList);
+  // Made again on its own thread, so that typing over a large list is not held up.
+  m_listPlan = new BackgroundPlan(this);
+  connect(m_planTimer, &QTimer::timeout, this, [this] { m_listPlan->Start(PlanOfStartNow()); });
+  connect(m_listPlan, &BackgroundPlan::Ready, this, [this] { ShowCheckedPlan(m_listPlan->Take()); });
   m_confirmationPlan = new BackgroundPlan(this);
   connect(m_confirmationPlan, &BackgroundPlan::Ready, this, &TfrmMain::ShowConfirmationPlan);
 
@@ -85,9 +88,18 @@ void TfrmMain::PlanMayHaveChanged() {
 }
 
 void TfrmMain::RefreshPlanList() {
+  // A plan made now takes the place of one still being made.
+  m_listPlan->Stop();
   // Over a large list the plan, a dry run over every file, takes a moment.
   const WaitCursor waiting;
   ShowCheckedPlan(core::MakeCheckedPlan(StartRequestNow(), m_chains.on, ProtectedTypes(), m_fileSystem));
+}
+
+BackgroundPlan::Make TfrmMain::PlanOfStartNow() const {
+  return [request = StartRequestNow(), chains = m_chains.on, types = ProtectedTypes(),
+          &fileSystem = m_fileSystem](const core::PlanWatch& watch) {
+    return core::MakeCheckedPlan(request, chains, types, fileSystem, &watch);
+  };
 }
 
 void TfrmMain::ShowCheckedPlan(core::CheckedPlan made) {
@@ -100,11 +112,11 @@ void TfrmMain::ShowCheckedPlan(core::CheckedPlan made) {
 }
 
 void TfrmMain::StartConfirmationPlan() {
+  // The confirmation's plan is the plan window's too.
+  m_planTimer->stop();
+  m_listPlan->Stop();
   m_chains.offered = false;
-  m_confirmationPlan->Start([request = StartRequestNow(), chains = m_chains.on, types = ProtectedTypes(),
-                             &fileSystem = m_fileSystem](const core::PlanWatch& watch) {
-    return core::MakeCheckedPlan(request, chains, types, fileSystem, &watch);
-  });
+  m_confirmationPlan->Start(PlanOfStartNow());
   if (m_confirmationPlan->WaitFor(kConfirmationWaitsForPlan, kLargeRun)) {
     ShowConfirmationPlan();
   } else {

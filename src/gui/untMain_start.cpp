@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QTimer>
 
 #include "core/names/protected_extensions.h"
 #include "core/run/confirmation_texts.h"
@@ -20,6 +21,10 @@
 namespace morvane::gui {
 
 void TfrmMain::btnStartClick() {
+  // The plan window's plan, due or being made, would read the files as the run changes
+  // them; it is made again once the run is over.
+  m_planTimer->stop();
+  m_listPlan->Stop();
   ReloadLogSettings();
   m_runs.Start(StartRequestNow(), core::LoadProtectedExtensions(m_settings), m_files,
                m_logSettings.outputLog);
@@ -140,6 +145,7 @@ void TfrmMain::FinishRun(const std::string& endMessage) {
   ProgressEnd();
   ShowFreeSpace();
   RefreshSelectionInfo();
+  PlanMayHaveChanged();
 }
 
 }  // namespace morvane::gui
