@@ -10,13 +10,11 @@
 #include "core/run/confirmation_texts.h"
 #include "core/text/trim.h"
 #include "gui/combo_items.h"
-#include "gui/plan_list_model.h"
 #include "gui/qt_text.h"
 #include "gui/target_list_part.h"
 #include "gui/untConfirmation.h"
 #include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
-#include "gui/untPreviewList.h"
 
 namespace morvane::gui {
 
