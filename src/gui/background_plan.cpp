@@ -16,13 +16,13 @@ void BackgroundPlan::Start(Make make) {
   m_thread = std::thread([this, started, make = std::move(make), promise = std::move(promise)]() mutable {
     core::PlanWatch watch;
     watch.stop = &m_stop;
-    watch.collected = [this](std::size_t files) { Tell(files, false); };
+    watch.collected = [this](std::size_t files) { Tell([&] { m_collected = files; }); };
     try {
       promise.set_value(make(watch));
     } catch (...) {
       promise.set_exception(std::current_exception());
     }
-    Tell(0, true);
+    Tell([this] { m_done = true; });
     // Delivered on the starting thread's event loop; dropped there when this is gone.
     QMetaObject::invokeMethod(
         this,
@@ -33,14 +33,10 @@ void BackgroundPlan::Start(Make make) {
   });
 }
 
-void BackgroundPlan::Tell(std::size_t collected, bool done) {
+void BackgroundPlan::Tell(const std::function<void()>& change) {
   {
     const std::lock_guard lock(m_toldMutex);
-    if (done) {
-      m_done = true;
-    } else {
-      m_collected = collected;
-    }
+    change();
   }
   m_told.notify_all();
 }

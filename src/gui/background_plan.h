@@ -48,7 +48,8 @@ class BackgroundPlan : public QObject {
 
  private:
   void Join();
-  void Tell(std::size_t collected, bool done);
+  // What the plan's thread tells, under the lock, to a WaitFor waiting.
+  void Tell(const std::function<void()>& change);
 
   std::thread m_thread;
   std::future<core::CheckedPlan> m_result;

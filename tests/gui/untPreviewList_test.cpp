@@ -12,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -52,6 +53,20 @@ class GatedFileSystem : public morvane::core::ForwardingFileSystem {
   mutable std::condition_variable m_opened;
   bool m_open = false;
 };
+
+// A main window over the fixture's folder "in" and the given file system, shown, set to
+// renumber in place from 1.
+std::unique_ptr<morvane::gui::TfrmMain> RenumberingInPlace(const morvane::test::WindowFixture& f,
+                                                           morvane::core::FileSystem& fileSystem) {
+  auto window =
+      std::make_unique<morvane::gui::TfrmMain>(f.home->Files(), fileSystem, morvane::test::Paths{f.At("in")});
+  window->show();
+  if (!QTest::qWaitForWindowExposed(window.get()))
+    QTest::qFail("the main window was not shown", __FILE__, __LINE__);
+  if (!window->chkDelFile->isChecked()) window->chkDelFile->click();
+  window->cboStartSeqNbr->setEditText(QStringLiteral("1"));
+  return window;
+}
 
 }  // namespace
 
@@ -151,11 +166,8 @@ class PreviewListTest : public QObject {
       morvane::test::WindowFixture f;
       f.Make({{"in/a.txt", 1}, {"in/b.txt", 1}, {"in/setup.exe", 1}});
       GatedFileSystem gated(morvane::test::RealFileSystem());
-      morvane::gui::TfrmMain window(f.home->Files(), gated, {f.At("in")});
-      window.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&window));
-      if (!window.chkDelFile->isChecked()) window.chkDelFile->click();
-      window.cboStartSeqNbr->setEditText(QStringLiteral("1"));
+      const std::unique_ptr<morvane::gui::TfrmMain> shown = RenumberingInPlace(f, gated);
+      morvane::gui::TfrmMain& window = *shown;
       QString pending;
       QString counts;
       std::thread opener;
@@ -191,11 +203,8 @@ class PreviewListTest : public QObject {
     morvane::test::WindowFixture f;
     f.Make({{"in/a.txt", 1}, {"in/b.txt", 1}});
     GatedFileSystem gated(morvane::test::RealFileSystem());
-    morvane::gui::TfrmMain window(f.home->Files(), gated, {f.At("in")});
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    if (!window.chkDelFile->isChecked()) window.chkDelFile->click();
-    window.cboStartSeqNbr->setEditText(QStringLiteral("1"));
+    const std::unique_ptr<morvane::gui::TfrmMain> shown = RenumberingInPlace(f, gated);
+    morvane::gui::TfrmMain& window = *shown;
     window.mnuPreviewList->trigger();
     QAbstractItemModel* model = window.frmPreviewList()->lstPreview->model();
     QCOMPARE(model->index(1, PlanListModel::kNewName).data().toString(), QStringLiteral("2.txt"));
