@@ -58,8 +58,9 @@ int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
   // A copy costs far more than a write, so copies announce one at a time: a killed
   // copy run leaves at most its copy in hand unmarked.
   const std::size_t end = std::min(m_announcedCount, index + 1 + (m_copies ? 0 : kIntentsAhead));
-  std::string intents;
-  intents.reserve((end - m_written) * 192);
+  // Reused: a fresh block of half a megabyte for every batch costs its page faults.
+  std::string& intents = m_intents;
+  intents.clear();
   for (std::size_t i = m_written; i < end; ++i) {
     const PlannedMove& move = Announced(i);
     AppendIntent(intents, i + 1, m_copies ? JournalOpKind::Copy : JournalOpKind::Rename, move.identity,

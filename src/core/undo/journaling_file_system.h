@@ -56,6 +56,7 @@ class JournalingFileSystem : public ForwardingFileSystem {
   // The announced moves by source, made when one is looked for far past the cursor.
   mutable std::unordered_multimap<std::string_view, std::size_t> m_announcedIndex;
   bool m_copies = false;
+  std::string m_intents;      // the batch being written
   std::size_t m_cursor = 0;   // the first announced move not yet met
   std::size_t m_written = 0;  // the announced moves whose intents are written
   std::uint64_t m_nextOwnSeq = 1;

@@ -49,10 +49,12 @@ int UndoJournal::Write(std::string_view bytes) {
 
 int UndoJournal::WriteIntents(std::string_view intents) {
   if (const int error = Open(); error != 0) return error;
-  std::string bytes = std::move(m_pendingDone);
+  if (m_pendingDone.empty()) return Write(intents);
+  // One write for both; the backlog's room is kept for the done records to come.
+  m_pendingDone += intents;
+  const int error = Write(m_pendingDone);
   m_pendingDone.clear();
-  bytes += intents;
-  return Write(bytes);
+  return error;
 }
 
 void UndoJournal::AddDone(const JournalDone& done) {
@@ -62,9 +64,9 @@ void UndoJournal::AddDone(const JournalDone& done) {
 
 int UndoJournal::FlushDone() {
   if (m_pendingDone.empty() || !m_file) return m_error;
-  const std::string bytes = std::move(m_pendingDone);
+  const int error = Write(m_pendingDone);
   m_pendingDone.clear();
-  return Write(bytes);
+  return error;
 }
 
 int UndoJournal::End() {
