@@ -16,6 +16,7 @@ const std::vector<RunFileSet::Member>& RunFileSet::Members() const {
     SortCaseBlindUnique(
         m_members, [](const Member& member) { return std::pair(member.path, std::string_view()); },
         *m_codePage);
+    GatherInOrder(m_members, &Member::path, m_paths);
     m_sorted = true;
   }
   return m_members;

@@ -26,7 +26,8 @@ class RunFileSet {
   explicit RunFileSet(const CodePage& codePage = ActiveCodePage()) : m_codePage(&codePage) {}
 
   void Add(std::string_view path, const FileIdentity& identity);
-  // The members in order, duplicates dropped. Their paths stay valid until Clear.
+  // The members in order, duplicates dropped. Their paths stay valid until Clear or the
+  // next Add.
   const std::vector<Member>& Members() const;
   std::size_t Size() const { return Members().size(); }
   void Clear();
@@ -35,7 +36,7 @@ class RunFileSet {
   const CodePage* m_codePage;
   // Collected unsorted and ordered once when next read, like the sequential run's queue.
   mutable std::vector<Member> m_members;
-  ByteArena m_paths;
+  mutable ByteArena m_paths;
   mutable bool m_sorted = true;
 };
 

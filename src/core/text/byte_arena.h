@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace morvane::core {
@@ -28,5 +29,16 @@ class ByteArena {
   std::size_t m_used = 0;       // in the newest block
   std::size_t m_bytes = 0;
 };
+
+// Copies the text of every item, in the items' order, into a fresh arena that then
+// replaces arena. Texts gathered while unsorted lie in the order they were found; once
+// sorted, every later pass over the items would read them all over the memory, a cache
+// miss each at a million paths. Gathered, those passes read front to back.
+template <class Item>
+void GatherInOrder(std::vector<Item>& items, std::string_view Item::*text, ByteArena& arena) {
+  ByteArena gathered;
+  for (Item& item : items) item.*text = gathered.Add(item.*text);
+  arena = std::move(gathered);
+}
 
 }  // namespace morvane::core

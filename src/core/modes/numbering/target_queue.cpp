@@ -21,6 +21,7 @@ void TargetQueue::Order() const {
   if (m_descending) std::reverse(m_entries.begin(), m_entries.end());
   for (PlannedMove& entry : m_entries) entry.to = {};
   m_keys.Clear();
+  GatherInOrder(m_entries, &PlannedMove::from, m_paths);
   m_ordered = true;
 }
 

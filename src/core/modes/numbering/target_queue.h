@@ -46,7 +46,7 @@ class TargetQueue {
   // Until the entries are ordered, each entry's to holds its sort key (in m_keys).
   mutable std::vector<PlannedMove> m_entries;
   mutable ByteArena m_keys;
-  ByteArena m_paths;
+  mutable ByteArena m_paths;
   ByteArena m_newPaths;
   mutable bool m_ordered = true;
 };
