@@ -17,8 +17,10 @@ unsigned char Upper(unsigned char byte) {
 // the whole text: a byte that a lead byte takes with it is never a letter.
 class FoldedBytes {
  public:
-  FoldedBytes(std::string_view first, std::string_view second, const CodePage& codePage)
-      : m_first(first), m_second(second), m_codePage(codePage) {}
+  // From start on, which must be where a character begins.
+  FoldedBytes(std::string_view first, std::string_view second, const CodePage& codePage,
+              std::size_t start = 0)
+      : m_first(first), m_second(second), m_codePage(codePage), m_pos(start) {}
 
   bool AtEnd() const { return m_pos == m_first.size() + m_second.size(); }
 
@@ -42,7 +44,7 @@ class FoldedBytes {
   std::string_view m_first;
   std::string_view m_second;
   const CodePage& m_codePage;
-  std::size_t m_pos = 0;
+  std::size_t m_pos;
   bool m_takenByLead = false;
 };
 
@@ -125,6 +127,54 @@ int CompareCaseBlind(std::string_view a1, std::string_view a2, std::string_view 
                      const CodePage& codePage) {
   if (const int folded = CompareUpper(a1, a2, b1, b2, codePage); folded != 0) return folded;
   return CompareBytes(a1, a2, b1, b2);
+}
+
+std::size_t SharedStart(std::string_view first, std::string_view second, std::string_view other1,
+                        std::string_view other2, std::size_t limit) {
+  limit = std::min({limit, first.size() + second.size(), other1.size() + other2.size()});
+  // The bytes from pos on that lie in one piece.
+  const auto run = [](std::string_view p1, std::string_view p2, std::size_t pos) {
+    return pos < p1.size() ? p1.substr(pos) : p2.substr(pos - p1.size());
+  };
+  std::size_t pos = 0;
+  while (pos < limit) {
+    const std::string_view a = run(first, second, pos);
+    const std::string_view b = run(other1, other2, pos);
+    const std::size_t length = std::min({a.size(), b.size(), limit - pos});
+    const std::size_t alike = FirstDifference(a.data(), b.data(), 0, length);
+    pos += alike;
+    if (alike < length) break;
+  }
+  return pos;
+}
+
+std::size_t CaseBlindSkippable(std::string_view first, std::string_view second, std::size_t limit,
+                               const CodePage& codePage) {
+  limit = std::min(limit, first.size() + second.size());
+  // UTF-8 folds byte by byte: any byte is a place to begin.
+  if (codePage.Kind() == CodePageKind::Utf8) return limit;
+  const auto byteAt = [&](std::size_t pos) {
+    return static_cast<unsigned char>(pos < first.size() ? first[pos] : second[pos - first.size()]);
+  };
+  std::size_t pos = 0;
+  while (pos < limit) {
+    if (!codePage.TakesNextByte(byteAt(pos))) {
+      ++pos;
+    } else if (pos + 1 < limit) {
+      pos += 2;
+    } else {
+      return pos;
+    }
+  }
+  return limit;
+}
+
+std::uint64_t CaseBlindKey(std::string_view first, std::string_view second, std::size_t skip,
+                           const CodePage& codePage) {
+  FoldedBytes folded(first, second, codePage, std::min(skip, first.size() + second.size()));
+  std::uint64_t key = 0;
+  for (int i = 0; i < 8; ++i) key = key << 8 | (folded.AtEnd() ? 0 : folded.Next());
+  return key;
 }
 
 }  // namespace morvane::core
