@@ -31,9 +31,9 @@ std::size_t CaseBlindSkippable(std::string_view first, std::string_view second, 
 // them) that follow the first skip bytes, packed so that numbers order as the bytes do;
 // a text that ends sooner counts as ending in zero bytes. skip must be where a character
 // begins. Of two texts that begin with the same skip bytes and have different keys, the
-// smaller key is the text CompareCaseBlind
-// puts first: their folded forms differ within those bytes, or one is a beginning of the
-// other. Equal keys decide nothing.
+// one with the smaller key is the one CompareCaseBlind puts first: their folded forms
+// differ within those bytes, or one is a beginning of the other. Equal keys decide
+// nothing.
 std::uint64_t CaseBlindKey(std::string_view first, std::string_view second, std::size_t skip,
                            const CodePage& codePage);
 
