@@ -226,8 +226,9 @@ void TargetListPart::DragDropped(int sourceRow, int y) {
   Show();
 }
 
-// Recomputed from the list and the file system every time; nothing is cached.
-void TargetListPart::RefreshSelectionInfo() {
+// Recomputed from the list and the file system every time; nothing is cached. Only rows
+// that a way in has measured a moment ago, as it added them, are not asked about again.
+void TargetListPart::RefreshSelectionInfo(const core::MeasuredRows& measured) {
   const core::SelectionSummary summary = core::SummarizeSelection(m_targets, m_fileSystem);
   const bool anySelected = summary.count > 0;
   m_controls.removeButton->setEnabled(anySelected);
@@ -238,7 +239,7 @@ void TargetListPart::RefreshSelectionInfo() {
     if (m_targets.Empty()) {
       ShowFreeSpace();
     } else {
-      ShowListTotals();
+      ShowListTotals(measured);
     }
     SetHint(QString());
     return;
@@ -264,9 +265,9 @@ void TargetListPart::ShowItemInfo(const std::string& path) {
   m_controls.statusPanel->setText(ToQString(core::ItemInfoText(path, m_fileSystem, core::ActiveCodePage())));
 }
 
-void TargetListPart::ShowListTotals() {
+void TargetListPart::ShowListTotals(const core::MeasuredRows& measured) {
   m_controls.statusPanel->setText(ToQString(core::AllFilesTotalsText(
-      m_targets.Size(), core::TotalFileBytes(m_targets, m_fileSystem), core::ActiveCodePage())));
+      m_targets.Size(), core::TotalFileBytes(m_targets, m_fileSystem, measured), core::ActiveCodePage())));
 }
 
 void TargetListPart::ShowFreeSpace() {

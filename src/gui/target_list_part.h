@@ -9,6 +9,7 @@
 
 #include "core/fs/file_system.h"
 #include "core/names/protected_extensions.h"
+#include "core/targets/status_texts.h"
 #include "core/targets/target_list.h"
 
 class QAction;
@@ -106,10 +107,11 @@ class TargetListPart : public QObject {
   // The entry at sourceRow dragged inside the list and dropped at height y.
   void DragDropped(int sourceRow, int y);
 
-  // The status bar and the list's hint for the selection (recomputed every time).
-  void RefreshSelectionInfo();
+  // The status bar and the list's hint for the selection (recomputed every time, but for
+  // rows a way in has just measured).
+  void RefreshSelectionInfo(const core::MeasuredRows& measured = {});
   void ShowItemInfo(const std::string& path);
-  void ShowListTotals();
+  void ShowListTotals(const core::MeasuredRows& measured = {});
   void ShowFreeSpace();
 
   // Enter, drags and the right button on the list and the path field; true when taken.

@@ -134,16 +134,18 @@ void TargetListPart::AddHistoryItem(int index) {
 
 void TargetListPart::AddDroppedPaths(const std::vector<std::string>& paths) {
   QWidget& window = m_host.Widget();
+  core::MeasuredRows measured;
   {
     const BusyCaption busy(&window, StoringFileListCaption());
-    const core::TargetsToAdd added = core::SortDroppedPaths(
+    core::TargetsToAdd added = core::SortDroppedPaths(
         paths, m_fileSystem, core::BuildExtensionFilter(m_host.FileTypesText()), m_host.InUserOrderState());
-    for (const std::string& entry : added.entries) m_targets.Append(entry);
+    measured = {m_targets.Size(), added.entries.size(), added.fileBytes};
+    for (std::string& entry : added.entries) m_targets.Append(std::move(entry));
     for (const std::string& folder : added.folders) RememberFolder(folder);
     Show();
   }
   m_controls.pathField->setEditText(QString());
-  RefreshSelectionInfo();
+  RefreshSelectionInfo(measured);
   if (!m_targets.Empty()) EnableListCommands(true);
   // To the front, where the user dropped; a stay-on-top flag would re-create the window.
   window.raise();
@@ -158,16 +160,18 @@ void TargetListPart::AddDrop(const QMimeData& data) {
 
 void TargetListPart::AddCommandLine(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return;
+  core::MeasuredRows measured;
   {
     const BusyCaption busy(&m_host.Widget(), StoringFileListCaption());
     const core::TargetsToAdd added = core::CommandLineTargets(arguments, m_fileSystem);
+    measured = {0, added.entries.size(), added.fileBytes};
     m_targets.InsertEachAtTop(added.entries);
     for (const std::string& folder : added.folders) RememberFolder(folder);
     Show();
   }
   m_controls.pathField->setEditText(QString());
   if (m_targets.Empty()) return;
-  RefreshSelectionInfo();
+  RefreshSelectionInfo(measured);
   EnableListCommands(true);
 }
 

@@ -198,11 +198,15 @@ class TargetsTest : public QObject {
     QCOMPARE(t.window->cboChoiceFile->currentText(), QString());
     QVERIFY(ListCommandsEnabled(*t.window));
     QCOMPARE(t.window->windowTitle(), QStringLiteral("Morvane"));
+    QCOMPARE(t.Panel(), QStringLiteral("全ファイル　4個　　5byte"));
+    // A drop onto a list that has entries totals the old and the new.
+    t.Drop({t.At(latin1), t.At("gone.txt")});
+    QCOMPARE(t.Panel(), QStringLiteral("全ファイル　6個　　8byte"));
 
     // In the user order, folders are skipped.
     t.UseUserOrder();
     t.Drop({t.At("dir"), t.At("a.txt")});
-    QCOMPARE(t.Entries().size(), std::size_t{5});
+    QCOMPARE(t.Entries().size(), std::size_t{7});
     QCOMPARE(t.Entries().back(), t.At("a.txt"));
   }
 

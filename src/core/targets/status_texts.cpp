@@ -53,11 +53,8 @@ std::string CountText(std::string_view caption, std::size_t count, std::uint64_t
          codePage.FromUtf8("個　　") + FormatThousands(totalBytes) + "byte";
 }
 
-// The size an entry adds to a total: a file's size; nothing for the rest.
 std::uint64_t SizeOfFile(const std::string& entry, const FileSystem& fileSystem) {
-  if (IsRootEntry(entry)) return 0;
-  const std::optional<FileInfo> info = fileSystem.Stat(entry);
-  return info && !info->isFolder ? info->size : 0;
+  return IsRootEntry(entry) ? 0 : FileBytesOf(entry, fileSystem.Stat(entry));
 }
 
 }  // namespace
@@ -80,9 +77,17 @@ SelectionSummary SummarizeSelection(const TargetList& list, const FileSystem& fi
   return summary;
 }
 
-std::uint64_t TotalFileBytes(const TargetList& list, const FileSystem& fileSystem) {
-  std::uint64_t total = 0;
-  for (std::size_t i = 0; i < list.Size(); ++i) total += SizeOfFile(list.At(i), fileSystem);
+std::uint64_t FileBytesOf(std::string_view entry, const std::optional<FileInfo>& info) {
+  return !IsRootEntry(entry) && info && !info->isFolder ? info->size : 0;
+}
+
+std::uint64_t TotalFileBytes(const TargetList& list, const FileSystem& fileSystem,
+                             const MeasuredRows& measured) {
+  std::uint64_t total = measured.bytes;
+  for (std::size_t i = 0; i < list.Size(); ++i) {
+    const bool isMeasured = i >= measured.first && i - measured.first < measured.count;
+    if (!isMeasured) total += SizeOfFile(list.At(i), fileSystem);
+  }
   return total;
 }
 

@@ -44,8 +44,23 @@ struct SelectionSummary {
   std::optional<std::size_t> first;
 };
 SelectionSummary SummarizeSelection(const TargetList& list, const FileSystem& fileSystem);
-// The sum of the sizes of every entry that is a file.
-std::uint64_t TotalFileBytes(const TargetList& list, const FileSystem& fileSystem);
+
+// What an entry adds to a total, given what FileSystem::Stat says of it: a file's size;
+// nothing for a folder, the root or an entry that cannot be found.
+std::uint64_t FileBytesOf(std::string_view entry, const std::optional<FileInfo>& info);
+
+// Rows [first, first + count) of the list whose sizes a way in has just read as it added
+// them: bytes is their FileBytesOf sum. The totals shown right after the rows were added
+// then need not ask the file system about each of them a second time.
+struct MeasuredRows {
+  std::size_t first = 0;
+  std::size_t count = 0;
+  std::uint64_t bytes = 0;
+};
+// The sum of the sizes of every entry that is a file: the measured rows as measured, the
+// others as the file system says now.
+std::uint64_t TotalFileBytes(const TargetList& list, const FileSystem& fileSystem,
+                             const MeasuredRows& measured = {});
 
 // "空き容量　" followed by the free space of each fixed, network and optical drive in
 // mount-point order, "<mount point> 1,234.56MB", joined by two spaces. A drive whose

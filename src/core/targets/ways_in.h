@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,11 +32,14 @@ TypedPath ClassifyTypedPath(std::string_view text, const FileSystem& fileSystem,
 struct TargetsToAdd {
   std::vector<std::string> entries;  // in the order they are added
   std::vector<std::string> folders;  // to remember as target folders, in this order
+  // The FileBytesOf sum of the entries, read as they were sorted.
+  std::uint64_t fileBytes = 0;
 };
 
 // Dropped paths, in the order they came: folders are added and remembered (never in
 // the user-order state); other paths are added when the filter admits their extension.
-// No duplicate or protection test.
+// No duplicate or protection test. Each path is looked up once, for what it is and its
+// size.
 TargetsToAdd SortDroppedPaths(const std::vector<std::string>& paths, const FileSystem& fileSystem,
                               const ExtensionFilter& filter, bool userOrder);
 

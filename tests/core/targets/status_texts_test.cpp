@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/targets/folder_choice.h"
+#include "platform/posix_file_system.h"
+#include "support/temp_folder.h"
 
 namespace morvane::core {
 namespace {
@@ -49,6 +51,35 @@ TEST(StatusTexts, AreInTheCodePageWithFullWidthGaps) {
 
   for (const char* root : {"/", " / ", "\t/\n"}) EXPECT_TRUE(IsRootEntry(root)) << root;
   for (const char* other : {"//", "/a", "", "C:\\"}) EXPECT_FALSE(IsRootEntry(other)) << other;
+}
+
+// Rows a way in has just measured count as measured; every other row is read again.
+TEST(TotalFileBytes, TakesMeasuredRowsAsTheyWereMeasured) {
+  const test::TempFolder folder;
+  folder.WriteFile("a", std::string(100, 'a'));
+  folder.WriteFile("b", std::string(20, 'b'));
+  folder.WriteFile("c", "ccc");
+  folder.CreateFiles({"dir/"});
+  TargetList list;
+  for (const char* entry : {"a", "dir", "b", "gone", "c"}) list.Append(folder.Path(entry));
+  list.Append("/");
+  const platform::PosixFileSystem fileSystem;
+  // Measured bytes unlike the files' own show that the measured rows were not read again.
+  struct Case {
+    MeasuredRows measured;
+    std::uint64_t total;
+  } const cases[] = {
+      {{}, 123},             // nothing measured: a, b and c
+      {{0, 6, 7}, 7},        // every row
+      {{1, 2, 1000}, 1103},  // dir and b: a and c read
+      {{4, 2, 50}, 170},     // c and the root, the last rows: a and b read
+      {{0, 1, 0}, 23},       // the first row only
+      {{6, 0, 9}, 132},      // no row, past the end
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TotalFileBytes(list, fileSystem, c.measured), c.total)
+        << c.measured.first << "+" << c.measured.count;
+  }
 }
 
 // Drives and their free space, for the one text that needs the whole computer.

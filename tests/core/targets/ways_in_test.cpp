@@ -39,10 +39,12 @@ TEST(UriList, PercentDecodesLocalFilesToTheirBytes) {
       "https://example.org/x\r\n"
       "FILE:/tmp/short%zz%4\n"
       "file:///tmp/query?x=1#frag\n"
+      "file:///tmp/fragment#x?y\n"
       "\r\n"
       "file:relative\n";
-  EXPECT_EQ(LocalPathsOfUriList(list, "here"), (Paths{"/tmp/caf\xE9.txt", "/tmp/写真", "/tmp/a b",
-                                                      "/tmp/on/host", "/tmp/short%zz%4", "/tmp/query"}));
+  EXPECT_EQ(LocalPathsOfUriList(list, "here"),
+            (Paths{"/tmp/caf\xE9.txt", "/tmp/写真", "/tmp/a b", "/tmp/on/host", "/tmp/short%zz%4",
+                   "/tmp/query", "/tmp/fragment"}));
   EXPECT_EQ(LocalPathsOfUriList("file:///x", ""), Paths{"/x"});
   EXPECT_TRUE(LocalPathsOfUriList("", "here").empty());
 }
