@@ -1,5 +1,6 @@
 #include "gui/background_plan.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -17,6 +18,10 @@ void BackgroundPlan::Start(Make make) {
     core::PlanWatch watch;
     watch.stop = &m_stop;
     watch.collected = [this](std::size_t files) { Tell([&] { m_collected = files; }); };
+    // Only growth: the files collected may be fewer than the entries listed.
+    watch.listed = [this](std::size_t entries) {
+      Tell([&] { m_collected = std::max(m_collected, entries); });
+    };
     try {
       promise.set_value(make(watch));
     } catch (...) {

@@ -34,7 +34,8 @@ class BackgroundPlan : public QObject {
   // A plan was started and is neither taken nor given up.
   bool Pending() const { return m_result.valid(); }
   // Waits for the pending plan until it is ready to take (true), or until timeout has
-  // passed or the run has shown to meet at least largeRun files (false).
+  // passed or the run has shown to be large (false): it collected at least largeRun
+  // files, or its listings met as many entries.
   bool WaitFor(std::chrono::milliseconds timeout, std::size_t largeRun = SIZE_MAX);
   // Waits for the pending plan, then hands it over (rethrowing what making it threw).
   core::CheckedPlan Take();
@@ -54,7 +55,8 @@ class BackgroundPlan : public QObject {
   std::thread m_thread;
   std::future<core::CheckedPlan> m_result;
   std::atomic<bool> m_stop = false;
-  // What the plan's thread has told: the files it collected, and that it is done.
+  // What the plan's thread has told: the files it collected or, before it knows them, the
+  // entries it has listed; and that it is done.
   std::mutex m_toldMutex;
   std::condition_variable m_told;
   std::size_t m_collected = 0;

@@ -23,9 +23,10 @@ namespace {
 constexpr int kPlanDelayMs = 300;
 
 // The confirmation waits for the plan of a small run, ready within milliseconds, and
-// comes up with its counts. A larger run's confirmation comes up once its files are
-// collected (or the wait is over), and takes its counts when the plan is ready: the
-// person can read the settings, or answer, meanwhile.
+// comes up with its counts. A larger run's confirmation comes up as soon as the plan
+// shows it to be large (its listings met that many entries, or it collected that many
+// files) or the wait is over, and takes its counts when the plan is ready: the person
+// can read the settings, or answer, meanwhile.
 constexpr std::chrono::milliseconds kConfirmationWaitsForPlan{150};
 constexpr std::size_t kLargeRun = 2'000;
 

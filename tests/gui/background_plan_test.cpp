@@ -36,22 +36,29 @@ class BackgroundPlanTest : public QObject {
     QVERIFY(!plan.Pending());
   }
 
-  // A large run's wait ends once its files are counted; the plan follows with Ready.
+  // A large run's wait ends once its files are counted, or once its listing has met as
+  // many entries; the plan follows with Ready.
   void aLargeRunEndsTheWaitAndIsReadyLater() {
-    BackgroundPlan plan;
-    QSignalSpy ready(&plan, &BackgroundPlan::Ready);
-    std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    plan.Start([released](const PlanWatch& watch) {
-      watch.collected(5000);
-      released.wait();
-      return PlanOf(5000);
-    });
-    QVERIFY(!plan.WaitFor(5s, 2000));
-    QVERIFY(plan.Pending());
-    release.set_value();
-    QVERIFY(ready.wait(5000));
-    QCOMPARE(plan.Take().plan.entries.size(), std::size_t{5000});
+    for (const bool byListing : {false, true}) {
+      BackgroundPlan plan;
+      QSignalSpy ready(&plan, &BackgroundPlan::Ready);
+      std::promise<void> release;
+      std::shared_future<void> released = release.get_future().share();
+      plan.Start([released, byListing](const PlanWatch& watch) {
+        if (byListing) {
+          watch.listed(2048);
+        } else {
+          watch.collected(5000);
+        }
+        released.wait();
+        return PlanOf(5000);
+      });
+      QVERIFY(!plan.WaitFor(5s, 2000));
+      QVERIFY(plan.Pending());
+      release.set_value();
+      QVERIFY(ready.wait(5000));
+      QCOMPARE(plan.Take().plan.entries.size(), std::size_t{5000});
+    }
   }
 
   // Given up, or started afresh, a plan sends no Ready of its own.

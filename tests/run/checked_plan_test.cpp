@@ -106,5 +106,24 @@ TEST_F(CheckedPlanTest, AWatchedPlanTellsItsFilesAndStopsWhenAsked) {
   ExpectNothingChanged();
 }
 
+// A large listing shows as it goes, long before the plan's files are counted.
+TEST_F(CheckedPlanTest, AWatchedPlanTellsItsListingAsItGrows) {
+  constexpr std::size_t kFiles = 2'100;
+  for (std::size_t i = 4; i <= kFiles; ++i) m_folder.WriteFile("in/" + std::to_string(i) + ".txt", "");
+  std::vector<std::size_t> listed;
+  std::vector<std::size_t> collected;
+  core::PlanWatch watch;
+  watch.listed = [&](std::size_t entries) { listed.push_back(entries); };
+  watch.collected = [&](std::size_t files) { collected.push_back(files); };
+  EXPECT_EQ(core::MakeCheckedPlan(Renumbering("5000"), false, m_protected, m_fileSystem, &watch)
+                .plan.entries.size(),
+            kFiles);
+  EXPECT_EQ(collected, std::vector<std::size_t>{kFiles});
+  // Every step, in order; a folder may be listed more than once.
+  ASSERT_GE(listed.size(), 2u);
+  for (std::size_t i = 0; i < listed.size(); ++i)
+    EXPECT_EQ(listed[i], (i + 1) * core::PlanWatch::kListedStep);
+}
+
 }  // namespace
 }  // namespace morvane::test

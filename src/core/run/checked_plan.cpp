@@ -19,6 +19,7 @@ void ThrowIfStopped(const PlanWatch* watch) {
 
 // The disk's answers to a plan that may be asked to stop: the plan's longest work before
 // its files are collected is the listing of a large folder, and it ends at its next entry.
+// The entries listed are told as they grow (PlanWatch::listed).
 class StoppableReads : public ForwardingFileSystem {
  public:
   StoppableReads(FileSystem& real, const PlanWatch* watch) : ForwardingFileSystem(real), m_watch(watch) {}
@@ -31,12 +32,15 @@ class StoppableReads : public ForwardingFileSystem {
                    const std::function<void(const DirectoryEntry&)>& visit) const override {
     ForwardingFileSystem::VisitFolder(folder, pattern, [&](const DirectoryEntry& entry) {
       ThrowIfStopped(m_watch);
+      if (++m_listed % PlanWatch::kListedStep == 0 && m_watch != nullptr && m_watch->listed)
+        m_watch->listed(m_listed);
       visit(entry);
     });
   }
 
  private:
   const PlanWatch* m_watch;
+  mutable std::size_t m_listed = 0;
 };
 
 }  // namespace

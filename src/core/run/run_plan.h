@@ -79,6 +79,11 @@ struct PlanWatch {
   const std::atomic<bool>* stop = nullptr;  // set to give the plan up
   // Told how many files the run will meet, once it has collected them.
   std::function<void(std::size_t files)> collected;
+  // Told while folders are listed, at every kListedStep-th entry, how many entries the
+  // listings have met so far (MakeCheckedPlan): a run over that many is a large one, long
+  // before the listing ends and its files are counted.
+  std::function<void(std::size_t entries)> listed;
+  static constexpr std::size_t kListedStep = 1024;
 
   bool StopRequested() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
 };
