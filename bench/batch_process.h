@@ -60,7 +60,10 @@ inline void WriteOut(const std::string& path) {
 struct ChildRun {
   int status = -1;
   long peakKilobytes = 0;
+  double cpuSeconds = 0;  // user and system time
 };
+
+inline double Seconds(const timeval& time) { return static_cast<double>(time.tv_sec) + time.tv_usec / 1e6; }
 
 inline ChildRun RunBatch(const std::vector<std::string>& arguments, const std::string& home) {
   std::vector<char*> argv;
@@ -81,6 +84,7 @@ inline ChildRun RunBatch(const std::vector<std::string>& arguments, const std::s
     rusage usage{};
     wait4(pid, &run.status, 0, &usage);
     run.peakKilobytes = usage.ru_maxrss;
+    run.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
   }
   posix_spawn_file_actions_destroy(&actions);
   return run;

@@ -82,7 +82,7 @@ window() {
 for files in 10000 100000; do
   settle
   heading "A run of $files files from the window, against the same run through morvane-batch (goal: 1.2 at most)"
-  window "$scratch/window-$files.txt" "$build/bench/gui/morvane_window_run_bench" 3 "$files"
+  window "$scratch/window-$files.txt" "$build/bench/gui/morvane_window_run_bench" 5 "$files"
 done
 
 heading "The window's target list with many paths, against its time budgets"

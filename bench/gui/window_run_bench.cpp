@@ -2,9 +2,14 @@
 // window's Start button, against the same run through morvane-batch (a separate process,
 // as a user starts it).
 // Both rename a folder's files with a new front part each run, so every file is really
-// renamed every time; the window's questions are answered through its test seams.
-// Usage: morvane_window_run_bench [runs (default 3)] [files (default 10000)]. Prints the
-// median of each and their ratio.
+// renamed every time; the window's questions are answered through its test seams. Who
+// goes first alternates between rounds, and each run starts once the file system has
+// written out the one before, so that neither pays for the other's writes.
+// Usage: morvane_window_run_bench [runs (default 3)] [files (default 10000)]. Prints each
+// run with the processor time of its process beside it (a run much longer than that
+// waited for something), then the median of each and their ratio.
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -30,7 +35,18 @@ double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double WindowRun(const bench::RunFolder& folder, int round) {
+struct Timed {
+  double ms = 0;
+  double cpuMs = 0;  // user and system time of the process that ran it
+};
+
+double CpuSecondsOfThisProcess() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return bench::Seconds(usage.ru_utime) + bench::Seconds(usage.ru_stime);
+}
+
+Timed WindowRun(const bench::RunFolder& folder, int round) {
   morvane::platform::PosixFileSystem fileSystem;
   morvane::gui::TfrmMain window(morvane::core::ProgramFilesIn(folder.Home()), fileSystem);
   window.show();
@@ -41,9 +57,10 @@ double WindowRun(const bench::RunFolder& folder, int round) {
   window.frmConfirmation->AnswerNext(true);
   window.frmPEndMessage->AnswerNext();
   QApplication::processEvents();
+  const double cpuStart = CpuSecondsOfThisProcess();
   const Clock::time_point start = Clock::now();
   window.btnStart->click();
-  const double elapsed = MsSince(start);
+  const Timed elapsed{MsSince(start), (CpuSecondsOfThisProcess() - cpuStart) * 1000};
   // A run that was refused or renamed nothing would measure nothing.
   if (!std::filesystem::exists(folder.Input() + "/w" + std::to_string(round) + "_1.jpg")) {
     std::fprintf(stderr, "the window run renamed nothing\n");
@@ -51,13 +68,13 @@ double WindowRun(const bench::RunFolder& folder, int round) {
   return elapsed;
 }
 
-double BatchRun(const bench::RunFolder& folder, int round) {
+Timed BatchRun(const bench::RunFolder& folder, int round) {
   const Clock::time_point start = Clock::now();
   const bench::ChildRun run = bench::RunBatch(
       {"morvane-batch", "rename", "--in-place", "--front", "b" + std::to_string(round) + "_", folder.Input()},
       folder.Home());
   if (run.status != 0) std::fprintf(stderr, "morvane-batch failed\n");
-  return MsSince(start);
+  return {MsSince(start), run.cpuSeconds * 1000};
 }
 
 }  // namespace
@@ -72,8 +89,14 @@ int main(int argc, char* argv[]) {
   std::vector<double> window;
   std::vector<double> batch;
   for (int round = 0; round < runs; ++round) {
-    window.push_back(WindowRun(folder, round));
-    batch.push_back(BatchRun(folder, round));
+    for (int turn = 0; turn < 2; ++turn) {
+      bench::WriteOut(folder.Input());
+      const bool windowTurn = (turn == 0) == (round % 2 == 0);
+      const Timed run = windowTurn ? WindowRun(folder, round) : BatchRun(folder, round);
+      (windowTurn ? window : batch).push_back(run.ms);
+      std::printf("round %d: %s %.0f ms (processor %.0f ms)\n", round + 1,
+                  windowTurn ? "window" : "morvane-batch", run.ms, run.cpuMs);
+    }
   }
   const double windowMs = bench::Median(window);
   const double batchMs = bench::Median(batch);
