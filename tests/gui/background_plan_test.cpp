@@ -3,11 +3,13 @@
 #include "gui/background_plan.h"
 
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 #include <chrono>
 #include <future>
 #include <stdexcept>
 #include <thread>
+
+#include "window_test_main.h"
 
 using morvane::core::CheckedPlan;
 using morvane::core::PlanWatch;
@@ -92,5 +94,5 @@ class BackgroundPlanTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(BackgroundPlanTest)
+MORVANE_GUILESS_TEST(BackgroundPlanTest)
 #include "background_plan_test.moc"

@@ -8,9 +8,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "gui/qt_translations.h"
+#include "window_test_main.h"
 
 using morvane::gui::NewChooseFilesDialog;
 
@@ -69,5 +70,5 @@ class FileDialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(FileDialogsTest)
+MORVANE_WINDOW_TEST(FileDialogsTest)
 #include "file_dialogs_test.moc"

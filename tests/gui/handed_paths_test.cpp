@@ -5,12 +5,13 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 #include <optional>
 
 #include "gui/single_instance.h"
 #include "program_process.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::kPathsNotTakenNotice;
 using morvane::gui::ServeLaterStarts;
@@ -115,5 +116,5 @@ class HandedPathsTest : public QObject {
   }
 };
 
-QTEST_MAIN(HandedPathsTest)
+MORVANE_WINDOW_TEST(HandedPathsTest)
 #include "handed_paths_test.moc"

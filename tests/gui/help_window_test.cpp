@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 namespace morvane::gui {
 namespace {
@@ -179,5 +180,5 @@ class HelpWindowTest : public QObject {
 
 }  // namespace morvane::gui
 
-QTEST_MAIN(morvane::gui::HelpWindowTest)
+MORVANE_WINDOW_TEST(morvane::gui::HelpWindowTest)
 #include "help_window_test.moc"

@@ -4,9 +4,10 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include "when_modal.h"
+#include "window_test_main.h"
 
 using morvane::gui::MessageAnswer;
 using morvane::gui::MessageBoxes;
@@ -104,5 +105,5 @@ class MessageBoxesTest : public QObject {
   }
 };
 
-QTEST_MAIN(MessageBoxesTest)
+MORVANE_WINDOW_TEST(MessageBoxesTest)
 #include "message_boxes_test.moc"

@@ -13,7 +13,7 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <chrono>
 #include <cstring>
 #include <future>
@@ -23,6 +23,7 @@
 
 #include "gui/foremost_window.h"
 #include "program_process.h"
+#include "window_test_main.h"
 
 // Stand-ins named like the program's windows; only their class names matter.
 class TfrmSetting : public QDialog {
@@ -330,5 +331,5 @@ class SingleInstanceTest : public QObject {
   }
 };
 
-QTEST_MAIN(SingleInstanceTest)
+MORVANE_WINDOW_TEST(SingleInstanceTest)
 #include "single_instance_test.moc"

@@ -4,7 +4,7 @@
 // numbering's settings, is the command itself on the command line.)
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 #include <filesystem>
 #include <functional>
 #include <sstream>
@@ -13,6 +13,7 @@
 #include "gui/untConfirmation.h"
 #include "platform/posix_file_system.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::OperatingMode;
 using morvane::gui::MessageAnswer;
@@ -246,5 +247,5 @@ class StartParityTest : public QObject {
   }
 };
 
-QTEST_MAIN(StartParityTest)
+MORVANE_WINDOW_TEST(StartParityTest)
 #include "start_parity_test.moc"

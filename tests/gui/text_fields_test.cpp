@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include "window_test_main.h"
+
 namespace morvane::gui {
 
 class TextFieldsTest : public QObject {
@@ -29,5 +31,5 @@ class TextFieldsTest : public QObject {
 
 }  // namespace morvane::gui
 
-QTEST_GUILESS_MAIN(morvane::gui::TextFieldsTest)
+MORVANE_GUILESS_TEST(morvane::gui::TextFieldsTest)
 #include "text_fields_test.moc"

@@ -4,7 +4,7 @@
 
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -12,6 +12,7 @@
 
 #include "core/text/code_page.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::CodePage;
 using morvane::gui::QtTextViewerLauncher;
@@ -135,5 +136,5 @@ class TextViewerWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(TextViewerWindowTest)
+MORVANE_WINDOW_TEST(TextViewerWindowTest)
 #include "text_viewer_window_test.moc"

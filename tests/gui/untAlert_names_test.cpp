@@ -1,9 +1,10 @@
 // The overwrite alert shows a name with control characters in it the way the result
 // lines write it, so that a name cannot break a label's line or pass for other text.
-#include <QtTest>
+#include <QTest>
 
 #include "core/text/code_page.h"
 #include "gui/untAlert.h"
+#include "window_test_main.h"
 
 using morvane::core::OverwriteQuestion;
 using morvane::gui::TfrmAlert;
@@ -22,5 +23,5 @@ class AlertNamesTest : public QObject {
   }
 };
 
-QTEST_MAIN(AlertNamesTest)
+MORVANE_WINDOW_TEST(AlertNamesTest)
 #include "untAlert_names_test.moc"

@@ -2,11 +2,12 @@
 // keyboard starts, and what each way of closing it answers.
 #include "gui/untAlert.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include "core/text/code_page.h"
 #include "when_modal.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::CallerKind;
 using morvane::core::OverwriteChoice;
@@ -149,5 +150,5 @@ class AlertTest : public QObject {
   }
 };
 
-QTEST_MAIN(AlertTest)
+MORVANE_WINDOW_TEST(AlertTest)
 #include "untAlert_test.moc"

@@ -2,9 +2,10 @@
 // yes, over several showings of the one window.
 #include "gui/untConfirmation.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::CodePage;
 using morvane::core::MakeConfirmationTexts;
@@ -75,5 +76,5 @@ class ConfirmationTest : public QObject {
   }
 };
 
-QTEST_MAIN(ConfirmationTest)
+MORVANE_WINDOW_TEST(ConfirmationTest)
 #include "untConfirmation_test.moc"

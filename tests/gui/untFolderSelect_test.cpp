@@ -3,11 +3,12 @@
 
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 #include <functional>
 
 #include "target_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::FolderRequest;
 using morvane::gui::MessageAnswer;
@@ -233,5 +234,5 @@ class FolderSelectTest : public QObject {
   }
 };
 
-QTEST_MAIN(FolderSelectTest)
+MORVANE_WINDOW_TEST(FolderSelectTest)
 #include "untFolderSelect_test.moc"

@@ -2,13 +2,14 @@
 // on the real window.
 #include <QApplication>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 
 #include "gui/help_window.h"
 #include "gui/untSetting.h"
 #include "gui/untVerInfo.h"
 #include "when_modal.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::TfrmSetting;
 using morvane::gui::TfrmVersionInfo;
@@ -87,5 +88,5 @@ class MainDialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainDialogsTest)
+MORVANE_WINDOW_TEST(MainDialogsTest)
 #include "untMain_dialogs_test.moc"

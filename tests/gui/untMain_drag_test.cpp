@@ -3,10 +3,11 @@
 // run a drag; the minimal platform runs it inside the process.
 #include <QDrag>
 #include <QMimeData>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 
 #include "target_fixture.h"
+#include "window_test_main.h"
 
 using morvane::test::Paths;
 using morvane::test::TargetWindow;
@@ -125,10 +126,14 @@ class DragTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
+namespace {
+int RunDragTest(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
   QApplication application(argc, argv);
   DragTest test;
   return QTest::qExec(&test, argc, argv);
 }
+}  // namespace
+
+MORVANE_WINDOW_TEST_WITH_MAIN(RunDragTest)
 #include "untMain_drag_test.moc"

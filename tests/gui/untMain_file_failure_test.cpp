@@ -1,7 +1,7 @@
 // The window works through the one file system it is given: a run whose result files
 // that file system refuses stops before its first file, with the window's I/O error
 // message, and leaves every file as it was.
-#include <QtTest>
+#include <QTest>
 #include <filesystem>
 #include <memory>
 
@@ -9,6 +9,7 @@
 #include "gui/untConfirmation.h"
 #include "gui/untPEndMessage.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::MessageAnswer;
 using morvane::gui::MessageKind;
@@ -100,5 +101,5 @@ class MainFileFailureTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainFileFailureTest)
+MORVANE_WINDOW_TEST(MainFileFailureTest)
 #include "untMain_file_failure_test.moc"

@@ -7,10 +7,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QtTest>
+#include <QTest>
 
 #include "gui/untMain.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::OperatingMode;
 using morvane::gui::TfrmMain;
@@ -244,5 +245,5 @@ class ModesTest : public QObject, WindowFixture {
   }
 };
 
-QTEST_MAIN(ModesTest)
+MORVANE_WINDOW_TEST(ModesTest)
 #include "untMain_modes_test.moc"

@@ -4,12 +4,13 @@
 #include <QClipboard>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 #include "gui/untMain.h"
 #include "gui/up_down.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::MessageAnswer;
 using morvane::gui::MessageKind;
@@ -204,5 +205,5 @@ class OptionsTest : public QObject, WindowFixture {
   }
 };
 
-QTEST_MAIN(OptionsTest)
+MORVANE_WINDOW_TEST(OptionsTest)
 #include "untMain_options_test.moc"

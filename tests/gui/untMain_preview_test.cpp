@@ -1,10 +1,11 @@
 // The preview line, its history menus and the field histories.
 #include <QLabel>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 #include "gui/untMain.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::OperatingMode;
 using morvane::core::PreviewEntryFields;
@@ -247,5 +248,5 @@ class PreviewTest : public QObject, WindowFixture {
   }
 };
 
-QTEST_MAIN(PreviewTest)
+MORVANE_WINDOW_TEST(PreviewTest)
 #include "untMain_preview_test.moc"

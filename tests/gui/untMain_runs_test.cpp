@@ -1,11 +1,12 @@
 // The Start button on the real window in every mode: the questions answered through
 // the seams, then the files on disk, the result files, the settings and the list.
-#include <QtTest>
+#include <QTest>
 
 #include "gui/untConfirmation.h"
 #include "gui/untPEndMessage.h"
 #include "recording_launcher.h"
 #include "target_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::OperatingMode;
 using morvane::core::OverwriteChoice;
@@ -269,5 +270,5 @@ class MainRunsTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainRunsTest)
+MORVANE_WINDOW_TEST(MainRunsTest)
 #include "untMain_runs_test.moc"

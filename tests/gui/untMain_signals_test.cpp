@@ -4,13 +4,14 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 
 #include "gui/stop_signal_watch.h"
 #include "platform/stop_signals.h"
 #include "program_process.h"
 #include "target_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::OverwriteChoice;
 using morvane::test::ProgramEnvironment;
@@ -86,6 +87,6 @@ class SignalsTest : public QObject {
   }
 };
 
-QTEST_MAIN(SignalsTest)
+MORVANE_WINDOW_TEST(SignalsTest)
 #include "program_process.h"
 #include "untMain_signals_test.moc"

@@ -4,11 +4,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QtTest>
+#include <QTest>
 
 #include "gui/combo_items.h"
 #include "gui/untMain.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::OperatingMode;
 using morvane::gui::MessageAnswer;
@@ -334,5 +335,5 @@ class StartupTest : public QObject {
   }
 };
 
-QTEST_MAIN(StartupTest)
+MORVANE_WINDOW_TEST(StartupTest)
 #include "untMain_startup_test.moc"

@@ -5,12 +5,13 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QtTest>
+#include <QTest>
 
 #include "core/targets/status_texts.h"
 #include "gui/qt_text.h"
 #include "platform/posix_file_system.h"
 #include "target_fixture.h"
+#include "window_test_main.h"
 
 using morvane::test::TargetWindow;
 
@@ -145,5 +146,5 @@ class StatusTest : public QObject {
   }
 };
 
-QTEST_MAIN(StatusTest)
+MORVANE_WINDOW_TEST(StatusTest)
 #include "untMain_status_test.moc"

@@ -2,12 +2,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include "core/targets/ways_in.h"
 #include "core/text/trim.h"
 #include "platform/posix_file_system.h"
 #include "target_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::MessageAnswer;
 using morvane::gui::MessageKind;
@@ -365,5 +366,5 @@ class TargetsTest : public QObject {
   }
 };
 
-QTEST_MAIN(TargetsTest)
+MORVANE_WINDOW_TEST(TargetsTest)
 #include "untMain_targets_test.moc"

@@ -2,11 +2,12 @@
 // the result log button opens.
 #include "gui/untPEndMessage.h"
 
-#include <QtTest>
+#include <QTest>
 #include <fstream>
 
 #include "recording_launcher.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::CodePage;
 using morvane::gui::MessageKind;
@@ -137,5 +138,5 @@ class EndMessageTest : public QObject {
   }
 };
 
-QTEST_MAIN(EndMessageTest)
+MORVANE_WINDOW_TEST(EndMessageTest)
 #include "untPEndMessage_test.moc"

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
-#include <QtTest>
+#include <QTest>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -22,6 +22,7 @@
 #include "gui/untPEndMessage.h"
 #include "when_modal.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::PlanListModel;
 
@@ -292,5 +293,5 @@ class PreviewListTest : public QObject {
   }
 };
 
-QTEST_MAIN(PreviewListTest)
+MORVANE_WINDOW_TEST(PreviewListTest)
 #include "untPreviewList_test.moc"

@@ -2,11 +2,12 @@
 // writes and pushes into the main window, and what Cancel throws away.
 #include "gui/untSetting.h"
 
-#include <QtTest>
+#include <QTest>
 #include <vector>
 
 #include "core/names/protected_extensions.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::core::DefaultField;
 using morvane::gui::TfrmSetting;
@@ -185,5 +186,5 @@ class SettingDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(SettingDialogTest)
+MORVANE_WINDOW_TEST(SettingDialogTest)
 #include "untSetting_test.moc"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
-#include <QtTest>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -15,6 +15,7 @@
 #include "gui/untPEndMessage.h"
 #include "when_modal.h"
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::MessageAnswer;
 using morvane::gui::MessageKind;
@@ -278,5 +279,5 @@ class UndoTest : public QObject {
   }
 };
 
-QTEST_MAIN(UndoTest)
+MORVANE_WINDOW_TEST(UndoTest)
 #include "untUndo_test.moc"

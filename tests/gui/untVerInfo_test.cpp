@@ -1,9 +1,10 @@
 // The version dialog: its texts, OK as the default button, and the icon's link.
 #include "gui/untVerInfo.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include "window_fixture.h"
+#include "window_test_main.h"
 
 using morvane::gui::TfrmVersionInfo;
 
@@ -44,5 +45,5 @@ class VersionDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(VersionDialogTest)
+MORVANE_WINDOW_TEST(VersionDialogTest)
 #include "untVerInfo_test.moc"

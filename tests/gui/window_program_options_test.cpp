@@ -1,9 +1,10 @@
 // The window program's command line: its three options and the paths it hands on.
 #include "gui/window_program_options.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include "gui/untVerInfo.h"
+#include "window_test_main.h"
 
 using morvane::gui::AbsolutePath;
 using morvane::gui::ParseWindowCommandLine;
@@ -74,5 +75,5 @@ class WindowProgramOptionsTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowProgramOptionsTest)
+MORVANE_WINDOW_TEST(WindowProgramOptionsTest)
 #include "window_program_options_test.moc"
