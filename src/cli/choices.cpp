@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/word_choice.h"
+
 namespace morvane::cli {
 namespace {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "cli/choices.h"
+#include "cli/word_choice.h"
 #include "core/settings/settings_store.h"
 #include "platform/program_folder.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/batch_io.h"
+#include "cli/cli11_forward.h"
 #include "cli/terminal_interaction.h"
 #include "core/fs/file_system.h"
 #include "core/fs/program_files.h"

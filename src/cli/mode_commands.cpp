@@ -1,5 +1,6 @@
 #include "cli/mode_commands.h"
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 
 #include "cli/start_run.h"

@@ -1,7 +1,7 @@
 #include "cli/rename_command.h"
 
-#include "cli/choices.h"
 #include "cli/start_run.h"
+#include "cli/word_choice.h"
 #include "core/names/extension_filter.h"
 
 namespace morvane::cli {

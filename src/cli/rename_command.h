@@ -1,10 +1,10 @@
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 
 #include "cli/batch_io.h"
+#include "cli/cli11_forward.h"
 #include "cli/common_options.h"
 #include "core/fs/file_system.h"
 #include "core/run/run_settings.h"

@@ -1,5 +1,6 @@
 #include "cli/undo_command.h"
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 
 #include "cli/common_options.h"

@@ -1,5 +1,6 @@
 #include "cli/version_flag.h"
 
+#include <CLI/CLI.hpp>
 #include <string>
 
 namespace morvane::cli {

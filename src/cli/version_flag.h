@@ -1,6 +1,6 @@
 #pragma once
 
-#include <CLI/CLI.hpp>
+#include "cli/cli11_forward.h"
 
 namespace morvane::cli {
 
