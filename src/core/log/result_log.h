@@ -34,9 +34,13 @@ class LogWriteError : public std::runtime_error {
 // strings in the active code page; each is ended by CR LF.
 //
 // The files stay open for the run (see FileSystem::OpenForWriting). Lines are buffered
-// and written out by Flush, which a run calls before it touches the next file, so a
-// crash leaves every line of the files already processed on disk: one write per file
-// and flush. Every failure throws LogWriteError.
+// and written out by Flush, which a run calls before it touches the next file: without a
+// flush interval, a crash leaves every line of the files already processed on disk, at
+// one write per file and flush. A run that keeps an undo journal (every real run) sets
+// kJournaledFlushInterval (50 ms), so its latest lines may not be on disk when it is
+// killed; it is undone from the journal, written ahead of every change. Close at its end
+// (after an abort or a signal too) and FlushNow (a file stepping aside, the numbers
+// running out) still write every line. Every failure throws LogWriteError.
 class ResultLog {
  public:
   // Called with each line as it is added (without its line end), e.g. to echo it.
