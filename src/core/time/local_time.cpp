@@ -1,5 +1,7 @@
 #include "core/time/local_time.h"
 
+#include <time.h>
+
 #include <cstdio>
 #include <ctime>
 
@@ -7,11 +9,12 @@ namespace morvane::core {
 
 LocalDateTime ToLocalDateTime(FileTime time) {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
-  // The program has one thread, so the shared result of localtime is safe here.
-  const std::tm* local = std::localtime(&seconds);
-  if (local == nullptr) return {};
-  return {local->tm_year + 1900, local->tm_mon + 1, local->tm_mday,
-          local->tm_hour,        local->tm_min,     local->tm_sec};
+  // Called from more than one thread at once: the window makes its plans (the date
+  // order's sort keys) on a thread of their own while its own thread writes the status
+  // texts. So each call has its own result, never localtime's one shared buffer.
+  std::tm local{};
+  if (localtime_r(&seconds, &local) == nullptr) return {};
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 LocalDateTime LocalNow() { return ToLocalDateTime(std::chrono::system_clock::now()); }
