@@ -31,9 +31,9 @@
 #include "batch_process.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
+#include "core/run/journaled_run.h"
 #include "core/run/run_driver.h"
 #include "core/run/start_checks.h"
-#include "core/undo/run_journal.h"
 #include "median.h"
 #include "platform/posix_file_system.h"
 
@@ -119,19 +119,21 @@ std::optional<double> TimedRun(const JournalFolder& folder, int count, Variant v
   if (!run) return std::nullopt;
   ResultLog log(folder.Home() + "/Result.dat", folder.Home() + "/Rename.log", false, fileSystem);
   Quiet interaction;
-  std::optional<morvane::core::RunJournal> kept;
+  int done = 0;
   if (journal) {
-    kept.emplace(fileSystem, folder.Home(), *run, morvane::core::LocalNow());
+    morvane::core::JournaledRun journaled(fileSystem, folder.Home(), std::move(*run), protectedTypes,
+                                          morvane::core::LocalNow());
+    if (journaled.Failure()) return std::nullopt;
+    done = journaled.Drive(log, interaction, request.targets).counts.successCount;
+  } else {
+    if (variant != Variant::Plain) log.SetFlushInterval(morvane::core::kJournaledFlushInterval);
+    const auto engine =
+        morvane::core::MakeRunEngine(std::move(*run), protectedTypes, fileSystem, log, interaction);
+    morvane::core::DriveRun(*engine, log, request.targets);
+    done = engine->Counts().successCount;
   }
-  if (variant != Variant::Plain) log.SetFlushInterval(morvane::core::kJournaledFlushInterval);
-  morvane::core::FileSystem& files = journal ? kept->Files() : fileSystem;
-  const auto engine = morvane::core::MakeRunEngine(std::move(*run), protectedTypes, files, log, interaction);
-  morvane::core::RunSteps steps;
-  if (journal) steps.afterCollect = [&] { kept->Announce(engine->PlanNames()); };
-  morvane::core::DriveRun(*engine, log, request.targets, steps);
-  if (journal) kept->End();
   log.Close();
-  if (engine->Counts().successCount != count) return std::nullopt;
+  if (done != count) return std::nullopt;
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 

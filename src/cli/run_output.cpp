@@ -1,6 +1,7 @@
 #include "cli/run_output.h"
 
 #include <ostream>
+#include <system_error>
 
 #include "core/text/visible_name.h"
 
@@ -32,6 +33,11 @@ int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error) {
   PrintMessage(io.err, error.Message());
   io.err << "(" << core::VisibleName(error.Path()) << ")\n";
   return kExitFailures;
+}
+
+std::string JournalFailureText(const core::JournalFailure& failure) {
+  return "The undo journal cannot be written (" + core::VisibleName(failure.path) + ": " +
+         std::generic_category().message(failure.error) + "); no file was touched.";
 }
 
 }  // namespace morvane::cli

@@ -11,6 +11,7 @@
 #include "cli/terminal_interaction.h"
 #include "core/log/result_log.h"
 #include "core/run/run_engine.h"
+#include "core/undo/undo_journal.h"
 
 namespace morvane::cli {
 
@@ -35,5 +36,9 @@ int ReportLogWriteError(const BatchIo& io, const core::LogWriteError& error);
 // The exit status of a finished run: aborted; some file failed, or was left at a
 // conflict nobody chose to skip; or all went well.
 int ExitStatusOf(const core::RunCounts& counts, const TerminalInteraction& interaction);
+
+// The message that the undo journal of a run (or of an undo) cannot be made, said once,
+// before any file: where, and the system's reason.
+std::string JournalFailureText(const core::JournalFailure& failure);
 
 }  // namespace morvane::cli

@@ -7,8 +7,8 @@
 #include "cli/run_output.h"
 #include "cli/start_refusals.h"
 #include "core/fs/planning_file_system.h"
+#include "core/run/journaled_run.h"
 #include "core/run/run_driver.h"
-#include "core/undo/run_journal.h"
 
 namespace morvane::cli {
 namespace {
@@ -87,17 +87,16 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
     });
   }
   // The real run keeps an undo journal, written ahead of every change it makes.
-  core::RunJournal journal(fileSystem, program.files.folder, *decision.run, core::LocalNow());
+  core::JournaledRun run(fileSystem, program.files.folder, std::move(*decision.run),
+                         program.protectedExtensions, core::LocalNow());
+  if (const std::optional<core::JournalFailure>& failure = run.Failure()) {
+    io.err << JournalFailureText(*failure) << '\n';
+    return kExitRefused;
+  }
   return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {
-    log.SetFlushInterval(core::kJournaledFlushInterval);
     TerminalInteraction interaction(io, policy, inPlace);
-    const std::unique_ptr<core::RunEngine> engine = core::MakeRunEngine(
-        std::move(*decision.run), program.protectedExtensions, journal.Files(), log, interaction);
-    core::RunSteps steps;
-    steps.afterCollect = [&] { journal.Announce(engine->PlanNames()); };
-    std::string endMessage = core::DriveRun(*engine, log, request.targets, steps);
-    journal.End();
-    return RunOutcome{std::move(endMessage), ExitStatusOf(engine->Counts(), interaction),
+    core::JournaledRunEnd end = run.Drive(log, interaction, request.targets);
+    return RunOutcome{std::move(end.endMessage), ExitStatusOf(end.counts, interaction),
                       interaction.LeftSummary()};
   });
 }

@@ -5,7 +5,7 @@
 
 #include "cli/common_options.h"
 #include "cli/run_output.h"
-#include "core/undo/undo_session.h"
+#include "core/undo/undo_flow.h"
 #include "core/undo/undo_store.h"
 #include "core/undo/undo_texts.h"
 
@@ -19,8 +19,6 @@ std::string FaultText(const core::JournalReadResult& read) {
     case core::JournalFault::OtherVersion:
       return "it is written in version " + std::to_string(read.version) +
              " of the journal format; this program reads version " + std::to_string(core::kJournalVersion);
-    case core::JournalFault::CutShort:
-      return "it ends in the middle of a record (the journal is cut short)";
     case core::JournalFault::Damaged:
       return "it holds a record this program cannot read (the journal is damaged)";
     case core::JournalFault::None:
@@ -40,6 +38,7 @@ void PrintList(const core::UndoStore& store, const BatchIo& io) {
     const core::JournalContents& journal = *read.contents;
     io.out << journal.done.size() << (journal.done.size() == 1 ? " change  " : " changes  ")
            << journal.header.title;
+    if (journal.intents.empty()) io.out << "  (the run changed nothing)";
     if (!journal.undoneBy.empty()) io.out << "  (undone by " << journal.undoneBy << ")";
     if (!journal.ended) io.out << "  (the run did not finish)";
     io.out << '\n';
@@ -75,28 +74,34 @@ int RunUndoCommand(const UndoOptions& options, const BatchIo& io, core::FileSyst
     PrintList(store, io);
     return kExitSuccess;
   }
-  const std::optional<std::string> id = options.run ? options.run : store.NewestToUndo();
-  if (!id) {
-    io.err << "There is no run to undo.\n";
-    return kExitRefused;
-  }
-  const core::JournalReadResult read = store.Read(*id);
-  if (!read.contents) {
-    if (read.fault == core::JournalFault::NotAJournal && !fileSystem.FileExists(store.PathOf(*id))) {
-      io.err << "There is no journal " << *id << "; morvane-batch undo --list shows them.\n";
-    } else {
-      io.err << "The journal " << *id << " cannot be undone: " << FaultText(read)
-             << ". Nothing was changed.\n";
+  const core::UndoTarget target = core::ChooseUndo(store, options.run);
+  for (const std::string& passed : target.passedOver)
+    io.err << "Passing over the run " << passed << ": it changed nothing.\n";
+  if (const std::optional<core::UndoRefusal> refusal = target.refusal) {
+    switch (*refusal) {
+      case core::UndoRefusal::NoRun:
+        io.err << "There is no run to undo.\n";
+        break;
+      case core::UndoRefusal::NoSuchJournal:
+        io.err << "There is no journal " << target.id << "; morvane-batch undo --list shows them.\n";
+        break;
+      case core::UndoRefusal::Unreadable:
+        io.err << "The journal " << target.id << " cannot be undone: " << FaultText(target.read)
+               << ". Nothing was changed.\n";
+        break;
+      case core::UndoRefusal::AlreadyUndone:
+        io.err << "The run " << target.id << " was already undone (by " << target.Journal().undoneBy
+               << ").\n";
+        break;
+      case core::UndoRefusal::NothingToUndo:
+        io.err << "The run " << target.id << " changed nothing; there is nothing to undo.\n";
+        break;
     }
     return kExitRefused;
   }
-  const core::JournalContents& journal = *read.contents;
-  if (!journal.undoneBy.empty()) {
-    io.err << "The run " << *id << " was already undone (by " << journal.undoneBy << ").\n";
-    return kExitRefused;
-  }
+  const core::JournalContents& journal = target.Journal();
   if (!options.dryRun) {
-    const std::string question = "Undo the run " + *id + " (" + journal.header.title + ", " +
+    const std::string question = "Undo the run " + target.id + " (" + journal.header.title + ", " +
                                  std::to_string(journal.done.size()) + " changes)?";
     if (!AnswerYes(common, io, question)) return kExitRefused;
   }
@@ -106,9 +111,13 @@ int RunUndoCommand(const UndoOptions& options, const BatchIo& io, core::FileSyst
                                          : core::ResultLog(program.files.resultFile, program.files.logFile,
                                                            program.log.outputLog, fileSystem);
     log.SetObserver([&io](std::string_view line) { PrintLine(io.out, line); });
-    const core::UndoReport report =
-        options.dryRun ? core::PlanUndo(journal, fileSystem, log)
-                       : core::TakeBack(store, *id, journal, fileSystem, log, core::LocalNow());
+    const core::UndoReport report = options.dryRun
+                                        ? core::PlanUndo(target, fileSystem, log)
+                                        : core::TakeBack(store, target, fileSystem, log, core::LocalNow());
+    if (const std::optional<core::JournalFailure>& failure = report.journalFailure) {
+      io.err << JournalFailureText(*failure) << '\n';
+      return kExitRefused;
+    }
     log.Close();
     io.out << std::flush;
     return report.left == 0 ? kExitSuccess : kExitFailures;

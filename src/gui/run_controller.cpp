@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "core/run/journaled_run.h"
 #include "core/run/run_driver.h"
-#include "core/undo/run_journal.h"
+#include "gui/journal_failure_message.h"
 #include "gui/message_boxes.h"
 #include "gui/qt_text.h"
 #include "gui/window_run_interaction.h"
@@ -73,29 +74,28 @@ void RunController::Run(const core::StartRequest& request, core::ReadyRun run,
   QWidget& window = m_window.Widget();
   const QString caption = window.windowTitle();
   const core::ReadyRun ready = run;
+  // The undo journal, made before any file is touched and written ahead of every change.
+  core::JournaledRun journaled(m_fileSystem, files.folder, std::move(run), protectedExtensions,
+                               core::LocalNow());
+  if (const std::optional<core::JournalFailure>& failure = journaled.Failure()) {
+    m_window.Messages().Show(MessageKind::Error,
+                             JournalFailureMessage(*failure, QStringLiteral("実行しません")));
+    return;
+  }
   std::string endMessage;
   try {
     core::ResultLog log(files.resultFile, files.logFile, appendToLog, m_fileSystem);
-    {
-      // The undo journal, written ahead of every change the run makes.
-      core::RunJournal journal(m_fileSystem, files.folder, run, core::LocalNow());
-      log.SetFlushInterval(core::kJournaledFlushInterval);
-      WindowRunInteraction interaction(m_window);
-      const std::unique_ptr<core::RunEngine> engine =
-          core::MakeRunEngine(std::move(run), protectedExtensions, journal.Files(), log, interaction);
-      core::RunSteps steps;
-      steps.beforeCollect = [] { QApplication::setOverrideCursor(Qt::WaitCursor); };
-      steps.afterCollect = [&] {
-        journal.Announce(engine->PlanNames());
-        QApplication::restoreOverrideCursor();
-      };
-      steps.afterExecute = [&] {
-        m_window.RunFilesDone(request, ready);
-        window.setWindowTitle(caption);
-      };
-      endMessage = core::DriveRun(*engine, log, request.targets, steps);
-      if (journal.End() == 0) m_window.JournalWritten(journal.Path());
-    }
+    WindowRunInteraction interaction(m_window);
+    core::RunSteps steps;
+    steps.beforeCollect = [] { QApplication::setOverrideCursor(Qt::WaitCursor); };
+    steps.afterCollect = [] { QApplication::restoreOverrideCursor(); };
+    steps.afterExecute = [&] {
+      m_window.RunFilesDone(request, ready);
+      window.setWindowTitle(caption);
+    };
+    core::JournaledRunEnd end = journaled.Drive(log, interaction, request.targets, std::move(steps));
+    endMessage = std::move(end.endMessage);
+    if (!end.journalPath.empty()) m_window.JournalWritten(end.journalPath);
     log.Close();
   } catch (const core::LogWriteError& error) {
     // The files done so far stay done; the run stops here and says why.

@@ -62,6 +62,8 @@ QString UndoOutcomeCaption(UndoResult result) {
       return QStringLiteral("上書き前の内容がない");
     case UndoResult::Unsure:
       return QStringLiteral("実行されたか不明");
+    case UndoResult::OutsideRun:
+      return QStringLiteral("実行したフォルダーの外");
     case UndoResult::Failed:
       break;
   }

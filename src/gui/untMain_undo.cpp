@@ -4,9 +4,10 @@
 #include <QElapsedTimer>
 #include <QMenu>
 
-#include "core/undo/undo_session.h"
+#include "core/undo/undo_flow.h"
 #include "core/undo/undo_store.h"
 #include "core/undo/undo_texts.h"
+#include "gui/journal_failure_message.h"
 #include "gui/qt_text.h"
 #include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
@@ -27,8 +28,6 @@ QString FaultText(const core::JournalReadResult& read, bool exists) {
                  "記録の形式がバージョン %1 です。このプログラムが読める形式はバージョン %2 です。")
           .arg(read.version)
           .arg(core::kJournalVersion);
-    case core::JournalFault::CutShort:
-      return QStringLiteral("記録が途中で切れています。");
     case core::JournalFault::Damaged:
     case core::JournalFault::None:
       break;
@@ -84,29 +83,28 @@ void TfrmMain::JournalWritten(const std::string& path) {
 
 void TfrmMain::mnuUndoClick() {
   core::UndoStore store(m_fileSystem, m_files.folder);
-  const std::optional<std::string> id = store.NewestToUndo();
-  if (!id) {
-    m_messages.Show(MessageKind::Information, QStringLiteral("\r\n元に戻せる実行がありません。"));
-    RefreshUndoItem();
+  const core::UndoTarget target = core::ChooseUndo(store, std::nullopt);
+  if (target.refusal) {
+    if (*target.refusal == core::UndoRefusal::Unreadable) {
+      m_messages.Show(MessageKind::Error,
+                      QStringLiteral("\r\n実行の記録を読めないため、元に戻せません。\r\n%1\r\n%2"
+                                     "\r\n何も変更していません。")
+                          .arg(FaultText(target.read, true), ToQString(target.path)));
+    } else {
+      // Nothing left to undo, or another start of the program undid it meanwhile.
+      m_messages.Show(MessageKind::Information, QStringLiteral("\r\n元に戻せる実行がありません。"));
+      RefreshUndoItem();
+    }
     return;
   }
-  const core::JournalReadResult read = store.Read(*id);
-  if (!read.contents) {
-    const std::string path = store.PathOf(*id);
-    m_messages.Show(MessageKind::Error,
-                    QStringLiteral("\r\n実行の記録を読めないため、元に戻せません。\r\n%1\r\n%2"
-                                   "\r\n何も変更していません。")
-                        .arg(FaultText(read, m_fileSystem.FileExists(path)), ToQString(path)));
-    return;
-  }
-  const core::JournalContents& journal = *read.contents;
+  const core::JournalContents& journal = target.Journal();
 
   UndoOffer offer = [&] {
     const WaitCursor waiting;
     core::ResultLog planLog = core::ResultLog::Discarding();
     KeepPainted(planLog);
     return UndoOffer{journal.header, journal.done.size(), journal.ended,
-                     core::PlanUndo(journal, m_fileSystem, planLog)};
+                     core::PlanUndo(target, m_fileSystem, planLog)};
   }();
   frmUndo->SetOffer(std::move(offer));
   if (!frmUndo->ShowUndo()) return;
@@ -117,11 +115,15 @@ void TfrmMain::mnuUndoClick() {
     core::ResultLog log(m_files.resultFile, m_files.logFile, m_logSettings.outputLog, m_fileSystem);
     KeepPainted(log);
     const WaitCursor waiting;
-    report = core::TakeBack(store, *id, journal, m_fileSystem, log, core::LocalNow());
-    log.Close();
+    report = core::TakeBack(store, target, m_fileSystem, log, core::LocalNow());
+    if (!report.journalFailure) log.Close();
   } catch (const core::LogWriteError& error) {
     RefreshUndoItem();
     m_messages.Show(MessageKind::Error, ToQString(error.Message()));
+    return;
+  }
+  if (const std::optional<core::JournalFailure>& failure = report.journalFailure) {
+    m_messages.Show(MessageKind::Error, JournalFailureMessage(*failure, QStringLiteral("元に戻しません")));
     return;
   }
   WindowMessagePresenter presenter(m_messages);

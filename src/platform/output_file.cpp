@@ -30,8 +30,18 @@ class PosixOutputFile final : public core::OutputFile {
 core::OpenedFile OpenOutputFile(std::string_view path, core::WriteStart start) {
   const AtPath atPath(path);
   if (!atPath.Valid()) return {nullptr, atPath.Error()};
-  const int flags =
-      O_WRONLY | O_CREAT | O_CLOEXEC | (start == core::WriteStart::Truncate ? O_TRUNC : O_APPEND);
+  int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
+  switch (start) {
+    case core::WriteStart::Truncate:
+      flags |= O_TRUNC;
+      break;
+    case core::WriteStart::Append:
+      flags |= O_APPEND;
+      break;
+    case core::WriteStart::CreateNew:
+      flags |= O_EXCL;
+      break;
+  }
   const int fd = openat(atPath.Folder(), atPath.Name(), flags, 0666);
   if (fd < 0) return {nullptr, errno};
   return {std::make_unique<PosixOutputFile>(fd), 0};

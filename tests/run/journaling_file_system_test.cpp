@@ -26,6 +26,10 @@ class JournalingFileSystemTest : public ::testing::Test {
                            FileIdentity::Of(*m_real.Stat(from))});
     }
   }
+  NewJournal Create(const std::string& path) {
+    OpenedFile opened = m_real.OpenForWriting(path, WriteStart::CreateNew);
+    return {path, std::move(opened.file), opened.error};
+  }
   static std::string Name(int i) { return "f" + std::to_string(1000 + i); }
   JournalContents Read() const {
     const JournalReadResult read = ParseJournal(m_folder.ReadFile("run.journal"));
@@ -42,7 +46,7 @@ class JournalingFileSystemTest : public ::testing::Test {
 
 TEST_F(JournalingFileSystemTest, AnnouncedMovesStayAnnouncedWhenManyInARowAreLeft) {
   {
-    UndoJournal journal(m_real, m_folder.Path("run.journal"), {});
+    UndoJournal journal(m_real, Create(m_folder.Path("run.journal")), {});
     JournalingFileSystem files(m_real, journal);
     files.Announce(m_planned, false);
     // The run leaves the first 150 files (their names taken, say), then moves the rest.
@@ -61,7 +65,7 @@ TEST_F(JournalingFileSystemTest, AnnouncedMovesStayAnnouncedWhenManyInARowAreLef
 
 TEST_F(JournalingFileSystemTest, OtherChangesAreRecordedInTheOrderTheyWereMade) {
   {
-    UndoJournal journal(m_real, m_folder.Path("run.journal"), {});
+    UndoJournal journal(m_real, Create(m_folder.Path("run.journal")), {});
     JournalingFileSystem files(m_real, journal);
     files.Announce(m_planned, false);
     ASSERT_TRUE(files.Rename(m_planned[0].from, m_planned[0].to).Ok());
@@ -97,7 +101,7 @@ TEST_F(JournalingFileSystemTest, OtherChangesAreRecordedInTheOrderTheyWereMade) 
 }
 
 TEST_F(JournalingFileSystemTest, AJournalThatCannotBeWrittenRefusesTheChange) {
-  UndoJournal journal(m_real, m_folder.Path("no such folder/run.journal"), {});
+  UndoJournal journal(m_real, Create(m_folder.Path("no such folder/run.journal")), {});
   JournalingFileSystem files(m_real, journal);
   files.Announce(m_planned, false);
   const FsResult result = files.Rename(m_planned[0].from, m_planned[0].to);

@@ -25,7 +25,9 @@ class CountingFileSystem : public ForwardingFileSystem {
 class UndoStatusCacheTest : public ::testing::Test {
  protected:
   void Write(const std::string& id) const {
-    m_folder.WriteFile("Undo/" + id + ".journal", EncodeHeader({1, "title", ""}) + EncodeEnd());
+    const JournalOp renamed{1, JournalOpKind::Rename, {}, "/d/a", "/d/b", {}};
+    m_folder.WriteFile("Undo/" + id + ".journal", EncodeHeader({1, "title", ""}) + EncodeIntent(renamed) +
+                                                      EncodeDone({1, std::nullopt}) + EncodeEnd());
   }
   // The newest run to undo, and how many journals were read to tell.
   std::pair<std::optional<std::string>, int> Ask(UndoStatusCache* cache) {
@@ -49,10 +51,10 @@ TEST_F(UndoStatusCacheTest, AJournalIsReadAgainOnlyOnceItChanged) {
   EXPECT_EQ(Ask(&cache), Answer("20261208-110000", 0)) << "unchanged: not read again";
 
   // An undo appends to the journal it took back: that one is read again, then the next.
-  ASSERT_TRUE(m_store.MarkUndone("20261208-110000", "20261208-120000"));
+  ASSERT_TRUE(m_store.MarkUndone("20261208-110000", "20261208-120000", {}));
   EXPECT_EQ(Ask(&cache), Answer("20261208-100000", 2));
   EXPECT_EQ(Ask(&cache), Answer("20261208-100000", 0));
-  ASSERT_TRUE(m_store.MarkUndone("20261208-100000", "20261208-130000"));
+  ASSERT_TRUE(m_store.MarkUndone("20261208-100000", "20261208-130000", {}));
   EXPECT_EQ(Ask(&cache), Answer(std::nullopt, 1));
   EXPECT_EQ(Ask(&cache), Answer(std::nullopt, 0));
 

@@ -15,8 +15,9 @@ struct FileReadResult {
 };
 
 // How a file opened for writing starts: emptied, or with its content kept and every
-// write going to its end. Either way a missing file is created.
-enum class WriteStart { Truncate, Append };
+// write going to its end (either way a missing file is created), or made new, where an
+// existing entry at the path fails the opening with EEXIST (so two writers never share one).
+enum class WriteStart { Truncate, Append, CreateNew };
 
 // A file that stays open for writing while its owner works (a run's result file), so
 // that the run pays for one opening, not one per line. Every call gives 0 or the errno

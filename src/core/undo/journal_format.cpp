@@ -37,6 +37,7 @@ class RecordReader {
   explicit RecordReader(std::string_view bytes) : m_bytes(bytes) {}
 
   bool AtEnd() const { return m_at == m_bytes.size(); }
+  std::size_t Position() const { return m_at; }
   bool Failed() const { return m_failed; }
   // Failed because the bytes ended inside a record.
   bool CutShort() const { return m_cutShort; }
@@ -53,7 +54,8 @@ class RecordReader {
     const char* end = m_bytes.data() + m_bytes.size();
     const auto [stop, error] = std::from_chars(begin, end, number, 16);
     if (error != std::errc() || stop == begin) {
-      Fail(stop == end);
+      // Nothing left, or only a minus sign: the bytes end inside the number.
+      Fail(stop == end || (end - begin == 1 && *begin == '-'));
       return number;
     }
     m_at += static_cast<std::size_t>(stop - begin);
@@ -188,6 +190,12 @@ std::string EncodeDone(const JournalDone& done) {
 
 std::string EncodeEnd() { return "E\n"; }
 
+void AppendFolder(std::string& out, std::string_view folder) {
+  out += 'F';
+  AppendBytes(out, folder);
+  out += '\n';
+}
+
 std::string EncodeUndone(std::string_view undoId) {
   std::string out = "U";
   AppendBytes(out, undoId);
@@ -196,20 +204,36 @@ std::string EncodeUndone(std::string_view undoId) {
 }
 
 JournalReadResult ParseJournal(std::string_view bytes) {
+  // A journal whose first write was cut: it records nothing.
+  JournalContents cutBeforeAnything;
+  cutBeforeAnything.cutShort = true;
+  if (bytes.size() < kJournalMagic.size() && kJournalMagic.starts_with(bytes))
+    return {std::move(cutBeforeAnything), JournalFault::None, kJournalVersion};
   if (!bytes.starts_with(kJournalMagic)) return Refused(JournalFault::NotAJournal);
   RecordReader reader(bytes.substr(kJournalMagic.size()));
   const int version = reader.ReadNumber<int>();
   reader.EndRecord();
-  if (reader.Failed()) return Refused(reader.CutShort() ? JournalFault::CutShort : JournalFault::NotAJournal);
+  if (reader.Failed()) {
+    if (!reader.CutShort()) return Refused(JournalFault::NotAJournal);
+    return {std::move(cutBeforeAnything), JournalFault::None, kJournalVersion};
+  }
   if (version != kJournalVersion) return Refused(JournalFault::OtherVersion, version);
 
   JournalContents contents;
-  if (reader.Tag() != 'H') return Refused(reader.CutShort() ? JournalFault::CutShort : JournalFault::Damaged);
+  if (reader.Tag() != 'H') {
+    if (!reader.CutShort()) return Refused(JournalFault::Damaged);
+    return {std::move(cutBeforeAnything), JournalFault::None, kJournalVersion};
+  }
   contents.header.startedAt = reader.ReadNumber<std::int64_t>();
   contents.header.title = reader.ReadBytes();
   contents.header.undoes = reader.ReadBytes();
   reader.EndRecord();
+  if (reader.Failed()) {
+    if (!reader.CutShort()) return Refused(JournalFault::Damaged);
+    return {std::move(cutBeforeAnything), JournalFault::None, kJournalVersion};
+  }
 
+  std::size_t whole = reader.Position();
   std::unordered_map<std::uint64_t, std::size_t> intentOf;
   while (!reader.Failed() && !reader.AtEnd()) {
     const char tag = reader.Tag();
@@ -239,17 +263,30 @@ JournalReadResult ParseJournal(std::string_view bytes) {
       if (reader.Failed()) break;
       if (!intentOf.contains(done.seq)) return Refused(JournalFault::Damaged);
       contents.done.push_back(done);
+    } else if (tag == 'F') {
+      std::string folder = reader.ReadBytes();
+      reader.EndRecord();
+      if (reader.Failed()) break;
+      contents.folders.push_back(std::move(folder));
     } else if (tag == 'E') {
       reader.EndRecord();
+      if (reader.Failed()) break;
       contents.ended = true;
     } else if (tag == 'U') {
-      contents.undoneBy = reader.ReadBytes();
+      std::string undoneBy = reader.ReadBytes();
       reader.EndRecord();
+      if (reader.Failed()) break;
+      contents.undoneBy = std::move(undoneBy);
     } else if (!reader.Failed()) {
       return Refused(JournalFault::Damaged);
     }
+    if (!reader.Failed()) whole = reader.Position();
   }
-  if (reader.Failed()) return Refused(reader.CutShort() ? JournalFault::CutShort : JournalFault::Damaged);
+  // Bytes ending inside a record are a write cut there: the whole records before it stand.
+  // Anything else that cannot be read is damage.
+  if (reader.Failed() && !reader.CutShort()) return Refused(JournalFault::Damaged);
+  contents.cutShort = reader.Failed();
+  contents.wholeLength = kJournalMagic.size() + whole;
   return {std::move(contents), JournalFault::None, kJournalVersion};
 }
 

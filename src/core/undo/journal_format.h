@@ -17,7 +17,8 @@ namespace morvane::core {
 // byte may occur in it (a line end included). Numbers are hexadecimal. The format is
 // described in the README.
 inline constexpr std::string_view kJournalMagic = "morvane-undo";
-inline constexpr int kJournalVersion = 1;
+// Version 2 added the folders a run works in (F records): undo touches no path outside them.
+inline constexpr int kJournalVersion = 2;
 
 // One change a run makes (or may make) to one file.
 enum class JournalOpKind : char {
@@ -62,18 +63,26 @@ void AppendDone(std::string& out, const JournalDone& done);
 std::string EncodeEnd();
 // Appended to a journal that an undo took back.
 std::string EncodeUndone(std::string_view undoId);
+// A folder the run works in, written before the first intent that names a path in it.
+void AppendFolder(std::string& out, std::string_view folder);
 
 // A whole journal as read back.
 struct JournalContents {
   JournalHeader header;
-  std::vector<JournalOp> intents;  // in the order written
-  std::vector<JournalDone> done;   // in the order the changes were made
-  bool ended = false;              // the run reached its end (not killed)
-  std::string undoneBy;            // the id of the undo that took it back, if any
+  std::vector<JournalOp> intents;    // in the order written
+  std::vector<JournalDone> done;     // in the order the changes were made
+  std::vector<std::string> folders;  // the folders the run works in
+  bool ended = false;                // the run reached its end (not killed)
+  std::string undoneBy;              // the id of the undo that took it back, if any
+  // The journal ends inside a record: its write was cut (a full disk, a killed run). The
+  // records before are whole and are the journal; the change the cut record would have
+  // announced was never made.
+  bool cutShort = false;
+  std::size_t wholeLength = 0;  // the bytes of the whole records
 };
 
 // Why bytes are no journal this program can use.
-enum class JournalFault { None, NotAJournal, OtherVersion, CutShort, Damaged };
+enum class JournalFault { None, NotAJournal, OtherVersion, Damaged };
 
 struct JournalReadResult {
   std::optional<JournalContents> contents;
@@ -81,9 +90,9 @@ struct JournalReadResult {
   int version = 0;  // OtherVersion: the version the journal names
 };
 
-// Parses a journal. Anything but complete records of this version is refused whole:
-// a wrong magic or version, a record cut short, an unknown record, a done record for no
-// intent.
+// Parses a journal. A tail cut inside a record is where the run's journal ended; anything
+// else but whole records of this version is refused whole: a wrong magic or version, an
+// unknown or malformed record, a done record for no intent.
 JournalReadResult ParseJournal(std::string_view bytes);
 
 }  // namespace morvane::core

@@ -63,6 +63,8 @@ int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
   intents.clear();
   for (std::size_t i = m_written; i < end; ++i) {
     const PlannedMove& move = Announced(i);
+    m_journal.DeclareFolderOf(intents, move.from);
+    m_journal.DeclareFolderOf(intents, move.to);
     AppendIntent(intents, i + 1, m_copies ? JournalOpKind::Copy : JournalOpKind::Rename, move.identity,
                  move.from, move.to, {});
   }
@@ -73,7 +75,7 @@ int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
 
 int JournalingFileSystem::WriteOwnIntent(JournalOp& op) {
   op.seq = m_nextOwnSeq++;
-  return m_journal.WriteIntents(EncodeIntent(op));
+  return WriteJournalIntent(m_journal, op);
 }
 
 FsResult JournalingFileSystem::Refusal(int error) const { return {FsStatus::Failed, error}; }

@@ -1,9 +1,13 @@
 #include "core/undo/undo_run.h"
 
+#include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
+#include "core/fs/file_id.h"
 #include "core/names/path_rules.h"
 #include "core/text/visible_name.h"
+#include "core/undo/journal_paths.h"
 #include "core/undo/undo_texts.h"
 
 namespace morvane::core {
@@ -13,11 +17,18 @@ constexpr std::string_view kArrow = "       -> ";
 
 class Undoer {
  public:
-  Undoer(FileSystem& fileSystem, UndoJournal& journal, ResultLog& log, const CodePage& codePage)
-      : m_fileSystem(fileSystem), m_journal(journal), m_log(log), m_codePage(codePage), m_texts(codePage) {}
+  Undoer(const JournalPaths& paths, FileSystem& fileSystem, UndoJournal& journal, ResultLog& log,
+         const CodePage& codePage)
+      : m_paths(paths),
+        m_fileSystem(fileSystem),
+        m_journal(journal),
+        m_log(log),
+        m_codePage(codePage),
+        m_texts(codePage) {}
 
   UndoEntry Undo(const MadeChange& change) {
     const JournalOp& op = *change.op;
+    if (!m_paths.MayUndo(op)) return Left(UndoResult::OutsideRun, op.to, {});
     switch (op.kind) {
       case JournalOpKind::Rename:
         return UndoRename(op);
@@ -64,18 +75,14 @@ class Undoer {
   UndoEntry UndoCopy(const JournalOp& op, const MadeChange& change) {
     const std::optional<FileInfo> now = m_fileSystem.Stat(op.to);
     if (!change.certain && !now) return {UndoResult::NotMade, op.from, {}};
-    std::optional<FileIdentity> made = change.result;
-    // A killed run's copy in hand: the copy took no existing name and appears whole or
-    // not at all, with its source's size and time, so a file there that has them and is
-    // not the source itself is that copy.
-    if (!change.certain && now && !op.identity.SameFile(*now) && now->size == op.identity.size &&
-        FileIdentity::Of(*now).modifiedNs == op.identity.modifiedNs) {
-      made = FileIdentity::Of(*now);
-    }
-    if (!made) return Left(now ? UndoResult::Unsure : UndoResult::Vanished, op.to, {});
+    // A copy is removed only when its done record names the file there now exactly: a
+    // killed run's copy in hand, without one, cannot be told from another file.
+    if (!change.certain || !change.result)
+      return Left(now ? UndoResult::Unsure : UndoResult::Vanished, op.to, {});
     if (!now) return Left(UndoResult::Vanished, op.to, {});
-    if (!made->Unchanged(*now)) return Left(UndoResult::Changed, op.to, {});
-    JournalOp removal{0, JournalOpKind::RemoveCopy, *made, op.from, op.to, {}};
+    const FileIdentity& made = *change.result;
+    if (!made.Unchanged(*now)) return Left(UndoResult::Changed, op.to, {});
+    JournalOp removal{0, JournalOpKind::RemoveCopy, made, op.from, op.to, {}};
     if (!Intend(removal)) return Left(UndoResult::Failed, op.to, {});
     if (!m_fileSystem.DeleteFile(op.to).Ok()) return Left(UndoResult::Failed, op.to, {});
     Done(removal.seq, std::nullopt);
@@ -131,7 +138,7 @@ class Undoer {
 
   bool Intend(JournalOp& op) {
     op.seq = m_nextSeq++;
-    return m_journal.WriteIntents(EncodeIntent(op)) == 0;
+    return WriteJournalIntent(m_journal, op) == 0;
   }
 
   void Done(std::uint64_t seq, std::optional<FileIdentity> result) {
@@ -147,6 +154,7 @@ class Undoer {
     return {result, current, restored};
   }
 
+  const JournalPaths& m_paths;
   FileSystem& m_fileSystem;
   UndoJournal& m_journal;
   ResultLog& m_log;
@@ -163,18 +171,26 @@ std::vector<MadeChange> ChangesToUndo(const JournalContents& journal) {
   for (const JournalOp& op : journal.intents) intents.emplace(op.seq, &op);
   std::vector<MadeChange> made;
   made.reserve(journal.done.size());
-  std::unordered_map<std::uint64_t, bool> done;
+  std::unordered_set<std::uint64_t> done;
   done.reserve(journal.done.size());
   for (const JournalDone& record : journal.done) {
     made.push_back({intents.at(record.seq), true, record.result});
-    done.emplace(record.seq, true);
+    done.insert(record.seq);
   }
   // A run that reached its end made only what it marked done. A killed one may have
   // made the changes it announced without a done record yet: they came after every
   // marked one, in the order written.
   if (!journal.ended) {
+    std::unordered_map<FileId, std::uint64_t, FileIdHash> newestAbout;
     for (const JournalOp& op : journal.intents) {
-      if (!done.contains(op.seq)) made.push_back({&op, false, std::nullopt});
+      std::uint64_t& newest = newestAbout[op.identity.Id()];
+      newest = std::max(newest, op.seq);
+    }
+    for (const JournalOp& op : journal.intents) {
+      if (done.contains(op.seq)) continue;
+      // An identity of nothing (a kept content that could not be looked at) names no file.
+      const bool named = op.identity.Id() != FileId{};
+      if (!named || newestAbout.at(op.identity.Id()) == op.seq) made.push_back({&op, false, std::nullopt});
     }
   }
   return {made.rbegin(), made.rend()};
@@ -184,9 +200,11 @@ std::string UndoHeaderLine(const LocalDateTime& now, const CodePage& codePage) {
   return UndoTexts(codePage).header + FormatLogTimeStamp(now);
 }
 
-UndoReport RunUndo(const JournalContents& journal, FileSystem& fileSystem, UndoJournal& ownJournal,
-                   ResultLog& log, const LocalClock& clock, const CodePage& codePage) {
-  Undoer undoer(fileSystem, ownJournal, log, codePage);
+UndoReport RunUndo(const JournalContents& journal, std::string_view journalPath, FileSystem& fileSystem,
+                   UndoJournal& ownJournal, ResultLog& log, const LocalClock& clock,
+                   const CodePage& codePage) {
+  const JournalPaths paths(journal, journalPath, codePage);
+  Undoer undoer(paths, fileSystem, ownJournal, log, codePage);
   const UndoTexts& texts = undoer.Texts();
   log.Start(UndoHeaderLine(clock(), codePage));
   log.Append(texts.undoing + journal.header.title);

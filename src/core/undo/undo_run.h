@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/fs/file_system.h"
@@ -26,6 +28,7 @@ enum class UndoResult {
   NotKept,         // the run could not keep the former content, so it cannot come back
   Unsure,          // a killed run's last change, neither clearly made nor clearly not
   Failed,          // the rename, removal or copy itself failed
+  OutsideRun,      // the record names a path outside the folders the run worked in
 };
 
 // One change, newest first: where the file is now and where undo puts it (or would).
@@ -39,10 +42,16 @@ struct UndoReport {
   std::vector<UndoEntry> entries;  // NotMade changes are left out
   int undone = 0;
   int left = 0;
+  // The undo's own journal could not be made, so it touched nothing.
+  std::optional<JournalFailure> journalFailure;
 };
 
 // The changes a journal says were made, or may have been (a killed run's, checked on
-// disk), newest first, each with its done record's result when there is one.
+// disk), newest first, each with its done record's result when there is one. A killed
+// run's intent without a done record may have been made only when it is the newest
+// intent about its file: had it been made before a later intent was written, its done
+// record would have gone out first (a file that stepped aside instead of taking its
+// planned move, a conflict answered with another name).
 struct MadeChange {
   const JournalOp* op = nullptr;
   bool certain = false;
@@ -50,14 +59,17 @@ struct MadeChange {
 };
 std::vector<MadeChange> ChangesToUndo(const JournalContents& journal);
 
-// Takes back every change of journal on fileSystem, newest first, through the same
-// no-replace rename a run uses, so nothing is ever replaced; a file that changed,
-// vanished or whose old name is taken is reported and left, and the rest are still
-// undone. Each step is recorded in ownJournal ahead of it, so the undo can be undone,
-// and in log, in the form of a run's lines, under the undo's own title. Over a
-// planning file system it is the undo's plan.
-UndoReport RunUndo(const JournalContents& journal, FileSystem& fileSystem, UndoJournal& ownJournal,
-                   ResultLog& log, const LocalClock& clock = LocalNow,
+// Takes back every change of journal (read from journalPath) on fileSystem, newest first,
+// through the same no-replace rename a run uses, so nothing is ever replaced; a file
+// that changed, vanished or whose old name is taken is reported and left, and the rest
+// are still undone. Only paths in the folders the journal names are touched, never one
+// with a "." or ".." component, and of former contents only those kept beside the
+// journal; a copy is removed only when its done record names it exactly. Each step is
+// recorded in ownJournal ahead of it, so the undo can be undone, and in log, in the form
+// of a run's lines, under the undo's own title. Over a planning file system it is the
+// undo's plan.
+UndoReport RunUndo(const JournalContents& journal, std::string_view journalPath, FileSystem& fileSystem,
+                   UndoJournal& ownJournal, ResultLog& log, const LocalClock& clock = LocalNow,
                    const CodePage& codePage = ActiveCodePage());
 
 // The header line of an undo's result lines (also its journal's title).

@@ -1,6 +1,7 @@
 #include "core/undo/undo_store.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 
@@ -27,6 +28,12 @@ std::pair<std::string_view, std::size_t> SplitId(std::string_view id) {
   std::size_t number = 1;
   if (id.size() > kStamp + 1) std::from_chars(id.data() + kStamp + 1, id.data() + id.size(), number);
   return {stamp, number};
+}
+
+// The id after id in the order of runs: its stamp with the next number.
+std::string NextIdAfter(std::string_view id) {
+  const auto [stamp, number] = SplitId(id);
+  return std::string(stamp) + "-" + std::to_string(number + 1);
 }
 
 // Ids sort as the runs ran: by the stamp, then by the number after it ("-2" < "-10").
@@ -89,10 +96,11 @@ std::optional<std::string> UndoStore::NewestToUndo(UndoStatusCache* cache) const
     const JournalReadResult read = Read(id);
     // A journal that cannot be read is still the one to undo: the caller says why not.
     if (!read.contents) return id;
-    const bool undone = !read.contents->undoneBy.empty();
+    // A run that changed nothing has nothing to undo either.
+    const bool passed = !read.contents->undoneBy.empty() || read.contents->intents.empty();
     // Remembered as it was before the read: a change during it is read again next time.
-    if (now) cache->Remember(id, *now, undone);
-    if (!undone) return id;
+    if (now) cache->Remember(id, *now, passed);
+    if (!passed) return id;
   }
   return std::nullopt;
 }
@@ -106,16 +114,26 @@ void UndoStore::Remove(std::string_view id) {
   (void)m_fileSystem.DeleteFile(PathOf(id));
 }
 
-std::string UndoStore::PrepareNew(const LocalDateTime& now) {
-  if (!m_fileSystem.IsFolder(m_folder) && !m_fileSystem.CreateFolder(m_folder).Ok()) return {};
+NewJournal UndoStore::CreateNew(const LocalDateTime& now) {
+  if (!m_fileSystem.IsFolder(m_folder)) {
+    const FsResult made = m_fileSystem.CreateFolder(m_folder);
+    // Another run may have made it meanwhile.
+    if (!made.Ok() && !m_fileSystem.IsFolder(m_folder))
+      return {m_folder, nullptr, made.systemError != 0 ? made.systemError : ENOTDIR};
+  }
   const std::vector<std::string> ids = Ids();
   // The new id sorts after every kept one, even when the clock went back.
   std::string id = StampOf(now);
-  if (!ids.empty() && !RanBefore(ids.front(), id)) {
-    const auto [stamp, number] = SplitId(ids.front());
-    id = std::string(stamp) + "-" + std::to_string(number + 1);
+  if (!ids.empty() && !RanBefore(ids.front(), id)) id = NextIdAfter(ids.front());
+  constexpr int kAttempts = 1000;
+  for (int attempt = 0;; ++attempt) {
+    OpenedFile opened = m_fileSystem.OpenForWriting(PathOf(id), WriteStart::CreateNew);
+    if (opened.file) return {PathOf(id), std::move(opened.file), 0};
+    if (opened.error != EEXIST || attempt == kAttempts)
+      return {PathOf(id), nullptr, opened.error != 0 ? opened.error : EIO};
+    // Another run took the id a moment ago.
+    id = NextIdAfter(id);
   }
-  return PathOf(id);
 }
 
 void UndoStore::Prune() {
@@ -123,7 +141,14 @@ void UndoStore::Prune() {
   for (std::size_t i = m_kept; i < ids.size(); ++i) Remove(ids[i]);
 }
 
-bool UndoStore::MarkUndone(std::string_view id, std::string_view undoId) {
+bool UndoStore::MarkUndone(std::string_view id, std::string_view undoId, const JournalContents& journal) {
+  if (journal.cutShort) {
+    const FileReadResult read = m_fileSystem.ReadWholeFile(PathOf(id));
+    if (read.status != FileReadStatus::Read || read.bytes.size() < journal.wholeLength) return false;
+    return m_fileSystem
+        .ReplaceFileAtomically(PathOf(id), read.bytes.substr(0, journal.wholeLength) + EncodeUndone(undoId))
+        .empty();
+  }
   OpenedFile opened = m_fileSystem.OpenForWriting(PathOf(id), WriteStart::Append);
   if (!opened.file) return false;
   const bool written = opened.file->Write(EncodeUndone(undoId)) == 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,7 @@ namespace morvane::core {
 // when that would not sort after the newest kept id (more runs in one second, a clock
 // set back), so the ids sort as the runs ran. Beside a
 // journal lie the former contents its run overwrote (<id>.journal.kept-<n>).
-// Whether each journal had been undone when it was last read, with the size and time it
+// Whether each journal had been undone (or held no change) when it was last read, with the size and time it
 // had then, so that asking again reads only a journal that changed since (an undo
 // appends to the journal it takes back). A journal of a million files is a hundred
 // megabytes; the window asks each time its menu opens.
@@ -39,6 +40,14 @@ class UndoStatusCache {
   std::map<std::string, Known, std::less<>> m_known;
 };
 
+// The journal file of a new run, made under an id no other journal has, or why it could
+// not be made.
+struct NewJournal {
+  std::string path;  // the journal's; the folder's when the folder is what failed
+  std::unique_ptr<OutputFile> file;
+  int error = 0;  // the errno when there is no file
+};
+
 class UndoStore {
  public:
   static constexpr std::size_t kDefaultKept = 10;
@@ -51,19 +60,23 @@ class UndoStore {
   // The ids of the journals, newest first.
   std::vector<std::string> Ids() const;
   JournalReadResult Read(std::string_view id) const;
-  // The newest journal no undo has taken back yet (or that cannot be read, so that the
-  // caller can say why it is refused). With a cache, a journal unchanged since the cache
-  // learnt of it is not read again.
+  // Something is at the journal's path (it may still be no journal).
+  bool Exists(std::string_view id) const { return m_fileSystem.FileExists(PathOf(id)); }
+  // The newest journal whose run changed something and that no undo has taken back yet
+  // (or that cannot be read, so that the caller can say why it is refused). With a
+  // cache, a journal unchanged since the cache learnt of it is not read again.
   std::optional<std::string> NewestToUndo(UndoStatusCache* cache = nullptr) const;
 
-  // The path for the journal of a run starting at now, the folder made when missing; ""
-  // when the folder cannot be made.
-  std::string PrepareNew(const LocalDateTime& now);
+  // Makes the journal file of a run starting at now, the folder made when missing. Two
+  // runs starting at once (in two processes) never get one file: the file is made only
+  // where none is, and a run that finds its id taken takes the next.
+  NewJournal CreateNew(const LocalDateTime& now);
   // Removes the oldest journals (and what they kept) beyond the kept number. Called once
   // a new journal is written, so that a run that changes nothing drops none.
   void Prune();
-  // Records in the journal id that the undo undoId took it back.
-  bool MarkUndone(std::string_view id, std::string_view undoId);
+  // Records in the journal id (as read: journal) that the undo undoId took it back. A
+  // journal whose write was cut loses its cut tail first, so the record stays readable.
+  bool MarkUndone(std::string_view id, std::string_view undoId, const JournalContents& journal);
 
  private:
   void Remove(std::string_view id);

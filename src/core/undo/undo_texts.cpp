@@ -19,6 +19,7 @@ UndoTexts::UndoTexts(const CodePage& codePage)
       notKept(codePage.FromUtf8("　上書き前の内容が残っていません。")),
       unsure(codePage.FromUtf8("　実行されたかどうか確かめられません。")),
       failed(codePage.FromUtf8("　失敗しました。")),
+      outsideRun(codePage.FromUtf8("　記録が実行したフォルダーの外を指しているため、触れません。")),
       undoneCount(codePage.FromUtf8("件を元に戻しました。")),
       leftCount(codePage.FromUtf8("元に戻せなかったファイル：")),
       countUnit(codePage.FromUtf8("件")) {}
@@ -35,6 +36,8 @@ std::string UndoTexts::ReasonOf(UndoResult result) const {
       return notKept;
     case UndoResult::Unsure:
       return unsure;
+    case UndoResult::OutsideRun:
+      return outsideRun;
     default:
       return failed;
   }

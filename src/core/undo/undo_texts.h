@@ -29,6 +29,7 @@ struct UndoTexts {
   std::string notKept;
   std::string unsure;
   std::string failed;
+  std::string outsideRun;
   std::string undoneCount;
   std::string leftCount;
   std::string countUnit;

@@ -1,0 +1,66 @@
+#include "core/run/journaled_run.h"
+
+#include <chrono>
+
+#include "core/run/run_frame.h"
+
+namespace morvane::core {
+namespace {
+
+bool Copies(const ReadyRun& run) {
+  switch (run.mode) {
+    case RunMode::SequentialRename:
+      return !run.numbering.renameInPlace;
+    case RunMode::CaseConversion:
+      return false;
+    default:
+      return !run.others.renameInPlace;
+  }
+}
+
+JournalHeader HeaderOf(const ReadyRun& run, const LocalDateTime& now, const CodePage& codePage) {
+  JournalHeader header;
+  header.startedAt =
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+          .count();
+  header.title = RunHeaderLine(run.mode, now, codePage);
+  return header;
+}
+
+}  // namespace
+
+JournaledRun::JournaledRun(FileSystem& real, std::string_view programFolder, ReadyRun run,
+                           const ProtectedExtensions& protectedExtensions, const LocalDateTime& now,
+                           const CodePage& codePage)
+    : m_real(real),
+      m_run(std::move(run)),
+      m_protectedExtensions(protectedExtensions),
+      m_codePage(codePage),
+      m_store(real, programFolder),
+      m_journal(
+          real, m_store.CreateNew(now), HeaderOf(m_run, now, codePage), [this] { m_store.Prune(); },
+          codePage),
+      m_files(real, m_journal) {
+  m_failure = m_journal.Failure();
+}
+
+JournaledRunEnd JournaledRun::Drive(ResultLog& log, RunInteraction& interaction,
+                                    const std::vector<std::string>& targets, RunSteps steps) {
+  log.SetFlushInterval(kJournaledFlushInterval);
+  const bool copies = Copies(m_run);
+  const std::unique_ptr<RunEngine> engine =
+      MakeRunEngine(std::move(m_run), m_protectedExtensions, m_files, log, interaction, m_codePage);
+  RunSteps journaled = std::move(steps);
+  journaled.afterCollect = [&, afterCollect = std::move(journaled.afterCollect)] {
+    m_files.Announce(engine->PlanNames(), copies);
+    if (afterCollect) afterCollect();
+  };
+  JournaledRunEnd end;
+  end.endMessage = DriveRun(*engine, log, targets, journaled, LocalNow, m_codePage);
+  end.counts = engine->Counts();
+  const bool changed = m_journal.RecordsChanges();
+  if (m_journal.End() == 0 && changed) end.journalPath = m_journal.Path();
+  return end;
+}
+
+}  // namespace morvane::core

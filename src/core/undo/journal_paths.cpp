@@ -1,0 +1,59 @@
+#include "core/undo/journal_paths.h"
+
+#include <algorithm>
+
+#include "core/names/path_rules.h"
+
+namespace morvane::core {
+namespace {
+
+// An absolute path whose components are all names: no "." or "..", none empty.
+bool PlainAbsolute(std::string_view path) {
+  if (!path.starts_with('/')) return false;
+  std::size_t start = 1;
+  while (start <= path.size()) {
+    const std::size_t end = std::min(path.find('/', start), path.size());
+    const std::string_view component = path.substr(start, end - start);
+    if (component.empty() || component == "." || component == "..") return path == "/";
+    start = end + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+JournalPaths::JournalPaths(const JournalContents& journal, std::string_view journalPath,
+                           const CodePage& codePage)
+    : m_keptPrefix(journalPath.empty() ? std::string() : std::string(journalPath) + ".kept-"),
+      m_codePage(codePage) {
+  for (const std::string& folder : journal.folders) {
+    if (PlainAbsolute(folder)) m_folders.insert(folder);
+  }
+}
+
+bool JournalPaths::InRunFolders(std::string_view path) const {
+  return PlainAbsolute(path) && path != "/" &&
+         m_folders.contains(FolderPartOf(path, PathSyntax::Posix, m_codePage));
+}
+
+bool JournalPaths::KeptBesideJournal(std::string_view kept) const {
+  if (m_keptPrefix.empty() || !kept.starts_with(m_keptPrefix) || kept.size() == m_keptPrefix.size())
+    return false;
+  return std::ranges::all_of(kept.substr(m_keptPrefix.size()), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool JournalPaths::MayUndo(const JournalOp& op) const {
+  switch (op.kind) {
+    case JournalOpKind::CopyOver:
+      // Its source is never touched; an empty kept is a former content that could not be
+      // kept, which undo reports as such.
+      return InRunFolders(op.to) && (op.kept.empty() || KeptBesideJournal(op.kept));
+    case JournalOpKind::Rename:
+    case JournalOpKind::Copy:
+    case JournalOpKind::RemoveCopy:
+      break;
+  }
+  return InRunFolders(op.from) && InRunFolders(op.to);
+}
+
+}  // namespace morvane::core
