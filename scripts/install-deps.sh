@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages Morvane needs to build, test, package and run; does
-# nothing when they are all present. Used by `make run`, `make test` and `make deb`.
+# nothing when they are all present. Used by `make run`, `make test`, `make tsan` and
+# `make deb`.
 # dpkg-dev and file: the package's dependencies (dpkg-shlibdeps); desktop-file-utils and
 # appstream: the checks of the desktop entry and the software centre's data; zsh and
 # fish: the checks of their completions.
@@ -8,6 +9,10 @@ set -eu
 
 packages="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libabsl-dev fonts-ipafont-gothic qt6-translations-l10n dosfstools fusefat\
   dpkg-dev file desktop-file-utils appstream bash zsh fish"
+# libtsan2: ThreadSanitizer's runtime (make tsan), on the architectures GCC has it for.
+case "$(dpkg --print-architecture)" in
+  amd64 | arm64 | ppc64el | s390x) packages="$packages libtsan2" ;;
+esac
 
 missing=""
 for package in $packages; do
