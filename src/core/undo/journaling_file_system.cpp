@@ -55,6 +55,8 @@ std::size_t JournalingFileSystem::FindAnnounced(std::string_view from, std::stri
 
 int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
   if (index < m_written) return 0;
+  // A journal that failed takes no more records: no batch is built for it.
+  if (const int error = m_journal.Error(); error != 0) return error;
   // A copy costs far more than a write, so copies announce one at a time: a killed
   // copy run leaves at most its copy in hand unmarked.
   const std::size_t end = std::min(m_announcedCount, index + 1 + (m_copies ? 0 : kIntentsAhead));

@@ -1,0 +1,334 @@
+// The undo journal at its edges: a full disk or a kill inside a batch write, two runs at
+// once, a journal edited by hand, a journal that cannot be written. In each, no file is
+// lost, every file the run changed can be undone, and nothing outside the run's folders
+// is touched.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/fs/forwarding_file_system.h"
+#include "core/names/extension_filter.h"
+#include "core/names/protected_extensions.h"
+#include "core/run/journaled_run.h"
+#include "core/run/start_checks.h"
+#include "core/undo/undo_flow.h"
+#include "platform/listed_names.h"
+#include "platform/posix_file_system.h"
+#include "run_fixture.h"
+#include "support/temp_folder.h"
+
+namespace morvane::test {
+namespace {
+
+using core::FileSystem;
+using core::JournalOp;
+using core::JournalOpKind;
+
+// What a journal write does: the bytes it is given, and which write of the journal it is
+// (0: the header). Gives the errno the write reports.
+using JournalWrite = std::function<int(core::OutputFile& file, std::string_view bytes, int index)>;
+
+// This computer's file system, with the journal's writes going through a JournalWrite.
+class JournalWritesFileSystem : public core::ForwardingFileSystem {
+ public:
+  JournalWritesFileSystem(FileSystem& real, JournalWrite write)
+      : ForwardingFileSystem(real), m_write(std::move(write)) {}
+
+  core::OpenedFile OpenForWriting(std::string_view path, core::WriteStart start) override {
+    core::OpenedFile opened = ForwardingFileSystem::OpenForWriting(path, start);
+    if (opened.file && path.find("/Undo/") != std::string_view::npos)
+      opened.file = std::make_unique<File>(std::move(opened.file), m_write);
+    return opened;
+  }
+
+ private:
+  class File : public core::OutputFile {
+   public:
+    File(std::unique_ptr<core::OutputFile> real, const JournalWrite& write)
+        : m_real(std::move(real)), m_write(write) {}
+    int Write(std::string_view bytes) override { return m_write(*m_real, bytes, m_writes++); }
+    int Flush() override { return m_real->Flush(); }
+    int Close() override { return m_real->Close(); }
+
+   private:
+    std::unique_ptr<core::OutputFile> m_real;
+    const JournalWrite& m_write;
+    int m_writes = 0;
+  };
+  JournalWrite m_write;
+};
+
+// name -> content for every file of a folder.
+std::map<std::string, std::string> Contents(const TempFolder& folder, const std::string& relative) {
+  std::map<std::string, std::string> contents;
+  for (const std::string& name : platform::ListedNames(folder.Path(relative)))
+    contents[name] = folder.ReadFile(relative + "/" + name);
+  return contents;
+}
+
+class JournalFaultsTest : public ::testing::Test {
+ protected:
+  void MakeFiles(const std::string& folder, int count) {
+    for (int i = 0; i < count; ++i)
+      m_folder.WriteFile(folder + "/f" + std::to_string(i) + ".txt", std::to_string(i));
+  }
+  // The addition of a prefix in place over folder, as the command line's add makes it.
+  std::optional<core::ReadyRun> AddPrefix(const std::string& folder, FileSystem& fileSystem) {
+    core::StartRequest request;
+    request.mode = core::RunMode::StringAddition;
+    request.stringA = "p_";
+    request.renameInPlace = true;
+    request.fileTypes = core::AllFilesText();
+    request.targets = {m_folder.Path(folder)};
+    GoAhead answers;
+    return core::CheckStart(request, fileSystem, answers).run;
+  }
+  // A journaled run of run on fileSystem; its counts, or nothing when the journal failed.
+  std::optional<core::RunCounts> Run(core::ReadyRun run, const std::string& folder, FileSystem& fileSystem) {
+    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), false, fileSystem);
+    ScriptedInteraction interaction;
+    core::JournaledRun journaled(fileSystem, m_folder.Root(), std::move(run), m_protected, core::LocalNow());
+    if (journaled.Failure()) return std::nullopt;
+    const core::RunCounts counts = journaled.Drive(log, interaction, {m_folder.Path(folder)}).counts;
+    log.Close();
+    return counts;
+  }
+  // morvane-batch undo, as the core does it: the newest run to undo, taken back.
+  core::UndoReport Undo(const std::optional<std::string>& id = std::nullopt) {
+    core::UndoStore store(m_real, m_folder.Root());
+    const core::UndoTarget target = core::ChooseUndo(store, id);
+    EXPECT_FALSE(target.refusal) << static_cast<int>(*target.refusal);
+    if (target.refusal) return {};
+    core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), false, m_real);
+    core::UndoReport report = core::TakeBack(store, target, m_real, log, core::LocalNow());
+    log.Close();
+    return report;
+  }
+  std::vector<std::string> Journals() const {
+    std::vector<std::string> names;
+    for (const std::string& name : platform::ListedNames(m_folder.Path("Undo")))
+      if (name.ends_with(".journal")) names.push_back(name);
+    return names;
+  }
+
+  struct GoAhead : core::StartAnswers {
+    bool Ask(const core::StartQuestion&) override { return true; }
+  };
+
+  TempFolder m_folder;
+  platform::PosixFileSystem m_real;
+  core::ProtectedExtensions m_protected = core::MakeProtectedExtensions({}, "", core::ActiveCodePage());
+};
+
+// The third journal write (after the header and the first batch of intents) is cut in
+// the middle: by a full disk, which fails it and every later one, or by SIGKILL. The
+// files renamed before stay renamed, the rest are never touched, and undo brings every
+// one back.
+TEST_F(JournalFaultsTest, AWriteCutInsideABatchLeavesEveryChangeUndoable) {
+  constexpr int kFiles = 4500;  // a batch is 4097 intents: the second one is cut
+  struct Case {
+    const char* name;
+    bool killed;
+  };
+  for (const Case c : {Case{"disk full", false}, Case{"SIGKILL", true}}) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(m_folder.Path("d"));
+    std::filesystem::remove_all(m_folder.Path("Undo"));
+    MakeFiles("d", kFiles);
+    const auto before = Contents(m_folder, "d");
+    JournalWritesFileSystem files(m_real, [&](core::OutputFile& file, std::string_view bytes, int index) {
+      if (index < 2) return file.Write(bytes);
+      (void)file.Write(bytes.substr(0, bytes.size() / 2));
+      if (c.killed) raise(SIGKILL);
+      return ENOSPC;
+    });
+    if (c.killed) {
+      const pid_t child = fork();
+      if (child == 0) {
+        Run(*AddPrefix("d", files), "d", files);
+        _exit(0);
+      }
+      int status = 0;
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+      ASSERT_TRUE(WIFSIGNALED(status));
+    } else {
+      const std::optional<core::RunCounts> counts = Run(*AddPrefix("d", files), "d", files);
+      ASSERT_TRUE(counts);
+      EXPECT_EQ(counts->successCount, 4097) << "the first batch's files, and not one more";
+    }
+    EXPECT_NE(Contents(m_folder, "d"), before);
+    ASSERT_EQ(Journals().size(), 1u);
+    const std::string id = core::JournalIdOf(Journals().front());
+    const core::UndoReport report = Undo();
+    EXPECT_EQ(report.left, 0);
+    EXPECT_EQ(report.undone, 4097);
+    EXPECT_EQ(Contents(m_folder, "d"), before);
+    // The cut journal was mended: it reads as undone now.
+    const core::JournalReadResult read = core::UndoStore(m_real, m_folder.Root()).Read(id);
+    ASSERT_TRUE(read.contents);
+    EXPECT_FALSE(read.contents->undoneBy.empty());
+  }
+}
+
+// A journal that records nothing (its first write failed, or its run was killed before
+// any change) does not stand in the way of the runs before it. A journal that cannot be
+// made at all stops the run before its first file.
+TEST_F(JournalFaultsTest, AJournalWithoutChangesNeverBlocksUndo) {
+  MakeFiles("d", 3);
+  const auto before = Contents(m_folder, "d");
+  ASSERT_TRUE(Run(*AddPrefix("d", m_real), "d", m_real));
+  const auto renamed = Contents(m_folder, "d");
+  // The next run's journal gets its header and nothing more.
+  JournalWritesFileSystem full(m_real, [](core::OutputFile& file, std::string_view bytes, int index) {
+    return index == 0 ? file.Write(bytes) : ENOSPC;
+  });
+  const std::optional<core::RunCounts> counts = Run(*AddPrefix("d", full), "d", full);
+  ASSERT_TRUE(counts);
+  EXPECT_EQ(counts->successCount, 0);
+  EXPECT_EQ(Contents(m_folder, "d"), renamed);
+  EXPECT_EQ(Journals().size(), 1u) << "a journal of no change is not left";
+  // Left anyway (killed before the first change): passed over.
+  m_folder.WriteFile("Undo/29991231-235959.journal", "morvane-undo 2\nH 0 0: 0:\n");
+  m_folder.WriteFile("Undo/29991231-235959-2.journal", "");
+  core::UndoStore store(m_real, m_folder.Root());
+  EXPECT_EQ(core::ChooseUndo(store, std::nullopt).passedOver.size(), 2u);
+  EXPECT_EQ(Undo().undone, 3);
+  EXPECT_EQ(Contents(m_folder, "d"), before);
+
+  // Undo/ is a file: the journal cannot be made, and the run touches nothing.
+  std::filesystem::remove_all(m_folder.Path("Undo"));
+  m_folder.WriteFile("Undo", "not a folder");
+  EXPECT_FALSE(Run(*AddPrefix("d", m_real), "d", m_real));
+  EXPECT_EQ(Contents(m_folder, "d"), before);
+}
+
+// Two morvane-batch runs started together with one program folder, Undo/ not made yet:
+// each makes its own journal, and each run can be undone.
+TEST_F(JournalFaultsTest, TwoRunsAtOnceKeepTwoJournals) {
+  constexpr int kRounds = 100;
+  MakeFiles("a", 3);
+  MakeFiles("b", 3);
+  const auto beforeA = Contents(m_folder, "a");
+  const auto beforeB = Contents(m_folder, "b");
+  for (int round = 0; round < kRounds; ++round) {
+    SCOPED_TRACE(round);
+    std::filesystem::remove_all(m_folder.Path("Undo"));
+    std::vector<pid_t> runs;
+    for (const char* folder : {"a", "b"}) {
+      const std::string path = m_folder.Path(folder);
+      const pid_t child = fork();
+      if (child == 0) {
+        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null < 0 || dup2(null, STDOUT_FILENO) < 0 || dup2(null, STDERR_FILENO) < 0) _exit(126);
+        execl(MORVANE_BATCH_PROGRAM, MORVANE_BATCH_PROGRAM, "add", "--in-place", "--prefix", "p_",
+              path.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+      }
+      runs.push_back(child);
+    }
+    for (const pid_t child : runs) {
+      int status = 0;
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+      ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a run refused its renames";
+    }
+    const std::vector<std::string> journals = Journals();
+    ASSERT_EQ(journals.size(), 2u) << "a journal was lost";
+    for (const std::string& journal : journals) EXPECT_EQ(Undo(core::JournalIdOf(journal)).undone, 3);
+    ASSERT_EQ(Contents(m_folder, "a"), beforeA);
+    ASSERT_EQ(Contents(m_folder, "b"), beforeB);
+  }
+}
+
+// A journal edited by hand: every record that points outside the run's folders is
+// refused with its reason, the file it names stays as it is, and the rest is undone.
+TEST_F(JournalFaultsTest, AHostileJournalTouchesNothingOutsideTheRunsFolders) {
+  m_folder.WriteFile("outside/victim", "keep me");
+  m_folder.WriteFile("outside/copy", "a copy, it seems");
+  m_folder.WriteFile("outside/kept", "evil content");
+  m_folder.WriteFile("d/a", "a");
+  const auto Identity = [&](const std::string& relative) {
+    return core::FileIdentity::Of(*m_real.Stat(m_folder.Path(relative)));
+  };
+  // Another file's device and inode with the size and time of relative's.
+  const auto SizeAndTimeOf = [&](const std::string& relative, core::FileIdentity other) {
+    other.size = Identity(relative).size;
+    other.modifiedNs = Identity(relative).modifiedNs;
+    return other;
+  };
+  const std::string d = m_folder.Path("d");
+  const std::string outside = m_folder.Path("outside");
+  const std::string dotted = d + "/../outside";
+  struct Case {
+    const char* name;
+    JournalOp op;
+    bool done;
+    std::vector<std::string> alsoDeclared;
+  };
+  const std::vector<Case> cases = {
+      {"rename in another folder",
+       {2, JournalOpKind::Rename, Identity("outside/victim"), outside + "/old", outside + "/victim", {}},
+       true,
+       {}},
+      {"rename through ..",
+       {2, JournalOpKind::Rename, Identity("outside/victim"), d + "/old", dotted + "/victim", {}},
+       true,
+       {dotted}},
+      {"copy removed elsewhere",
+       {2, JournalOpKind::Copy, Identity("d/a"), d + "/a", outside + "/copy", {}},
+       true,
+       {}},
+      {"copy without done record, size and time alike",
+       {2, JournalOpKind::Copy, SizeAndTimeOf("d/a", Identity("outside/copy")), d + "/x", d + "/a", {}},
+       false,
+       {}},
+      {"former content from elsewhere",
+       {2, JournalOpKind::CopyOver, Identity("outside/kept"), d + "/x", d + "/a", outside + "/kept"},
+       true,
+       {}},
+      {"removed copy made again elsewhere",
+       {2, JournalOpKind::RemoveCopy, Identity("d/a"), d + "/a", outside + "/new", {}},
+       true,
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    m_folder.WriteFile("d/p_b", "b");
+    std::string bytes = core::EncodeHeader({1, "title", ""});
+    core::AppendFolder(bytes, d);
+    for (const std::string& folder : c.alsoDeclared) core::AppendFolder(bytes, folder);
+    bytes += core::EncodeIntent({1, JournalOpKind::Rename, Identity("d/p_b"), d + "/b", d + "/p_b", {}});
+    bytes += core::EncodeIntent(c.op);
+    bytes += core::EncodeDone({1, std::nullopt});
+    // The done record names the file there now, as a real one would; without one, the
+    // journal is a killed run's.
+    if (c.done) {
+      const std::optional<core::FileInfo> there = m_real.Stat(c.op.to);
+      bytes += core::EncodeDone({2, there ? std::optional(core::FileIdentity::Of(*there)) : std::nullopt});
+      bytes += core::EncodeEnd();
+    }
+    m_folder.WriteFile("Undo/20261209-120000.journal", bytes);
+    const auto outsideBefore = Contents(m_folder, "outside");
+
+    const core::UndoReport report = Undo("20261209-120000");
+    EXPECT_EQ(report.undone, 1);
+    EXPECT_EQ(report.left, 1);
+    EXPECT_EQ(Contents(m_folder, "outside"), outsideBefore);
+    EXPECT_EQ(m_folder.ReadFile("d/b"), "b") << "the rest is undone";
+    EXPECT_EQ(m_folder.ReadFile("d/a"), "a");
+    std::filesystem::remove(m_folder.Path("d/b"));
+    std::filesystem::remove_all(m_folder.Path("Undo"));
+  }
+}
+
+}  // namespace
+}  // namespace morvane::test
