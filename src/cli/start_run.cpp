@@ -1,14 +1,13 @@
 #include "cli/start_run.h"
 
 #include <ostream>
-#include <sstream>
 
-#include "cli/plan_records.h"
 #include "cli/run_output.h"
 #include "cli/start_refusals.h"
 #include "core/fs/planning_file_system.h"
 #include "core/run/journaled_run.h"
 #include "core/run/run_driver.h"
+#include "core/run/run_plan.h"
 
 namespace morvane::cli {
 namespace {
@@ -26,29 +25,20 @@ class CommandLineAnswers : public core::StartAnswers {
   const BatchIo& m_io;
 };
 
-// The plan for scripts: the run over the planning file system, its lines and messages
-// kept back, one record per file on standard output.
+// The plan for scripts: the window's plan of the run, each conflict answered by the
+// policy, printed as one record per file the run meets, in run order: three fields
+// each ended by a NUL byte, the outcome (OutcomeName), the source path and the new path
+// (empty when there is none), paths as their exact bytes.
 int PrintPlanRecords(core::ReadyRun run, const ProgramSettings& program,
-                     const std::vector<std::string>& targets, ConflictPolicy policy, bool inPlace,
-                     const BatchIo& io, core::FileSystem& fileSystem) {
-  std::ostringstream kept;
-  const BatchIo quiet{kept, kept, io.in, false};
-  PlanRecords records(quiet, policy, inPlace);
-  try {
-    core::ResultLog log(program.files.resultFile, program.files.logFile, false, fileSystem);
-    const std::unique_ptr<core::RunEngine> engine =
-        core::MakeRunEngine(std::move(run), program.protectedExtensions, fileSystem, log, records);
-    std::vector<core::PlannedMove> planned;
-    core::RunSteps steps;
-    steps.afterCollect = [&] { planned = engine->PlanNames(); };
-    core::DriveRun(*engine, log, targets, steps);
-    log.Close();
-    records.Print(planned, engine->Counts(), io.out);
-    io.out << std::flush;
-    return ExitStatusOf(engine->Counts(), records);
-  } catch (const core::LogWriteError& error) {
-    return ReportLogWriteError(io, error);
-  }
+                     const std::vector<std::string>& targets, ConflictPolicy policy, const BatchIo& io,
+                     core::FileSystem& fileSystem) {
+  const core::RunPlan plan =
+      core::MakeRunPlan(std::move(run), program.protectedExtensions, fileSystem, targets, policy);
+  for (const core::PlanEntry& entry : plan.entries)
+    io.out << core::OutcomeName(entry.outcome) << '\0' << entry.source << '\0' << entry.newPath << '\0';
+  io.out << std::flush;
+  if (plan.counts.abortRequested) return kExitAborted;
+  return plan.counts.failureCount > 0 || plan.leftUnchosen ? kExitFailures : kExitSuccess;
 }
 
 }  // namespace
@@ -73,8 +63,7 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
   const bool inPlace = request.mode == core::RunMode::CaseConversion || request.renameInPlace;
   decision.run->resolveChains = options.resolveChains;
   if (options.planRecords) {
-    return PrintPlanRecords(std::move(*decision.run), program, request.targets, policy, inPlace, io,
-                            fileSystem);
+    return PrintPlanRecords(std::move(*decision.run), program, request.targets, policy, io, fileSystem);
   }
   if (planOnly) {
     return RunWithEchoedLog(program, io, fileSystem, [&](core::ResultLog& log) {

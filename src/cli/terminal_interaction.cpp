@@ -12,27 +12,26 @@ namespace morvane::cli {
 using core::OverwriteChoice;
 
 OverwriteChoice TerminalInteraction::AskOverwrite(const core::OverwriteQuestion& question) {
+  if (m_policy == ConflictPolicy::Ask) return Prompt(question);
+  if (m_policy == ConflictPolicy::WouldAsk) ShowQuestion(question);
+  const core::PolicyAnswer answer = core::AnswerOf(m_policy, question);
+  if (answer.choice != OverwriteChoice::Skip) return answer.choice;
+  return Skip(SkipReason(), answer.chosen);
+}
+
+std::string TerminalInteraction::SkipReason() const {
   switch (m_policy) {
-    case ConflictPolicy::Ask:
-      return Prompt(question);
     case ConflictPolicy::Overwrite:
-      if (question.overwriteOffered) return OverwriteChoice::OverwriteAll;
-      return Skip(m_renamesInPlace ? "not overwritten: files are renamed in place"
-                                   : "not overwritten: it is a source still waiting in this run",
-                  false);
-    case ConflictPolicy::Auto:
-      return OverwriteChoice::Auto;
+      return m_renamesInPlace ? "not overwritten: files are renamed in place"
+                              : "not overwritten: it is a source still waiting in this run";
     case ConflictPolicy::Skip:
-      return Skip("skipped: --on-conflict skip", true);
-    case ConflictPolicy::Unanswered:
-      return Skip("skipped: no terminal to ask; --on-conflict chooses", false);
-    case ConflictPolicy::Abort:
-      return OverwriteChoice::Abort;
+      return "skipped: --on-conflict skip";
     case ConflictPolicy::WouldAsk:
-      ShowQuestion(question);
-      return Skip("the run would ask here; this dry run skips it", true);
+      return "the run would ask here; this dry run skips it";
+    default:
+      break;
   }
-  return OverwriteChoice::Skip;
+  return "skipped: no terminal to ask; --on-conflict chooses";
 }
 
 void TerminalInteraction::ShowInformation(std::string_view text) { PrintMessage(m_io.err, text); }

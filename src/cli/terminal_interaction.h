@@ -5,15 +5,12 @@
 
 #include "cli/batch_io.h"
 #include "cli/left_files.h"
+#include "core/run/conflict_policy.h"
 #include "core/run/run_interaction.h"
 
 namespace morvane::cli {
 
-// What to do when a new name is taken. Unanswered: nobody was asked and nobody chose (no
-// terminal, no --on-conflict); the file is skipped and the run does not count as done.
-// WouldAsk: a dry run where the answer would come from the terminal; the question is
-// shown, nobody is asked, and the file is left as if skipped.
-enum class ConflictPolicy { Ask, Overwrite, Auto, Skip, Abort, Unanswered, WouldAsk };
+using core::ConflictPolicy;
 
 // The run's questions answered from the command line: by the conflict policy, or on the
 // terminal when the policy is to ask. Every file the run leaves gets a line on standard
@@ -47,6 +44,8 @@ class TerminalInteraction : public core::RunInteraction {
   core::OverwriteChoice Prompt(const core::OverwriteQuestion& question);
   // The conflict, as the alert would show it.
   void ShowQuestion(const core::OverwriteQuestion& question);
+  // Why the policy skips a conflict, for its line.
+  std::string SkipReason() const;
   // Remembers why the conflict in hand is skipped, for its line.
   core::OverwriteChoice Skip(std::string why, bool chosen);
 

@@ -11,15 +11,19 @@
 namespace morvane::core {
 namespace {
 
-// Records each file as the run tells it; answers every conflict alike.
+using PlanAnswers = std::function<PolicyAnswer(const OverwriteQuestion&)>;
+
+// Records each file as the run tells it; answers each conflict as answers says.
 class PlanRecorder : public RunInteraction {
  public:
-  PlanRecorder(PlanCollector& collector, OverwriteChoice answer, const PlanWatch* watch)
-      : m_collector(collector), m_answer(answer), m_watch(watch) {}
+  PlanRecorder(PlanCollector& collector, PlanAnswers answers, const PlanWatch* watch)
+      : m_collector(collector), m_answers(std::move(answers)), m_watch(watch) {}
 
-  OverwriteChoice AskOverwrite(const OverwriteQuestion&) override {
+  OverwriteChoice AskOverwrite(const OverwriteQuestion& question) override {
     m_asked = true;
-    return m_answer;
+    const PolicyAnswer answer = m_answers(question);
+    if (!answer.chosen) leftUnchosen = true;
+    return answer.choice;
   }
   void ShowInformation(std::string_view) override {}
   void SetCaption(std::string_view) override {}
@@ -37,9 +41,11 @@ class PlanRecorder : public RunInteraction {
   }
   bool StopRequested() override { return m_watch != nullptr && m_watch->StopRequested(); }
 
+  bool leftUnchosen = false;
+
  private:
   PlanCollector& m_collector;
-  OverwriteChoice m_answer;
+  PlanAnswers m_answers;
   const PlanWatch* m_watch;
   bool m_asked = false;
 };
@@ -184,14 +190,16 @@ RunPlan PlanCollector::Finish(const std::vector<PlannedMove>& planned, const Run
   return std::move(m_plan);
 }
 
-RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
-                    const std::vector<std::string>& targets, OverwriteChoice answer, const CodePage& codePage,
-                    const PlanWatch* watch) {
+namespace {
+
+RunPlan MakePlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
+                 const std::vector<std::string>& targets, PlanAnswers answers, const CodePage& codePage,
+                 const PlanWatch* watch) {
   const bool inPlace =
       run.mode == RunMode::SequentialRename ? run.numbering.renameInPlace : run.others.renameInPlace;
   PlanningFileSystem planning(fileSystem, codePage);
   PlanCollector collector(inPlace || run.mode == RunMode::CaseConversion);
-  PlanRecorder recorder(collector, answer, watch);
+  PlanRecorder recorder(collector, std::move(answers), watch);
   // The plan keeps no result lines.
   ResultLog log = ResultLog::Discarding();
   const std::unique_ptr<RunEngine> engine =
@@ -206,7 +214,29 @@ RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions
   RunPlan plan = collector.Finish(planned, engine->Counts());
   if (const auto* chainSafe = dynamic_cast<const ChainSafeRun*>(engine.get()))
     plan.leftAside = chainSafe->LeftAside();
+  plan.leftUnchosen = recorder.leftUnchosen;
   return plan;
+}
+
+}  // namespace
+
+RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
+                    const std::vector<std::string>& targets, OverwriteChoice answer, const CodePage& codePage,
+                    const PlanWatch* watch) {
+  return MakePlan(
+      std::move(run), protectedExtensions, fileSystem, targets,
+      [answer](const OverwriteQuestion&) {
+        return PolicyAnswer{answer, true};
+      },
+      codePage, watch);
+}
+
+RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
+                    const std::vector<std::string>& targets, ConflictPolicy policy,
+                    const CodePage& codePage) {
+  return MakePlan(
+      std::move(run), protectedExtensions, fileSystem, targets,
+      [policy](const OverwriteQuestion& question) { return AnswerOf(policy, question); }, codePage, nullptr);
 }
 
 bool ChainsResolvable(const RunPlan& plan, const RunPlan& chainSafePlan) {

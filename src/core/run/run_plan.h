@@ -10,6 +10,7 @@
 #include "core/fs/file_system.h"
 #include "core/modes/ready_run.h"
 #include "core/names/protected_extensions.h"
+#include "core/run/conflict_policy.h"
 #include "core/run/planned_move.h"
 #include "core/run/run_interaction.h"
 #include "core/text/code_page.h"
@@ -53,6 +54,8 @@ struct RunPlan {
   RunCounts counts;
   // Files a chain-safe run would leave under a temporary name (see ChainSafeMoves).
   std::size_t leftAside = 0;
+  // Some conflict was skipped by nobody's choice (see ConflictPolicy).
+  bool leftUnchosen = false;
 
   std::size_t CountOf(PlanOutcome outcome) const;
 };
@@ -96,6 +99,11 @@ struct PlanWatch {
 RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
                     const std::vector<std::string>& targets, OverwriteChoice answer = OverwriteChoice::Skip,
                     const CodePage& codePage = ActiveCodePage(), const PlanWatch* watch = nullptr);
+
+// The same, each conflict answered as policy says (Ask: skipped, by nobody's choice).
+RunPlan MakeRunPlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
+                    const std::vector<std::string>& targets, ConflictPolicy policy,
+                    const CodePage& codePage = ActiveCodePage());
 
 // True when the run in place can rename every file it would otherwise leave for a taken
 // name by moving in a safe order: every conflict of plan is with one of the run's own
