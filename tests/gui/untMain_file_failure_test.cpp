@@ -1,6 +1,7 @@
 // The window works through the one file system it is given: a run whose result files
 // that file system refuses stops before its first file, with the window's I/O error
-// message, and leaves every file as it was.
+// message, and leaves every file as it was; so does a run whose undo journal cannot be
+// made, with a message that says so.
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -61,6 +62,8 @@ class MainFileFailureTest : public QObject {
     QTest::newRow("result file full") << false << false << 0 << ENOSPC;
     QTest::newRow("result log not opened") << true << true << EROFS << 0;
     QTest::newRow("result log full") << true << true << 0 << EIO;
+    // No undo journal can be made: Undo/ is a file. Said before the first file.
+    QTest::newRow("undo journal not made") << false << false << 0 << 0;
   }
   void aResultFileThatCannotBeWrittenStopsTheRun() {
     QFETCH(bool, resultLog);
@@ -76,7 +79,10 @@ class MainFileFailureTest : public QObject {
     morvane::test::WindowHome::WriteFile(QString::fromStdString(folder + "/a.txt"), "a");
 
     FailingFileSystem fileSystem(morvane::test::RealFileSystem());
-    fileSystem.failingPath = failTheLog ? home.Files().logFile : resultFile;
+    const bool failTheJournal = openError == 0 && writeError == 0;
+    const std::string undoFolder = home.Path(QStringLiteral("Undo")).toStdString();
+    if (failTheJournal) morvane::test::WindowHome::WriteFile(QString::fromStdString(undoFolder), "a file");
+    fileSystem.failingPath = failTheJournal ? std::string() : failTheLog ? home.Files().logFile : resultFile;
     fileSystem.openError = openError;
     fileSystem.writeError = writeError;
     morvane::gui::TfrmMain window(home.Files(), fileSystem);
@@ -90,7 +96,14 @@ class MainFileFailureTest : public QObject {
 
     QCOMPARE(window.Messages().Shown().size(), std::size_t{1});
     QCOMPARE(window.Messages().Shown()[0].kind, MessageKind::Error);
-    QCOMPARE(window.Messages().Shown()[0].text, QStringLiteral("I/O ｴﾗｰ (%1)").arg(openError + writeError));
+    const QString shown = window.Messages().Shown()[0].text;
+    if (failTheJournal) {
+      QVERIFY2(shown.contains(QStringLiteral("元に戻すための記録を書き込めないため、実行しません。")),
+               qPrintable(shown));
+      QVERIFY2(shown.contains(QString::fromStdString(undoFolder)), qPrintable(shown));
+    } else {
+      QCOMPARE(shown, QStringLiteral("I/O ｴﾗｰ (%1)").arg(openError + writeError));
+    }
     QVERIFY(window.frmPEndMessage->ShownTexts().empty());
     QVERIFY(std::filesystem::exists(folder + "/a.txt"));
     QVERIFY(!std::filesystem::exists(folder + "/1.txt"));
