@@ -118,8 +118,11 @@ NewJournal UndoStore::CreateNew(const LocalDateTime& now) {
   if (!m_fileSystem.IsFolder(m_folder)) {
     const FsResult made = m_fileSystem.CreateFolder(m_folder);
     // Another run may have made it meanwhile.
-    if (!made.Ok() && !m_fileSystem.IsFolder(m_folder))
-      return {m_folder, nullptr, made.systemError != 0 ? made.systemError : ENOTDIR};
+    if (!made.Ok() && !m_fileSystem.IsFolder(m_folder)) {
+      // Something that is no folder holds its name.
+      const bool taken = made.status == FsStatus::AlreadyExists || made.systemError == EEXIST;
+      return {m_folder, nullptr, taken || made.systemError == 0 ? ENOTDIR : made.systemError};
+    }
   }
   const std::vector<std::string> ids = Ids();
   // The new id sorts after every kept one, even when the clock went back.
