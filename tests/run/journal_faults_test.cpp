@@ -34,11 +34,11 @@ using core::FileSystem;
 using core::JournalOp;
 using core::JournalOpKind;
 
-// What a journal write does: the bytes it is given, and which write of the journal it is
-// (0: the header). Gives the errno the write reports.
+// What a journal write does with its bytes, given which write of the journal it is (0:
+// the header); gives the errno the write reports.
 using JournalWrite = std::function<int(core::OutputFile& file, std::string_view bytes, int index)>;
 
-// This computer's file system, with the journal's writes going through a JournalWrite.
+// This computer's file system, every journal file's writes going through a JournalWrite.
 class JournalWritesFileSystem : public core::ForwardingFileSystem {
  public:
   JournalWritesFileSystem(FileSystem& real, JournalWrite write)
@@ -52,18 +52,15 @@ class JournalWritesFileSystem : public core::ForwardingFileSystem {
   }
 
  private:
-  class File : public core::OutputFile {
-   public:
-    File(std::unique_ptr<core::OutputFile> real, const JournalWrite& write)
-        : m_real(std::move(real)), m_write(write) {}
-    int Write(std::string_view bytes) override { return m_write(*m_real, bytes, m_writes++); }
-    int Flush() override { return m_real->Flush(); }
-    int Close() override { return m_real->Close(); }
-
-   private:
-    std::unique_ptr<core::OutputFile> m_real;
-    const JournalWrite& m_write;
-    int m_writes = 0;
+  struct File : core::OutputFile {
+    File(std::unique_ptr<core::OutputFile> file, const JournalWrite& write)
+        : real(std::move(file)), how(write) {}
+    int Write(std::string_view bytes) override { return how(*real, bytes, writes++); }
+    int Flush() override { return real->Flush(); }
+    int Close() override { return real->Close(); }
+    std::unique_ptr<core::OutputFile> real;
+    const JournalWrite& how;
+    int writes = 0;
   };
   JournalWrite m_write;
 };
@@ -82,24 +79,24 @@ class JournalFaultsTest : public ::testing::Test {
     for (int i = 0; i < count; ++i)
       m_folder.WriteFile(folder + "/f" + std::to_string(i) + ".txt", std::to_string(i));
   }
-  // The addition of a prefix in place over folder, as the command line's add makes it.
-  std::optional<core::ReadyRun> AddPrefix(const std::string& folder, FileSystem& fileSystem) {
+  // The addition of a prefix in place over folder, journaled, as the command line's add
+  // makes it; its counts, or nothing when its journal cannot be made.
+  std::optional<core::RunCounts> AddPrefix(const std::string& folder, FileSystem& fileSystem) {
     core::StartRequest request;
     request.mode = core::RunMode::StringAddition;
     request.stringA = "p_";
     request.renameInPlace = true;
     request.fileTypes = core::AllFilesText();
     request.targets = {m_folder.Path(folder)};
-    GoAhead answers;
-    return core::CheckStart(request, fileSystem, answers).run;
-  }
-  // A journaled run of run on fileSystem; its counts, or nothing when the journal failed.
-  std::optional<core::RunCounts> Run(core::ReadyRun run, const std::string& folder, FileSystem& fileSystem) {
+    struct : core::StartAnswers {
+      bool Ask(const core::StartQuestion&) override { return true; }
+    } goAhead;
     core::ResultLog log(m_folder.Path("Result.dat"), m_folder.Path("Rename.log"), false, fileSystem);
     ScriptedInteraction interaction;
-    core::JournaledRun journaled(fileSystem, m_folder.Root(), std::move(run), m_protected, core::LocalNow());
-    if (journaled.Failure()) return std::nullopt;
-    const core::RunCounts counts = journaled.Drive(log, interaction, {m_folder.Path(folder)}).counts;
+    core::JournaledRun run(fileSystem, m_folder.Root(), *core::CheckStart(request, fileSystem, goAhead).run,
+                           m_protected, core::LocalNow());
+    if (run.Failure()) return std::nullopt;
+    const core::RunCounts counts = run.Drive(log, interaction, request.targets).counts;
     log.Close();
     return counts;
   }
@@ -120,10 +117,6 @@ class JournalFaultsTest : public ::testing::Test {
       if (name.ends_with(".journal")) names.push_back(name);
     return names;
   }
-
-  struct GoAhead : core::StartAnswers {
-    bool Ask(const core::StartQuestion&) override { return true; }
-  };
 
   TempFolder m_folder;
   platform::PosixFileSystem m_real;
@@ -155,14 +148,14 @@ TEST_F(JournalFaultsTest, AWriteCutInsideABatchLeavesEveryChangeUndoable) {
     if (c.killed) {
       const pid_t child = fork();
       if (child == 0) {
-        Run(*AddPrefix("d", files), "d", files);
+        AddPrefix("d", files);
         _exit(0);
       }
       int status = 0;
       ASSERT_EQ(waitpid(child, &status, 0), child);
       ASSERT_TRUE(WIFSIGNALED(status));
     } else {
-      const std::optional<core::RunCounts> counts = Run(*AddPrefix("d", files), "d", files);
+      const std::optional<core::RunCounts> counts = AddPrefix("d", files);
       ASSERT_TRUE(counts);
       EXPECT_EQ(counts->successCount, 4097) << "the first batch's files, and not one more";
     }
@@ -186,13 +179,13 @@ TEST_F(JournalFaultsTest, AWriteCutInsideABatchLeavesEveryChangeUndoable) {
 TEST_F(JournalFaultsTest, AJournalWithoutChangesNeverBlocksUndo) {
   MakeFiles("d", 3);
   const auto before = Contents(m_folder, "d");
-  ASSERT_TRUE(Run(*AddPrefix("d", m_real), "d", m_real));
+  ASSERT_TRUE(AddPrefix("d", m_real));
   const auto renamed = Contents(m_folder, "d");
   // The next run's journal gets its header and nothing more.
   JournalWritesFileSystem full(m_real, [](core::OutputFile& file, std::string_view bytes, int index) {
     return index == 0 ? file.Write(bytes) : ENOSPC;
   });
-  const std::optional<core::RunCounts> counts = Run(*AddPrefix("d", full), "d", full);
+  const std::optional<core::RunCounts> counts = AddPrefix("d", full);
   ASSERT_TRUE(counts);
   EXPECT_EQ(counts->successCount, 0);
   EXPECT_EQ(Contents(m_folder, "d"), renamed);
@@ -208,7 +201,7 @@ TEST_F(JournalFaultsTest, AJournalWithoutChangesNeverBlocksUndo) {
   // Undo/ is a file: the journal cannot be made, and the run touches nothing.
   std::filesystem::remove_all(m_folder.Path("Undo"));
   m_folder.WriteFile("Undo", "not a folder");
-  EXPECT_FALSE(Run(*AddPrefix("d", m_real), "d", m_real));
+  EXPECT_FALSE(AddPrefix("d", m_real));
   EXPECT_EQ(Contents(m_folder, "d"), before);
 }
 
