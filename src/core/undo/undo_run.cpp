@@ -178,8 +178,9 @@ std::vector<MadeChange> ChangesToUndo(const JournalContents& journal) {
     done.insert(record.seq);
   }
   // A run that reached its end made only what it marked done. A killed one may have
-  // made the changes it announced without a done record yet: they came after every
-  // marked one, in the order written.
+  // made a change without a done record yet, after every marked one, in the order
+  // written; but only the newest intent about its file, as any later intent would have
+  // followed its done record.
   if (!journal.ended) {
     std::unordered_map<FileId, std::uint64_t, FileIdHash> newestAbout;
     for (const JournalOp& op : journal.intents) {
