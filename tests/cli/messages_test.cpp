@@ -49,7 +49,8 @@ TEST_F(MessagesTest, RefusalsNameWhatIsAllowed) {
     EXPECT_FALSE(m_folder.Exists("Result.dat"));
   }
   EXPECT_EQ(Batch({}), 2);
-  EXPECT_TRUE(m_err.str().starts_with("morvane-batch needs a command: rename, ext, case, replace, add or undo\n"))
+  EXPECT_TRUE(
+      m_err.str().starts_with("morvane-batch needs a command: rename, ext, case, replace, add or undo\n"))
       << m_err.str();
 }
 

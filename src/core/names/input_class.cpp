@@ -1,6 +1,5 @@
 #include "core/names/input_class.h"
 
-
 namespace morvane::core {
 namespace {
 

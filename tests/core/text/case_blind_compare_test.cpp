@@ -41,8 +41,11 @@ const std::vector<std::string> kTexts = {
     "\x83\x41",
     "\xb1\x61",
     "\xb1\x41",
+    // Two literals, so that the letter is not read as a fourth hex digit.
+    // clang-format off
     "\xe3\x81\x82" "a",
     "\xe3\x81\x82" "A",
+    // clang-format on
     "\xff",
 };
 

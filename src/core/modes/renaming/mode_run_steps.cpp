@@ -39,7 +39,8 @@ void ModeRun::ProcessFile(const std::string& path) {
 std::string ModeRun::DestinationAt(const std::string& path) {
   if (m_planMade) {
     // The plan holds the files in run order, less those their paths leave.
-    if (m_planCursor < m_plan.size() && m_plan[m_planCursor].from == path) return std::string(m_plan[m_planCursor++].to);
+    if (m_planCursor < m_plan.size() && m_plan[m_planCursor].from == path)
+      return std::string(m_plan[m_planCursor++].to);
     return {};
   }
   if (NameReasonToLeave(path)) return {};
