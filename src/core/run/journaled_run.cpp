@@ -32,8 +32,7 @@ JournalHeader HeaderOf(const ReadyRun& run, const LocalDateTime& now, const Code
 JournaledRun::JournaledRun(FileSystem& real, std::string_view programFolder, ReadyRun run,
                            const ProtectedExtensions& protectedExtensions, const LocalDateTime& now,
                            const CodePage& codePage)
-    : m_real(real),
-      m_run(std::move(run)),
+    : m_run(std::move(run)),
       m_protectedExtensions(protectedExtensions),
       m_codePage(codePage),
       m_store(real, programFolder),

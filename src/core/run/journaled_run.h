@@ -49,7 +49,6 @@ class JournaledRun {
                         RunSteps steps = {});
 
  private:
-  FileSystem& m_real;
   ReadyRun m_run;
   const ProtectedExtensions& m_protectedExtensions;
   const CodePage& m_codePage;
