@@ -1,7 +1,5 @@
 #include "core/run/journaled_run.h"
 
-#include <chrono>
-
 #include "core/run/run_frame.h"
 
 namespace morvane::core {
@@ -18,15 +16,6 @@ bool Copies(const ReadyRun& run) {
   }
 }
 
-JournalHeader HeaderOf(const ReadyRun& run, const LocalDateTime& now, const CodePage& codePage) {
-  JournalHeader header;
-  header.startedAt =
-      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
-          .count();
-  header.title = RunHeaderLine(run.mode, now, codePage);
-  return header;
-}
-
 }  // namespace
 
 JournaledRun::JournaledRun(FileSystem& real, std::string_view programFolder, ReadyRun run,
@@ -37,8 +26,8 @@ JournaledRun::JournaledRun(FileSystem& real, std::string_view programFolder, Rea
       m_codePage(codePage),
       m_store(real, programFolder),
       m_journal(
-          real, m_store.CreateNew(now), HeaderOf(m_run, now, codePage), [this] { m_store.Prune(); },
-          codePage),
+          real, m_store.CreateNew(now), HeaderStartingNow(RunHeaderLine(m_run.mode, now, codePage)),
+          [this] { m_store.Prune(); }, codePage),
       m_files(real, m_journal) {
   m_failure = m_journal.Failure();
 }

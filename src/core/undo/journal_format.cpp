@@ -140,6 +140,11 @@ JournalReadResult Refused(JournalFault fault, int version = 0) { return {std::nu
 
 }  // namespace
 
+JournalHeader HeaderStartingNow(std::string title, std::string undoes) {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  return {std::chrono::duration_cast<std::chrono::seconds>(now).count(), std::move(title), std::move(undoes)};
+}
+
 std::string EncodeHeader(const JournalHeader& header) {
   std::string out(kJournalMagic);
   AppendNumber(out, kJournalVersion);

@@ -51,6 +51,9 @@ struct JournalHeader {
   std::string undoes;          // for an undo run: the id of the journal it took back
 };
 
+// The header of a journal starting now.
+JournalHeader HeaderStartingNow(std::string title, std::string undoes = {});
+
 std::string EncodeHeader(const JournalHeader& header);
 std::string EncodeIntent(const JournalOp& op);
 std::string EncodeDone(const JournalDone& done);

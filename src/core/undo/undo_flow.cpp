@@ -1,7 +1,5 @@
 #include "core/undo/undo_flow.h"
 
-#include <chrono>
-
 #include "core/fs/planning_file_system.h"
 
 namespace morvane::core {
@@ -50,12 +48,7 @@ UndoReport PlanUndo(const UndoTarget& target, FileSystem& fileSystem, ResultLog&
 
 UndoReport TakeBack(UndoStore& store, const UndoTarget& target, FileSystem& fileSystem, ResultLog& log,
                     const LocalDateTime& now) {
-  JournalHeader header;
-  header.startedAt =
-      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
-          .count();
-  header.title = UndoHeaderLine(now);
-  header.undoes = target.id;
+  const JournalHeader header = HeaderStartingNow(UndoHeaderLine(now), target.id);
   UndoReport report;
   std::string ownPath;
   {
