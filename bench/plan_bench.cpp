@@ -44,8 +44,9 @@
 #include "core/fs/forwarding_file_system.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
-#include "core/run/run_plan.h"
-#include "core/run/start_checks.h"
+#include "core/pipeline/run_plan.h"
+#include "core/pipeline/start_checks.h"
+#include "core/settings/protected_extension_settings.h"
 #include "platform/posix_file_system.h"
 
 namespace {

@@ -31,9 +31,10 @@
 #include "batch_process.h"
 #include "core/names/extension_filter.h"
 #include "core/names/protected_extensions.h"
-#include "core/run/journaled_run.h"
+#include "core/pipeline/journaled_run.h"
+#include "core/pipeline/start_checks.h"
 #include "core/run/run_driver.h"
-#include "core/run/start_checks.h"
+#include "core/settings/protected_extension_settings.h"
 #include "median.h"
 #include "platform/posix_file_system.h"
 

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/word_choice.h"
+#include "core/settings/protected_extension_settings.h"
 #include "core/settings/settings_store.h"
 #include "platform/program_folder.h"
 

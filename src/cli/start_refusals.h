@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/batch_io.h"
-#include "core/run/start_checks.h"
+#include "core/pipeline/start_checks.h"
 
 namespace morvane::cli {
 

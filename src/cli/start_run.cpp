@@ -5,9 +5,9 @@
 #include "cli/run_output.h"
 #include "cli/start_refusals.h"
 #include "core/fs/planning_file_system.h"
-#include "core/run/journaled_run.h"
+#include "core/pipeline/journaled_run.h"
+#include "core/pipeline/run_plan.h"
 #include "core/run/run_driver.h"
-#include "core/run/run_plan.h"
 
 namespace morvane::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include "cli/batch_io.h"
 #include "cli/common_options.h"
 #include "core/fs/file_system.h"
-#include "core/run/start_checks.h"
+#include "core/pipeline/start_checks.h"
 
 namespace morvane::cli {
 

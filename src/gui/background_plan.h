@@ -11,7 +11,7 @@
 #include <mutex>
 #include <thread>
 
-#include "core/run/checked_plan.h"
+#include "core/pipeline/checked_plan.h"
 
 namespace morvane::gui {
 

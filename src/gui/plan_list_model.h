@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "core/run/run_plan.h"
+#include "core/pipeline/run_plan.h"
 
 namespace morvane::gui {
 

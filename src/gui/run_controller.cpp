@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "core/run/journaled_run.h"
+#include "core/pipeline/journaled_run.h"
 #include "core/run/run_driver.h"
 #include "gui/journal_failure_message.h"
 #include "gui/message_boxes.h"

@@ -3,7 +3,7 @@
 #include "core/fs/file_system.h"
 #include "core/fs/program_files.h"
 #include "core/names/protected_extensions.h"
-#include "core/run/start_checks.h"
+#include "core/pipeline/start_checks.h"
 #include "gui/run_window.h"
 
 namespace morvane::gui {

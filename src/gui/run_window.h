@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "core/modes/ready_run.h"
-#include "core/run/start_checks.h"
+#include "core/pipeline/ready_run.h"
+#include "core/pipeline/start_checks.h"
 
 class QWidget;
 

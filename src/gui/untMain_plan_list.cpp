@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <chrono>
 
-#include "core/run/checked_plan.h"
+#include "core/pipeline/checked_plan.h"
 #include "gui/plan_list_model.h"
 #include "gui/qt_text.h"
 #include "gui/untConfirmation.h"

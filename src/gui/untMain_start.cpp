@@ -8,6 +8,7 @@
 
 #include "core/names/protected_extensions.h"
 #include "core/run/confirmation_texts.h"
+#include "core/settings/protected_extension_settings.h"
 #include "core/text/trim.h"
 #include "gui/combo_items.h"
 #include "gui/qt_text.h"

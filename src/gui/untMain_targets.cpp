@@ -7,6 +7,7 @@
 
 #include "core/names/path_rules.h"
 #include "core/names/protected_extensions.h"
+#include "core/settings/protected_extension_settings.h"
 #include "core/targets/ways_in.h"
 #include "gui/qt_text.h"
 #include "gui/target_list_part.h"

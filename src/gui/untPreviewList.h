@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/run/run_plan.h"
+#include "core/pipeline/run_plan.h"
 
 class QCheckBox;
 class QLabel;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/names/protected_extensions.h"
+#include "core/settings/protected_extension_settings.h"
 #include "window_fixture.h"
 #include "window_test_main.h"
 

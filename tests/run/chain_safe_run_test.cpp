@@ -1,7 +1,7 @@
 // Renumbering a folder in place onto its own names: files that still wait for their turn
 // step aside to a temporary name, so every file reaches its planned name, and a failing
 // rename at any point loses no file.
-#include "core/run/chain_safe_run.h"
+#include "core/pipeline/chain_safe_run.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -9,7 +9,7 @@
 #include <set>
 
 #include "core/fs/forwarding_file_system.h"
-#include "core/run/run_plan.h"
+#include "core/pipeline/run_plan.h"
 #include "run_fixture.h"
 
 namespace morvane::test {

@@ -1,6 +1,6 @@
 // What Start would do, planned without a change on disk: refused, planned, with the
 // chain offer, or given up part way when asked from elsewhere.
-#include "core/run/checked_plan.h"
+#include "core/pipeline/checked_plan.h"
 
 #include "core/fs/forwarding_file_system.h"
 #include "run_fixture.h"

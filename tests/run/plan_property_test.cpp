@@ -10,7 +10,7 @@
 #include <tuple>
 
 #include "core/fs/planning_file_system.h"
-#include "core/modes/ready_run.h"
+#include "core/pipeline/ready_run.h"
 #include "core/run/run_driver.h"
 #include "run_fixture.h"
 

@@ -14,6 +14,7 @@
 #include "core/run/run_driver.h"
 #include "core/run/run_frame.h"
 #include "core/run/run_interaction.h"
+#include "core/settings/protected_extension_settings.h"
 #include "platform/posix_file_system.h"
 #include "support/temp_folder.h"
 

@@ -1,5 +1,5 @@
 // The plan lists every file the run meets with what the run will do, and changes nothing.
-#include "core/run/run_plan.h"
+#include "core/pipeline/run_plan.h"
 
 #include "run_fixture.h"
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/protected_extension_settings.h"
 #include "core/settings/settings_store.h"
 #include "platform/posix_file_system.h"
 #include "support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "core/run/chain_safe_run.h"
+#include "core/pipeline/chain_safe_run.h"
 
 namespace morvane::core {
 

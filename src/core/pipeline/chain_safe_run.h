@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "core/modes/ready_run.h"
+#include "core/pipeline/ready_run.h"
 #include "core/run/chain_safe_moves.h"
 
 namespace morvane::core {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/fs/file_system.h"
-#include "core/modes/ready_run.h"
 #include "core/names/input_class.h"
+#include "core/pipeline/ready_run.h"
 #include "core/run/output_folder_check.h"
 #include "core/text/code_page.h"
 

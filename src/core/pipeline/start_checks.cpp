@@ -1,4 +1,4 @@
-#include "core/run/start_checks.h"
+#include "core/pipeline/start_checks.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
-#include "core/modes/ready_run.h"
+#include "core/pipeline/ready_run.h"
 
 #include "core/modes/numbering/sequence_run.h"
 #include "core/names/extension_filter.h"
-#include "core/run/chain_safe_run.h"
+#include "core/pipeline/chain_safe_run.h"
 
 namespace morvane::core {
 

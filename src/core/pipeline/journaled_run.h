@@ -8,8 +8,8 @@
 
 #include "core/fs/file_system.h"
 #include "core/log/result_log.h"
-#include "core/modes/ready_run.h"
 #include "core/names/protected_extensions.h"
+#include "core/pipeline/ready_run.h"
 #include "core/run/run_driver.h"
 #include "core/time/local_time.h"
 #include "core/undo/journaling_file_system.h"

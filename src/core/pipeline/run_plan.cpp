@@ -1,11 +1,11 @@
-#include "core/run/run_plan.h"
+#include "core/pipeline/run_plan.h"
 
 #include <algorithm>
 #include <unordered_set>
 
 #include "core/fs/planning_file_system.h"
 #include "core/log/result_log.h"
-#include "core/run/chain_safe_run.h"
+#include "core/pipeline/chain_safe_run.h"
 #include "core/run/run_driver.h"
 
 namespace morvane::core {

@@ -1,4 +1,4 @@
-#include "core/run/journaled_run.h"
+#include "core/pipeline/journaled_run.h"
 
 #include "core/run/run_frame.h"
 

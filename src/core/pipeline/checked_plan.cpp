@@ -1,4 +1,4 @@
-#include "core/run/checked_plan.h"
+#include "core/pipeline/checked_plan.h"
 
 #include <utility>
 

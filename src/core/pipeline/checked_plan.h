@@ -5,8 +5,8 @@
 
 #include "core/fs/file_system.h"
 #include "core/names/protected_extensions.h"
-#include "core/run/run_plan.h"
-#include "core/run/start_checks.h"
+#include "core/pipeline/run_plan.h"
+#include "core/pipeline/start_checks.h"
 
 namespace morvane::core {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/fs/file_system.h"
-#include "core/modes/ready_run.h"
 #include "core/names/protected_extensions.h"
+#include "core/pipeline/ready_run.h"
 #include "core/run/conflict_policy.h"
 #include "core/run/planned_move.h"
 #include "core/run/run_interaction.h"
