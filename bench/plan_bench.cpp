@@ -98,7 +98,7 @@ class GoAhead : public morvane::core::StartAnswers {
 // the start checks refuse it.
 std::optional<ReadyRun> MakeReadyRun(const std::string& folder, Names names, FileSystem& fileSystem) {
   morvane::core::StartRequest request;
-  request.mode = morvane::core::RunMode::SequentialRename;
+  request.mode = morvane::core::OperatingMode::SequentialRename;
   request.startNumber = names == Names::Free ? "1" : "000002";
   request.frontPart = names == Names::Free ? "photo_" : "img_";
   request.increment = "1";

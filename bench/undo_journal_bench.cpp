@@ -108,7 +108,7 @@ std::optional<double> TimedRun(const JournalFolder& folder, int count, Variant v
       morvane::core::MakeProtectedExtensions({}, "", morvane::core::ActiveCodePage());
   const auto start = std::chrono::steady_clock::now();
   morvane::core::StartRequest request;
-  request.mode = morvane::core::RunMode::SequentialRename;
+  request.mode = morvane::core::OperatingMode::SequentialRename;
   request.startNumber = "1";
   request.frontPart = "r" + std::to_string(NextRound()) + "_";
   request.increment = "1";

@@ -66,8 +66,9 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   CLI::App* rename = AddRenameCommand(app, renameOptions);
   std::vector<ModeOptions> modeOptions;
   modeOptions.reserve(4);
-  for (const core::RunMode mode : {core::RunMode::ExtensionChange, core::RunMode::CaseConversion,
-                                   core::RunMode::StringReplacement, core::RunMode::StringAddition}) {
+  for (const core::OperatingMode mode :
+       {core::OperatingMode::ExtensionChange, core::OperatingMode::CaseConversion,
+        core::OperatingMode::StringReplacement, core::OperatingMode::StringAddition}) {
     modeOptions.emplace_back(mode);
   }
   std::vector<CLI::App*> modeCommands;

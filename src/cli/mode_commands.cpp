@@ -14,20 +14,20 @@ struct CommandText {
   const char* description;
 };
 
-CommandText TextOf(core::RunMode mode) {
+CommandText TextOf(core::OperatingMode mode) {
   switch (mode) {
-    case core::RunMode::ExtensionChange:
+    case core::OperatingMode::ExtensionChange:
       return {"ext",
               "Give every file a new extension, or remove it (--new-ext \"\"); the name before it stays."};
-    case core::RunMode::CaseConversion:
+    case core::OperatingMode::CaseConversion:
       return {"case",
               "Convert the letter case of the names and extensions (ASCII letters only), always in place."};
-    case core::RunMode::StringReplacement:
+    case core::OperatingMode::StringReplacement:
       return {"replace",
               "Replace every occurrence of a text in the names (before the extension) by another."};
-    case core::RunMode::StringAddition:
+    case core::OperatingMode::StringAddition:
       return {"add", "Put a text in front of and/or behind every name (before the extension)."};
-    case core::RunMode::SequentialRename:
+    case core::OperatingMode::SequentialRename:
       break;
   }
   return {"", ""};
@@ -39,7 +39,7 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
   const CommandText text = TextOf(options.mode);
   CLI::App* command = app.add_subcommand(text.name, text.description);
   switch (options.mode) {
-    case core::RunMode::ExtensionChange:
+    case core::OperatingMode::ExtensionChange:
       command
           ->add_option("--new-ext", options.newExtension,
                        "The new extension, without the dot (at most 5 characters); an empty TEXT removes the "
@@ -47,7 +47,7 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
           ->type_name("TEXT")
           ->required();
       break;
-    case core::RunMode::StringReplacement:
+    case core::OperatingMode::StringReplacement:
       command->add_option("--find", options.find, "The text A to replace (required, taken exactly as typed).")
           ->type_name("A")
           ->required();
@@ -57,16 +57,17 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
           ->type_name("B");
       command->add_flag("--ignore-case", options.ignoreCase, "Let A match ASCII letters of either case.");
       break;
-    case core::RunMode::StringAddition:
+    case core::OperatingMode::StringAddition:
       command->add_option("--prefix", options.prefix, "Text put in front of every name.")->type_name("A");
       command->add_option("--suffix", options.suffix, "Text put behind every name, before the extension.")
           ->type_name("B");
       break;
-    case core::RunMode::CaseConversion:
-    case core::RunMode::SequentialRename:
+    case core::OperatingMode::CaseConversion:
+    case core::OperatingMode::SequentialRename:
       break;
   }
-  if (options.mode == core::RunMode::StringReplacement || options.mode == core::RunMode::StringAddition) {
+  if (options.mode == core::OperatingMode::StringReplacement ||
+      options.mode == core::OperatingMode::StringAddition) {
     command
         ->add_option(
             "--new-ext", options.newExtension,
@@ -74,7 +75,7 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
             "--yes).")
         ->type_name("TEXT");
   }
-  if (options.mode == core::RunMode::CaseConversion) {
+  if (core::AlwaysRenamesInPlace(options.mode)) {
     AddCommonOptions(*command, options.common, CommonOptionsKind::InPlaceOnly);
     command
         ->add_option("--output", options.outputForCase,
@@ -95,17 +96,17 @@ int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSyst
   request.mode = options.mode;
   request.changeExtension = options.newExtension.has_value();
   request.newExtension = options.newExtension.value_or("");
-  if (options.mode == core::RunMode::StringReplacement) {
+  if (options.mode == core::OperatingMode::StringReplacement) {
     request.stringA = options.find;
     request.stringB = options.replaceWith;
     request.caseSensitive = !options.ignoreCase;
-  } else if (options.mode == core::RunMode::StringAddition) {
+  } else if (options.mode == core::OperatingMode::StringAddition) {
     request.stringA = options.prefix;
     request.stringB = options.suffix;
   }
   request.nameCase = options.common.nameCase;
   request.extensionCase = options.common.extensionCase;
-  request.renameInPlace = options.mode == core::RunMode::CaseConversion || options.common.inPlace;
+  request.renameInPlace = options.common.inPlace;
   request.outputFolder = options.common.output.value_or("");
   request.fileTypes = options.common.types.value_or(core::AllFilesText());
   request.targets = AbsolutePaths(options.common.paths);

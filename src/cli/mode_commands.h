@@ -14,9 +14,9 @@ namespace morvane::cli {
 // The options of `ext`, `case`, `replace` and `add`: the extension change, the case
 // conversion, the string replacement and the string addition.
 struct ModeOptions {
-  explicit ModeOptions(core::RunMode runMode) : mode(runMode) {}
+  explicit ModeOptions(core::OperatingMode runMode) : mode(runMode) {}
 
-  core::RunMode mode;
+  core::OperatingMode mode;
   CommonOptions common;
   std::optional<std::string> newExtension;   // ext: required; replace and add: replaces it
   std::string find;                          // replace: string A

@@ -42,7 +42,7 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
 
 int RunRenameCommand(const RenameOptions& options, const BatchIo& io, core::FileSystem& fileSystem) {
   core::StartRequest request;
-  request.mode = core::RunMode::SequentialRename;
+  request.mode = core::OperatingMode::SequentialRename;
   request.startNumber = options.start;
   request.frontPart = options.front;
   request.backPart = options.back;

@@ -60,7 +60,7 @@ int CheckAndRun(const core::StartRequest& request, const CommonOptions& options,
   const ProgramSettings program = LoadProgramSettings(options, fileSystem);
   ConflictPolicy policy = EffectivePolicy(options, io);
   if (planOnly && policy == ConflictPolicy::Ask) policy = ConflictPolicy::WouldAsk;
-  const bool inPlace = request.mode == core::RunMode::CaseConversion || request.renameInPlace;
+  const bool inPlace = request.RenamesInPlace();
   decision.run->resolveChains = options.resolveChains;
   if (options.planRecords) {
     return PrintPlanRecords(std::move(*decision.run), program, request.targets, policy, io, fileSystem);

@@ -17,8 +17,8 @@ namespace {
 using core::OperatingMode;
 
 const core::keys::HistoryKey& StorageOf(OperatingMode mode) {
-  if (mode == OperatingMode::ChangeStr) return core::keys::kChgStrPreViewList;
-  if (mode == OperatingMode::AddStr) return core::keys::kAddStrPreViewList;
+  if (mode == OperatingMode::StringReplacement) return core::keys::kChgStrPreViewList;
+  if (mode == OperatingMode::StringAddition) return core::keys::kAddStrPreViewList;
   return core::keys::kCopyFilePreViewList;
 }
 
@@ -29,8 +29,8 @@ QString MenuCaption(const std::string& entry) {
   return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-constexpr OperatingMode kHistoryModes[] = {OperatingMode::Rename, OperatingMode::ChangeStr,
-                                           OperatingMode::AddStr};
+constexpr OperatingMode kHistoryModes[] = {OperatingMode::SequentialRename, OperatingMode::StringReplacement,
+                                           OperatingMode::StringAddition};
 
 }  // namespace
 
@@ -38,8 +38,8 @@ PreviewLinePart::PreviewLinePart(const PreviewLineControls& controls, PreviewLin
     : QObject(parent), m_controls(controls), m_host(host) {}
 
 PreviewLinePart::ModeHistory& PreviewLinePart::Of(OperatingMode mode) {
-  if (mode == OperatingMode::ChangeStr) return m_histories[1];
-  if (mode == OperatingMode::AddStr) return m_histories[2];
+  if (mode == OperatingMode::StringReplacement) return m_histories[1];
+  if (mode == OperatingMode::StringAddition) return m_histories[2];
   return m_histories[0];
 }
 
@@ -53,7 +53,7 @@ void PreviewLinePart::SetMenus(OperatingMode mode, const PreviewHistoryMenus& me
 
 void PreviewLinePart::Refresh() {
   const OperatingMode mode = m_host.Mode();
-  const bool replacement = mode == OperatingMode::ChangeStr;
+  const bool replacement = mode == OperatingMode::StringReplacement;
   const PreviewLineControls& c = m_controls;
   core::PreviewInputs inputs;
   inputs.front = ToBytes(c.frontPart->currentText());
@@ -77,12 +77,12 @@ core::PreviewEntryFields PreviewLinePart::CurrentFields(OperatingMode mode) cons
   const PreviewLineControls& c = m_controls;
   core::PreviewEntryFields fields;
   fields.preview = ToBytes(c.line->text());
-  if (mode == OperatingMode::Rename) {
+  if (mode == OperatingMode::SequentialRename) {
     fields.first = ToBytes(c.frontPart->currentText());
     fields.second = ToBytes(c.startNumber->currentText());
     fields.third = ToBytes(c.backPart->currentText());
   } else {
-    const bool replacement = mode == OperatingMode::ChangeStr;
+    const bool replacement = mode == OperatingMode::StringReplacement;
     fields.first = ToBytes((replacement ? c.replaceA : c.addA)->currentText());
     fields.second = ToBytes((replacement ? c.replaceB : c.addB)->currentText());
   }
@@ -153,12 +153,12 @@ void PreviewLinePart::RestoreEntry(OperatingMode mode, QAction* clicked) {
 
   const PreviewLineControls& c = m_controls;
   const core::PreviewEntryFields& fields = entry->fields;
-  if (mode == OperatingMode::Rename) {
+  if (mode == OperatingMode::SequentialRename) {
     c.frontPart->setEditText(ToQString(fields.first));
     c.startNumber->setEditText(ToQString(fields.second));
     c.backPart->setEditText(ToQString(fields.third));
   } else {
-    const bool replacement = mode == OperatingMode::ChangeStr;
+    const bool replacement = mode == OperatingMode::StringReplacement;
     (replacement ? c.replaceA : c.addA)->setEditText(ToQString(fields.first));
     (replacement ? c.replaceB : c.addB)->setEditText(ToQString(fields.second));
   }

@@ -4,9 +4,9 @@
 #include <array>
 #include <functional>
 
-#include "core/preview/operating_mode.h"
 #include "core/preview/preview_entry.h"
 #include "core/preview/preview_history.h"
+#include "core/run/operating_mode.h"
 #include "core/settings/ini_document.h"
 
 class QAction;

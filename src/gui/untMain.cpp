@@ -269,10 +269,10 @@ void TfrmMain::LoadOptions(const core::IniDocument& document) {
 // last one wins.
 void TfrmMain::RestoreMode(const core::IniDocument& document) {
   const std::pair<keys::BoolKey, core::OperatingMode> modes[] = {
-      {keys::kOptionChgExt, core::OperatingMode::ChgExt},
-      {keys::kOptionULCase, core::OperatingMode::ULCase},
-      {keys::kOptionChgStr, core::OperatingMode::ChangeStr},
-      {keys::kOptionAddStr, core::OperatingMode::AddStr},
+      {keys::kOptionChgExt, core::OperatingMode::ExtensionChange},
+      {keys::kOptionULCase, core::OperatingMode::CaseConversion},
+      {keys::kOptionChgStr, core::OperatingMode::StringReplacement},
+      {keys::kOptionAddStr, core::OperatingMode::StringAddition},
   };
   for (const auto& [key, mode] : modes) {
     if (document.Read(key)) SelectMode(mode);

@@ -16,9 +16,9 @@
 #include "core/log/result_log.h"
 #include "core/modes/renaming/mode_run.h"
 #include "core/pipeline/checked_plan.h"
-#include "core/preview/operating_mode.h"
 #include "core/preview/preview_entry.h"
 #include "core/preview/preview_history.h"
+#include "core/run/operating_mode.h"
 #include "core/run/output_folder_check.h"
 #include "core/settings/log_settings.h"
 #include "core/settings/run_histories.h"
@@ -310,7 +310,7 @@ class TfrmMain : public QMainWindow,
   // The output folder's check when Enter is pressed in its field.
   bool CheckOutputFolderAt(core::OutputFolderVariant variant);
   // The run's mode and what the fields ask of it now.
-  core::RunMode RunModeNow() const;
+  core::OperatingMode RunModeNow() const;
   core::StartRequest StartRequestNow() const;
   void SaveNumberingHistories(const core::RunSettings& settings, const std::string& fileTypes);
   void SaveNameEditHistories(bool replacement, const core::ModeRunInputs& inputs,
@@ -339,7 +339,7 @@ class TfrmMain : public QMainWindow,
   core::FileSystem& m_fileSystem;
   core::SettingsStore m_settings;
   MessageBoxes m_messages;
-  core::OperatingMode m_mode = core::OperatingMode::Rename;
+  core::OperatingMode m_mode = core::OperatingMode::SequentialRename;
   bool m_runGoing = false;
   MainOptions m_options;
   core::LogSettings m_logSettings;

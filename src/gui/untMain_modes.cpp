@@ -15,15 +15,15 @@ using core::OperatingMode;
 
 QString PanelText(OperatingMode mode) {
   switch (mode) {
-    case OperatingMode::Rename:
+    case OperatingMode::SequentialRename:
       return QStringLiteral("リネーム機能");
-    case OperatingMode::ChgExt:
+    case OperatingMode::ExtensionChange:
       return QStringLiteral("拡張子一括変換機能");
-    case OperatingMode::ULCase:
+    case OperatingMode::CaseConversion:
       return QStringLiteral("大文字・小文字一括変換機能");
-    case OperatingMode::ChangeStr:
+    case OperatingMode::StringReplacement:
       return QStringLiteral("特定文字列変換機能");
-    case OperatingMode::AddStr:
+    case OperatingMode::StringAddition:
       break;
   }
   return QStringLiteral("文字列追加機能");
@@ -54,8 +54,8 @@ struct CaseControlPlaces {
 };
 
 CaseControlPlaces PlacesOf(OperatingMode mode) {
-  if (mode == OperatingMode::ChgExt) return {79, 79, 96, 274, 265, 182};
-  if (mode == OperatingMode::ULCase) return {11, 11, 96, 226, 216, 124};
+  if (mode == OperatingMode::ExtensionChange) return {79, 79, 96, 274, 265, 182};
+  if (mode == OperatingMode::CaseConversion) return {11, 11, 96, 226, 216, 124};
   return {396, 396, 83, 490, 486, 0};
 }
 
@@ -63,15 +63,15 @@ CaseControlPlaces PlacesOf(OperatingMode mode) {
 
 QAction* TfrmMain::MainModeAction(OperatingMode mode) const {
   switch (mode) {
-    case OperatingMode::Rename:
+    case OperatingMode::SequentialRename:
       return mnuRename;
-    case OperatingMode::ChgExt:
+    case OperatingMode::ExtensionChange:
       return mnuChgExt;
-    case OperatingMode::ULCase:
+    case OperatingMode::CaseConversion:
       return mnuULCase;
-    case OperatingMode::ChangeStr:
+    case OperatingMode::StringReplacement:
       return mnuChangeStr;
-    case OperatingMode::AddStr:
+    case OperatingMode::StringAddition:
       break;
   }
   return mnuAddStr;
@@ -79,30 +79,30 @@ QAction* TfrmMain::MainModeAction(OperatingMode mode) const {
 
 QAction* TfrmMain::PopupModeAction(OperatingMode mode) const {
   switch (mode) {
-    case OperatingMode::Rename:
+    case OperatingMode::SequentialRename:
       return pmnRename;
-    case OperatingMode::ChgExt:
+    case OperatingMode::ExtensionChange:
       return pmnChgExt;
-    case OperatingMode::ULCase:
+    case OperatingMode::CaseConversion:
       return pmnULCase;
-    case OperatingMode::ChangeStr:
+    case OperatingMode::StringReplacement:
       return pmnChangeStr;
-    case OperatingMode::AddStr:
+    case OperatingMode::StringAddition:
       break;
   }
   return pmnAddStr;
 }
 
-void TfrmMain::mnuRenameClick() { SelectMode(OperatingMode::Rename); }
-void TfrmMain::mnuChgExtClick() { SelectMode(OperatingMode::ChgExt); }
-void TfrmMain::mnuULCaseClick() { SelectMode(OperatingMode::ULCase); }
-void TfrmMain::mnuChangeStrClick() { SelectMode(OperatingMode::ChangeStr); }
-void TfrmMain::mnuAddStrClick() { SelectMode(OperatingMode::AddStr); }
+void TfrmMain::mnuRenameClick() { SelectMode(OperatingMode::SequentialRename); }
+void TfrmMain::mnuChgExtClick() { SelectMode(OperatingMode::ExtensionChange); }
+void TfrmMain::mnuULCaseClick() { SelectMode(OperatingMode::CaseConversion); }
+void TfrmMain::mnuChangeStrClick() { SelectMode(OperatingMode::StringReplacement); }
+void TfrmMain::mnuAddStrClick() { SelectMode(OperatingMode::StringAddition); }
 
 // A second click on the checked item of another mode returns to renaming; on the
 // checked rename item it changes nothing.
 void TfrmMain::SelectMode(OperatingMode mode) {
-  if (mode == m_mode && mode != OperatingMode::Rename) mode = OperatingMode::Rename;
+  if (mode == m_mode && mode != OperatingMode::SequentialRename) mode = OperatingMode::SequentialRename;
   const bool changes = mode != m_mode;
   m_mode = mode;
   // Qt toggles a checkable item on every click; the check marks follow the mode only.
@@ -131,17 +131,17 @@ void TfrmMain::ApplyModeLayout() {
   };
   show({lblKyotsuName, cboKyotsuName, lblStartSeqNbr, cboStartSeqNbr, lblKyotsuName2, cboKyotsuName2,
         lblZoubun, edtZoubun, updZoubun, lblSortType, cboSortType, chkSortDse},
-       {M::Rename});
-  show({lblPeriod, chkChgExt, lblPreView}, {M::Rename, M::ChangeStr, M::AddStr});
-  show({lblChgExt}, {M::ChgExt});
-  show({cboChgExt}, {M::Rename, M::ChgExt, M::ChangeStr, M::AddStr});
-  show({btnULCaseSet, lblULCaseSet}, {M::ChgExt, M::ULCase});
-  show({lblChgStr, cboChgStr, lblChgStrYa, lblChgStr2, cboChgStr2, chkChgStr}, {M::ChangeStr});
-  show({lblAddStr, cboAddStr, lblAddStrFile, lblAddStr2, cboAddStr2, lblAddStr3}, {M::AddStr});
+       {M::SequentialRename});
+  show({lblPeriod, chkChgExt, lblPreView}, {M::SequentialRename, M::StringReplacement, M::StringAddition});
+  show({lblChgExt}, {M::ExtensionChange});
+  show({cboChgExt}, {M::SequentialRename, M::ExtensionChange, M::StringReplacement, M::StringAddition});
+  show({btnULCaseSet, lblULCaseSet}, {M::ExtensionChange, M::CaseConversion});
+  show({lblChgStr, cboChgStr, lblChgStrYa, lblChgStr2, cboChgStr2, chkChgStr}, {M::StringReplacement});
+  show({lblAddStr, cboAddStr, lblAddStrFile, lblAddStr2, cboAddStr2, lblAddStr3}, {M::StringAddition});
 
   // In the extension change mode the new extension is the whole point: always enabled.
-  cboChgExt->setEnabled(mode == M::ChgExt || chkChgExt->isChecked());
-  const bool namesFiles = In(mode, {M::ChgExt, M::ULCase});
+  cboChgExt->setEnabled(mode == M::ExtensionChange || chkChgExt->isChecked());
+  const bool namesFiles = In(mode, {M::ExtensionChange, M::CaseConversion});
   lblRenameUL->setText(namesFiles ? QStringLiteral("ファイル名の大小") : QStringLiteral("共通部分の大小"));
 
   const CaseControlPlaces places = PlacesOf(mode);
@@ -150,18 +150,18 @@ void TfrmMain::ApplyModeLayout() {
   MoveLeft(lblExtUL, places.extensionLabel);
   Place(cboExtUL, places.extensionCombo, places.comboWidth);
   if (namesFiles) MoveLeft(btnULCaseSet, places.syncButton);
-  MoveLeft(cboChgExt, mode == M::ChgExt ? 11 : 328);
+  MoveLeft(cboChgExt, mode == M::ExtensionChange ? 11 : 328);
 
   // Beside the numbering order in the rename mode; alone on its row in the others.
-  Place(cboChoiceFile, cboChoiceFile->x(), mode == M::Rename ? 265 : 375);
+  Place(cboChoiceFile, cboChoiceFile->x(), mode == M::SequentialRename ? 265 : 375);
 
-  chkDelFile->setEnabled(mode != M::ULCase);
+  chkDelFile->setEnabled(!core::AlwaysRenamesInPlace(mode));
   ApplyOutputFolderRule();
   ApplyPreviewHistoryMenus();
 }
 
 void TfrmMain::ApplyOutputFolderRule() {
-  const bool copies = !chkDelFile->isChecked() && m_mode != OperatingMode::ULCase;
+  const bool copies = !core::RenamesInPlace(m_mode, chkDelFile->isChecked());
   for (QWidget* widget : {static_cast<QWidget*>(lblOutputDir), static_cast<QWidget*>(cboOutputDir),
                           static_cast<QWidget*>(bitOutputDir)}) {
     widget->setEnabled(copies);
@@ -178,15 +178,16 @@ void TfrmMain::ApplyListArrangement() { m_targetList->ApplyArrangement(); }
 
 void TfrmMain::ApplyPreviewHistoryMenus() {
   using M = OperatingMode;
-  mnuPreViewList->menuAction()->setVisible(In(m_mode, {M::Rename, M::ChgExt, M::ULCase}));
-  mnuPreViewList->menuAction()->setEnabled(m_mode == M::Rename);
-  mnuChgStrPVList->menuAction()->setVisible(m_mode == M::ChangeStr);
-  mnuAddStrPVList->menuAction()->setVisible(m_mode == M::AddStr);
+  mnuPreViewList->menuAction()->setVisible(
+      In(m_mode, {M::SequentialRename, M::ExtensionChange, M::CaseConversion}));
+  mnuPreViewList->menuAction()->setEnabled(m_mode == M::SequentialRename);
+  mnuChgStrPVList->menuAction()->setVisible(m_mode == M::StringReplacement);
+  mnuAddStrPVList->menuAction()->setVisible(m_mode == M::StringAddition);
 }
 
 QMenu* TfrmMain::CurrentPreviewPopup() {
-  if (m_mode == OperatingMode::ChangeStr) return pmnChgStrPVList;
-  if (m_mode == OperatingMode::AddStr) return pmnAddStrPVList;
+  if (m_mode == OperatingMode::StringReplacement) return pmnChgStrPVList;
+  if (m_mode == OperatingMode::StringAddition) return pmnAddStrPVList;
   return pmnPreViewList;
 }
 

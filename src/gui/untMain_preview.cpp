@@ -18,18 +18,18 @@ void TfrmMain::CreatePreviewLine() {
                                      cboChgStr,   cboChgStr2,    cboAddStr,      cboAddStr2,
                                      cboRenameUL, cboExtUL,      chkChgExt,      cboChgExt};
   m_previewLine = new PreviewLinePart(controls, *this, this);
-  m_previewLine->SetMenus(OperatingMode::Rename,
+  m_previewLine->SetMenus(OperatingMode::SequentialRename,
                           {mnuPreViewList, mnuPVListItem, pmnPreViewList, pmnPVListItem});
-  m_previewLine->SetMenus(OperatingMode::ChangeStr,
+  m_previewLine->SetMenus(OperatingMode::StringReplacement,
                           {mnuChgStrPVList, mnuChgStrPVListItem, pmnChgStrPVList, pmnChgStrPVListItem});
-  m_previewLine->SetMenus(OperatingMode::AddStr,
+  m_previewLine->SetMenus(OperatingMode::StringAddition,
                           {mnuAddStrPVList, mnuAddStrPVListItem, pmnAddStrPVList, pmnAddStrPVListItem});
 }
 
 void TfrmMain::ConnectHistoryItem(OperatingMode mode, QAction* item) {
   void (TfrmMain::*handler)() = &TfrmMain::pmnPVListItemClick;
-  if (mode == OperatingMode::ChangeStr) handler = &TfrmMain::pmnChgStrPVListItemClick;
-  if (mode == OperatingMode::AddStr) handler = &TfrmMain::pmnAddStrPVListItemClick;
+  if (mode == OperatingMode::StringReplacement) handler = &TfrmMain::pmnChgStrPVListItemClick;
+  if (mode == OperatingMode::StringAddition) handler = &TfrmMain::pmnAddStrPVListItemClick;
   connect(item, &QAction::triggered, this, handler);
 }
 
@@ -53,13 +53,13 @@ void TfrmMain::LoadPreviewHistories() { m_previewLine->Load(m_settings.Load()); 
 bool TfrmMain::SavePreviewHistory(OperatingMode mode) { return m_previewLine->Save(mode); }
 
 void TfrmMain::pmnPVListItemClick() {
-  m_previewLine->RestoreEntry(OperatingMode::Rename, qobject_cast<QAction*>(sender()));
+  m_previewLine->RestoreEntry(OperatingMode::SequentialRename, qobject_cast<QAction*>(sender()));
 }
 void TfrmMain::pmnChgStrPVListItemClick() {
-  m_previewLine->RestoreEntry(OperatingMode::ChangeStr, qobject_cast<QAction*>(sender()));
+  m_previewLine->RestoreEntry(OperatingMode::StringReplacement, qobject_cast<QAction*>(sender()));
 }
 void TfrmMain::pmnAddStrPVListItemClick() {
-  m_previewLine->RestoreEntry(OperatingMode::AddStr, qobject_cast<QAction*>(sender()));
+  m_previewLine->RestoreEntry(OperatingMode::StringAddition, qobject_cast<QAction*>(sender()));
 }
 
 void TfrmMain::CyclePreviewCase() {
@@ -81,7 +81,7 @@ void TfrmMain::lblPreViewMouseUp(Qt::MouseButton button) {
 }
 
 void TfrmMain::chkChgExtClick() {
-  cboChgExt->setEnabled(chkChgExt->isChecked() || m_mode == core::OperatingMode::ChgExt);
+  cboChgExt->setEnabled(chkChgExt->isChecked() || m_mode == core::OperatingMode::ExtensionChange);
   RefreshPreview();
 }
 

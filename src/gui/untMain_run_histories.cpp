@@ -28,10 +28,10 @@ core::CopyFileFields TfrmMain::CopyFileFieldsNow() const {
 void TfrmMain::RunFilesDone(const core::StartRequest& request, const core::ReadyRun& run) {
   const std::string& fileTypes = run.fileTypes;
   switch (run.mode) {
-    case core::RunMode::SequentialRename:
+    case core::OperatingMode::SequentialRename:
       SaveNumberingHistories(run.numbering, fileTypes);
       break;
-    case core::RunMode::ExtensionChange: {
+    case core::OperatingMode::ExtensionChange: {
       if (IsFileTypesText(fileTypes)) RememberFieldValue(cboExtension, ToQString(fileTypes));
       if (!request.newExtension.empty()) RememberFieldValue(cboChgExt, ToQString(request.newExtension));
       if (!run.others.outputFolder.empty()) RememberFieldValue(cboOutputDir, cboOutputDir->currentText());
@@ -41,7 +41,7 @@ void TfrmMain::RunFilesDone(const core::StartRequest& request, const core::Ready
       });
       break;
     }
-    case core::RunMode::CaseConversion: {
+    case core::OperatingMode::CaseConversion: {
       if (IsFileTypesText(fileTypes)) RememberFieldValue(cboExtension, ToQString(fileTypes));
       const core::SavedField saved = CopyFileFieldsNow().fileTypes;
       WriteSettings([&](core::IniDocument& document) {
@@ -49,9 +49,9 @@ void TfrmMain::RunFilesDone(const core::StartRequest& request, const core::Ready
       });
       break;
     }
-    case core::RunMode::StringReplacement:
-    case core::RunMode::StringAddition:
-      SaveNameEditHistories(run.mode == core::RunMode::StringReplacement, run.others, fileTypes);
+    case core::OperatingMode::StringReplacement:
+    case core::OperatingMode::StringAddition:
+      SaveNameEditHistories(run.mode == core::OperatingMode::StringReplacement, run.others, fileTypes);
       break;
   }
   ClearTargetList();
@@ -71,8 +71,9 @@ void TfrmMain::SaveNumberingHistories(const core::RunSettings& settings, const s
   WriteSettings([&](core::IniDocument& document) {
     core::WriteSequentialHistories(document, histories, m_settings.GetCodePage());
   });
-  RecordPreview(core::OperatingMode::Rename, CurrentPreviewFields(core::OperatingMode::Rename));
-  SavePreviewHistory(core::OperatingMode::Rename);
+  RecordPreview(core::OperatingMode::SequentialRename,
+                CurrentPreviewFields(core::OperatingMode::SequentialRename));
+  SavePreviewHistory(core::OperatingMode::SequentialRename);
 }
 
 void TfrmMain::SaveNameEditHistories(bool replacement, const core::ModeRunInputs& inputs,
@@ -94,7 +95,8 @@ void TfrmMain::SaveNameEditHistories(bool replacement, const core::ModeRunInputs
     core::WriteStringHistories(document, strings, m_settings.GetCodePage());
     core::WriteCopyFileHistories(document, fields, m_settings.GetCodePage());
   });
-  const core::OperatingMode mode = replacement ? core::OperatingMode::ChangeStr : core::OperatingMode::AddStr;
+  const core::OperatingMode mode =
+      replacement ? core::OperatingMode::StringReplacement : core::OperatingMode::StringAddition;
   RecordPreview(mode, CurrentPreviewFields(mode));
   SavePreviewHistory(mode);
 }

@@ -31,12 +31,12 @@ void TfrmMain::btnStartClick() {
   RefreshUndoItem();
 }
 
-core::RunMode TfrmMain::RunModeNow() const {
-  if (mnuULCase->isChecked()) return core::RunMode::CaseConversion;
-  if (mnuChgExt->isChecked()) return core::RunMode::ExtensionChange;
-  if (mnuChangeStr->isChecked()) return core::RunMode::StringReplacement;
-  if (mnuAddStr->isChecked()) return core::RunMode::StringAddition;
-  return core::RunMode::SequentialRename;
+core::OperatingMode TfrmMain::RunModeNow() const {
+  if (mnuULCase->isChecked()) return core::OperatingMode::CaseConversion;
+  if (mnuChgExt->isChecked()) return core::OperatingMode::ExtensionChange;
+  if (mnuChangeStr->isChecked()) return core::OperatingMode::StringReplacement;
+  if (mnuAddStr->isChecked()) return core::OperatingMode::StringAddition;
+  return core::OperatingMode::SequentialRename;
 }
 
 core::StartRequest TfrmMain::StartRequestNow() const {
@@ -50,7 +50,7 @@ core::StartRequest TfrmMain::StartRequestNow() const {
   request.descending = m_options.sortDescending;
   request.changeExtension = chkChgExt->isChecked();
   request.newExtension = EditTextBytes(cboChgExt);
-  const bool replacement = request.mode == core::RunMode::StringReplacement;
+  const bool replacement = request.mode == core::OperatingMode::StringReplacement;
   request.stringA = EditTextBytes(replacement ? cboChgStr : cboAddStr);
   request.stringB = EditTextBytes(replacement ? cboChgStr2 : cboAddStr2);
   request.caseSensitive = chkChgStr->isChecked();
@@ -71,7 +71,7 @@ void TfrmMain::ShowFieldText(core::StartField field, std::string_view text) {
 }
 
 void TfrmMain::FocusStartField(core::StartField field, std::optional<std::size_t> targetIndex) {
-  const bool replacement = RunModeNow() == core::RunMode::StringReplacement;
+  const bool replacement = RunModeNow() == core::OperatingMode::StringReplacement;
   QWidget* control = nullptr;
   switch (field) {
     case core::StartField::TargetList:

@@ -74,7 +74,7 @@ class StartParityTest : public QObject {
   void bothFrontEndsRefuseAndAskAlike() {
     const StartCase cases[] = {
         {"no start number",
-         OperatingMode::Rename,
+         OperatingMode::SequentialRename,
          [](TfrmMain& w, const QString&) {
            InPlace(w);
            w.cboStartSeqNbr->setEditText(QString());
@@ -83,7 +83,7 @@ class StartParityTest : public QObject {
          {},
          QStringLiteral("\r\n開始番号が指定されていません。")},
         {"empty new extension declined",
-         OperatingMode::Rename,
+         OperatingMode::SequentialRename,
          [](TfrmMain& w, const QString&) {
            InPlace(w);
            w.chkChgExt->click();
@@ -93,7 +93,7 @@ class StartParityTest : public QObject {
          {false},
          QStringLiteral("拡張子が入力されていません。\r\n選択ファイルをすべて 拡張子なし にしますか？")},
         {"a folder in user order",
-         OperatingMode::Rename,
+         OperatingMode::SequentialRename,
          [](TfrmMain& w, const QString&) {
            InPlace(w);
            w.chkChgExt->click();
@@ -104,7 +104,7 @@ class StartParityTest : public QObject {
          {true},
          QStringLiteral("拡張子が入力されていません。\r\n選択ファイルをすべて 拡張子なし にしますか？")},
         {"an increment that is no number",
-         OperatingMode::Rename,
+         OperatingMode::SequentialRename,
          [](TfrmMain& w, const QString&) {
            InPlace(w);
            w.edtZoubun->setText(QString());
@@ -113,7 +113,7 @@ class StartParityTest : public QObject {
          {},
          QStringLiteral("'' は整数ではありません")},
         {"an output folder that is no full path",
-         OperatingMode::Rename,
+         OperatingMode::SequentialRename,
          [](TfrmMain& w, const QString&) {
            Copying(w);
            w.cboOutputDir->setEditText(QStringLiteral("relative"));
@@ -123,7 +123,7 @@ class StartParityTest : public QObject {
          {},
          QStringLiteral("\r\n出力先フォルダはフルパスで指定してください。")},
         {"a missing output folder not created",
-         OperatingMode::AddStr,
+         OperatingMode::StringAddition,
          [](TfrmMain& w, const QString& folder) {
            Copying(w);
            w.cboOutputDir->setEditText(folder + QStringLiteral("/out/../new"));
@@ -132,7 +132,7 @@ class StartParityTest : public QObject {
          {false},
          QString()},
         {"an empty output folder",
-         OperatingMode::ChgExt,
+         OperatingMode::ExtensionChange,
          [](TfrmMain& w, const QString&) {
            Copying(w);
            w.cboOutputDir->setEditText(QString());
@@ -141,7 +141,7 @@ class StartParityTest : public QObject {
          {},
          QStringLiteral("\r\n出力先フォルダが指定されていません。")},
         {"an empty extension declined",
-         OperatingMode::ChgExt,
+         OperatingMode::ExtensionChange,
          [](TfrmMain& w, const QString&) {
            InPlace(w);
            w.cboChgExt->setEditText(QStringLiteral(" "));
@@ -150,13 +150,13 @@ class StartParityTest : public QObject {
          {false},
          QStringLiteral("拡張子が入力されていません。\r\n選択ファイルをすべて 拡張子なし にしますか？")},
         {"no case to convert",
-         OperatingMode::ULCase,
+         OperatingMode::CaseConversion,
          [](TfrmMain&, const QString&) {},
          {"case", "--in-place", "{in}/a.txt"},
          {},
          QStringLiteral("\r\n共通部分の大小と拡張子の大小がどちらも無変換です。")},
         {"no text A",
-         OperatingMode::ChangeStr,
+         OperatingMode::StringReplacement,
          [](TfrmMain& w, const QString&) {
            InPlace(w);
            w.cboChgStr->setEditText(QString());
@@ -165,7 +165,7 @@ class StartParityTest : public QObject {
          {},
          QStringLiteral("\r\n文字列 A が指定されていません。")},
         {"an empty B, then an empty extension",
-         OperatingMode::ChangeStr,
+         OperatingMode::StringReplacement,
          [](TfrmMain& w, const QString&) {
            InPlace(w);
            w.cboChgStr->setEditText(QStringLiteral("a"));
@@ -177,7 +177,7 @@ class StartParityTest : public QObject {
          {true, false},
          QStringLiteral("文字列 B が空欄の場合、ファイル名中の文字列 A を削除します。\r\nよろしいですか？")},
         {"nothing to add",
-         OperatingMode::AddStr,
+         OperatingMode::StringAddition,
          [](TfrmMain& w, const QString&) {
            InPlace(w);
            w.cboAddStr->setEditText(QString());

@@ -19,8 +19,9 @@ using morvane::test::WindowFixture;
 
 namespace {
 
-const OperatingMode kCycle[] = {OperatingMode::Rename, OperatingMode::ChgExt, OperatingMode::ULCase,
-                                OperatingMode::ChangeStr, OperatingMode::AddStr};
+const OperatingMode kCycle[] = {OperatingMode::SequentialRename, OperatingMode::ExtensionChange,
+                                OperatingMode::CaseConversion, OperatingMode::StringReplacement,
+                                OperatingMode::StringAddition};
 
 void ClickStatusBar(TfrmMain& window, int x, Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseClick(window.stbMain, button, Qt::NoModifier, QPoint(x, 5));
@@ -43,25 +44,25 @@ class ModesTest : public QObject, WindowFixture {
 
   void secondClickOnACheckedItemReturnsToRenaming() {
     window->mnuULCase->trigger();
-    QCOMPARE(window->Mode(), OperatingMode::ULCase);
+    QCOMPARE(window->Mode(), OperatingMode::CaseConversion);
     window->mnuULCase->trigger();
-    QCOMPARE(window->Mode(), OperatingMode::Rename);
+    QCOMPARE(window->Mode(), OperatingMode::SequentialRename);
     QVERIFY(window->mnuRename->isChecked());
     QVERIFY(!window->mnuULCase->isChecked());
     window->mnuRename->trigger();
-    QCOMPARE(window->Mode(), OperatingMode::Rename);
+    QCOMPARE(window->Mode(), OperatingMode::SequentialRename);
     QVERIFY(window->mnuRename->isChecked());
     QVERIFY(window->pmnRename->isChecked());
   }
 
   void popupItemsSelectTheSameModes() {
     window->pmnAddStr->trigger();
-    QCOMPARE(window->Mode(), OperatingMode::AddStr);
+    QCOMPARE(window->Mode(), OperatingMode::StringAddition);
     QVERIFY(window->mnuAddStr->isChecked());
     QVERIFY(window->pmnAddStr->isChecked());
     QVERIFY(!window->pmnRename->isChecked());
     window->pmnAddStr->trigger();
-    QCOMPARE(window->Mode(), OperatingMode::Rename);
+    QCOMPARE(window->Mode(), OperatingMode::SequentialRename);
   }
 
   void leftClicksOnTheFirstPanelCycleThroughEveryMode() {
@@ -77,7 +78,7 @@ class ModesTest : public QObject, WindowFixture {
     // Clicks beside the first panel, and other buttons, change nothing.
     ClickStatusBar(*window, window->stbPanel0->width() + 10);
     ClickStatusBar(*window, 20, Qt::MiddleButton);
-    QCOMPARE(window->Mode(), OperatingMode::Rename);
+    QCOMPARE(window->Mode(), OperatingMode::SequentialRename);
   }
 
   void eachModeShowsItsOwnControls() {
@@ -112,10 +113,10 @@ class ModesTest : public QObject, WindowFixture {
       OperatingMode mode;
       int renameLabel, renameCombo, comboWidth, extensionLabel, extensionCombo, syncButton, newExtension;
     } const places[] = {
-        {OperatingMode::ChgExt, 79, 79, 96, 274, 265, 182, 11},
-        {OperatingMode::ULCase, 11, 11, 96, 226, 216, 124, -1},
-        {OperatingMode::ChangeStr, 396, 396, 83, 490, 486, -1, 328},
-        {OperatingMode::Rename, 396, 396, 83, 490, 486, -1, 328},
+        {OperatingMode::ExtensionChange, 79, 79, 96, 274, 265, 182, 11},
+        {OperatingMode::CaseConversion, 11, 11, 96, 226, 216, 124, -1},
+        {OperatingMode::StringReplacement, 396, 396, 83, 490, 486, -1, 328},
+        {OperatingMode::SequentialRename, 396, 396, 83, 490, 486, -1, 328},
     };
     for (const Places& p : places) {
       window->SelectMode(p.mode);
@@ -128,7 +129,7 @@ class ModesTest : public QObject, WindowFixture {
       if (p.syncButton >= 0) QCOMPARE(window->btnULCaseSet->x(), p.syncButton);
       if (p.newExtension >= 0) QCOMPARE(window->cboChgExt->x(), p.newExtension);
     }
-    window->SelectMode(OperatingMode::ChgExt);
+    window->SelectMode(OperatingMode::ExtensionChange);
     QCOMPARE(window->lblChgExt->x(), 20);
   }
 
@@ -154,9 +155,9 @@ class ModesTest : public QObject, WindowFixture {
 
   void newExtensionFieldEnabling() {
     QVERIFY(!window->cboChgExt->isEnabled());
-    window->SelectMode(OperatingMode::ChgExt);
+    window->SelectMode(OperatingMode::ExtensionChange);
     QVERIFY(window->cboChgExt->isEnabled());
-    window->SelectMode(OperatingMode::ChangeStr);
+    window->SelectMode(OperatingMode::StringReplacement);
     QVERIFY(!window->cboChgExt->isEnabled());
     window->chkChgExt->click();
     QVERIFY(window->cboChgExt->isEnabled());
@@ -170,11 +171,11 @@ class ModesTest : public QObject, WindowFixture {
       QVERIFY(!window->bitOutputDir->isEnabled());
       QVERIFY(!window->lblOutputDir->isEnabled());
     }
-    window->SelectMode(OperatingMode::Rename);
+    window->SelectMode(OperatingMode::SequentialRename);
     window->chkDelFile->click();
     for (OperatingMode mode : kCycle) {
       if (mode != window->Mode()) window->SelectMode(mode);
-      const bool copies = mode != OperatingMode::ULCase;
+      const bool copies = mode != OperatingMode::CaseConversion;
       QCOMPARE(window->cboOutputDir->isEnabled(), copies);
       QCOMPARE(window->bitOutputDir->isEnabled(), copies);
       QCOMPARE(window->chkDelFile->isEnabled(), copies);
@@ -186,11 +187,11 @@ class ModesTest : public QObject, WindowFixture {
       OperatingMode mode;
       bool renameShown, renameEnabled, replacementShown, additionShown;
     } const cases[] = {
-        {OperatingMode::Rename, true, true, false, false},
-        {OperatingMode::ChgExt, true, false, false, false},
-        {OperatingMode::ULCase, true, false, false, false},
-        {OperatingMode::ChangeStr, false, false, true, false},
-        {OperatingMode::AddStr, false, false, false, true},
+        {OperatingMode::SequentialRename, true, true, false, false},
+        {OperatingMode::ExtensionChange, true, false, false, false},
+        {OperatingMode::CaseConversion, true, false, false, false},
+        {OperatingMode::StringReplacement, false, false, true, false},
+        {OperatingMode::StringAddition, false, false, false, true},
     };
     for (const Case& c : cases) {
       if (c.mode != window->Mode()) window->SelectMode(c.mode);
@@ -211,9 +212,9 @@ class ModesTest : public QObject, WindowFixture {
     };
     QCOMPARE(openedBy(window->stbMain), window->pmnFunction);
     const std::pair<OperatingMode, QMenu*> previews[] = {
-        {OperatingMode::ChangeStr, window->pmnChgStrPVList},
-        {OperatingMode::AddStr, window->pmnAddStrPVList},
-        {OperatingMode::Rename, window->pmnPreViewList},
+        {OperatingMode::StringReplacement, window->pmnChgStrPVList},
+        {OperatingMode::StringAddition, window->pmnAddStrPVList},
+        {OperatingMode::SequentialRename, window->pmnPreViewList},
     };
     for (const auto& [mode, menu] : previews) {
       window->SelectMode(mode);
@@ -226,11 +227,11 @@ class ModesTest : public QObject, WindowFixture {
     window->cboSortTypeChange();
     QCOMPARE(window->lstChoiceFile->selectionMode(), QAbstractItemView::SingleSelection);
     QVERIFY(!window->bitChoiceFolder->isEnabled());
-    window->SelectMode(OperatingMode::AddStr);
+    window->SelectMode(OperatingMode::StringAddition);
     QCOMPARE(window->lstChoiceFile->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(window->lstChoiceFile->dragDropMode(), QAbstractItemView::NoDragDrop);
     QVERIFY(window->bitChoiceFolder->isEnabled());
-    window->SelectMode(OperatingMode::Rename);
+    window->SelectMode(OperatingMode::SequentialRename);
     QVERIFY(!window->bitChoiceFolder->isEnabled());
   }
 
@@ -240,7 +241,7 @@ class ModesTest : public QObject, WindowFixture {
       QVERIFY(window->close());
       Open();
       QCOMPARE(window->Mode(), mode);
-      QCOMPARE(window->cboOutputDir->isEnabled(), mode != OperatingMode::ULCase);
+      QCOMPARE(window->cboOutputDir->isEnabled(), mode != OperatingMode::CaseConversion);
     }
   }
 };

@@ -166,8 +166,9 @@ class OptionsTest : public QObject, WindowFixture {
     for (const Case& c : cases) {
       auto* field = window->findChild<QWidget*>(c.field);
       // Keys reach only a field the user can see.
-      window->SelectMode(QByteArray(c.field).startsWith("cboAddStr") ? morvane::core::OperatingMode::AddStr
-                                                                     : morvane::core::OperatingMode::Rename);
+      window->SelectMode(QByteArray(c.field).startsWith("cboAddStr")
+                             ? morvane::core::OperatingMode::StringAddition
+                             : morvane::core::OperatingMode::SequentialRename);
       if (auto* combo = qobject_cast<QComboBox*>(field)) combo->setEditText(QString());
       Type(field, c.typed);
       const QString text = qobject_cast<QComboBox*>(field) ? qobject_cast<QComboBox*>(field)->currentText()

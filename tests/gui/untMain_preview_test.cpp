@@ -59,29 +59,29 @@ class PreviewTest : public QObject, WindowFixture {
   }
 
   void stringModesShowTheirOwnPreview() {
-    window->SelectMode(OperatingMode::ChangeStr);
+    window->SelectMode(OperatingMode::StringReplacement);
     Type(window->cboChgStr, QStringLiteral("old"));
     Type(window->cboChgStr2, QStringLiteral("new"));
     window->cboRenameUL->setCurrentIndex(1);
     window->cboRenameULChange();
     QCOMPARE(window->lblPreView->text(), QStringLiteral("???old??? → ???NEW???"));
-    window->SelectMode(OperatingMode::AddStr);
+    window->SelectMode(OperatingMode::StringAddition);
     Type(window->cboAddStr, QStringLiteral("x_"));
     QCOMPARE(window->lblPreView->text(), QStringLiteral("X_???"));
   }
 
   void modesWithoutAPreviewLeaveTheLineAlone() {
     Type(window->cboKyotsuName, QStringLiteral("a"));
-    window->SelectMode(OperatingMode::ChgExt);
+    window->SelectMode(OperatingMode::ExtensionChange);
     Type(window->cboChgExt, QStringLiteral("txt"));
     window->cboRenameUL->setCurrentIndex(1);
     window->cboRenameULChange();
     QCOMPARE(window->lblPreView->text(), QStringLiteral("a"));
     // On to the replacement mode and back: the line is shown and current in both.
-    window->SelectMode(OperatingMode::ChangeStr);
+    window->SelectMode(OperatingMode::StringReplacement);
     QVERIFY(window->lblPreView->isVisibleTo(window.get()));
     QCOMPARE(window->lblPreView->text(), QStringLiteral("?????? → ??????"));
-    window->SelectMode(OperatingMode::Rename);
+    window->SelectMode(OperatingMode::SequentialRename);
     QCOMPARE(window->lblPreView->text(), QStringLiteral("A"));
   }
 
@@ -103,9 +103,9 @@ class PreviewTest : public QObject, WindowFixture {
   }
 
   void anEqualRunLeavesOneEntryAtTheHead() {
-    window->RecordPreview(OperatingMode::Rename, RenameFields("A001", "A"));
-    window->RecordPreview(OperatingMode::Rename, RenameFields("B001", "B"));
-    window->RecordPreview(OperatingMode::Rename, RenameFields("A001", "A"));
+    window->RecordPreview(OperatingMode::SequentialRename, RenameFields("A001", "A"));
+    window->RecordPreview(OperatingMode::SequentialRename, RenameFields("B001", "B"));
+    window->RecordPreview(OperatingMode::SequentialRename, RenameFields("A001", "A"));
     QCOMPARE(VisibleCaptions(window->pmnPreViewList), (QStringList{"A001", "B001"}));
     QCOMPARE(VisibleCaptions(window->mnuPreViewList), (QStringList{"A001", "B001"}));
     QVERIFY(!window->pmnPVListItem->isVisible());
@@ -115,7 +115,8 @@ class PreviewTest : public QObject, WindowFixture {
   void elevenRunsKeepTheLastTen() {
     for (int run = 0; run < 11; ++run) {
       const QByteArray name = "run" + QByteArray::number(run);
-      window->RecordPreview(OperatingMode::Rename, RenameFields(name.constData(), name.constData()));
+      window->RecordPreview(OperatingMode::SequentialRename,
+                            RenameFields(name.constData(), name.constData()));
     }
     const QStringList captions = VisibleCaptions(window->mnuPreViewList);
     QCOMPARE(captions.size(), 10);
@@ -125,21 +126,21 @@ class PreviewTest : public QObject, WindowFixture {
   }
 
   void entriesThatDifferOnlyInTheExtensionCaseShareACaption() {
-    window->RecordPreview(OperatingMode::Rename, RenameFields("A001", "A", 0));
-    window->RecordPreview(OperatingMode::Rename, RenameFields("A001", "A", 1));
+    window->RecordPreview(OperatingMode::SequentialRename, RenameFields("A001", "A", 0));
+    window->RecordPreview(OperatingMode::SequentialRename, RenameFields("A001", "A", 1));
     QCOMPARE(VisibleCaptions(window->pmnPreViewList), (QStringList{"A001", "A001"}));
   }
 
   void aBlankPreviewRecordsNothing() {
-    window->RecordPreview(OperatingMode::AddStr, RenameFields("", "x"));
-    window->RecordPreview(OperatingMode::AddStr, RenameFields("   ", "x"));
+    window->RecordPreview(OperatingMode::StringAddition, RenameFields("", "x"));
+    window->RecordPreview(OperatingMode::StringAddition, RenameFields("   ", "x"));
     QCOMPARE(VisibleCaptions(window->pmnAddStrPVList), QStringList{QStringLiteral("履歴なし")});
     QCOMPARE(VisibleCaptions(window->mnuAddStrPVList), QStringList{QStringLiteral("なし")});
     QVERIFY(!window->mnuAddStrPVListItem->isEnabled());
   }
 
   void ampersandsInAPreviewAreShownAsTheyAre() {
-    window->RecordPreview(OperatingMode::Rename, RenameFields("R&D001", "R&D"));
+    window->RecordPreview(OperatingMode::SequentialRename, RenameFields("R&D001", "R&D"));
     QCOMPARE(VisibleCaptions(window->pmnPreViewList), QStringList{"R&&D001"});
   }
 
@@ -153,7 +154,8 @@ class PreviewTest : public QObject, WindowFixture {
     QCOMPARE(VisibleCaptions(window->mnuChgStrPVList), QStringList{"S"});
     QCOMPARE(VisibleCaptions(window->pmnAddStrPVList), QStringList{QStringLiteral("履歴なし")});
     // The check box field 5 is normalised to 1.
-    QCOMPARE(window->PreviewHistory(OperatingMode::Rename).Entries().front(), std::string("B,B,,,1,x,1,2"));
+    QCOMPARE(window->PreviewHistory(OperatingMode::SequentialRename).Entries().front(),
+             std::string("B,B,,,1,x,1,2"));
   }
 
   void choosingAnEntryRestoresItsFields() {
@@ -184,9 +186,9 @@ class PreviewTest : public QObject, WindowFixture {
   }
 
   void restoringAStringEntryKeepsTheCaseSensitivity() {
-    window->SelectMode(OperatingMode::AddStr);
+    window->SelectMode(OperatingMode::StringAddition);
     window->chkChgStr->setChecked(false);
-    window->RecordPreview(OperatingMode::AddStr, {"pre???post", "pre", "post", "", true, "md", 0, 0});
+    window->RecordPreview(OperatingMode::StringAddition, {"pre???post", "pre", "post", "", true, "md", 0, 0});
     window->cboAddStr->setEditText(QString());
     HistoryItems(window->pmnAddStrPVList, window->pmnAddStrPVListItem)[0]->trigger();
     QCOMPARE(window->cboAddStr->currentText(), QStringLiteral("pre"));
@@ -197,16 +199,16 @@ class PreviewTest : public QObject, WindowFixture {
   }
 
   void historiesSurviveARestartExactly() {
-    window->RecordPreview(OperatingMode::Rename, RenameFields("old", "old"));
-    window->RecordPreview(OperatingMode::Rename, RenameFields("new", "new"));
-    window->RecordPreview(OperatingMode::ChangeStr, {"s", "a", "b", "", false, "", 0, 0});
-    QVERIFY(window->SavePreviewHistory(OperatingMode::Rename));
-    QVERIFY(window->SavePreviewHistory(OperatingMode::ChangeStr));
+    window->RecordPreview(OperatingMode::SequentialRename, RenameFields("old", "old"));
+    window->RecordPreview(OperatingMode::SequentialRename, RenameFields("new", "new"));
+    window->RecordPreview(OperatingMode::StringReplacement, {"s", "a", "b", "", false, "", 0, 0});
+    QVERIFY(window->SavePreviewHistory(OperatingMode::SequentialRename));
+    QVERIFY(window->SavePreviewHistory(OperatingMode::StringReplacement));
     QCOMPARE(SettingValue(*home, "CopyFile", "PreViewList0"), QByteArray("old,old,001,,0,,0,0"));
-    const auto before = window->PreviewHistory(OperatingMode::Rename).Entries();
+    const auto before = window->PreviewHistory(OperatingMode::SequentialRename).Entries();
     Open();
-    QCOMPARE(window->PreviewHistory(OperatingMode::Rename).Entries(), before);
-    QCOMPARE(window->PreviewHistory(OperatingMode::ChangeStr).Entries().size(), std::size_t{1});
+    QCOMPARE(window->PreviewHistory(OperatingMode::SequentialRename).Entries(), before);
+    QCOMPARE(window->PreviewHistory(OperatingMode::StringReplacement).Entries().size(), std::size_t{1});
   }
 
   void rememberedValuesGoBehindTheFixedItems() {

@@ -100,14 +100,14 @@ class MainRunsTest : public QObject {
     QTest::addColumn<QString>("outputFolder");
     QTest::addColumn<QString>("message");
     QTest::newRow("no output folder")
-        << int(OperatingMode::Rename) << QString() << "\r\n出力先フォルダが指定されていません。";
-    QTest::newRow("relative output folder") << int(OperatingMode::Rename) << "out"
+        << int(OperatingMode::SequentialRename) << QString() << "\r\n出力先フォルダが指定されていません。";
+    QTest::newRow("relative output folder") << int(OperatingMode::SequentialRename) << "out"
                                             << "\r\n出力先フォルダはフルパスで指定してください。";
-    QTest::newRow("no string A") << int(OperatingMode::ChangeStr) << "/tmp"
+    QTest::newRow("no string A") << int(OperatingMode::StringReplacement) << "/tmp"
                                  << "\r\n文字列 A が指定されていません。";
-    QTest::newRow("nothing to add") << int(OperatingMode::AddStr) << "/tmp"
+    QTest::newRow("nothing to add") << int(OperatingMode::StringAddition) << "/tmp"
                                     << "\r\n追加文字列が指定されていません。";
-    QTest::newRow("both cases kept") << int(OperatingMode::ULCase) << "relative"
+    QTest::newRow("both cases kept") << int(OperatingMode::CaseConversion) << "relative"
                                      << "\r\n共通部分の大小と拡張子の大小がどちらも無変換です。";
   }
   void refusedStartsSayWhy() {
@@ -129,11 +129,13 @@ class MainRunsTest : public QObject {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("newExtension");
     QTest::addColumn<int>("answer");
-    QTest::newRow("extension change") << int(OperatingMode::ChgExt) << "md" << int(MessageAnswer::Cancel);
-    QTest::newRow("no extension, No") << int(OperatingMode::ChgExt) << " " << int(MessageAnswer::No);
-    QTest::newRow("case conversion") << int(OperatingMode::ULCase) << "" << int(MessageAnswer::Cancel);
-    QTest::newRow("replacement") << int(OperatingMode::ChangeStr) << "" << int(MessageAnswer::Cancel);
-    QTest::newRow("addition") << int(OperatingMode::AddStr) << "" << int(MessageAnswer::Cancel);
+    QTest::newRow("extension change")
+        << int(OperatingMode::ExtensionChange) << "md" << int(MessageAnswer::Cancel);
+    QTest::newRow("no extension, No") << int(OperatingMode::ExtensionChange) << " " << int(MessageAnswer::No);
+    QTest::newRow("case conversion") << int(OperatingMode::CaseConversion) << ""
+                                     << int(MessageAnswer::Cancel);
+    QTest::newRow("replacement") << int(OperatingMode::StringReplacement) << "" << int(MessageAnswer::Cancel);
+    QTest::newRow("addition") << int(OperatingMode::StringAddition) << "" << int(MessageAnswer::Cancel);
   }
   void cancellingAnyModeTouchesNothing() {
     QFETCH(int, mode);
@@ -207,17 +209,18 @@ class MainRunsTest : public QObject {
       const char* value;
     };
     const Case cases[] = {
-        {OperatingMode::ChgExt, "a.txt", "a.md", "CopyFile", "ChgExt0", "md"},
-        {OperatingMode::ULCase, "photo.jpg", "PHOTO.jpg", "CopyFile", "Extension0", "すべてのファイル"},
-        {OperatingMode::ChangeStr, "old_1.txt", "new_1.txt", "ChgStr", "ChgStr0", "old"},
-        {OperatingMode::AddStr, "r.txt", "x_r.txt", "AddStr", "AddStr20", "指定なし"},
+        {OperatingMode::ExtensionChange, "a.txt", "a.md", "CopyFile", "ChgExt0", "md"},
+        {OperatingMode::CaseConversion, "photo.jpg", "PHOTO.jpg", "CopyFile", "Extension0",
+         "すべてのファイル"},
+        {OperatingMode::StringReplacement, "old_1.txt", "new_1.txt", "ChgStr", "ChgStr0", "old"},
+        {OperatingMode::StringAddition, "r.txt", "x_r.txt", "AddStr", "AddStr20", "指定なし"},
     };
     for (const Case& c : cases) {
       RunWindow t({{std::string("in/") + c.before, 1}}, {std::string("in/") + c.before});
       t.window->chkDelFile->click();
       t.window->SelectMode(c.mode);
       t.window->cboChgExt->setEditText(QStringLiteral("md"));
-      t.window->cboRenameUL->setCurrentIndex(c.mode == OperatingMode::ULCase ? 1 : 0);
+      t.window->cboRenameUL->setCurrentIndex(c.mode == OperatingMode::CaseConversion ? 1 : 0);
       t.window->cboChgStr->setEditText(QStringLiteral("old"));
       t.window->cboChgStr2->setEditText(QStringLiteral("new"));
       t.window->cboAddStr->setEditText(QStringLiteral("x_"));

@@ -28,7 +28,7 @@ class StartupTest : public QObject {
     auto* window = f.Open();
     QCOMPARE(window->pos(), QPoint(0, 0));
     QCOMPARE(window->windowTitle(), QStringLiteral("Morvane"));
-    QCOMPARE(window->Mode(), OperatingMode::Rename);
+    QCOMPARE(window->Mode(), OperatingMode::SequentialRename);
     QVERIFY(window->mnuRename->isChecked());
     QCOMPARE(window->cboSortType->currentIndex(), 0);
     QVERIFY(!window->chkSortDse->isChecked());
@@ -212,7 +212,7 @@ class StartupTest : public QObject {
     WindowFixture f;
     f.home->WriteSettings("[Option]\nChgExt=1\nULCase=1\n");
     auto* window = f.Open();
-    QCOMPARE(window->Mode(), OperatingMode::ULCase);
+    QCOMPARE(window->Mode(), OperatingMode::CaseConversion);
     QVERIFY(window->mnuULCase->isChecked());
     QVERIFY(!window->mnuChgExt->isChecked());
     QVERIFY(!window->cboOutputDir->isEnabled());
@@ -250,7 +250,7 @@ class StartupTest : public QObject {
     QCOMPARE(SettingValue(*f.home, "Option", "ULCase"), QByteArray("0"));
     QCOMPARE(SettingValue(*f.home, "CopyFile", "ChoiceFolder1"), QByteArray("/y"));
     auto* again = f.Open();
-    QCOMPARE(again->Mode(), OperatingMode::ChangeStr);
+    QCOMPARE(again->Mode(), OperatingMode::StringReplacement);
     QCOMPARE(again->pos(), QPoint(120, 80));
     QCOMPARE(Items(again->cboChoiceFile), (QStringList{"/x", "/y"}));
   }

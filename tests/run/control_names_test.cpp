@@ -10,7 +10,7 @@
 namespace morvane::test {
 namespace {
 
-using core::RunMode;
+using core::OperatingMode;
 
 // A name made to forge a success entry of the mode whose label and arrow it holds.
 std::string ForgingName(const std::string& label, const std::string& arrow, const std::string& extension) {
@@ -45,7 +45,7 @@ using ControlNamesTest = RunFixture;
 TEST_F(ControlNamesTest, EveryModeRenamesTheRealNameAndWritesTheVisibleOne) {
   struct Case {
     const char* name;
-    RunMode mode;
+    OperatingMode mode;
     std::function<void(core::ModeRunInputs&)> configure;
     bool inPlace;
     std::string label;  // before the path on the success entry's first line
@@ -60,17 +60,17 @@ TEST_F(ControlNamesTest, EveryModeRenamesTheRealNameAndWritesTheVisibleOne) {
   const auto keep = [](core::ModeRunInputs&) {};
   const auto same = [](std::string base) { return base; };
   const Case cases[] = {
-      {"numbering in place", RunMode::SequentialRename, keep, true, "リネーム：", "       -> ",
+      {"numbering in place", OperatingMode::SequentialRename, keep, true, "リネーム：", "       -> ",
        [](std::string) { return std::string("2"); }, ".t\nxt", ".t\\nxt", "1.txt"},
-      {"numbering into a folder", RunMode::SequentialRename, keep, false, "リネーム：", "       -> ",
+      {"numbering into a folder", OperatingMode::SequentialRename, keep, false, "リネーム：", "       -> ",
        [](std::string) { return std::string("2"); }, ".t\nxt", ".t\\nxt", "1.txt"},
-      {"extension change", RunMode::ExtensionChange,
+      {"extension change", OperatingMode::ExtensionChange,
        [](core::ModeRunInputs& inputs) { inputs.names.newExtensionText = "md"; }, true, "拡張子変換：",
        "         -> ", same, ".md", ".md", "plain owned.md"},
-      {"case conversion", RunMode::CaseConversion,
+      {"case conversion", OperatingMode::CaseConversion,
        [](core::ModeRunInputs& inputs) { inputs.names.extensionCase = 1; }, true, "大文字・小文字変換：",
        "                 -> ", same, ".T\nXT", ".T\\nXT", "plain owned.TXT"},
-      {"replacement", RunMode::StringReplacement,
+      {"replacement", OperatingMode::StringReplacement,
        [](core::ModeRunInputs& inputs) {
          inputs.names.stringA = "owned";
          inputs.names.stringB = "pwned";
@@ -78,7 +78,7 @@ TEST_F(ControlNamesTest, EveryModeRenamesTheRealNameAndWritesTheVisibleOne) {
        true, "特定文字列変換：", "             -> ",
        [](std::string base) { return base.replace(base.find("owned"), 5, "pwned"); }, ".t\nxt", ".t\\nxt",
        "plain pwned.txt"},
-      {"addition into a folder", RunMode::StringAddition,
+      {"addition into a folder", OperatingMode::StringAddition,
        [](core::ModeRunInputs& inputs) {
          inputs.names.stringA = "a_";
          inputs.names.stringB = "_z";
@@ -141,8 +141,8 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
        {"リネーム対象ファイル：$'" + m_folder.Path("in/") + "gone\\n'"}},
       {"missing target, other mode",
        [&] {
-         RunInMode(RunMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; }, true,
-                   {"in/gone\n"});
+         RunInMode(OperatingMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; },
+                   true, {"in/gone\n"});
        },
        {"リネーム対象ファイル：$'" + m_folder.Path("in/") + "gone\\n'"}},
       // The file is removed just before its turn.
@@ -152,8 +152,8 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
            std::filesystem::remove(m_folder.Path("in/" + name));
          };
          RunInMode(
-             RunMode::ExtensionChange, [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; },
-             true);
+             OperatingMode::ExtensionChange,
+             [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; }, true);
        },
        {"以下のファイルは、存在しなかったので変換されませんでした。", written}},
       {"gone by its turn, other mode",
@@ -162,7 +162,7 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
            std::filesystem::remove(m_folder.Path("in/" + name));
          };
          RunInMode(
-             RunMode::CaseConversion, [](core::ModeRunInputs& in) { in.names.nameCase = 1; }, true);
+             OperatingMode::CaseConversion, [](core::ModeRunInputs& in) { in.names.nameCase = 1; }, true);
        },
        {"リネーム対象ファイル：" + written}},
       // A folder in the way of the copy makes it fail.
@@ -178,7 +178,7 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
        [&] {
          m_folder.CreateFiles({"out/pa\r\nb\t.txt/"});
          RunInMode(
-             RunMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; }, false);
+             OperatingMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; }, false);
        },
        {"リネーム失敗ファイル：" + written,
         "リネーム後のファイル名：$'" + m_folder.Path("out/") + "pa\\r\\nb\\t.txt'"}},
@@ -193,15 +193,16 @@ TEST_F(ControlNamesTest, FilesLeftAreNamedVisiblyToo) {
        [&] {
          m_folder.WriteFile("in/a\r\nb\t.md", "");
          RunInMode(
-             RunMode::ExtensionChange, [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; },
-             true);
+             OperatingMode::ExtensionChange,
+             [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; }, true);
        },
        {"同フォルダに同名のファイルが存在するので、リネームしませんでした。",
         "リネーム失敗ファイル：" + written, "リネーム後のファイル名：$'a\\r\\nb\\t.md'"}},
       {"no string A",
        [&] {
          RunInMode(
-             RunMode::StringReplacement, [](core::ModeRunInputs& in) { in.names.stringA = "zz"; }, true);
+             OperatingMode::StringReplacement, [](core::ModeRunInputs& in) { in.names.stringA = "zz"; },
+             true);
        },
        {"変換されませんでした。", written}},
   };

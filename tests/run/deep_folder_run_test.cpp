@@ -11,7 +11,7 @@
 namespace morvane::test {
 namespace {
 
-using core::RunMode;
+using core::OperatingMode;
 
 class DeepFolderRunTest : public RunFixture {
  protected:
@@ -21,26 +21,26 @@ class DeepFolderRunTest : public RunFixture {
 TEST_F(DeepFolderRunTest, EveryModeRenamesAndCopiesThere) {
   struct Case {
     const char* name;
-    RunMode mode;
+    OperatingMode mode;
     std::function<void(core::ModeRunInputs&)> configure;
     bool inPlace;
     std::string newName;  // in the deep folder, or in "out" when copying
   };
   const auto keep = [](core::ModeRunInputs&) {};
   const Case cases[] = {
-      {"numbering in place", RunMode::SequentialRename, keep, true, "1.txt"},
-      {"numbering into a folder", RunMode::SequentialRename, keep, false, "1.txt"},
-      {"extension change", RunMode::ExtensionChange,
+      {"numbering in place", OperatingMode::SequentialRename, keep, true, "1.txt"},
+      {"numbering into a folder", OperatingMode::SequentialRename, keep, false, "1.txt"},
+      {"extension change", OperatingMode::ExtensionChange,
        [](core::ModeRunInputs& inputs) { inputs.names.newExtensionText = "md"; }, true, "a.md"},
-      {"case conversion", RunMode::CaseConversion,
+      {"case conversion", OperatingMode::CaseConversion,
        [](core::ModeRunInputs& inputs) { inputs.names.extensionCase = 1; }, true, "a.TXT"},
-      {"replacement", RunMode::StringReplacement,
+      {"replacement", OperatingMode::StringReplacement,
        [](core::ModeRunInputs& inputs) {
          inputs.names.stringA = "a";
          inputs.names.stringB = "z";
        },
        true, "z.txt"},
-      {"addition into a folder", RunMode::StringAddition,
+      {"addition into a folder", OperatingMode::StringAddition,
        [](core::ModeRunInputs& inputs) { inputs.names.stringA = "p_"; }, false, "p_a.txt"},
   };
   for (const Case& c : cases) {
@@ -72,8 +72,8 @@ TEST_F(DeepFolderRunTest, ATargetWithANameTooLongIsReportedAsSuch) {
   const std::function<void()> runs[] = {
       [&] { Run(InPlace(), {target}); },
       [&] {
-        RunInMode(RunMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; }, true,
-                  {target});
+        RunInMode(OperatingMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "p"; },
+                  true, {target});
       },
   };
   for (const auto& run : runs) {

@@ -83,7 +83,7 @@ class JournalFaultsTest : public ::testing::Test {
   // makes it; its counts, or nothing when its journal cannot be made.
   std::optional<core::RunCounts> AddPrefix(const std::string& folder, FileSystem& fileSystem) {
     core::StartRequest request;
-    request.mode = core::RunMode::StringAddition;
+    request.mode = core::OperatingMode::StringAddition;
     request.stringA = "p_";
     request.renameInPlace = true;
     request.fileTypes = core::AllFilesText();

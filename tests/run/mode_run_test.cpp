@@ -8,12 +8,12 @@
 namespace morvane::test {
 namespace {
 
+using core::OperatingMode;
 using core::OverwriteChoice;
-using core::RunMode;
 
 class ModeRunTest : public RunFixture {
  protected:
-  core::ModeRunInputs Inputs(RunMode mode, const char* outputFolder = nullptr) const {
+  core::ModeRunInputs Inputs(OperatingMode mode, const char* outputFolder = nullptr) const {
     core::ModeRunInputs inputs;
     inputs.mode = mode;
     inputs.renameInPlace = outputFolder == nullptr;
@@ -47,7 +47,7 @@ TEST_F(ModeRunTest, ExtensionChangeLogsMissingTargetsBeforeItsHeader) {
   m_folder.CreateFiles({"in/b.txt", "in/a.txt", "in/x.doc", "in/sub/deep.txt"});
   const core::ModeRunState state = RunOther(
       [&] {
-        core::ModeRunInputs inputs = Inputs(RunMode::ExtensionChange);
+        core::ModeRunInputs inputs = Inputs(OperatingMode::ExtensionChange);
         inputs.names.newExtensionText = "md";
         return inputs;
       }(),
@@ -72,7 +72,7 @@ TEST_F(ModeRunTest, ExtensionChangeLogsMissingTargetsBeforeItsHeader) {
 
 TEST_F(ModeRunTest, StringReplacementLogsMissingTargetsAfterItsHeader) {
   m_folder.CreateFiles({"in/old_a.txt", "in/memo.txt"});
-  core::ModeRunInputs inputs = Inputs(RunMode::StringReplacement);
+  core::ModeRunInputs inputs = Inputs(OperatingMode::StringReplacement);
   inputs.names.stringA = "old";
   inputs.names.stringB = "new";
   RunOther(inputs, {"in/old_a.txt", "in/memo.txt", "gone.txt"});
@@ -97,15 +97,15 @@ TEST_F(ModeRunTest, StringReplacementLogsMissingTargetsAfterItsHeader) {
 // are dropped silently while the list is expanded; protected ones are logged.
 TEST_F(ModeRunTest, RunsThatConvertNothingSaySoInTheirOwnFrame) {
   struct Case {
-    RunMode mode;
+    OperatingMode mode;
     const char* title;
     const char* summary;
   };
   const Case cases[] = {
-      {RunMode::ExtensionChange, "拡張子一括変換", "ファイルは変換されませんでした。"},
-      {RunMode::CaseConversion, "大文字・小文字変換", "ファイルは変換されませんでした。"},
-      {RunMode::StringReplacement, "特定文字列変換", "特定文字列変換処理はおこなわれませんでした。"},
-      {RunMode::StringAddition, "文字列追加", "文字列追加処理はおこなわれませんでした。"},
+      {OperatingMode::ExtensionChange, "拡張子一括変換", "ファイルは変換されませんでした。"},
+      {OperatingMode::CaseConversion, "大文字・小文字変換", "ファイルは変換されませんでした。"},
+      {OperatingMode::StringReplacement, "特定文字列変換", "特定文字列変換処理はおこなわれませんでした。"},
+      {OperatingMode::StringAddition, "文字列追加", "文字列追加処理はおこなわれませんでした。"},
   };
   m_folder.CreateFiles({"in/run.bat", "in/a.doc"});
   for (const Case& c : cases) {
@@ -125,42 +125,54 @@ TEST_F(ModeRunTest, RunsThatConvertNothingSaySoInTheirOwnFrame) {
 // Every mode renames in place; the log shows the new name alone.
 TEST_F(ModeRunTest, EachModeGivesItsNewNameInPlace) {
   struct Case {
-    RunMode mode;
+    OperatingMode mode;
     core::NameEditSettings names;
     const char* before;
     const char* after;
     const char* lines;
   };
   const Case cases[] = {
-      {RunMode::ExtensionChange,
+      {OperatingMode::ExtensionChange,
        {"", "", true, false, "", 0, 0},
        "t.txt",
        "t",
        "拡張子変換：%s\r\n         -> t"},
-      {RunMode::ExtensionChange, {"", "", true, false, " bz2 ", 0, 0}, "a.tar.gz", "a.tar.bz2", nullptr},
-      {RunMode::ExtensionChange, {"", "", true, false, "", 0, 0}, "plain", "plain", nullptr},
-      {RunMode::ExtensionChange, {"", "", true, false, "txt", 0, 0}, "A.TXT", "A.txt", nullptr},
-      {RunMode::CaseConversion,
+      {OperatingMode::ExtensionChange,
+       {"", "", true, false, " bz2 ", 0, 0},
+       "a.tar.gz",
+       "a.tar.bz2",
+       nullptr},
+      {OperatingMode::ExtensionChange, {"", "", true, false, "", 0, 0}, "plain", "plain", nullptr},
+      {OperatingMode::ExtensionChange, {"", "", true, false, "txt", 0, 0}, "A.TXT", "A.txt", nullptr},
+      {OperatingMode::CaseConversion,
        {"", "", true, false, "", 1, 0},
        "photo.jpg",
        "PHOTO.jpg",
        "大文字・小文字変換：%s\r\n                 -> PHOTO.jpg"},
-      {RunMode::CaseConversion, {"", "", true, false, "", 0, 1}, "noext", "noext", nullptr},
-      {RunMode::StringReplacement, {"abc", "B", false, false, "", 0, 0}, "xABCyabc.txt", "xByB.txt", nullptr},
-      {RunMode::StringReplacement,
+      {OperatingMode::CaseConversion, {"", "", true, false, "", 0, 1}, "noext", "noext", nullptr},
+      {OperatingMode::StringReplacement,
+       {"abc", "B", false, false, "", 0, 0},
+       "xABCyabc.txt",
+       "xByB.txt",
+       nullptr},
+      {OperatingMode::StringReplacement,
        {"abc", "B", true, false, "", 0, 0},
        "xABCyabc2.txt",
        "xABCyB2.txt",
        nullptr},
-      {RunMode::StringReplacement, {"-", "", true, false, "", 0, 0}, "a-b-c.txt", "abc.txt", nullptr},
+      {OperatingMode::StringReplacement, {"-", "", true, false, "", 0, 0}, "a-b-c.txt", "abc.txt", nullptr},
       // A change of letter case alone is carried out, not merely reported.
-      {RunMode::StringReplacement, {"abc", "ABC", true, false, "", 0, 0}, "abc.log", "ABC.log", nullptr},
-      {RunMode::StringAddition,
+      {OperatingMode::StringReplacement,
+       {"abc", "ABC", true, false, "", 0, 0},
+       "abc.log",
+       "ABC.log",
+       nullptr},
+      {OperatingMode::StringAddition,
        {"2024_", "_old", true, false, "", 0, 2},
        "report.TXT",
        "2024_report_old.txt",
        "文字列追加：%s\r\n         -> 2024_report_old.txt"},
-      {RunMode::StringAddition, {"", ".c", true, true, "", 0, 0}, "ab.c", "ab.c", nullptr},
+      {OperatingMode::StringAddition, {"", ".c", true, true, "", 0, 0}, "ab.c", "ab.c", nullptr},
   };
   for (const Case& c : cases) {
     m_folder.CreateFiles({std::string("in/") + c.before});
@@ -189,7 +201,7 @@ TEST_F(ModeRunTest, EachModeGivesItsNewNameInPlace) {
 TEST_F(ModeRunTest, ExtensionChangeInPlaceOntoAnotherFileFailsWithoutAsking) {
   m_folder.CreateFiles({"in/a.txt", "in/a.doc"});
   m_folder.WriteFile("in/a.doc", "doc");
-  core::ModeRunInputs inputs = Inputs(RunMode::ExtensionChange);
+  core::ModeRunInputs inputs = Inputs(OperatingMode::ExtensionChange);
   inputs.names.newExtensionText = "doc";
   const core::ModeRunState state = RunOther(inputs, {"in/a.txt"});
   EXPECT_EQ(state.failureCount, 1);
@@ -203,13 +215,14 @@ TEST_F(ModeRunTest, ExtensionChangeInPlaceOntoAnotherFileFailsWithoutAsking) {
 // On a file system that tells case apart, a name that differs only in case can be
 // another file; no mode may replace it.
 TEST_F(ModeRunTest, CaseOnlyNewNamesNeverReplaceAnotherFile) {
-  for (const RunMode mode : {RunMode::ExtensionChange, RunMode::CaseConversion, RunMode::StringReplacement}) {
+  for (const OperatingMode mode :
+       {OperatingMode::ExtensionChange, OperatingMode::CaseConversion, OperatingMode::StringReplacement}) {
     m_folder.CreateFiles({"in/a.TXT", "in/a.txt"});
     m_folder.WriteFile("in/a.TXT", "upper");
     m_folder.WriteFile("in/a.txt", "lower");
     core::ModeRunInputs inputs = Inputs(mode);
     inputs.names = {"a", "a", true, false, "txt", 0, 2};
-    if (mode == RunMode::StringReplacement) m_interaction.answers = {OverwriteChoice::Skip};
+    if (mode == OperatingMode::StringReplacement) m_interaction.answers = {OverwriteChoice::Skip};
     const core::ModeRunState state = RunOther(inputs, {"in/a.TXT"});
     EXPECT_EQ(m_folder.ReadFile("in/a.TXT"), "upper");
     EXPECT_EQ(m_folder.ReadFile("in/a.txt"), "lower");
@@ -224,7 +237,7 @@ TEST_F(ModeRunTest, CopiesAskBeforeOverwritingAndOverwriteAllLastsOneRun) {
   m_folder.WriteFile("in/a.txt", "new a");
   m_folder.WriteFile("in/b.txt", "new b");
   m_folder.WriteFile("out/c.md", "old c");
-  core::ModeRunInputs inputs = Inputs(RunMode::ExtensionChange, "out");
+  core::ModeRunInputs inputs = Inputs(OperatingMode::ExtensionChange, "out");
   inputs.names.newExtensionText = "md";
   m_interaction.answers = {OverwriteChoice::Skip, OverwriteChoice::OverwriteAll};
   core::ModeRunState state = RunOther(inputs, {"in"});
@@ -245,18 +258,18 @@ TEST_F(ModeRunTest, CopiesAskBeforeOverwritingAndOverwriteAllLastsOneRun) {
 
 TEST_F(ModeRunTest, AbortStopsReplacementAndAdditionWithTheirLine) {
   struct Case {
-    RunMode mode;
+    OperatingMode mode;
     const char* abortLine;
   };
   for (const Case& c :
-       {Case{RunMode::StringReplacement, "以降の特定文字列変換処理はすべてキャンセルされました。"},
-        Case{RunMode::StringAddition, "以降の文字列追加処理はすべてキャンセルされました。"}}) {
+       {Case{OperatingMode::StringReplacement, "以降の特定文字列変換処理はすべてキャンセルされました。"},
+        Case{OperatingMode::StringAddition, "以降の文字列追加処理はすべてキャンセルされました。"}}) {
     m_folder.CreateFiles({"in/1x.txt", "in/2x.txt", "out/1y.txt"});
     core::ModeRunInputs inputs = Inputs(c.mode, "out");
-    inputs.names = c.mode == RunMode::StringReplacement
+    inputs.names = c.mode == OperatingMode::StringReplacement
                        ? core::NameEditSettings{"x", "y", true, false, "", 0, 0}
                        : core::NameEditSettings{"1", "", true, false, "", 0, 0};
-    if (c.mode == RunMode::StringAddition) m_folder.CreateFiles({"out/11x.txt"});
+    if (c.mode == OperatingMode::StringAddition) m_folder.CreateFiles({"out/11x.txt"});
     m_interaction.answers = {OverwriteChoice::Abort};
     const core::ModeRunState state = RunOther(inputs, {"in"});
     EXPECT_TRUE(state.abortRequested);
@@ -272,7 +285,7 @@ TEST_F(ModeRunTest, AbortStopsReplacementAndAdditionWithTheirLine) {
 TEST_F(ModeRunTest, CopiesNeverOverwriteAFileStillWaiting) {
   m_folder.CreateFiles({"in/a.txt", "in/b.txt"});
   m_folder.WriteFile("in/b.txt", "b");
-  core::ModeRunInputs inputs = Inputs(RunMode::StringReplacement, "in");
+  core::ModeRunInputs inputs = Inputs(OperatingMode::StringReplacement, "in");
   inputs.names = {"a", "b", true, false, "", 0, 0};
   m_interaction.answers = {OverwriteChoice::Overwrite};
   const core::ModeRunState state = RunOther(inputs, {"in/a.txt", "in/b.txt"}, "", false);
@@ -285,7 +298,7 @@ TEST_F(ModeRunTest, CopiesNeverOverwriteAFileStillWaiting) {
 TEST_F(ModeRunTest, CopyOntoItselfFailsWithTheSpacedLine) {
   m_folder.CreateFiles({"in/a.txt"});
   m_folder.WriteFile("in/a.txt", "keep");
-  core::ModeRunInputs inputs = Inputs(RunMode::ExtensionChange, "in");
+  core::ModeRunInputs inputs = Inputs(OperatingMode::ExtensionChange, "in");
   inputs.names.newExtensionText = "txt";
   const core::ModeRunState state = RunOther(inputs, {"in/a.txt"});
   EXPECT_EQ(state.failureCount, 1);
@@ -297,7 +310,7 @@ TEST_F(ModeRunTest, CopyOntoItselfFailsWithTheSpacedLine) {
 
 TEST_F(ModeRunTest, RunFileSetTakesEachFileOnceAndEntersNoSubfolder) {
   m_folder.CreateFiles({"x/a.jpg", "x/page.html", "x/B.JPG", "x/b.jpg", "only/sub/f.jpg"});
-  core::ModeRunInputs inputs = Inputs(RunMode::StringAddition);
+  core::ModeRunInputs inputs = Inputs(OperatingMode::StringAddition);
   inputs.names = {"_", "", true, false, "", 0, 0};
   const core::ModeRunState state = RunOther(inputs, {"x", "x/a.jpg", "only"}, "jpg,JPG,htm");
   EXPECT_EQ(state.successCount, 3);
@@ -314,30 +327,30 @@ TEST_F(ModeRunTest, RunFileSetTakesEachFileOnceAndEntersNoSubfolder) {
 TEST_F(ModeRunTest, AFileGoneByItsTurnIsReportedMissing) {
   struct Case {
     const char* name;
-    RunMode mode;
+    OperatingMode mode;
     std::function<void(core::ModeRunInputs&)> configure;
     bool inPlace;
     const char* renamedSecond;  // what b_file.txt becomes
   };
   const Case cases[] = {
-      {"replacement", RunMode::StringReplacement,
+      {"replacement", OperatingMode::StringReplacement,
        [](core::ModeRunInputs& in) {
          in.names.stringA = "file";
          in.names.stringB = "doc";
        },
        true, "b_doc.txt"},
       // The replacement leaves the name as it is: done without a rename, unless gone.
-      {"replacement to the same name", RunMode::StringReplacement,
+      {"replacement to the same name", OperatingMode::StringReplacement,
        [](core::ModeRunInputs& in) {
          in.names.stringA = "file";
          in.names.stringB = "file";
        },
        true, "b_file.txt"},
-      {"addition, copying", RunMode::StringAddition, [](core::ModeRunInputs& in) { in.names.stringA = "x_"; },
-       false, "x_b_file.txt"},
-      {"case, in place", RunMode::CaseConversion, [](core::ModeRunInputs& in) { in.names.nameCase = 1; },
-       true, "B_FILE.txt"},
-      {"extension, copying", RunMode::ExtensionChange,
+      {"addition, copying", OperatingMode::StringAddition,
+       [](core::ModeRunInputs& in) { in.names.stringA = "x_"; }, false, "x_b_file.txt"},
+      {"case, in place", OperatingMode::CaseConversion,
+       [](core::ModeRunInputs& in) { in.names.nameCase = 1; }, true, "B_FILE.txt"},
+      {"extension, copying", OperatingMode::ExtensionChange,
        [](core::ModeRunInputs& in) { in.names.newExtensionText = "md"; }, false, "b_file.md"},
   };
   for (const Case& c : cases) {
@@ -350,7 +363,7 @@ TEST_F(ModeRunTest, AFileGoneByItsTurnIsReportedMissing) {
     const std::string gone = m_folder.Path("in/a_file.txt");
     const std::string result = m_folder.ReadFile("Result.dat");
     const std::string missing =
-        c.mode == RunMode::ExtensionChange
+        c.mode == OperatingMode::ExtensionChange
             ? "以下のファイルは、存在しなかったので変換されませんでした。\r\n" + gone + "\r\n"
             : "リネーム対象ファイルが存在しませんでした。\r\nリネーム対象ファイル：" + gone + "\r\n";
     EXPECT_NE(result.find(missing), std::string::npos) << result;

@@ -17,8 +17,8 @@
 namespace morvane::test {
 namespace {
 
+using core::OperatingMode;
 using core::OverwriteChoice;
-using core::RunMode;
 
 enum class Policy { Skip, Overwrite, Auto, Abort };
 
@@ -127,12 +127,12 @@ class PlanPropertyTest : public RunFixture {
     return outcome;
   }
 
-  core::ReadyRun RandomRun(std::mt19937& random, RunMode mode, bool inPlace, const std::string& out) {
+  core::ReadyRun RandomRun(std::mt19937& random, OperatingMode mode, bool inPlace, const std::string& out) {
     auto chance = [&](int percent) { return std::uniform_int_distribution<int>(0, 99)(random) < percent; };
     core::ReadyRun run;
     run.mode = mode;
     run.fileTypes = core::AllFilesText(core::CodePage::Utf8());
-    if (mode == RunMode::SequentialRename) {
+    if (mode == OperatingMode::SequentialRename) {
       run.numbering.startText = chance(50) ? "1" : "2";
       run.numbering.descending = chance(50);
       run.numbering.renameInPlace = inPlace;
@@ -142,19 +142,19 @@ class PlanPropertyTest : public RunFixture {
       return run;
     }
     core::ModeRunInputs& others = run.others;
-    others.renameInPlace = inPlace || mode == RunMode::CaseConversion;
-    others.outputFolder = mode == RunMode::CaseConversion ? std::string() : out;
-    others.names.changeExtension = mode == RunMode::ExtensionChange || chance(20);
+    others.renameInPlace = inPlace || mode == OperatingMode::CaseConversion;
+    others.outputFolder = mode == OperatingMode::CaseConversion ? std::string() : out;
+    others.names.changeExtension = mode == OperatingMode::ExtensionChange || chance(20);
     others.names.newExtensionText = chance(50) ? "txt" : "TXT";
     others.names.nameCase = std::uniform_int_distribution<int>(0, 2)(random);
     others.names.extensionCase = std::uniform_int_distribution<int>(0, 2)(random);
-    if (mode == RunMode::CaseConversion && others.names.nameCase == 0) others.names.nameCase = 1;
-    if (mode == RunMode::StringReplacement) {
+    if (mode == OperatingMode::CaseConversion && others.names.nameCase == 0) others.names.nameCase = 1;
+    if (mode == OperatingMode::StringReplacement) {
       others.names.stringA = "a";
       others.names.stringB = chance(50) ? "b" : "";
       others.names.caseSensitive = chance(50);
     }
-    if (mode == RunMode::StringAddition) {
+    if (mode == OperatingMode::StringAddition) {
       others.names.stringA = chance(50) ? "p_" : "b";
       others.names.stringB = chance(50) ? "" : "z";
     }
@@ -164,15 +164,16 @@ class PlanPropertyTest : public RunFixture {
 
 TEST_F(PlanPropertyTest, ThePlanIsWhatTheRunDoes) {
   std::mt19937 random(20261208);
-  const RunMode modes[] = {RunMode::SequentialRename, RunMode::ExtensionChange, RunMode::CaseConversion,
-                           RunMode::StringReplacement, RunMode::StringAddition};
+  const OperatingMode modes[] = {OperatingMode::SequentialRename, OperatingMode::ExtensionChange,
+                                 OperatingMode::CaseConversion, OperatingMode::StringReplacement,
+                                 OperatingMode::StringAddition};
   int roundsWithConflicts = 0;
   int roundsWithFailures = 0;
   for (int round = 0; round < 300; ++round) {
-    const RunMode mode = modes[round % std::size(modes)];
-    const bool inPlace = mode == RunMode::CaseConversion || random() % 2 == 0;
+    const OperatingMode mode = modes[round % std::size(modes)];
+    const bool inPlace = mode == OperatingMode::CaseConversion || random() % 2 == 0;
     Policy policy = static_cast<Policy>(random() % 4);
-    if (policy == Policy::Auto && mode != RunMode::SequentialRename) policy = Policy::Skip;
+    if (policy == Policy::Auto && mode != OperatingMode::SequentialRename) policy = Policy::Skip;
     const std::string in = "r" + std::to_string(round) + "/in";
     const std::string out = "r" + std::to_string(round) + "/out";
     Fill(random, in, 12);

@@ -95,9 +95,9 @@ class RunFixture : public ::testing::Test {
 
   // A whole run of any mode over targets relative to the test folder, appending to
   // Rename.log; copies go to "out". configure sets the mode's own fields.
-  void RunInMode(core::RunMode mode, const std::function<void(core::ModeRunInputs&)>& configure, bool inPlace,
-                 const std::vector<std::string>& targets = {"in"}) {
-    if (mode == core::RunMode::SequentialRename) {
+  void RunInMode(core::OperatingMode mode, const std::function<void(core::ModeRunInputs&)>& configure,
+                 bool inPlace, const std::vector<std::string>& targets = {"in"}) {
+    if (mode == core::OperatingMode::SequentialRename) {
       Run(inPlace ? InPlace() : CopyTo("out"), targets, "", true);
       return;
     }

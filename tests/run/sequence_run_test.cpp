@@ -233,7 +233,7 @@ TEST_F(SequenceRunTest, LogThatCannotBeWrittenStopsBeforeAnyFileIsTouched) {
   core::ResultLog log(m_folder.Path("Result.dat"), "/dev/full", true, m_fileSystem);
   core::SequenceRun run({InPlace(), core::BuildExtensionFilter("*"), "", {}}, m_fileSystem, log,
                         m_interaction);
-  EXPECT_THROW(core::WriteRunHeader(log, core::RunMode::SequentialRename, kTime), core::LogWriteError);
+  EXPECT_THROW(core::WriteRunHeader(log, core::OperatingMode::SequentialRename, kTime), core::LogWriteError);
   EXPECT_TRUE(m_folder.Exists("in/a.txt"));
 }
 

@@ -36,11 +36,11 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
     OperatingMode mode;
     const char* file;
   } const shots[] = {
-      {OperatingMode::Rename, "1-rename.png"},
-      {OperatingMode::ChgExt, "2-extension-change.png"},
-      {OperatingMode::ULCase, "3-case-conversion.png"},
-      {OperatingMode::ChangeStr, "4-string-replacement.png"},
-      {OperatingMode::AddStr, "5-string-addition.png"},
+      {OperatingMode::SequentialRename, "1-rename.png"},
+      {OperatingMode::ExtensionChange, "2-extension-change.png"},
+      {OperatingMode::CaseConversion, "3-case-conversion.png"},
+      {OperatingMode::StringReplacement, "4-string-replacement.png"},
+      {OperatingMode::StringAddition, "5-string-addition.png"},
   };
   QDir().mkpath(folder);
   bool saved = true;
@@ -49,7 +49,7 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
     QApplication::processEvents();
     saved = window.grab().save(folder + QLatin1Char('/') + QLatin1String(shot.file)) && saved;
   }
-  window.SelectMode(OperatingMode::Rename);
+  window.SelectMode(OperatingMode::SequentialRename);
   saved = gui::SaveHelpWindowScreenshot(folder + QStringLiteral("/9-help.png")) && saved;
   saved = SaveSettingDialogsScreenshots(window, folder) && saved;
   saved = SaveRunDialogsScreenshots(window, folder) && saved;

@@ -16,7 +16,7 @@ class ChainSafeRun : public RunEngine, private RunInteraction {
   ChainSafeRun(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
                ResultLog& log, RunInteraction& interaction, const CodePage& codePage = ActiveCodePage());
 
-  RunMode Mode() const override { return m_engine->Mode(); }
+  OperatingMode Mode() const override { return m_engine->Mode(); }
   bool CollectsBeforeHeader() const override { return m_engine->CollectsBeforeHeader(); }
   void Collect(const std::vector<std::string>& targetList) override;
   void Execute() override;

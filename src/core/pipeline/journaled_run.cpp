@@ -3,20 +3,6 @@
 #include "core/run/run_frame.h"
 
 namespace morvane::core {
-namespace {
-
-bool Copies(const ReadyRun& run) {
-  switch (run.mode) {
-    case RunMode::SequentialRename:
-      return !run.numbering.renameInPlace;
-    case RunMode::CaseConversion:
-      return false;
-    default:
-      return !run.others.renameInPlace;
-  }
-}
-
-}  // namespace
 
 JournaledRun::JournaledRun(FileSystem& real, std::string_view programFolder, ReadyRun run,
                            const ProtectedExtensions& protectedExtensions, const LocalDateTime& now,
@@ -35,7 +21,7 @@ JournaledRun::JournaledRun(FileSystem& real, std::string_view programFolder, Rea
 JournaledRunEnd JournaledRun::Drive(ResultLog& log, RunInteraction& interaction,
                                     const std::vector<std::string>& targets, RunSteps steps) {
   log.SetFlushInterval(kJournaledFlushInterval);
-  const bool copies = Copies(m_run);
+  const bool copies = !m_run.RenamesInPlace();
   const std::unique_ptr<RunEngine> engine =
       MakeRunEngine(std::move(m_run), m_protectedExtensions, m_files, log, interaction, m_codePage);
   RunSteps journaled = std::move(steps);

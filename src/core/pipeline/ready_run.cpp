@@ -15,7 +15,7 @@ std::unique_ptr<RunEngine> MakeRunEngine(ReadyRun run, const ProtectedExtensions
                                           codePage);
   }
   ExtensionFilter filter = BuildExtensionFilter(run.fileTypes, codePage);
-  if (run.mode == RunMode::SequentialRename) {
+  if (run.mode == OperatingMode::SequentialRename) {
     SequenceRunInputs inputs{std::move(run.numbering), std::move(filter), std::move(run.fileTypes),
                              protectedExtensions};
     return std::make_unique<SequenceRun>(std::move(inputs), fileSystem, log, interaction, codePage);

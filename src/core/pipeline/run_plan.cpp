@@ -195,10 +195,8 @@ namespace {
 RunPlan MakePlan(ReadyRun run, const ProtectedExtensions& protectedExtensions, FileSystem& fileSystem,
                  const std::vector<std::string>& targets, PlanAnswers answers, const CodePage& codePage,
                  const PlanWatch* watch) {
-  const bool inPlace =
-      run.mode == RunMode::SequentialRename ? run.numbering.renameInPlace : run.others.renameInPlace;
   PlanningFileSystem planning(fileSystem, codePage);
-  PlanCollector collector(inPlace || run.mode == RunMode::CaseConversion);
+  PlanCollector collector(run.RenamesInPlace());
   PlanRecorder recorder(collector, std::move(answers), watch);
   // The plan keeps no result lines.
   ResultLog log = ResultLog::Discarding();

@@ -43,17 +43,17 @@ class StartChecker {
   StartDecision Check() {
     if (!FieldTextsAccepted() || !OutputFolderReady()) return std::move(m_decision);
     switch (m_request.mode) {
-      case RunMode::SequentialRename:
+      case OperatingMode::SequentialRename:
         CheckNumbering();
         break;
-      case RunMode::ExtensionChange:
+      case OperatingMode::ExtensionChange:
         CheckExtensionChange();
         break;
-      case RunMode::CaseConversion:
+      case OperatingMode::CaseConversion:
         CheckCaseConversion();
         break;
-      case RunMode::StringReplacement:
-      case RunMode::StringAddition:
+      case OperatingMode::StringReplacement:
+      case OperatingMode::StringAddition:
         CheckNameEdit();
         break;
     }
@@ -109,7 +109,7 @@ class StartChecker {
       return false;
     }
     switch (r.mode) {
-      case RunMode::SequentialRename:
+      case OperatingMode::SequentialRename:
         if (!Accepted(StartField::StartNumber, TextField::StartNumber, r.startNumber) ||
             !Accepted(StartField::FrontPart, TextField::FrontPart, r.frontPart) ||
             !Accepted(StartField::BackPart, TextField::BackPart, r.backPart) ||
@@ -117,31 +117,31 @@ class StartChecker {
           return false;
         }
         break;
-      case RunMode::StringReplacement:
+      case OperatingMode::StringReplacement:
         if (!Accepted(StartField::StringA, TextField::FindText, r.stringA) ||
             !Accepted(StartField::StringB, TextField::ReplaceText, r.stringB)) {
           return false;
         }
         break;
-      case RunMode::StringAddition:
+      case OperatingMode::StringAddition:
         if (!Accepted(StartField::StringA, TextField::Prefix, r.stringA) ||
             !Accepted(StartField::StringB, TextField::Suffix, r.stringB)) {
           return false;
         }
         break;
-      case RunMode::ExtensionChange:
-      case RunMode::CaseConversion:
+      case OperatingMode::ExtensionChange:
+      case OperatingMode::CaseConversion:
         break;
     }
-    const bool usesNewExtension =
-        r.mode == RunMode::ExtensionChange || (r.changeExtension && r.mode != RunMode::CaseConversion);
+    const bool usesNewExtension = r.mode == OperatingMode::ExtensionChange ||
+                                  (r.changeExtension && r.mode != OperatingMode::CaseConversion);
     return !usesNewExtension || Accepted(StartField::NewExtension, TextField::NewExtension,
                                          std::string(TrimBlanks(r.newExtension)));
   }
 
   // The case conversion never copies, so its output folder is not looked at.
   bool OutputFolderReady() {
-    if (m_request.mode == RunMode::CaseConversion) return true;
+    if (AlwaysRenamesInPlace(m_request.mode)) return true;
     if (!m_request.renameInPlace) {
       const OutputFolderCheck check = CheckOutputFolder(
           m_request.outputFolder, OutputFolderVariant::Start, m_fileSystem,
@@ -180,11 +180,12 @@ class StartChecker {
   ModeRunInputs OtherModeInputs() const {
     ModeRunInputs inputs;
     inputs.mode = m_request.mode;
-    inputs.names.changeExtension = m_request.mode == RunMode::ExtensionChange || m_request.changeExtension;
+    inputs.names.changeExtension =
+        m_request.mode == OperatingMode::ExtensionChange || m_request.changeExtension;
     inputs.names.newExtensionText = m_decision.newExtension.value_or(m_request.newExtension);
     inputs.names.nameCase = m_request.nameCase;
     inputs.names.extensionCase = m_request.extensionCase;
-    inputs.renameInPlace = m_request.mode == RunMode::CaseConversion || m_request.renameInPlace;
+    inputs.renameInPlace = m_request.RenamesInPlace();
     inputs.outputFolder = m_decision.outputFolder.value_or(std::string());
     return inputs;
   }
@@ -287,7 +288,7 @@ class StartChecker {
 
   void CheckNameEdit() {
     const StartRequest& r = m_request;
-    const bool replacement = r.mode == RunMode::StringReplacement;
+    const bool replacement = r.mode == OperatingMode::StringReplacement;
     if (replacement && r.stringA.empty()) {
       Refuse(StartField::StringA, kNoStringA);
       return;

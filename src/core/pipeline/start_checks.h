@@ -8,6 +8,7 @@
 #include "core/fs/file_system.h"
 #include "core/names/input_class.h"
 #include "core/pipeline/ready_run.h"
+#include "core/run/operating_mode.h"
 #include "core/run/output_folder_check.h"
 #include "core/text/code_page.h"
 
@@ -16,7 +17,7 @@ namespace morvane::core {
 // What the person starting a run has filled in, as plain texts and choices. The window
 // takes it from its fields, the command line from its options.
 struct StartRequest {
-  RunMode mode = RunMode::SequentialRename;
+  OperatingMode mode = OperatingMode::SequentialRename;
   // The numbering's fields.
   std::string startNumber;
   std::string frontPart;
@@ -38,10 +39,12 @@ struct StartRequest {
   // The two cases as the person reads them, for the case conversion's question.
   std::string nameCaseLabel;
   std::string extensionCaseLabel;
-  bool renameInPlace = false;  // the case conversion always renames in place
+  bool renameInPlace = false;  // as asked; RenamesInPlace() says what the run does
   std::string outputFolder;    // as typed
   std::string fileTypes;       // the type filter as typed
   std::vector<std::string> targets;
+
+  bool RenamesInPlace() const { return core::RenamesInPlace(mode, renameInPlace); }
 };
 
 // The fields a start check may find at fault (and give the focus to). The window maps

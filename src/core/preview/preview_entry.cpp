@@ -19,7 +19,7 @@ std::optional<int> ParseDecimal(std::string_view text) {
 
 std::string ComposePreviewEntry(OperatingMode mode, const PreviewEntryFields& fields) {
   std::string entry = fields.preview + "," + fields.first + "," + fields.second + ",";
-  if (mode == OperatingMode::Rename) entry += fields.third + ",";
+  if (mode == OperatingMode::SequentialRename) entry += fields.third + ",";
   entry += std::string(fields.extensionOn ? "1" : "0") + "," + fields.newExtension + "," +
            std::to_string(fields.nameCase) + "," + std::to_string(fields.extensionCase);
   return entry;
@@ -39,7 +39,7 @@ std::vector<std::string> SplitPreviewEntry(std::string_view entry) {
 std::optional<RestoredPreviewEntry> ParsePreviewEntry(OperatingMode mode, std::string_view entry) {
   const std::vector<std::string> split = SplitPreviewEntry(entry);
   auto field = [&split](std::size_t n) { return n < split.size() ? split[n] : std::string(); };
-  const bool rename = mode == OperatingMode::Rename;
+  const bool rename = mode == OperatingMode::SequentialRename;
   // The replacement and addition entries have no third text field, so every later
   // field sits one place earlier.
   const std::size_t shift = rename ? 0 : 1;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/preview/operating_mode.h"
+#include "core/run/operating_mode.h"
 
 namespace morvane::core {
 

@@ -14,25 +14,25 @@ std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInput
   std::string back;
   bool frontTakesCase = true;
   switch (mode) {
-    case OperatingMode::Rename:
+    case OperatingMode::SequentialRename:
       front = inputs.front;
       middle = inputs.startNumber;
       back = inputs.back;
       break;
-    case OperatingMode::ChangeStr:
+    case OperatingMode::StringReplacement:
       front = std::string(kUnknown) + inputs.stringA + std::string(kUnknown) + codePage.FromUtf8(" → ");
       middle = kUnknown;
       back = inputs.stringB + std::string(kUnknown);
       // String A must match the names as they are; only the replacement takes the case.
       frontTakesCase = false;
       break;
-    case OperatingMode::AddStr:
+    case OperatingMode::StringAddition:
       front = inputs.stringA;
       middle = kUnknown;
       back = inputs.stringB;
       break;
-    case OperatingMode::ChgExt:
-    case OperatingMode::ULCase:
+    case OperatingMode::ExtensionChange:
+    case OperatingMode::CaseConversion:
       return std::nullopt;
   }
   if (frontTakesCase) front = ApplyCaseOption(front, inputs.nameCase, codePage);

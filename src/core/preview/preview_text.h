@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/preview/operating_mode.h"
+#include "core/run/operating_mode.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {

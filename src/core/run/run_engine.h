@@ -23,7 +23,7 @@ class RunEngine {
  public:
   virtual ~RunEngine() = default;
 
-  virtual RunMode Mode() const = 0;
+  virtual OperatingMode Mode() const = 0;
   // True when the targets are collected before the header, so that the lines about
   // missing targets precede it (the extension change and the case conversion).
   virtual bool CollectsBeforeHeader() const { return false; }

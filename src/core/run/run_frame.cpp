@@ -11,17 +11,17 @@ struct RunTitles {
 };
 
 // Each title ends with an ideographic space, before the time.
-RunTitles TitlesOf(RunMode mode) {
+RunTitles TitlesOf(OperatingMode mode) {
   switch (mode) {
-    case RunMode::SequentialRename:
+    case OperatingMode::SequentialRename:
       return {"リネームログ採取開始　", "リネームログ採取終了　"};
-    case RunMode::ExtensionChange:
+    case OperatingMode::ExtensionChange:
       return {"拡張子一括変換ログ採取開始　", "拡張子一括変換ログ採取終了　"};
-    case RunMode::CaseConversion:
+    case OperatingMode::CaseConversion:
       return {"大文字・小文字変換ログ採取開始　", "大文字・小文字変換ログ採取終了　"};
-    case RunMode::StringReplacement:
+    case OperatingMode::StringReplacement:
       return {"特定文字列変換ログ採取開始　", "特定文字列変換ログ採取終了　"};
-    case RunMode::StringAddition:
+    case OperatingMode::StringAddition:
       return {"文字列追加ログ採取開始　", "文字列追加ログ採取終了　"};
   }
   return {};
@@ -33,15 +33,15 @@ std::string TitledLine(std::string_view title, const LocalDateTime& now, const C
 
 }  // namespace
 
-std::string RunHeaderLine(RunMode mode, const LocalDateTime& now, const CodePage& codePage) {
+std::string RunHeaderLine(OperatingMode mode, const LocalDateTime& now, const CodePage& codePage) {
   return TitledLine(TitlesOf(mode).header, now, codePage);
 }
 
-void WriteRunHeader(ResultLog& log, RunMode mode, const LocalDateTime& now, const CodePage& codePage) {
+void WriteRunHeader(ResultLog& log, OperatingMode mode, const LocalDateTime& now, const CodePage& codePage) {
   log.Start(RunHeaderLine(mode, now, codePage));
 }
 
-void WriteRunFooter(ResultLog& log, RunMode mode, const LocalDateTime& now, const CodePage& codePage) {
+void WriteRunFooter(ResultLog& log, OperatingMode mode, const LocalDateTime& now, const CodePage& codePage) {
   log.Append(TitledLine(TitlesOf(mode).footer, now, codePage));
   log.Append("");
   log.Append(std::string(39, '-'));

@@ -8,7 +8,7 @@
 namespace morvane::core {
 
 bool IsUserOrderState(OperatingMode mode, int sortType) {
-  return mode == OperatingMode::Rename && sortType == kUserOrderSortType;
+  return mode == OperatingMode::SequentialRename && sortType == kUserOrderSortType;
 }
 
 ListArrangement ArrangementFor(OperatingMode mode, int sortType) {

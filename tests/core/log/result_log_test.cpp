@@ -163,8 +163,8 @@ TEST_F(ResultLogTest, FilesThatCannotBeWrittenThrow) {
 TEST_F(ResultLogTest, FrameLinesCarryTitleAndTime) {
   ResultLog log = MakeLog(false);
   const LocalDateTime time{2024, 5, 1, 9, 8, 7};
-  WriteRunHeader(log, RunMode::CaseConversion, time, CodePage::Utf8());
-  WriteRunFooter(log, RunMode::CaseConversion, time, CodePage::Utf8());
+  WriteRunHeader(log, OperatingMode::CaseConversion, time, CodePage::Utf8());
+  WriteRunFooter(log, OperatingMode::CaseConversion, time, CodePage::Utf8());
   log.Close();
   EXPECT_EQ(m_folder.ReadFile("Result.dat"),
             "大文字・小文字変換ログ採取開始　24/05/01 09:08:07\r\n\r\n"

@@ -16,9 +16,9 @@ using Strings = std::vector<std::string>;
 
 TEST(PreviewEntry, ComposesTheFieldsOfEachLayout) {
   PreviewEntryFields fields{"IMG_001.jpg", "IMG_", "001", "", true, "jpg", 0, 0};
-  EXPECT_EQ(ComposePreviewEntry(OperatingMode::Rename, fields), "IMG_001.jpg,IMG_,001,,1,jpg,0,0");
+  EXPECT_EQ(ComposePreviewEntry(OperatingMode::SequentialRename, fields), "IMG_001.jpg,IMG_,001,,1,jpg,0,0");
   PreviewEntryFields strings{"x_???", "x_", "", "ignored", false, "", -1, 2};
-  EXPECT_EQ(ComposePreviewEntry(OperatingMode::AddStr, strings), "x_???,x_,,0,,-1,2");
+  EXPECT_EQ(ComposePreviewEntry(OperatingMode::StringAddition, strings), "x_???,x_,,0,,-1,2");
 }
 
 TEST(PreviewEntry, SplitsAtEveryCommaButATrailingOne) {
@@ -32,8 +32,10 @@ TEST(PreviewEntry, SplitsAtEveryCommaButATrailingOne) {
 }
 
 TEST(PreviewEntry, ParsesBackWhatWasComposed) {
-  for (OperatingMode mode : {OperatingMode::Rename, OperatingMode::ChangeStr, OperatingMode::AddStr}) {
-    PreviewEntryFields fields{"p", "a", "b", mode == OperatingMode::Rename ? "c" : "", true, "ext", 2, 1};
+  for (OperatingMode mode :
+       {OperatingMode::SequentialRename, OperatingMode::StringReplacement, OperatingMode::StringAddition}) {
+    PreviewEntryFields fields{"p",  "a",   "b", mode == OperatingMode::SequentialRename ? "c" : "",
+                              true, "ext", 2,   1};
     const auto parsed = ParsePreviewEntry(mode, ComposePreviewEntry(mode, fields));
     ASSERT_TRUE(parsed);
     EXPECT_EQ(ComposePreviewEntry(mode, parsed->fields), ComposePreviewEntry(mode, fields));
@@ -43,20 +45,20 @@ TEST(PreviewEntry, ParsesBackWhatWasComposed) {
 
 TEST(PreviewEntry, ShortAndHandEditedEntries) {
   // A check box field of 5 is read as checked; a missing last field is not applied.
-  auto parsed = ParsePreviewEntry(OperatingMode::Rename, "p,,001,,5,jpg,1,");
+  auto parsed = ParsePreviewEntry(OperatingMode::SequentialRename, "p,,001,,5,jpg,1,");
   ASSERT_TRUE(parsed);
   EXPECT_TRUE(parsed->fields.extensionOn);
   EXPECT_EQ(parsed->fields.nameCase, 1);
   EXPECT_FALSE(parsed->hasExtensionCase);
-  EXPECT_EQ(ComposePreviewEntry(OperatingMode::Rename, parsed->fields), "p,,001,,1,jpg,1,0");
+  EXPECT_EQ(ComposePreviewEntry(OperatingMode::SequentialRename, parsed->fields), "p,,001,,1,jpg,1,0");
 
-  parsed = ParsePreviewEntry(OperatingMode::ChangeStr, "p,a");
+  parsed = ParsePreviewEntry(OperatingMode::StringReplacement, "p,a");
   ASSERT_TRUE(parsed);
   EXPECT_EQ(parsed->fields.second, "");
   EXPECT_EQ(parsed->fields.nameCase, 0);
 
-  EXPECT_FALSE(ParsePreviewEntry(OperatingMode::Rename, "p,a,1,b,x,jpg,0,0"));
-  EXPECT_FALSE(ParsePreviewEntry(OperatingMode::AddStr, "p,a,b,1,jpg,one,0"));
+  EXPECT_FALSE(ParsePreviewEntry(OperatingMode::SequentialRename, "p,a,1,b,x,jpg,0,0"));
+  EXPECT_FALSE(ParsePreviewEntry(OperatingMode::StringAddition, "p,a,b,1,jpg,one,0"));
 }
 
 TEST(PreviewHistoryList, KeepsTenDistinctEntriesNewestFirst) {

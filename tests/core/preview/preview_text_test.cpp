@@ -43,31 +43,33 @@ TEST(ComposePreview, BuildsTheFirstNewNamePerMode) {
     PreviewInputs inputs;
     std::string preview;
   } const cases[] = {
-      {"front and number", OperatingMode::Rename, Rename("IMG_", "001", ""), "IMG_001"},
-      {"number never converted", OperatingMode::Rename, WithCases(Rename("img_", "0a1", "_a"), 1, 0),
-       "IMG_0a1_A"},
-      {"lower case", OperatingMode::Rename, WithCases(Rename("IMG_", "001", "_A"), 2, 0), "img_001_a"},
-      {"extension upper", OperatingMode::Rename,
+      {"front and number", OperatingMode::SequentialRename, Rename("IMG_", "001", ""), "IMG_001"},
+      {"number never converted", OperatingMode::SequentialRename,
+       WithCases(Rename("img_", "0a1", "_a"), 1, 0), "IMG_0a1_A"},
+      {"lower case", OperatingMode::SequentialRename, WithCases(Rename("IMG_", "001", "_A"), 2, 0),
+       "img_001_a"},
+      {"extension upper", OperatingMode::SequentialRename,
        WithExtension(WithCases(Rename("IMG_", "001", ""), 0, 1), true, "jpg"), "IMG_001.JPG"},
-      {"extension of spaces", OperatingMode::Rename, WithExtension(Rename("IMG_", "001", ""), true, "  "),
-       "IMG_001"},
-      {"extension kept untrimmed", OperatingMode::Rename, WithExtension(Rename("a", "1", ""), true, " jp"),
-       "a1. jp"},
-      {"extension off", OperatingMode::Rename,
+      {"extension of spaces", OperatingMode::SequentialRename,
+       WithExtension(Rename("IMG_", "001", ""), true, "  "), "IMG_001"},
+      {"extension kept untrimmed", OperatingMode::SequentialRename,
+       WithExtension(Rename("a", "1", ""), true, " jp"), "a1. jp"},
+      {"extension off", OperatingMode::SequentialRename,
        WithExtension(WithCases(Rename("IMG_", "001", ""), 0, 1), false, "jpg"), "IMG_001"},
-      {"replacement converts B only", OperatingMode::ChangeStr, WithCases(Strings("old", "new"), 1, 0),
-       "???old??? → ???NEW???"},
-      {"addition", OperatingMode::AddStr, Strings("x_", ""), "x_???"},
-      {"addition with case", OperatingMode::AddStr,
+      {"replacement converts B only", OperatingMode::StringReplacement,
+       WithCases(Strings("old", "new"), 1, 0), "???old??? → ???NEW???"},
+      {"addition", OperatingMode::StringAddition, Strings("x_", ""), "x_???"},
+      {"addition with case", OperatingMode::StringAddition,
        WithExtension(WithCases(Strings("a", "b"), 1, 2), true, "TXT"), "A???B.txt"},
-      {"no selection leaves the case", OperatingMode::AddStr, WithCases(Strings("a", "b"), -1, -1), "a???b"},
+      {"no selection leaves the case", OperatingMode::StringAddition, WithCases(Strings("a", "b"), -1, -1),
+       "a???b"},
   };
   for (const auto& c : cases) EXPECT_EQ(ComposePreview(c.mode, c.inputs, Utf8), c.preview) << c.what;
 }
 
 TEST(ComposePreview, ModesWithoutAPreviewGiveNothing) {
-  EXPECT_FALSE(ComposePreview(OperatingMode::ChgExt, Rename("a", "1", ""), Utf8));
-  EXPECT_FALSE(ComposePreview(OperatingMode::ULCase, Rename("a", "1", ""), Utf8));
+  EXPECT_FALSE(ComposePreview(OperatingMode::ExtensionChange, Rename("a", "1", ""), Utf8));
+  EXPECT_FALSE(ComposePreview(OperatingMode::CaseConversion, Rename("a", "1", ""), Utf8));
 }
 
 TEST(ComposePreview, DoubleByteTrailBytesAreNotConverted) {
@@ -75,12 +77,12 @@ TEST(ComposePreview, DoubleByteTrailBytesAreNotConverted) {
   // The trail byte of 表 is 0x5C in CP932 and must not be taken for anything.
   const std::string table = sjis.FromUtf8("表");
   PreviewInputs inputs = WithCases(Rename("a" + table, "1", "b"), 1, 0);
-  EXPECT_EQ(ComposePreview(OperatingMode::Rename, inputs, sjis), "A" + table + "1B");
+  EXPECT_EQ(ComposePreview(OperatingMode::SequentialRename, inputs, sjis), "A" + table + "1B");
 }
 
 TEST(ComposePreview, TheReplacementArrowIsInTheActiveCodePage) {
   const CodePage& sjis = CodePage::Cp932();
-  const auto preview = ComposePreview(OperatingMode::ChangeStr, Strings("a", "b"), sjis);
+  const auto preview = ComposePreview(OperatingMode::StringReplacement, Strings("a", "b"), sjis);
   ASSERT_TRUE(preview);
   EXPECT_EQ(sjis.ToUtf8(*preview), "???a??? → ???b???");
 }

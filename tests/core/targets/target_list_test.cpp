@@ -133,10 +133,10 @@ TEST(TargetListMove, DropLandsAboveTheRowUnderThePointer) {
 }
 
 TEST(TargetListArrangement, ReorderOnlyInRenameModeWithUserOrder) {
-  EXPECT_EQ(ArrangementFor(OperatingMode::Rename, kUserOrderSortType), ListArrangement::Reorder);
-  EXPECT_EQ(ArrangementFor(OperatingMode::ChgExt, kUserOrderSortType), ListArrangement::Selection);
-  EXPECT_EQ(ArrangementFor(OperatingMode::Rename, 0), ListArrangement::Selection);
-  EXPECT_EQ(ArrangementFor(OperatingMode::Rename, -1), ListArrangement::Selection);
+  EXPECT_EQ(ArrangementFor(OperatingMode::SequentialRename, kUserOrderSortType), ListArrangement::Reorder);
+  EXPECT_EQ(ArrangementFor(OperatingMode::ExtensionChange, kUserOrderSortType), ListArrangement::Selection);
+  EXPECT_EQ(ArrangementFor(OperatingMode::SequentialRename, 0), ListArrangement::Selection);
+  EXPECT_EQ(ArrangementFor(OperatingMode::SequentialRename, -1), ListArrangement::Selection);
 
   TargetList list = ListOf({"a", "b", "c"});
   list.SetSelected(0, true);

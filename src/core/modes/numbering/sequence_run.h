@@ -78,7 +78,7 @@ class SequenceRun : public RunEngine {
   // were in the way (a dry run); no file is touched.
   const std::vector<PlannedMove>& PlanNames() override;
 
-  RunMode Mode() const override { return RunMode::SequentialRename; }
+  OperatingMode Mode() const override { return OperatingMode::SequentialRename; }
   RunCounts Counts() const override {
     return {m_state.successCount, m_state.failureCount, m_state.abortRequested};
   }

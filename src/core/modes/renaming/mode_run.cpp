@@ -16,8 +16,7 @@ ModeRun::ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, R
       m_codePage(codePage),
       m_texts(m_inputs.mode, codePage),
       m_files(codePage) {
-  // The case conversion has no output folder.
-  if (m_inputs.mode == RunMode::CaseConversion) m_inputs.renameInPlace = true;
+  m_inputs.renameInPlace = RenamesInPlace(m_inputs.mode, m_inputs.renameInPlace);
 }
 
 void ModeRun::Collect(const std::vector<std::string>& targetList) {
@@ -97,7 +96,7 @@ std::string ModeRun::FailureLine() const {
 std::string ModeRun::SummaryLine() const {
   if (m_state.successCount == 0) return m_texts.nothingDone;
   std::string line = std::to_string(m_state.successCount) + m_texts.countSuffix;
-  if (m_inputs.mode == RunMode::ExtensionChange) {
+  if (m_inputs.mode == OperatingMode::ExtensionChange) {
     const std::string extension =
         ConvertedNewExtension(m_inputs.names.newExtensionText, m_inputs.names.extensionCase, m_codePage);
     line += extension.empty() ? m_texts.toNoExtension : extension + m_texts.toExtension;

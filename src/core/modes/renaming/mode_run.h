@@ -24,7 +24,7 @@ namespace morvane::core {
 // What a run of the extension change, case conversion, string replacement or string
 // addition needs: a snapshot of the fields taken when it starts.
 struct ModeRunInputs {
-  RunMode mode = RunMode::ExtensionChange;  // never SequentialRename
+  OperatingMode mode = OperatingMode::ExtensionChange;  // never SequentialRename
   // Strings A and B, the case-sensitivity of A, the replaced extension and both cases.
   // The extension change takes its new extension from newExtensionText whatever
   // changeExtension says; the case conversion reads only the two cases.
@@ -56,12 +56,12 @@ class ModeRun : public RunEngine {
   ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, RunInteraction& interaction,
           const CodePage& codePage = ActiveCodePage());
 
-  RunMode Mode() const override { return m_inputs.mode; }
+  OperatingMode Mode() const override { return m_inputs.mode; }
   // The extension change and the case conversion expand the list before the header, so
   // that the lines about missing targets precede it and stay out of the new result
   // file; the other two after it.
   bool CollectsBeforeHeader() const override {
-    return m_inputs.mode == RunMode::ExtensionChange || m_inputs.mode == RunMode::CaseConversion;
+    return m_inputs.mode == OperatingMode::ExtensionChange || m_inputs.mode == OperatingMode::CaseConversion;
   }
   // Shows the collecting caption, resets the failure count and expands the list.
   void Collect(const std::vector<std::string>& targetList) override;

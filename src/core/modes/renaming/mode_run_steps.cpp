@@ -21,17 +21,17 @@ void ModeRun::ProcessFile(const std::string& path) {
     return;
   }
   switch (m_inputs.mode) {
-    case RunMode::ExtensionChange:
+    case OperatingMode::ExtensionChange:
       ChangeExtension(path, destination);
       return;
-    case RunMode::CaseConversion:
+    case OperatingMode::CaseConversion:
       ConvertCase(path, destination);
       return;
-    case RunMode::StringReplacement:
-    case RunMode::StringAddition:
+    case OperatingMode::StringReplacement:
+    case OperatingMode::StringAddition:
       EditName(path, destination);
       return;
-    case RunMode::SequentialRename:
+    case OperatingMode::SequentialRename:
       return;
   }
 }
@@ -52,7 +52,7 @@ std::optional<LeftReason> ModeRun::NameReasonToLeave(const std::string& path) co
   if (!m_inputs.filter.AdmitsExtension(extension)) return LeftReason::Filtered;
   if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) return LeftReason::Protected;
   // Only the base name is searched, never the extension.
-  if (m_inputs.mode == RunMode::StringReplacement &&
+  if (m_inputs.mode == OperatingMode::StringReplacement &&
       !ContainsString(ExtractBaseName(path, PathSyntax::Posix, m_codePage), m_inputs.names.stringA,
                       m_inputs.names.caseSensitive, m_codePage)) {
     return LeftReason::TextNotFound;
@@ -62,7 +62,7 @@ std::optional<LeftReason> ModeRun::NameReasonToLeave(const std::string& path) co
 
 void ModeRun::Leave(const std::string& path, LeftReason reason) {
   if (reason == LeftReason::Missing) {
-    if (m_inputs.mode == RunMode::ExtensionChange) {
+    if (m_inputs.mode == OperatingMode::ExtensionChange) {
       m_log.Append(m_texts.missingAtTurn);
       m_log.Append(VisibleName(path, m_codePage));
     } else {
@@ -92,16 +92,16 @@ bool ModeRun::LeftAsMissing(const std::string& source) {
 std::string ModeRun::NewName(std::string_view fileName) const {
   const NameEditSettings& names = m_inputs.names;
   switch (m_inputs.mode) {
-    case RunMode::ExtensionChange:
+    case OperatingMode::ExtensionChange:
       return ExtensionChangeName(fileName, names.newExtensionText, names.nameCase, names.extensionCase,
                                  m_codePage);
-    case RunMode::CaseConversion:
+    case OperatingMode::CaseConversion:
       return CaseConversionName(fileName, names.nameCase, names.extensionCase, m_codePage);
-    case RunMode::StringReplacement:
+    case OperatingMode::StringReplacement:
       return ReplacementName(fileName, names, m_codePage);
-    case RunMode::StringAddition:
+    case OperatingMode::StringAddition:
       return AdditionName(fileName, names, m_codePage);
-    case RunMode::SequentialRename:
+    case OperatingMode::SequentialRename:
       break;
   }
   return std::string(fileName);
@@ -219,7 +219,7 @@ void ModeRun::LogSuccess(const std::string& source, const std::string& destinati
     if (showsCaption) {
       std::string sourceName = ExtractFileName(source, PathSyntax::Posix, m_codePage);
       // The extension change shows the old name in the new name's case.
-      if (m_inputs.mode == RunMode::ExtensionChange) {
+      if (m_inputs.mode == OperatingMode::ExtensionChange) {
         sourceName = ApplyCaseOption(sourceName, m_inputs.names.nameCase, m_codePage);
       }
       m_interaction.SetCaption(m_texts.workingCaption + VisibleName(sourceName, m_codePage) +

@@ -2,13 +2,13 @@
 
 namespace morvane::core {
 
-ModeTexts::ModeTexts(RunMode mode, const CodePage& codePage)
+ModeTexts::ModeTexts(OperatingMode mode, const CodePage& codePage)
     : RunTexts(codePage),
       failedSourceSpaced(codePage.FromUtf8("リネーム失敗ファイル　：")),
       captionArrow(" ->  ") {
   auto text = [&](std::string_view utf8) { return codePage.FromUtf8(utf8); };
   switch (mode) {
-    case RunMode::ExtensionChange:
+    case OperatingMode::ExtensionChange:
       workingCaption = text("ファイルの拡張子を変換中　");
       done = text("拡張子変換：");
       arrow = "         -> ";
@@ -20,7 +20,7 @@ ModeTexts::ModeTexts(RunMode mode, const CodePage& codePage)
       toNoExtension = text("拡張子なし に変換しました。");
       toExtension = text(" に変換しました。");
       break;
-    case RunMode::CaseConversion:
+    case OperatingMode::CaseConversion:
       workingCaption = text("ファイル名を変換中　");
       done = text("大文字・小文字変換：");
       arrow = "                 -> ";
@@ -28,7 +28,7 @@ ModeTexts::ModeTexts(RunMode mode, const CodePage& codePage)
       countSuffix = text("件のファイルを変換しました。");
       nothingDone = text("ファイルは変換されませんでした。");
       break;
-    case RunMode::StringReplacement:
+    case OperatingMode::StringReplacement:
       workingCaption = text("特定文字列変換処理中　");
       captionArrow = " -> ";
       done = text("特定文字列変換：");
@@ -41,7 +41,7 @@ ModeTexts::ModeTexts(RunMode mode, const CodePage& codePage)
       stringANotFound =
           text("以下のファイルは、文字列 A がファイル名中に存在しなかったので\r\n変換されませんでした。");
       break;
-    case RunMode::StringAddition:
+    case OperatingMode::StringAddition:
       workingCaption = text("文字列追加処理中　");
       captionArrow = " -> ";
       done = text("文字列追加：");
@@ -52,7 +52,7 @@ ModeTexts::ModeTexts(RunMode mode, const CodePage& codePage)
       nothingDone = text("文字列追加処理はおこなわれませんでした。");
       endMessageHasFinishedLine = true;
       break;
-    case RunMode::SequentialRename:
+    case OperatingMode::SequentialRename:
       break;
   }
 }

@@ -11,7 +11,7 @@ namespace morvane::core {
 // The fixed texts of an extension change, case conversion, string replacement or string
 // addition run besides the shared ones, converted to the code page once per run.
 struct ModeTexts : RunTexts {
-  ModeTexts(RunMode mode, const CodePage& codePage);
+  ModeTexts(OperatingMode mode, const CodePage& codePage);
 
   std::string failedSourceSpaced;  // with an ideographic space before the colon
 

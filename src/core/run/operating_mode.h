@@ -1,0 +1,52 @@
+#pragma once
+
+namespace morvane::core {
+
+// The five modes, in the order of the window's 機能 menu; the status bar's first panel
+// cycles through them in this order, and each run heads and ends its lines with its
+// mode's own titles.
+enum class OperatingMode {
+  SequentialRename,
+  ExtensionChange,
+  CaseConversion,
+  StringReplacement,
+  StringAddition
+};
+
+inline constexpr OperatingMode kAllModes[] = {OperatingMode::SequentialRename, OperatingMode::ExtensionChange,
+                                              OperatingMode::CaseConversion, OperatingMode::StringReplacement,
+                                              OperatingMode::StringAddition};
+
+// The mode after mode in the cycle numbering -> ... -> string addition -> numbering.
+constexpr OperatingMode NextMode(OperatingMode mode) {
+  switch (mode) {
+    case OperatingMode::SequentialRename:
+      return OperatingMode::ExtensionChange;
+    case OperatingMode::ExtensionChange:
+      return OperatingMode::CaseConversion;
+    case OperatingMode::CaseConversion:
+      return OperatingMode::StringReplacement;
+    case OperatingMode::StringReplacement:
+      return OperatingMode::StringAddition;
+    case OperatingMode::StringAddition:
+      break;
+  }
+  return OperatingMode::SequentialRename;
+}
+
+// True for the modes that show a preview line and keep a preview history.
+constexpr bool HasPreview(OperatingMode mode) {
+  return mode == OperatingMode::SequentialRename || mode == OperatingMode::StringReplacement ||
+         mode == OperatingMode::StringAddition;
+}
+
+// The case conversion has no output folder: its files are always renamed in place,
+// whatever was asked.
+constexpr bool AlwaysRenamesInPlace(OperatingMode mode) { return mode == OperatingMode::CaseConversion; }
+
+// Whether a run of the mode renames in place when renaming in place was asked or not.
+constexpr bool RenamesInPlace(OperatingMode mode, bool inPlaceAsked) {
+  return inPlaceAsked || AlwaysRenamesInPlace(mode);
+}
+
+}  // namespace morvane::core
