@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "core/names/input_class.h"
 #include "core/text/visible_name.h"
 
 namespace morvane::cli {
@@ -30,19 +31,15 @@ std::string OutputFolderRefusal(core::OutputFolderOutcome outcome, std::string_v
   return "";
 }
 
-// The characters a field of the class refuses, as the help would list them.
-std::string_view RefusedCharacters(core::InputClass inputClass) {
-  switch (inputClass) {
-    case core::InputClass::NameText:
-      return "\" , / : ; < > ? \\ |";
-    case core::InputClass::ExtensionList:
-      return "\" . / : ; < > ? \\ |";
-    case core::InputClass::SingleExtension:
-      return "\" , . / : ; < > ? \\ |";
-    case core::InputClass::Number:
-      break;
+// The characters a field of the class refuses, as the help lists them: one space
+// between each.
+std::string RefusedCharacters(core::InputClass inputClass) {
+  std::string listed;
+  for (const char character : core::DroppedCharacters(inputClass)) {
+    if (!listed.empty()) listed += ' ';
+    listed += character;
   }
-  return "";
+  return listed;
 }
 
 // The option that sets a field in the request's mode, and what the value of a
@@ -52,8 +49,8 @@ struct OptionOfField {
   std::string_view what;
 };
 
-OptionOfField OptionOf(core::StartField field, core::RunMode mode) {
-  const bool replacement = mode == core::RunMode::StringReplacement;
+OptionOfField OptionOf(core::StartField field, core::OperatingMode mode) {
+  const bool replacement = mode == core::OperatingMode::StringReplacement;
   switch (field) {
     case core::StartField::StartNumber:
       return {"--start", "the start number"};
@@ -83,7 +80,7 @@ OptionOfField OptionOf(core::StartField field, core::RunMode mode) {
   return {"", ""};
 }
 
-void ReportRefusedText(const BatchIo& io, const core::StartRefusal& refusal, core::RunMode mode) {
+void ReportRefusedText(const BatchIo& io, const core::StartRefusal& refusal, core::OperatingMode mode) {
   const OptionOfField option = OptionOf(refusal.field, mode);
   const core::FieldInput& input = *refusal.refusedInput;
   io.err << option.name << ": \"" << refusal.refusedText << "\" is not accepted: ";

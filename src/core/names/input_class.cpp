@@ -5,6 +5,8 @@ namespace {
 
 constexpr char32_t kBackspace = 0x08;
 
+}  // namespace
+
 std::string_view DroppedCharacters(InputClass inputClass) {
   switch (inputClass) {
     case InputClass::NameText:
@@ -18,8 +20,6 @@ std::string_view DroppedCharacters(InputClass inputClass) {
   }
   return {};
 }
-
-}  // namespace
 
 FieldInput InputOf(TextField field) {
   switch (field) {

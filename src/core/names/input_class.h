@@ -46,6 +46,10 @@ enum class TextField {
 // The class and limit of a text field.
 FieldInput InputOf(TextField field);
 
+// The ASCII characters the text class drops, in ASCII order (none for Number, which
+// keeps digits only).
+std::string_view DroppedCharacters(InputClass inputClass);
+
 // True when typing the character (an ASCII byte value or any other code point) leaves
 // the field unchanged. Backspace is always let through so that editing keeps working;
 // every character of two bytes or more is accepted by the text classes.
