@@ -9,6 +9,7 @@
 #include "core/preview/preview_text.h"
 #include "core/settings/history.h"
 #include "core/settings/settings_keys.h"
+#include "gui/combo_items.h"
 #include "gui/qt_text.h"
 
 namespace morvane::gui {
@@ -56,14 +57,14 @@ void PreviewLinePart::Refresh() {
   const bool replacement = mode == OperatingMode::StringReplacement;
   const PreviewLineControls& c = m_controls;
   core::PreviewInputs inputs;
-  inputs.front = ToBytes(c.frontPart->currentText());
-  inputs.startNumber = ToBytes(c.startNumber->currentText());
-  inputs.back = ToBytes(c.backPart->currentText());
-  inputs.stringA = ToBytes((replacement ? c.replaceA : c.addA)->currentText());
-  inputs.stringB = ToBytes((replacement ? c.replaceB : c.addB)->currentText());
+  inputs.front = EditTextBytes(c.frontPart);
+  inputs.startNumber = EditTextBytes(c.startNumber);
+  inputs.back = EditTextBytes(c.backPart);
+  inputs.stringA = EditTextBytes(replacement ? c.replaceA : c.addA);
+  inputs.stringB = EditTextBytes(replacement ? c.replaceB : c.addB);
   inputs.nameCase = c.nameCase->currentIndex();
   inputs.extensionOn = c.changeExtension->isChecked();
-  inputs.newExtension = ToBytes(c.newExtension->currentText());
+  inputs.newExtension = EditTextBytes(c.newExtension);
   inputs.extensionCase = c.extensionCase->currentIndex();
   // In the modes without a preview the (hidden) line keeps its text.
   const std::optional<std::string> preview = core::ComposePreview(mode, inputs);
@@ -78,16 +79,16 @@ core::PreviewEntryFields PreviewLinePart::CurrentFields(OperatingMode mode) cons
   core::PreviewEntryFields fields;
   fields.preview = ToBytes(c.line->text());
   if (mode == OperatingMode::SequentialRename) {
-    fields.first = ToBytes(c.frontPart->currentText());
-    fields.second = ToBytes(c.startNumber->currentText());
-    fields.third = ToBytes(c.backPart->currentText());
+    fields.first = EditTextBytes(c.frontPart);
+    fields.second = EditTextBytes(c.startNumber);
+    fields.third = EditTextBytes(c.backPart);
   } else {
     const bool replacement = mode == OperatingMode::StringReplacement;
-    fields.first = ToBytes((replacement ? c.replaceA : c.addA)->currentText());
-    fields.second = ToBytes((replacement ? c.replaceB : c.addB)->currentText());
+    fields.first = EditTextBytes(replacement ? c.replaceA : c.addA);
+    fields.second = EditTextBytes(replacement ? c.replaceB : c.addB);
   }
   fields.extensionOn = c.changeExtension->isChecked();
-  fields.newExtension = ToBytes(c.newExtension->currentText());
+  fields.newExtension = EditTextBytes(c.newExtension);
   fields.nameCase = c.nameCase->currentIndex();
   fields.extensionCase = c.extensionCase->currentIndex();
   return fields;

@@ -49,6 +49,18 @@ class PreviewTest : public QObject, WindowFixture {
     QCOMPARE(window->lblPreView->text(), QStringLiteral("IMG_001"));
   }
 
+  // A default text the code page cannot show is kept as bytes; the run reads those, so
+  // the preview history must record them too, not what the field shows.
+  void aFieldSetFromBytesIsRecordedAsTheRunReadsIt() {
+    const std::string front = "\x83\x65_";
+    window->ApplyDefaultText(morvane::core::DefaultField::FrontPart, front);
+    window->RefreshPreview();
+    window->RecordPreview(OperatingMode::SequentialRename,
+                          window->CurrentPreviewFields(OperatingMode::SequentialRename));
+    QVERIFY(window->PreviewHistory(OperatingMode::SequentialRename).Entries().front().find(front) !=
+            std::string::npos);
+  }
+
   void picksFromTheDropDownRefreshThePreview() {
     window->RememberFieldValue(window->cboKyotsuName, QStringLiteral("old_"));
     window->cboKyotsuName->setEditText(QStringLiteral("x"));
