@@ -22,9 +22,7 @@ std::unique_ptr<RunEngine> MakeRunEngine(ReadyRun run, const ProtectedExtensions
   }
   ModeRunInputs inputs = std::move(run.others);
   inputs.mode = run.mode;
-  inputs.filter = std::move(filter);
-  inputs.filterText = std::move(run.fileTypes);
-  inputs.protectedExtensions = protectedExtensions;
+  static_cast<RunFileRules&>(inputs) = {std::move(filter), std::move(run.fileTypes), protectedExtensions};
   return std::make_unique<ModeRun>(std::move(inputs), fileSystem, log, interaction, codePage);
 }
 

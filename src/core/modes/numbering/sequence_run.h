@@ -11,9 +11,9 @@
 #include "core/modes/numbering/number_limits.h"
 #include "core/modes/numbering/sequence_texts.h"
 #include "core/modes/numbering/target_queue.h"
-#include "core/names/extension_filter.h"
-#include "core/names/protected_extensions.h"
+#include "core/run/run_counters.h"
 #include "core/run/run_engine.h"
+#include "core/run/run_file_rules.h"
 #include "core/run/run_interaction.h"
 #include "core/run/run_settings.h"
 #include "core/run/waiting_sources.h"
@@ -22,20 +22,18 @@
 namespace morvane::core {
 
 // What a sequential run needs besides its settings.
-struct SequenceRunInputs {
+struct SequenceRunInputs : RunFileRules {
+  SequenceRunInputs(RunSettings runSettings, ExtensionFilter typesFilter, std::string typesText,
+                    ProtectedExtensions protectedTypes)
+      : RunFileRules{std::move(typesFilter), std::move(typesText), std::move(protectedTypes)},
+        settings(std::move(runSettings)) {}
+
   RunSettings settings;
-  ExtensionFilter filter;
-  std::string filterText;  // the file types text as typed, for the skip lines
-  ProtectedExtensions protectedExtensions;
 };
 
 // The counters and the running number of a run.
-struct SequenceRunState {
-  int successCount = 0;
-  int failureCount = 0;
+struct SequenceRunState : RunCounters {
   NumberLimits numbers;
-  OverwriteChoice overwriteChoice = OverwriteChoice::None;
-  bool abortRequested = false;
   bool numberExceeded = false;  // the loop ended because the number passed the maximum
 };
 

@@ -10,9 +10,9 @@
 #include "core/log/result_log.h"
 #include "core/modes/renaming/mode_names.h"
 #include "core/modes/renaming/mode_texts.h"
-#include "core/names/extension_filter.h"
-#include "core/names/protected_extensions.h"
+#include "core/run/run_counters.h"
 #include "core/run/run_engine.h"
+#include "core/run/run_file_rules.h"
 #include "core/run/run_file_set.h"
 #include "core/run/run_interaction.h"
 #include "core/run/waiting_sources.h"
@@ -23,26 +23,18 @@ namespace morvane::core {
 
 // What a run of the extension change, case conversion, string replacement or string
 // addition needs: a snapshot of the fields taken when it starts.
-struct ModeRunInputs {
+struct ModeRunInputs : RunFileRules {
   OperatingMode mode = OperatingMode::ExtensionChange;  // never SequentialRename
   // Strings A and B, the case-sensitivity of A, the replaced extension and both cases.
   // The extension change takes its new extension from newExtensionText whatever
   // changeExtension says; the case conversion reads only the two cases.
   NameEditSettings names;
-  bool renameInPlace = true;  // the case conversion always renames in place
+  bool renameInPlace = true;  // as asked; the engine renames in place when RenamesInPlace says so
   std::string outputFolder;   // the copy destination, without a trailing separator
-  ExtensionFilter filter;
-  std::string filterText;  // the file types text as typed, for the skip lines
-  ProtectedExtensions protectedExtensions;
 };
 
 // The counters of a run.
-struct ModeRunState {
-  int successCount = 0;
-  int failureCount = 0;
-  OverwriteChoice overwriteChoice = OverwriteChoice::None;
-  bool abortRequested = false;
-};
+using ModeRunState = RunCounters;
 
 // One run of the four further modes: the target list expanded into the run file set,
 // then one rename or copy per member with its log lines, a summary and the end text.
