@@ -36,7 +36,8 @@ TfrmPEndMessage::TfrmPEndMessage(core::SettingsStore& settings, const core::Prog
 
 bool TfrmPEndMessage::ResultTextOn() const {
   // Read as text: any value but "0" counts as on, as a hand-edited "yes" would.
-  return m_settings.ReadString(core::keys::kSectionSetting, core::keys::kSettingResultText.name, "0") != "0";
+  return m_settings.Load().ReadString(core::keys::kSectionSetting, core::keys::kSettingResultText.name,
+                                      "0") != "0";
 }
 
 void TfrmPEndMessage::ShowEndMessage(const std::string& text) {

@@ -170,7 +170,7 @@ class StartupTest : public QObject {
       QVERIFY(window->close());
     }
     morvane::core::SettingsStore store(f.home->Files().settingsFile, sjis, morvane::test::RealFileSystem());
-    QCOMPARE(store.ReadString("CopyFile", "ChoiceFolder0", ""), folder);
+    QCOMPARE(store.Load().ReadString("CopyFile", "ChoiceFolder0", ""), folder);
   }
 
   void optionsAreReadUnderTheFileRules() {

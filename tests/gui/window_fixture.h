@@ -141,7 +141,7 @@ class WindowFixture {
 // The value of a key as the settings file holds it ("" when missing).
 inline QByteArray SettingValue(const WindowHome& home, const char* section, const char* key) {
   core::SettingsStore store(home.Files().settingsFile, core::CodePage::Utf8(), RealFileSystem());
-  return QByteArray::fromStdString(store.ReadString(section, key, ""));
+  return QByteArray::fromStdString(store.Load().ReadString(section, key, ""));
 }
 
 // The window of a widget made the active one, as a click on it makes it, so that keys

@@ -26,8 +26,9 @@ TEST(PlanningFileSystemWrites, LogLinesAndSettingsWritesReachNoFile) {
   EXPECT_FALSE(folder.Exists("Rename.log"));
 
   core::SettingsStore store(folder.Path("morvane.INI"), core::CodePage::Utf8(), dryRun);
-  EXPECT_EQ(store.ReadString("A", "x", ""), "1");
-  EXPECT_THROW(store.WriteString("A", "x", "2"), core::SettingsWriteError);
+  EXPECT_EQ(store.Load().ReadString("A", "x", ""), "1");
+  EXPECT_THROW(store.Update([](core::IniDocument& document) { document.WriteString("A", "x", "2"); }),
+               core::SettingsWriteError);
   EXPECT_EQ(folder.ReadFile("morvane.INI"), "[A]\r\nx=1\r\n");
 }
 

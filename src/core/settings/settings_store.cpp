@@ -27,33 +27,4 @@ void SettingsStore::Update(const std::function<void(IniDocument&)>& edit) {
   if (!failure.empty()) throw SettingsWriteError(m_path, failure, *m_codePage);
 }
 
-std::string SettingsStore::ReadString(std::string_view section, std::string_view key,
-                                      std::string_view defaultValue) const {
-  return Load().ReadString(section, key, defaultValue);
-}
-
-int SettingsStore::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-  return Load().ReadInteger(section, key, defaultValue);
-}
-
-bool SettingsStore::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
-  return Load().ReadBool(section, key, defaultValue);
-}
-
-void SettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  Update([&](IniDocument& document) { document.WriteString(section, key, value); });
-}
-
-void SettingsStore::WriteInteger(std::string_view section, std::string_view key, int value) {
-  Update([&](IniDocument& document) { document.WriteInteger(section, key, value); });
-}
-
-void SettingsStore::WriteBool(std::string_view section, std::string_view key, bool value) {
-  Update([&](IniDocument& document) { document.WriteBool(section, key, value); });
-}
-
-void SettingsStore::EraseSection(std::string_view section) {
-  Update([&](IniDocument& document) { document.EraseSection(section); });
-}
-
 }  // namespace morvane::core

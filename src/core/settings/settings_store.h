@@ -42,16 +42,6 @@ class SettingsStore {
   // exception from edit leaves the file untouched.
   void Update(const std::function<void(IniDocument&)>& edit);
 
-  // The reads and writes of IniDocument, each on a fresh opening of the file.
-  std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
-  int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
-  bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);
-  void WriteInteger(std::string_view section, std::string_view key, int value);
-  void WriteBool(std::string_view section, std::string_view key, bool value);
-  // Removes the section with all its keys (every section of that name).
-  void EraseSection(std::string_view section);
-
   // A key of the key table, with the table's default, on a fresh opening of the file.
   // The value types are IniDocument's, which refuses silent conversions (a text literal
   // to bool, a bool to int).

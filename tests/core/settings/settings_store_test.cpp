@@ -80,8 +80,8 @@ TEST(SettingsStoreRead, IntegersAndBooleansFallBackToTheDefault) {
       {"D", true, true},       {"D", false, false}, {"Z", true, true},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(store.ReadBool("Setting", c.key, c.defaultValue), c.expected) << c.key;
-  EXPECT_EQ(store.ReadInteger("Setting", "SortDse", 9), 9);
+    EXPECT_EQ(store.Load().ReadBool("Setting", c.key, c.defaultValue), c.expected) << c.key;
+  EXPECT_EQ(store.Load().ReadInteger("Setting", "SortDse", 9), 9);
 }
 
 TEST(SettingsStoreRead, StringsAreCutToWholeCharacters) {
@@ -100,7 +100,7 @@ TEST(SettingsStoreRead, StringsAreCutToWholeCharacters) {
     TempFolder folder;
     folder.WriteFile("M.INI", "[S]\r\nk=" + c.value + "\r\n");
     const std::string read =
-        SettingsStore(folder.Path("M.INI"), *c.codePage, Files()).ReadString("S", "k", "");
+        SettingsStore(folder.Path("M.INI"), *c.codePage, Files()).Load().ReadString("S", "k", "");
     EXPECT_EQ(read, c.value.substr(0, c.expectedLength)) << c.value.size();
   }
 }
@@ -112,11 +112,11 @@ TEST(SettingsStoreRead, MissingFileGivesEveryDefaultAndStaysMissing) {
   EXPECT_TRUE(store.Read(keys::kGuaudExtDAT));
   EXPECT_TRUE(store.Read(keys::kChgStrStrAULCase));
   EXPECT_EQ(store.Read(keys::kWindowLeft), 0);
-  EXPECT_EQ(store.ReadString("Setting", "Nothing", "dflt"), "dflt");
+  EXPECT_EQ(store.Load().ReadString("Setting", "Nothing", "dflt"), "dflt");
   const LogSettings log = ReadLogSettings(store);
   EXPECT_FALSE(log.outputLog);
   EXPECT_EQ(log.textViewer, "");
-  store.EraseSection("Setting");
+  store.Update([](IniDocument& document) { document.EraseSection("Setting"); });
   EXPECT_FALSE(folder.Exists("M.INI"));
 }
 
@@ -129,14 +129,14 @@ TEST(SettingsStoreWrite, FirstWriteCreatesTheFileAndNamesIgnoreCase) {
   EXPECT_EQ(
       folder.ReadFile("M.INI"),
       "[CopyFile]\r\nchkChgExt=1\r\n[Window]\r\nLeft=-20\r\n[Setting]\r\nTextViewer=/usr/bin/view \r\n");
-  EXPECT_TRUE(store.ReadBool("COPYFILE", "ChkChgExt", false));
+  EXPECT_TRUE(store.Load().ReadBool("COPYFILE", "ChkChgExt", false));
   EXPECT_EQ(store.Read(keys::kWindowLeft), -20);
   EXPECT_EQ(ReadLogSettings(store).textViewer, "/usr/bin/view ");
   EXPECT_EQ(FileCount(folder.Root()), 1);  // no temporary file left behind
 
   folder.WriteFile("M.INI", "[Window]\nLeft=5\n");  // a hand edit is seen at once
   EXPECT_EQ(store.Read(keys::kWindowLeft), 5);
-  store.EraseSection("window");
+  store.Update([](IniDocument& document) { document.EraseSection("window"); });
   EXPECT_EQ(folder.ReadFile("M.INI"), "");
 }
 
@@ -145,7 +145,9 @@ TEST(SettingsStoreWrite, KeepsPermissionBitsAndFollowsLinks) {
   folder.WriteFile("real.INI", "[A]\r\nx=1\r\n");
   fs::permissions(folder.Path("real.INI"), fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("real.INI", folder.Path("M.INI"));
-  SettingsStore(folder.Path("M.INI"), Sjis, Files()).WriteString("A", "y", "2");
+  SettingsStore(folder.Path("M.INI"), Sjis, Files()).Update([](IniDocument& document) {
+    document.WriteString("A", "y", "2");
+  });
   EXPECT_TRUE(fs::is_symlink(folder.Path("M.INI")));
   EXPECT_EQ(folder.ReadFile("real.INI"), "[A]\r\nx=1\r\ny=2\r\n");
   EXPECT_EQ(fs::status(folder.Path("real.INI")).permissions(),
@@ -156,7 +158,7 @@ TEST(SettingsStoreWrite, KeepsPermissionBitsAndFollowsLinks) {
 void ExpectWriteFails(const TempFolder& folder, const std::string& relative) {
   SettingsStore store(folder.Path(relative), Sjis, Files());
   try {
-    store.WriteString("A", "x", "2");
+    store.Update([](IniDocument& document) { document.WriteString("A", "x", "2"); });
     ADD_FAILURE() << relative << ": no error";
   } catch (const SettingsWriteError& error) {
     EXPECT_EQ(error.Path(), folder.Path(relative));
