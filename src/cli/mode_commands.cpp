@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "cli/start_run.h"
-#include "core/names/extension_filter.h"
 
 namespace morvane::cli {
 namespace {
@@ -92,10 +91,7 @@ int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSyst
     io.err << "--output: the case conversion always renames in place\n";
     return kExitRefused;
   }
-  core::StartRequest request;
-  request.mode = options.mode;
-  request.changeExtension = options.newExtension.has_value();
-  request.newExtension = options.newExtension.value_or("");
+  core::StartRequest request = RequestOf(options.mode, options.common, options.newExtension);
   if (options.mode == core::OperatingMode::StringReplacement) {
     request.stringA = options.find;
     request.stringB = options.replaceWith;
@@ -104,12 +100,6 @@ int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSyst
     request.stringA = options.prefix;
     request.stringB = options.suffix;
   }
-  request.nameCase = options.common.nameCase;
-  request.extensionCase = options.common.extensionCase;
-  request.renameInPlace = options.common.inPlace;
-  request.outputFolder = options.common.output.value_or("");
-  request.fileTypes = options.common.types.value_or(core::AllFilesText());
-  request.targets = AbsolutePaths(options.common.paths);
   return CheckAndRun(request, options.common, io, fileSystem);
 }
 

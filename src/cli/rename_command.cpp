@@ -2,7 +2,6 @@
 
 #include "cli/start_run.h"
 #include "cli/word_choice.h"
-#include "core/names/extension_filter.h"
 
 namespace morvane::cli {
 
@@ -41,22 +40,14 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
 }
 
 int RunRenameCommand(const RenameOptions& options, const BatchIo& io, core::FileSystem& fileSystem) {
-  core::StartRequest request;
-  request.mode = core::OperatingMode::SequentialRename;
+  core::StartRequest request =
+      RequestOf(core::OperatingMode::SequentialRename, options.common, options.newExtension);
   request.startNumber = options.start;
   request.frontPart = options.front;
   request.backPart = options.back;
   request.increment = options.increment;
   request.sortType = static_cast<int>(options.order);
   request.descending = options.descending;
-  request.changeExtension = options.newExtension.has_value();
-  request.newExtension = options.newExtension.value_or("");
-  request.nameCase = options.common.nameCase;
-  request.extensionCase = options.common.extensionCase;
-  request.renameInPlace = options.common.inPlace;
-  request.outputFolder = options.common.output.value_or("");
-  request.fileTypes = options.common.types.value_or(core::AllFilesText());
-  request.targets = AbsolutePaths(options.common.paths);
   return CheckAndRun(request, options.common, io, fileSystem);
 }
 

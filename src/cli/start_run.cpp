@@ -5,6 +5,7 @@
 #include "cli/run_output.h"
 #include "cli/start_refusals.h"
 #include "core/fs/planning_file_system.h"
+#include "core/names/extension_filter.h"
 #include "core/pipeline/journaled_run.h"
 #include "core/pipeline/run_plan.h"
 #include "core/run/run_driver.h"
@@ -42,6 +43,21 @@ int PrintPlanRecords(core::ReadyRun run, const ProgramSettings& program,
 }
 
 }  // namespace
+
+core::StartRequest RequestOf(core::OperatingMode mode, const CommonOptions& options,
+                             const std::optional<std::string>& newExtension) {
+  core::StartRequest request;
+  request.mode = mode;
+  request.changeExtension = newExtension.has_value();
+  request.newExtension = newExtension.value_or("");
+  request.nameCase = options.nameCase;
+  request.extensionCase = options.extensionCase;
+  request.renameInPlace = options.inPlace;
+  request.outputFolder = options.output.value_or("");
+  request.fileTypes = options.types.value_or(core::AllFilesText());
+  request.targets = AbsolutePaths(options.paths);
+  return request;
+}
 
 int CheckAndRun(const core::StartRequest& request, const CommonOptions& options, const BatchIo& io,
                 core::FileSystem& realFileSystem) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "cli/batch_io.h"
 #include "cli/common_options.h"
 #include "core/fs/file_system.h"
@@ -11,6 +14,12 @@ namespace morvane::cli {
 // on the terminal or answered by --yes; the command itself is the go-ahead), then the
 // run, or with --dry-run its plan, through the same engines and driver as the window.
 // Gives the exit status.
+// The request of a subcommand of the mode, with what every mode takes from the options
+// they share (the cases, in place or the output folder, the types and the paths) and
+// the new extension when one is given; the caller adds the mode's own fields.
+core::StartRequest RequestOf(core::OperatingMode mode, const CommonOptions& options,
+                             const std::optional<std::string>& newExtension);
+
 int CheckAndRun(const core::StartRequest& request, const CommonOptions& options, const BatchIo& io,
                 core::FileSystem& realFileSystem);
 
