@@ -1,12 +1,10 @@
 #include "gui/plan_list_model.h"
 
 #include <QApplication>
-#include <QBrush>
 #include <QColor>
 #include <QStyle>
 #include <algorithm>
 
-#include "core/names/path_rules.h"
 #include "gui/qt_text.h"
 
 namespace morvane::gui {
@@ -19,10 +17,6 @@ bool IsProblem(PlanOutcome outcome) {
   return outcome == PlanOutcome::Taken || outcome == PlanOutcome::TakenByRun ||
          outcome == PlanOutcome::Failed || outcome == PlanOutcome::Missing ||
          outcome == PlanOutcome::PathTooLong;
-}
-
-QString NameOf(const std::string& path) {
-  return path.empty() ? QString() : ToQString(core::ExtractFileName(path, core::PathSyntax::Posix));
 }
 
 }  // namespace
@@ -78,52 +72,35 @@ QString OutcomeCaption(PlanOutcome outcome, bool asked) {
   return QStringLiteral("失敗");
 }
 
+PlanListModel::PlanListModel(QObject* parent)
+    : LargeTableModel({QStringLiteral("現在の名前"), QStringLiteral("新しい名前"), QStringLiteral("結果")},
+                      parent) {}
+
 void PlanListModel::SetPlan(core::RunPlan plan) {
   beginResetModel();
   m_plan = std::move(plan);
   endResetModel();
 }
 
-int PlanListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(m_plan.entries.size());
-}
-
-int PlanListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
-
-QVariant PlanListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || static_cast<std::size_t>(index.row()) >= m_plan.entries.size()) return {};
-  const core::PlanEntry& entry = m_plan.entries[static_cast<std::size_t>(index.row())];
+QVariant PlanListModel::Cell(std::size_t row, int column, int role) const {
+  const core::PlanEntry& entry = m_plan.entries[row];
   switch (role) {
     case Qt::DisplayRole:
-      if (index.column() == kCurrentName) return NameOf(entry.source);
-      if (index.column() == kNewName) return NameOf(entry.newPath);
+      if (column == kCurrentName) return FileNameCell(entry.source);
+      if (column == kNewName) return FileNameCell(entry.newPath);
       return OutcomeCaption(entry.outcome, entry.asked);
     case Qt::ToolTipRole:
-      if (index.column() == kCurrentName) return ToQString(entry.source);
-      if (index.column() == kNewName) return ToQString(entry.newPath);
+      if (column == kCurrentName) return ToQString(entry.source);
+      if (column == kNewName) return ToQString(entry.newPath);
       return {};
     case Qt::DecorationRole:
-      if (index.column() != kOutcome || !LeavesFile(entry.outcome)) return {};
+      if (column != kOutcome || !LeavesFile(entry.outcome)) return {};
       return QApplication::style()->standardIcon(IsProblem(entry.outcome) ? QStyle::SP_MessageBoxWarning
                                                                           : QStyle::SP_MessageBoxInformation);
     case Qt::ForegroundRole:
-      if (IsProblem(entry.outcome)) return QBrush(QColor(0xB0, 0x00, 0x20));
+      if (IsProblem(entry.outcome)) return ProblemBrush();
       if (LeavesFile(entry.outcome)) return QBrush(QColor(0x60, 0x60, 0x60));
       return {};
-    default:
-      return {};
-  }
-}
-
-QVariant PlanListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  switch (section) {
-    case kCurrentName:
-      return QStringLiteral("現在の名前");
-    case kNewName:
-      return QStringLiteral("新しい名前");
-    case kOutcome:
-      return QStringLiteral("結果");
     default:
       return {};
   }

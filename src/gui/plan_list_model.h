@@ -1,31 +1,27 @@
 #pragma once
 
-#include <QAbstractTableModel>
-
 #include "core/pipeline/run_plan.h"
+#include "gui/large_table.h"
 
 namespace morvane::gui {
 
-// The rows of the plan window: each file's current name, its new name and the outcome,
-// read from the plan on demand, so that 100,000 rows cost nothing until shown. The files
-// the run will not rename stand out by a colour and an icon both.
-class PlanListModel : public QAbstractTableModel {
+// The rows of the plan window: each file's current name, its new name and the outcome.
+// The files the run will not rename stand out by a colour and an icon both.
+class PlanListModel : public LargeTableModel {
   Q_OBJECT
 
  public:
   enum Column { kCurrentName, kNewName, kOutcome, kColumns };
 
-  explicit PlanListModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+  explicit PlanListModel(QObject* parent = nullptr);
 
   void SetPlan(core::RunPlan plan);
   const core::RunPlan& Plan() const { return m_plan; }
 
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
  private:
+  std::size_t RowCount() const override { return m_plan.entries.size(); }
+  QVariant Cell(std::size_t row, int column, int role) const override;
+
   core::RunPlan m_plan;
 };
 

@@ -1,32 +1,30 @@
 #pragma once
 
-#include <QAbstractTableModel>
 #include <vector>
 
 #include "core/undo/undo_run.h"
+#include "gui/large_table.h"
 
 namespace morvane::gui {
 
 // The rows of the undo dialog: what undo will do with each change of the run, newest
 // first: where the file is now, the name it had before the run, and what undo does with
 // it or why it leaves it. The files undo will leave stand out by a colour and an icon.
-class UndoListModel : public QAbstractTableModel {
+class UndoListModel : public LargeTableModel {
   Q_OBJECT
 
  public:
   enum Column { kCurrentName, kOldName, kOutcome, kColumns };
 
-  explicit UndoListModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+  explicit UndoListModel(QObject* parent = nullptr);
 
   void SetEntries(std::vector<core::UndoEntry> entries);
   const std::vector<core::UndoEntry>& Entries() const { return m_entries; }
 
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
  private:
+  std::size_t RowCount() const override { return m_entries.size(); }
+  QVariant Cell(std::size_t row, int column, int role) const override;
+
   std::vector<core::UndoEntry> m_entries;
 };
 

@@ -1,5 +1,6 @@
 #include "gui/untMain.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
@@ -67,8 +68,20 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
   ConnectHandlers();
   ConnectTargetListHandlers();
   CreateDialogs();
-  CreatePlanList();
-  CreateUndo();
+  m_plan =
+      new PlanPart(*this, *frmConfirmation, m_fileSystem, mnuFunction, mnuPreViewList->menuAction(), this);
+  mnuPreviewList = m_plan->MenuItem();
+  // The fields the preview line does not show change the plan too.
+  const auto changed = [this] { m_plan->MayHaveChanged(); };
+  for (QComboBox* combo : {cboExtension, cboOutputDir})
+    connect(combo, &QComboBox::editTextChanged, this, changed);
+  connect(cboSortType, &QComboBox::currentIndexChanged, this, changed);
+  connect(edtZoubun, &QLineEdit::textChanged, this, changed);
+  for (QCheckBox* box : {chkSortDse, chkDelFile, chkChgStr}) connect(box, &QCheckBox::toggled, this, changed);
+  m_undo = new UndoPart(*this, {frmPEndMessage, *m_viewerLauncher}, m_files, m_fileSystem, mnuFunction,
+                        mnuPreViewList->menuAction(), this);
+  frmUndo = m_undo->Dialog();
+  mnuUndo = m_undo->MenuItem();
   FormCreate(arguments);
 }
 

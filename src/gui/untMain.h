@@ -25,15 +25,16 @@
 #include "core/settings/settings_store.h"
 #include "core/targets/target_list.h"
 #include "core/undo/undo_store.h"
-#include "gui/background_plan.h"
 #include "gui/file_dialogs.h"
 #include "gui/main_options.h"
 #include "gui/message_boxes.h"
+#include "gui/plan_part.h"
 #include "gui/preview_line_part.h"
 #include "gui/run_controller.h"
 #include "gui/run_window.h"
 #include "gui/settings_dialog_host.h"
 #include "gui/target_list_part.h"
+#include "gui/undo_part.h"
 #include "gui/untPreviewList.h"
 #include "gui/window_run_interaction.h"
 #include "ui_untMain.h"
@@ -66,7 +67,9 @@ class TfrmMain : public QMainWindow,
                  public SettingsDialogHost,
                  public RunWindow,
                  public TargetListHost,
-                 public PreviewLineHost {
+                 public PreviewLineHost,
+                 public PlanHost,
+                 public UndoHost {
   Q_OBJECT
 
  public:
@@ -109,7 +112,7 @@ class TfrmMain : public QMainWindow,
   TfrmConfirmation* frmConfirmation = nullptr;
   TfrmPEndMessage* frmPEndMessage = nullptr;
   // The plan window and its item in the 機能 menu.
-  TfrmPreviewList* frmPreviewList() const { return m_planList; }
+  TfrmPreviewList* frmPreviewList() const { return m_plan->Window(); }
   QAction* mnuPreviewList = nullptr;
   // The undo dialog, made at start-up and hidden between uses, and its item in the 機能
   // menu, enabled while a run can be taken back.
@@ -122,7 +125,7 @@ class TfrmMain : public QMainWindow,
   bool RunGoing() const { return m_runGoing; }
   void SetRunGoing(bool going) override { m_runGoing = going; }
   const MainOptions& Options() const { return m_options; }
-  const core::LogSettings& LogOptions() const { return m_logSettings; }
+  const core::LogSettings& LogOptions() const override { return m_logSettings; }
   const core::ProgramFiles& Files() const { return m_files; }
   core::FileSystem& FileSystemInUse() const { return m_fileSystem; }
   MessageBoxes& Messages() override { return m_messages; }
@@ -184,7 +187,9 @@ class TfrmMain : public QMainWindow,
   void ChangeExtensionSet() override;
   void ConnectHistoryItem(core::OperatingMode mode, QAction* item) override;
   core::ProtectedExtensions ProtectedTypes() const override;
-  void ListChanged() override { PlanMayHaveChanged(); }
+  void ListChanged() override {
+    if (m_plan != nullptr) m_plan->MayHaveChanged();
+  }
   // The command line's paths: each at the top of the list, folders remembered.
   void StoreCommandLine(const std::vector<std::string>& arguments);
   // Paths dropped from a file manager, in the order they came.
@@ -196,7 +201,7 @@ class TfrmMain : public QMainWindow,
   void RefreshSelectionInfo();
   void ShowItemInfo(const std::string& path);
   void ShowListTotals();
-  void ShowFreeSpace();
+  void ShowFreeSpace() override;
   // The progress bar of a run over count files.
   void ProgressBegin(int count) override;
   void ProgressStep() { ProgressSteps(1); }
@@ -209,9 +214,9 @@ class TfrmMain : public QMainWindow,
   void ShowFieldText(core::StartField field, std::string_view text) override;
   void FocusStartField(core::StartField field, std::optional<std::size_t> targetIndex) override;
   bool ConfirmNumbering(const core::RunSettings& settings) override;
-  bool ResolvesChains() const override { return m_chains.on; }
+  bool ResolvesChains() const override { return m_plan->ResolvesChains(); }
   void RunFilesDone(const core::StartRequest& request, const core::ReadyRun& run) override;
-  void JournalWritten(const std::string& path) override;
+  void JournalWritten(const std::string& path) override { m_undo->JournalWritten(path); }
   void FinishRun(const std::string& endMessage) override;
 
  public slots:
@@ -222,8 +227,6 @@ class TfrmMain : public QMainWindow,
   void C1Click();
   void mnuSettingClick();
   void mnuVersionClick();
-  void mnuPreviewListClick();
-  void mnuUndoClick();
   void mnuHelpContentsClick();
   void btnEndClick();
   void Exit1Click();
@@ -285,33 +288,12 @@ class TfrmMain : public QMainWindow,
   void ConnectHandlers();
   // The settings dialog and the help window, and the menu items that show them.
   void CreateDialogs();
-  // The plan window, its menu item and the delay that follows the fields.
-  void CreatePlanList();
-  void RefreshPlanList();
-  // A plan made (now or on a thread of its own) into the plan window.
-  void ShowCheckedPlan(core::CheckedPlan made);
-  // Makes the plan of the run Start would begin now, from the fields as they are now.
-  BackgroundPlan::Make PlanOfStartNow() const;
-  // Starts the plan of the run the confirmation asks about, on a thread of its own.
-  void StartConfirmationPlan();
-  // That plan is ready: into the plan window, its counts into the confirmation.
-  void ShowConfirmationPlan();
-  void ShowConfirmationCounts();
-  // Something the plan depends on changed: made again shortly, when the window is open.
-  void PlanMayHaveChanged();
-  void ShowPlanListOverConfirmation();
-  // The person turned the resolving of chains on or off (plan window or confirmation).
-  void SetResolveChains(bool on);
-  // The undo dialog and its menu item (untMain_undo.cpp).
-  void CreateUndo();
-  // Enables the menu item when some run can be undone; reads only journals that changed.
-  void RefreshUndoItem();
 
   // The output folder's check when Enter is pressed in its field.
   bool CheckOutputFolderAt(core::OutputFolderVariant variant);
   // The run's mode and what the fields ask of it now.
   core::OperatingMode RunModeNow() const;
-  core::StartRequest StartRequestNow() const;
+  core::StartRequest StartRequestNow() const override;
   void SaveNumberingHistories(const core::RunSettings& settings, const std::string& fileTypes);
   void SaveNameEditHistories(bool replacement, const core::ModeRunInputs& inputs,
                              const std::string& fileTypes);
@@ -343,15 +325,10 @@ class TfrmMain : public QMainWindow,
   bool m_runGoing = false;
   MainOptions m_options;
   core::LogSettings m_logSettings;
-  // Which journals were undone, as last read for the undo menu item.
-  core::UndoStatusCache m_undoStatus;
   std::string m_fileDialogFolder;
   PreviewLinePart* m_previewLine = nullptr;
-  TfrmPreviewList* m_planList = nullptr;
-  QTimer* m_planTimer = nullptr;
-  BackgroundPlan* m_listPlan = nullptr;  // the plan window's, after a change
-  BackgroundPlan* m_confirmationPlan = nullptr;
-  ChainOffer m_chains;
+  PlanPart* m_plan = nullptr;
+  UndoPart* m_undo = nullptr;
   bool m_firstShowDone = false;
 
   RunController m_runs{*this, m_fileSystem};

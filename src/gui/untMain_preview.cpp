@@ -37,7 +37,7 @@ void TfrmMain::ChangeExtensionSet() { chkChgExtClick(); }
 
 void TfrmMain::RefreshPreview() {
   m_previewLine->Refresh();
-  PlanMayHaveChanged();
+  if (m_plan != nullptr) m_plan->MayHaveChanged();
 }
 
 const core::PreviewHistoryList& TfrmMain::PreviewHistory(OperatingMode mode) const {

@@ -22,13 +22,12 @@ namespace morvane::gui {
 void TfrmMain::btnStartClick() {
   // The plan window's plan, due or being made, would read the files as the run changes
   // them; it is made again once the run is over.
-  m_planTimer->stop();
-  m_listPlan->Stop();
+  m_plan->StopListPlan();
   ReloadLogSettings();
   m_runs.Start(StartRequestNow(), core::LoadProtectedExtensions(m_settings), m_files,
                m_logSettings.outputLog);
   // Whatever the run changed, even one stopped by a log error, can now be undone.
-  RefreshUndoItem();
+  m_undo->RefreshItem();
 }
 
 core::OperatingMode TfrmMain::RunModeNow() const {
@@ -126,25 +125,25 @@ void TfrmMain::FocusStartField(core::StartField field, std::optional<std::size_t
 bool TfrmMain::ConfirmNumbering(const core::RunSettings& settings) {
   // The counts come from a plan made meanwhile; a large run's confirmation comes up
   // before it is ready and takes the counts when they are.
-  StartConfirmationPlan();
+  m_plan->StartConfirmationPlan();
   frmConfirmation->SetTexts(core::MakeConfirmationTexts(
       settings, EditTextBytes(cboExtension), ToBytes(lblPreView->text()), m_logSettings.outputLog));
   const bool confirmed = frmConfirmation->ShowConfirmation();
   // Answered before the plan was ready: the run itself will tell.
-  m_confirmationPlan->Stop();
+  m_plan->StopConfirmationPlan();
   return confirmed;
 }
 
 void TfrmMain::FinishRun(const std::string& endMessage) {
   // Each run is chosen afresh.
-  m_chains = {};
+  m_plan->ForgetChains();
   WindowMessagePresenter presenter(m_messages);
   core::ShowResultFile(m_logSettings, LogContext(presenter));
   frmPEndMessage->ShowEndMessage(endMessage);
   ProgressEnd();
   ShowFreeSpace();
   RefreshSelectionInfo();
-  PlanMayHaveChanged();
+  m_plan->MayHaveChanged();
 }
 
 }  // namespace morvane::gui

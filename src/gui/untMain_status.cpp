@@ -10,7 +10,7 @@ namespace morvane::gui {
 
 void TfrmMain::RefreshSelectionInfo() {
   m_targetList->RefreshSelectionInfo();
-  PlanMayHaveChanged();
+  if (m_plan != nullptr) m_plan->MayHaveChanged();
 }
 void TfrmMain::ShowItemInfo(const std::string& path) { m_targetList->ShowItemInfo(path); }
 void TfrmMain::ShowListTotals() { m_targetList->ShowListTotals(); }

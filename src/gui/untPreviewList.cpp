@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -38,17 +37,7 @@ TfrmPreviewList::TfrmPreviewList(QWidget* parent) : QDialog(parent), m_model(new
 
   lstPreview = new QTableView(this);
   lstPreview->setObjectName(QStringLiteral("lstPreview"));
-  lstPreview->setModel(m_model);
-  lstPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
-  lstPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lstPreview->verticalHeader()->hide();
-  // One height for every row and no measuring of contents, so that 100,000 rows show at once.
-  lstPreview->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  lstPreview->verticalHeader()->setDefaultSectionSize(lstPreview->fontMetrics().height() + 6);
-  lstPreview->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  lstPreview->horizontalHeader()->setStretchLastSection(true);
-  lstPreview->setColumnWidth(PlanListModel::kCurrentName, 190);
-  lstPreview->setColumnWidth(PlanListModel::kNewName, 190);
+  SetUpLargeTableView(lstPreview, m_model);
 
   lblCounts = new QLabel(this);
   lblCounts->setObjectName(QStringLiteral("lblCounts"));

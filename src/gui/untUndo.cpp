@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -62,18 +61,7 @@ TfrmUndo::TfrmUndo(QWidget* parent) : QDialog(parent), m_model(new UndoListModel
 
   lstUndo = new QTableView(this);
   lstUndo->setObjectName(QStringLiteral("lstUndo"));
-  lstUndo->setModel(m_model);
-  lstUndo->setSelectionBehavior(QAbstractItemView::SelectRows);
-  lstUndo->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lstUndo->verticalHeader()->hide();
-  // As in the plan window: one row height and no measuring, so that a run of 100,000
-  // files shows at once.
-  lstUndo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  lstUndo->verticalHeader()->setDefaultSectionSize(lstUndo->fontMetrics().height() + 6);
-  lstUndo->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  lstUndo->horizontalHeader()->setStretchLastSection(true);
-  lstUndo->setColumnWidth(UndoListModel::kCurrentName, 190);
-  lstUndo->setColumnWidth(UndoListModel::kOldName, 190);
+  SetUpLargeTableView(lstUndo, m_model);
 
   lblUndoCounts = NewLabel(this, "lblUndoCounts");
   lblUndoCounts->setWordWrap(true);

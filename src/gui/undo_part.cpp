@@ -1,6 +1,7 @@
-// Undo in the window: the 機能 menu's item, enabled while a run can be taken back; the
-// undo dialog with what undo will do; then the undo itself, written to the result file
-// like a run, and its end message.
+#include "gui/undo_part.h"
+
+#include <QAction>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMenu>
 
@@ -8,11 +9,12 @@
 #include "core/undo/undo_store.h"
 #include "core/undo/undo_texts.h"
 #include "gui/journal_failure_message.h"
+#include "gui/message_boxes.h"
 #include "gui/qt_text.h"
-#include "gui/untMain.h"
 #include "gui/untPEndMessage.h"
 #include "gui/untUndo.h"
 #include "gui/wait_cursor.h"
+#include "gui/window_run_interaction.h"
 
 namespace morvane::gui {
 namespace {
@@ -58,42 +60,48 @@ std::string UndoEndMessage(const core::UndoReport& report) {
 
 }  // namespace
 
-void TfrmMain::CreateUndo() {
-  frmUndo = new TfrmUndo(this);
-  mnuUndo = new QAction(QStringLiteral("元に戻す(&Z)..."), this);
-  mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+UndoPart::UndoPart(UndoHost& host, const UndoWindows& windows, const core::ProgramFiles& files,
+                   core::FileSystem& fileSystem, QMenu* menu, QAction* before, QWidget* window)
+    : QObject(window),
+      m_host(host),
+      m_windows(windows),
+      m_files(files),
+      m_fileSystem(fileSystem),
+      m_dialog(new TfrmUndo(window)),
+      m_menuItem(new QAction(QStringLiteral("元に戻す(&Z)..."), window)) {
+  m_menuItem->setObjectName(QStringLiteral("mnuUndo"));
   // Beside the plan window's item, the other one that opens a window about a run; the
   // preview history below stands apart.
-  mnuFunction->insertAction(mnuPreViewList->menuAction(), mnuUndo);
-  mnuFunction->insertSeparator(mnuPreViewList->menuAction());
-  connect(mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
+  menu->insertAction(before, m_menuItem);
+  menu->insertSeparator(before);
+  connect(m_menuItem, &QAction::triggered, this, &UndoPart::UndoNewestRun);
   // Another start of the program, or morvane-batch, may run or undo meanwhile.
-  connect(mnuFunction, &QMenu::aboutToShow, this, &TfrmMain::RefreshUndoItem);
-  RefreshUndoItem();
+  connect(menu, &QMenu::aboutToShow, this, &UndoPart::RefreshItem);
+  RefreshItem();
 }
 
-void TfrmMain::RefreshUndoItem() {
-  mnuUndo->setEnabled(core::UndoStore(m_fileSystem, m_files.folder).NewestToUndo(&m_undoStatus).has_value());
+void UndoPart::RefreshItem() {
+  m_menuItem->setEnabled(core::UndoStore(m_fileSystem, m_files.folder).NewestToUndo(&m_status).has_value());
 }
 
-void TfrmMain::JournalWritten(const std::string& path) {
+void UndoPart::JournalWritten(const std::string& path) {
   if (const std::optional<core::FileInfo> info = m_fileSystem.Stat(path))
-    m_undoStatus.Remember(core::JournalIdOf(path), *info, false);
+    m_status.Remember(core::JournalIdOf(path), *info, false);
 }
 
-void TfrmMain::mnuUndoClick() {
+void UndoPart::UndoNewestRun() {
   core::UndoStore store(m_fileSystem, m_files.folder);
   const core::UndoTarget target = core::ChooseUndo(store, std::nullopt);
   if (target.refusal) {
     if (*target.refusal == core::UndoRefusal::Unreadable) {
-      m_messages.Show(MessageKind::Error,
-                      QStringLiteral("\r\n実行の記録を読めないため、元に戻せません。\r\n%1\r\n%2"
-                                     "\r\n何も変更していません。")
-                          .arg(FaultText(target.read, true), ToQString(target.path)));
+      m_host.Messages().Show(MessageKind::Error,
+                             QStringLiteral("\r\n実行の記録を読めないため、元に戻せません。\r\n%1\r\n%2"
+                                            "\r\n何も変更していません。")
+                                 .arg(FaultText(target.read, true), ToQString(target.path)));
     } else {
       // Nothing left to undo, or another start of the program undid it meanwhile.
-      m_messages.Show(MessageKind::Information, QStringLiteral("\r\n元に戻せる実行がありません。"));
-      RefreshUndoItem();
+      m_host.Messages().Show(MessageKind::Information, QStringLiteral("\r\n元に戻せる実行がありません。"));
+      RefreshItem();
     }
     return;
   }
@@ -106,31 +114,33 @@ void TfrmMain::mnuUndoClick() {
     return UndoOffer{journal.header, journal.done.size(), journal.ended,
                      core::PlanUndo(target, m_fileSystem, planLog)};
   }();
-  frmUndo->SetOffer(std::move(offer));
-  if (!frmUndo->ShowUndo()) return;
+  m_dialog->SetOffer(std::move(offer));
+  if (!m_dialog->ShowUndo()) return;
 
-  ReloadLogSettings();
+  m_host.ReloadLogSettings();
+  const core::LogSettings& logSettings = m_host.LogOptions();
   core::UndoReport report;
   try {
-    core::ResultLog log(m_files.resultFile, m_files.logFile, m_logSettings.outputLog, m_fileSystem);
+    core::ResultLog log(m_files.resultFile, m_files.logFile, logSettings.outputLog, m_fileSystem);
     KeepPainted(log);
     const WaitCursor waiting;
     report = core::TakeBack(store, target, m_fileSystem, log, core::LocalNow());
     if (!report.journalFailure) log.Close();
   } catch (const core::LogWriteError& error) {
-    RefreshUndoItem();
-    m_messages.Show(MessageKind::Error, ToQString(error.Message()));
+    RefreshItem();
+    m_host.Messages().Show(MessageKind::Error, ToQString(error.Message()));
     return;
   }
   if (const std::optional<core::JournalFailure>& failure = report.journalFailure) {
-    m_messages.Show(MessageKind::Error, JournalFailureMessage(*failure, QStringLiteral("元に戻しません")));
+    m_host.Messages().Show(MessageKind::Error,
+                           JournalFailureMessage(*failure, QStringLiteral("元に戻しません")));
     return;
   }
-  WindowMessagePresenter presenter(m_messages);
-  core::ShowResultFile(m_logSettings, LogContext(presenter));
-  frmPEndMessage->ShowEndMessage(UndoEndMessage(report));
-  ShowFreeSpace();
-  RefreshUndoItem();
+  WindowMessagePresenter presenter(m_host.Messages());
+  core::ShowResultFile(logSettings, {m_files, m_fileSystem, presenter, m_windows.viewer});
+  m_windows.endMessage->ShowEndMessage(UndoEndMessage(report));
+  m_host.ShowFreeSpace();
+  RefreshItem();
 }
 
 }  // namespace morvane::gui
