@@ -46,7 +46,7 @@ bool TakesHandedPaths(const TfrmMain& window) {
 
 void TakeHandedPaths(TfrmMain& window, const std::vector<std::string>& paths) {
   const bool takes = paths.empty() || TakesHandedPaths(window);
-  if (takes) window.StoreCommandLine(paths);
+  if (takes) window.TargetListOf().AddCommandLine(paths);
   BringForemostWindowToFront();
   if (!takes) ShowPathsNotTaken(window, paths);
 }

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 
 #include "core/preview/preview_text.h"
@@ -36,7 +37,33 @@ constexpr OperatingMode kHistoryModes[] = {OperatingMode::SequentialRename, Oper
 }  // namespace
 
 PreviewLinePart::PreviewLinePart(const PreviewLineControls& controls, PreviewLineHost& host, QObject* parent)
-    : QObject(parent), m_controls(controls), m_host(host) {}
+    : QObject(parent), m_controls(controls), m_host(host) {
+  ConnectFields();
+}
+
+void PreviewLinePart::ConnectFields() {
+  const PreviewLineControls& c = m_controls;
+  const auto refresh = [this] { m_host.RefreshPreview(); };
+  for (QComboBox* combo :
+       {c.frontPart, c.startNumber, c.backPart, c.replaceA, c.replaceB, c.addA, c.addB, c.newExtension}) {
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this, refresh);
+    connect(combo, &QComboBox::activated, this, refresh);
+  }
+  connect(c.changeExtension, &QCheckBox::clicked, this, &PreviewLinePart::chkChgExtClick);
+  c.line->setTextFormat(Qt::PlainText);
+  // The pop-up of the line: the current mode's history.
+  c.line->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(c.line, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    Of(m_host.Mode()).menus.popup->popup(m_controls.line->mapToGlobal(at));
+  });
+}
+
+void PreviewLinePart::chkChgExtClick() {
+  // In the extension change mode the new extension is the whole point: always enabled.
+  m_controls.newExtension->setEnabled(m_controls.changeExtension->isChecked() ||
+                                      m_host.Mode() == OperatingMode::ExtensionChange);
+  m_host.RefreshPreview();
+}
 
 PreviewLinePart::ModeHistory& PreviewLinePart::Of(OperatingMode mode) {
   if (mode == OperatingMode::StringReplacement) return m_histories[1];
@@ -112,7 +139,7 @@ void PreviewLinePart::RebuildMenus(OperatingMode mode) {
     }
     for (const std::string& entry : history.list.Entries()) {
       auto* item = new QAction(MenuCaption(entry), menu);
-      m_host.ConnectHistoryItem(mode, item);
+      connect(item, &QAction::triggered, this, [this, mode, item] { RestoreEntry(mode, item); });
       menu->insertAction(placeholder, item);
     }
     placeholder->setVisible(history.list.Entries().empty());
@@ -164,7 +191,7 @@ void PreviewLinePart::RestoreEntry(OperatingMode mode, QAction* clicked) {
     (replacement ? c.replaceB : c.addB)->setEditText(ToQString(fields.second));
   }
   c.changeExtension->setChecked(fields.extensionOn);
-  m_host.ChangeExtensionSet();
+  chkChgExtClick();
   c.newExtension->setEditText(ToQString(fields.newExtension));
   auto select = [](QComboBox* combo, int index) {
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);

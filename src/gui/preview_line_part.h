@@ -49,11 +49,8 @@ class PreviewLineHost {
   virtual core::OperatingMode Mode() const = 0;
   // Runs one change of the settings file; false (and the window says so) when it fails.
   virtual bool WriteSettings(const std::function<void(core::IniDocument&)>& edit) = 0;
-  // The change-extension box was set from a restored entry; the window applies it.
-  virtual void ChangeExtensionSet() = 0;
-  // A new history item in a menu: the window connects it to the mode's handler, which
-  // hands the item back to RestoreEntry.
-  virtual void ConnectHistoryItem(core::OperatingMode mode, QAction* item) = 0;
+  // A field the line shows changed: the line (and what follows it) is made again.
+  virtual void RefreshPreview() = 0;
 };
 
 // The preview line of the main window (the first new name) and the preview histories of
@@ -80,8 +77,12 @@ class PreviewLinePart : public QObject {
   bool Save(core::OperatingMode mode);
   // Puts the settings of a clicked history item back into the fields.
   void RestoreEntry(core::OperatingMode mode, QAction* clicked);
+  // The change-extension box was set: the new extension's field follows it.
+  void chkChgExtClick();
 
  private:
+  // Every field the line shows, to a refresh.
+  void ConnectFields();
   struct ModeHistory {
     core::PreviewHistoryList list;
     PreviewHistoryMenus menus{};

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMimeData>
 #include <QUrl>
 
 #include "core/targets/status_texts.h"
@@ -27,6 +28,8 @@ bool IsEnterKey(QEvent* event) {
   const int key = static_cast<QKeyEvent*>(event)->key();
   return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
+
+const QString kUriListType = QStringLiteral("text/uri-list");
 
 int RowHeight(const QListView* list) { return list->sizeHintForRow(0); }
 
@@ -45,11 +48,13 @@ QUrl FileUrlOf(const std::string& path) {
 }  // namespace
 
 TargetListPart::TargetListPart(const TargetListControls& controls, TargetListHost& host,
-                               core::FileSystem& fileSystem, QObject* parent)
+                               core::FileSystem& fileSystem, const TargetListDialogs& dialogs,
+                               QObject* parent)
     : QObject(parent),
       m_controls(controls),
       m_host(host),
       m_fileSystem(fileSystem),
+      m_dialogs(dialogs),
       m_model(new TargetListModel(m_targets, this)) {
   QListView* list = m_controls.list;
   list->setModel(m_model);
@@ -64,10 +69,25 @@ TargetListPart::TargetListPart(const TargetListControls& controls, TargetListHos
         if (m_pushingSelection) return;
         m_targets.SetCurrent(current.isValid() ? std::optional<std::size_t>(current.row()) : std::nullopt);
       });
+  ConnectCommands();
+}
+
+// A file manager's drop anywhere on the window that does not take it itself.
+bool TargetListPart::FilterWindowDrop(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  auto* drop = static_cast<QDropEvent*>(event);
+  if (!drop->mimeData()->hasFormat(kUriListType)) return false;
+  drop->acceptProposedAction();
+  if (type == QEvent::Drop) AddDrop(*drop->mimeData());
+  return true;
 }
 
 bool TargetListPart::FilterEvent(QObject* watched, QEvent* event) {
+  // Only pointers are compared here: events still arrive while the window's widgets are
+  // being destroyed.
   QListView* list = m_controls.list;
+  if (watched == m_window) return FilterWindowDrop(event);
   if (watched == m_controls.pathField && IsEnterKey(event)) {
     AddTypedPath();
     return true;
@@ -76,7 +96,7 @@ bool TargetListPart::FilterEvent(QObject* watched, QEvent* event) {
     OpenFirstSelected();
     return true;
   }
-  const bool inList = watched == list || watched == list->viewport();
+  const bool inList = watched == list || watched == m_viewport;
   // The list accepts every drag of its own rows over it: the view would ask the model,
   // which takes no drops, and refuse them, so that the release only cancelled the drag.
   if (inList && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
@@ -97,7 +117,7 @@ bool TargetListPart::FilterEvent(QObject* watched, QEvent* event) {
     drop->accept();
     return true;
   }
-  if (watched != list->viewport()) return false;
+  if (watched != m_viewport) return false;
   if (event->type() == QEvent::MouseButtonPress) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton) return false;

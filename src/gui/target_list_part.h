@@ -9,6 +9,8 @@
 
 #include "core/fs/file_system.h"
 #include "core/names/protected_extensions.h"
+#include "core/settings/ini_document.h"
+#include "core/settings/settings_store.h"
 #include "core/targets/status_texts.h"
 #include "core/targets/target_list.h"
 
@@ -23,6 +25,7 @@ class QWidget;
 
 namespace morvane::gui {
 
+class FileDialogs;
 class MessageBoxes;
 class TargetListModel;
 
@@ -58,6 +61,15 @@ class TargetListHost {
   virtual QWidget& Widget() = 0;
   // The entries changed (the plan window follows them).
   virtual void ListChanged() {}
+  // Runs one change of the settings file; false (and the window says so) when it fails.
+  virtual bool WriteSettings(const std::function<void(core::IniDocument&)>& edit) = 0;
+};
+
+// The dialogs the file and folder buttons open: the file dialog (with its test seam) and
+// the settings the folder dialog keeps its history in.
+struct TargetListDialogs {
+  FileDialogs& files;
+  core::SettingsStore& settings;
 };
 
 // The target list of the main window: its entries and selection, the view that shows
@@ -69,7 +81,7 @@ class TargetListPart : public QObject {
 
  public:
   TargetListPart(const TargetListControls& controls, TargetListHost& host, core::FileSystem& fileSystem,
-                 QObject* parent);
+                 const TargetListDialogs& dialogs, QObject* parent);
 
   core::TargetList& List() { return m_targets; }
   const core::TargetList& List() const { return m_targets; }
@@ -97,6 +109,14 @@ class TargetListPart : public QObject {
   void AddCommandLine(const std::vector<std::string>& arguments);
   void AddFolder(const std::string& folder, bool withSubfolders);
 
+  // The file button: files from the file dialog, whose folder is remembered.
+  void ChooseFiles();
+  // The folder button: a folder (with its subfolders when asked) from the folder dialog.
+  void ChooseFolder();
+  // Where the file dialog opens first (empty: the platform's default).
+  const std::string& FileDialogFolder() const { return m_fileDialogFolder; }
+  void SetFileDialogFolder(std::string folder) { m_fileDialogFolder = std::move(folder); }
+
   void RemoveSelected();
   void MoveCurrent(void (core::TargetList::*move)());
   // Opens the first selected entry with its associated program.
@@ -114,10 +134,17 @@ class TargetListPart : public QObject {
   void ShowListTotals(const core::MeasuredRows& measured = {});
   void ShowFreeSpace();
 
-  // Enter, drags and the right button on the list and the path field; true when taken.
-  bool FilterEvent(QObject* watched, QEvent* event);
+ protected:
+  // Enter, drags and the right button on the list and the path field, and the files a
+  // file manager drops on the window.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // True when the event was taken.
+  bool FilterEvent(QObject* watched, QEvent* event);
+  bool FilterWindowDrop(QEvent* event);
+  // Each button and menu item of the list to what it does.
+  void ConnectCommands();
   void TakeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
   void SetMoveCommandsEnabled(bool enabled);
   void SetHint(const QString& hint);
@@ -128,6 +155,11 @@ class TargetListPart : public QObject {
   TargetListHost& m_host;
   core::FileSystem& m_fileSystem;
   core::TargetList m_targets;
+  TargetListDialogs m_dialogs;
+  // The list's viewport and the window, whose events the part filters.
+  QObject* m_viewport = nullptr;
+  QObject* m_window = nullptr;
+  std::string m_fileDialogFolder;
   TargetListModel* m_model;
   // Set while the program puts the list's selection into the view, so that the view's
   // echo is not taken for the user's selection.

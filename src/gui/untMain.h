@@ -27,11 +27,13 @@
 #include "core/undo/undo_store.h"
 #include "gui/file_dialogs.h"
 #include "gui/main_options.h"
+#include "gui/main_run_part.h"
+#include "gui/menu_commands_part.h"
 #include "gui/message_boxes.h"
+#include "gui/mode_switch_part.h"
+#include "gui/option_fields_part.h"
 #include "gui/plan_part.h"
 #include "gui/preview_line_part.h"
-#include "gui/run_controller.h"
-#include "gui/run_window.h"
 #include "gui/settings_dialog_host.h"
 #include "gui/target_list_part.h"
 #include "gui/undo_part.h"
@@ -65,9 +67,10 @@ class UpDown;
 class TfrmMain : public QMainWindow,
                  public Ui_TfrmMain,
                  public SettingsDialogHost,
-                 public RunWindow,
                  public TargetListHost,
                  public PreviewLineHost,
+                 public OptionFieldsHost,
+                 public ModeSwitchHost,
                  public PlanHost,
                  public UndoHost {
   Q_OBJECT
@@ -119,34 +122,32 @@ class TfrmMain : public QMainWindow,
   TfrmUndo* frmUndo = nullptr;
   QAction* mnuUndo = nullptr;
 
-  core::OperatingMode Mode() const override { return m_mode; }
+  core::OperatingMode Mode() const override;
   // Whether a run started from the window is going (a signal then stops the run, not the
   // window).
   bool RunGoing() const { return m_runGoing; }
-  void SetRunGoing(bool going) override { m_runGoing = going; }
-  const MainOptions& Options() const { return m_options; }
+  void SetRunGoing(bool going) { m_runGoing = going; }
+  const MainOptions& Options() const { return m_optionFields->Options(); }
   const core::LogSettings& LogOptions() const override { return m_logSettings; }
   const core::ProgramFiles& Files() const { return m_files; }
   core::FileSystem& FileSystemInUse() const { return m_fileSystem; }
   MessageBoxes& Messages() override { return m_messages; }
   // The folder the file dialog opens in first (empty: the platform's default).
-  const std::string& FileDialogFolder() const { return m_fileDialogFolder; }
+  const std::string& FileDialogFolder() const { return m_targetList->FileDialogFolder(); }
   const core::PreviewHistoryList& PreviewHistory(core::OperatingMode mode) const;
 
   // The help window of this main window; closed with it.
-  HelpWindow& Help() { return *m_help; }
+  HelpWindow& Help();
   // The overwrite alert of the runs (with its test seam) and its help button.
-  OverwriteAlerts& Alerts() override { return m_alerts; }
-  void ShowOverwriteAlertHelp() override;
-  void SetHelpModality(Qt::WindowModality modality);
-  // What opens the result file and the result log (the viewer of the settings, or the
-  // built-in one).
-  core::TextViewerLauncher& ViewerLauncher() { return *m_viewerLauncher; }
-  // Test seam: a launcher that records instead of starting anything (nullptr: the
-  // program's own again).
-  void SetViewerLauncher(core::TextViewerLauncher* launcher) { m_viewerLauncher->Replace(launcher); }
-  // The version dialog's test seam: what opens the home page from its icon.
-  void SetUrlOpener(std::function<void(const QString&)> opener) { m_urlOpener = std::move(opener); }
+  OverwriteAlerts& Alerts() { return m_alerts; }
+  void ShowOverwriteAlertHelp();
+  // Test seam: a launcher that opens the result file and the result log instead of the
+  // program's own (nullptr: the program's own again).
+  void SetViewerLauncher(core::TextViewerLauncher* launcher);
+
+  // Runs one change of the settings file; a failed write shows "%s に書き込めません"
+  // and gives false.
+  bool WriteSettings(const std::function<void(core::IniDocument&)>& edit) override;
 
   // What saving the settings dialog changes here.
   void ApplyDefaultText(core::DefaultField field, const std::string& text) override;
@@ -154,12 +155,10 @@ class TfrmMain : public QMainWindow,
 
   // The preview line and its history.
   void RefreshPreview() override;
-  void CyclePreviewCase();
   // Adds an entry to the mode's preview history and menus; the mode must have a preview.
   void RecordPreview(core::OperatingMode mode, const core::PreviewEntryFields& fields);
   // The fields of the mode's entry as they stand in the window now.
   core::PreviewEntryFields CurrentPreviewFields(core::OperatingMode mode) const;
-  void LoadPreviewHistories();
   // Writes the mode's list to its section, oldest first; false after a write error.
   bool SavePreviewHistory(core::OperatingMode mode);
   // Moves the value to the head of the combo's field history (the combos of the
@@ -172,95 +171,43 @@ class TfrmMain : public QMainWindow,
 
   // The target list (untMain_targets.cpp). The entries are the bytes they were given.
   const core::TargetList& Targets() const;
+  TargetListPart& TargetListOf() { return *m_targetList; }
   FileDialogs& FileDialog() { return m_fileDialogs; }
   // Test seam: what opening an entry with its associated program does instead.
   void SetShellOpener(std::function<void(const std::string&)> opener);
   void AppendTarget(const std::string& path);
-  void AppendTargetUnique(const std::string& path);
-  void RememberTargetFolder(const std::string& folder);
   void ClearTargetList();
-  std::string ToLongPathForm(std::string_view path) const { return m_fileSystem.ToLongPathForm(path); }
   // What the target list asks of the window.
   bool InUserOrderState() const override;
   std::string FileTypesText() const override;
   // What the preview line asks of the window.
-  void ChangeExtensionSet() override;
-  void ConnectHistoryItem(core::OperatingMode mode, QAction* item) override;
   core::ProtectedExtensions ProtectedTypes() const override;
   void ListChanged() override {
     if (m_plan != nullptr) m_plan->MayHaveChanged();
   }
-  // The command line's paths: each at the top of the list, folders remembered.
-  void StoreCommandLine(const std::vector<std::string>& arguments);
   // Paths dropped from a file manager, in the order they came.
   void StoreDroppedPaths(const std::vector<std::string>& paths);
   // A drop on the window: the text/uri-list of the data, decoded to bytes.
   void FormDragDrop(const QMimeData& data);
 
   // The status bar (untMain_status.cpp).
-  void RefreshSelectionInfo();
-  void ShowItemInfo(const std::string& path);
-  void ShowListTotals();
   void ShowFreeSpace() override;
   // The progress bar of a run over count files.
-  void ProgressBegin(int count) override;
-  void ProgressStep() { ProgressSteps(1); }
-  void ProgressSteps(int files) override;
-  void ProgressEnd() override;
+  void ProgressBegin(int count);
+  void ProgressStep();
+  void ProgressEnd();
 
-  // The runs (untMain_start.cpp, untMain_run_histories.cpp): what the run controller
-  // asks of the window.
+  // The runs (the MainRunPart).
   QWidget& Widget() override { return *this; }
-  void ShowFieldText(core::StartField field, std::string_view text) override;
-  void FocusStartField(core::StartField field, std::optional<std::size_t> targetIndex) override;
-  bool ConfirmNumbering(const core::RunSettings& settings) override;
-  bool ResolvesChains() const override { return m_plan->ResolvesChains(); }
-  void RunFilesDone(const core::StartRequest& request, const core::ReadyRun& run) override;
-  void JournalWritten(const std::string& path) override { m_undo->JournalWritten(path); }
-  void FinishRun(const std::string& endMessage) override;
+  bool ResolvesChains() const;
 
  public slots:
   void btnStartClick();
-  void cboOutputDirKeyPress();
-  void bitOutputDirClick();
-  void mnuLogViewerClick();
-  void C1Click();
-  void mnuSettingClick();
-  void mnuVersionClick();
-  void mnuHelpContentsClick();
   void btnEndClick();
-  void Exit1Click();
   void cboSortTypeChange();
-  void chkDelFileClick();
-  void edtZoubunChange();
-  // One step of the increment: +1 up, -1 down (the up-down arrows, the arrow keys).
-  void updZoubunClick(int direction);
   void cboRenameULChange();
   void cboExtULChange();
-  void chkChgExtClick();
-  void cboChgExtChange();
-  void cboStartSeqNbrChange();
-  void mnuRenameClick();
-  void mnuChgExtClick();
-  void mnuULCaseClick();
   void mnuChangeStrClick();
-  void mnuAddStrClick();
-  void stbMainMouseUp(Qt::MouseButton button, int x);
-  void lblPreViewMouseUp(Qt::MouseButton button);
-  void pmnPVListItemClick();
-  void pmnChgStrPVListItemClick();
-  void pmnAddStrPVListItemClick();
-  void bitChoiceFilesClick();
-  void bitChoiceFolderClick();
-  void cboChoiceFileKeyPress();
-  void cboChoiceFileClick(int index);
-  void btnSelectFileDelClick();
-  void btnListClearClick();
-  void bitListToTopClick();
-  void bitListUpClick();
-  void bitListDownClick();
-  void bitListToBottomClick();
-  void lstChoiceFileClick();
   void lstChoiceFileDblClick();
   // Right button pressed at height y of the list.
   void lstChoiceFileMouseDown(Qt::MouseButton button, int y);
@@ -268,77 +215,35 @@ class TfrmMain : public QMainWindow,
   void lstChoiceFileDragDrop(int sourceRow, int y);
 
  protected:
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dragMoveEvent(QDragMoveEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void CreatePreviewLine();
   void FormCreate(const std::vector<std::string>& arguments);
-  void FormShow();
   bool FormCloseQuery();
-  void CreateStatusBar();
-  void CreatePopupMenus();
-  void CreateUpDown();
-  void ApplyInputFilters();
-  void FitStartNumberField();
-  void ConnectHandlers();
   // The settings dialog and the help window, and the menu items that show them.
   void CreateDialogs();
 
-  // The output folder's check when Enter is pressed in its field.
-  bool CheckOutputFolderAt(core::OutputFolderVariant variant);
-  // The run's mode and what the fields ask of it now.
-  core::OperatingMode RunModeNow() const;
   core::StartRequest StartRequestNow() const override;
-  void SaveNumberingHistories(const core::RunSettings& settings, const std::string& fileTypes);
-  void SaveNameEditHistories(bool replacement, const core::ModeRunInputs& inputs,
-                             const std::string& fileTypes);
-  core::CopyFileFields CopyFileFieldsNow() const;
-  core::LogCommandContext LogContext(core::MessagePresenter& presenter);
-  void LoadFieldHistories(const core::IniDocument& document);
-  void LoadOptions(const core::IniDocument& document);
-  void RestoreMode(const core::IniDocument& document);
-  void ApplyDefaults(const core::IniDocument& document);
-
-  void ApplyModeLayout();
-  void ApplyListArrangement();
-  void ApplyPreviewHistoryMenus();
-  void CreateTargetList();
-  void ConnectTargetListHandlers();
-  QMenu* CurrentPreviewPopup();
-  QAction* MainModeAction(core::OperatingMode mode) const;
-  QAction* PopupModeAction(core::OperatingMode mode) const;
-
-  // Runs one change of the settings file; a failed write shows "%s に書き込めません"
-  // and gives false.
-  bool WriteSettings(const std::function<void(core::IniDocument&)>& edit) override;
 
   core::ProgramFiles m_files;
   core::FileSystem& m_fileSystem;
   core::SettingsStore m_settings;
   MessageBoxes m_messages;
-  core::OperatingMode m_mode = core::OperatingMode::SequentialRename;
   bool m_runGoing = false;
-  MainOptions m_options;
   core::LogSettings m_logSettings;
-  std::string m_fileDialogFolder;
   PreviewLinePart* m_previewLine = nullptr;
+  OptionFieldsPart* m_optionFields = nullptr;
+  MenuCommandsPart* m_commands = nullptr;
+  ModeSwitchPart* m_modes = nullptr;
+  std::unique_ptr<MainRunPart> m_runPart;
   PlanPart* m_plan = nullptr;
   UndoPart* m_undo = nullptr;
   bool m_firstShowDone = false;
 
-  RunController m_runs{*this, m_fileSystem};
   TargetListPart* m_targetList = nullptr;
   FileDialogs m_fileDialogs;
-  HelpWindow* m_help = nullptr;
   OverwriteAlerts m_alerts;
-  std::unique_ptr<QtTextViewerLauncher> m_standardViewer;
-  std::unique_ptr<SwitchableViewerLauncher> m_viewerLauncher;
-  std::function<void(const QString&)> m_urlOpener;
 };
 
 }  // namespace morvane::gui
