@@ -71,6 +71,7 @@ struct ConvertedName {
 // The file name (without its folder) converted as conversion asks. The name is decoded
 // from the code page to Unicode and the result encoded back; in CP932 a character that
 // is not converted keeps its exact bytes, even where Unicode gives it two encodings.
+// A conversion that leaves everything leaves every name Unchanged, valid text or not.
 ConvertedName ConvertCharacters(std::string_view name, const CharacterConversion& conversion,
                                 const CodePage& codePage = ActiveCodePage());
 
