@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/modes/numbering/natural_order.h"
 #include "core/time/local_time.h"
 
 namespace morvane::core {
@@ -53,6 +54,12 @@ std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType so
       return key;
   }
   AppendLeftAligned(key, name);
+  return key;
+}
+
+std::string MakeNaturalSortKey(std::string_view path, PathSyntax syntax, const CodePage& codePage) {
+  std::string key = NaturalOrderKey(ExtractFileName(path, syntax, codePage), codePage);
+  key.push_back('\0');
   return key;
 }
 

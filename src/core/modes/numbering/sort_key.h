@@ -25,4 +25,11 @@ std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType so
                         std::size_t& userOrderCounter, PathSyntax syntax = PathSyntax::Posix,
                         const CodePage& codePage = ActiveCodePage());
 
+// The key that orders a file in natural order (natural_order.h) in a sequential run:
+// NaturalOrderKey of the file name, whole, then a NUL byte, which no name holds, so that
+// a name that begins another comes first. Files whose names are equal but for the
+// spelling of their numbers have equal keys and are ordered by their paths.
+std::string MakeNaturalSortKey(std::string_view path, PathSyntax syntax = PathSyntax::Posix,
+                               const CodePage& codePage = ActiveCodePage());
+
 }  // namespace morvane::core
