@@ -36,7 +36,7 @@ bool FromThisUser(const QLocalSocket& socket) {
 
 }  // namespace
 
-SingleInstance::SingleInstance(QString folder) {
+SingleInstance::SingleInstance(const QString& folder) {
   if (folder.isEmpty()) return;
   m_lockPath = folder + QLatin1Char('/') + kName + QStringLiteral(".lock");
   m_socketPath = folder + QLatin1Char('/') + kName;

@@ -30,7 +30,7 @@ class SingleInstance {
 
   // folder: where the lock file and the socket live (the runtime folder in use); empty:
   // none, the program runs as the only instance.
-  explicit SingleInstance(QString folder);
+  explicit SingleInstance(const QString& folder);
   ~SingleInstance();
 
   // The user's runtime folder ($XDG_RUNTIME_DIR, or Qt's fallback under /tmp) when it is

@@ -18,7 +18,7 @@ bool DirectlyIn(std::string_view path, std::string_view folder) {
 
 }  // namespace
 
-UndoJournal::UndoJournal(FileSystem& fileSystem, NewJournal created, JournalHeader header,
+UndoJournal::UndoJournal(FileSystem& fileSystem, NewJournal created, const JournalHeader& header,
                          std::function<void()> firstIntents, const CodePage& codePage)
     : m_fileSystem(fileSystem),
       m_path(std::move(created.path)),
