@@ -1,13 +1,13 @@
 # Two entry points: `make run` starts the window program, `make test` runs every test.
 # Both install missing Debian packages first. `make tsan` runs the tests that start
-# threads under ThreadSanitizer.
+# threads under ThreadSanitizer; `make tidy` runs clang-tidy over src/ as CI does.
 
 JOBS ?= 2
 TEST_BUILD := build
 RUN_BUILD := build-release
 TSAN_BUILD := build-tsan
 
-.PHONY: all deps run test tsan build-test build-run bench screenshots deb clean
+.PHONY: all deps run test tsan tidy build-test build-run bench screenshots deb clean
 
 all: build-run
 
@@ -33,6 +33,11 @@ tsan: deps
 	cd $(TSAN_BUILD) && \
 	  if [ "$$(cat /proc/sys/vm/mmap_rnd_bits 2>/dev/null || echo 0)" -gt 28 ]; then fixed="setarch $$(uname -m) -R"; fi; \
 	  QT_QPA_PLATFORM=offscreen $$fixed ctest -L threads --output-on-failure -j$(JOBS)
+
+# clang-tidy over every C++ file of src/ with the checks .clang-tidy lists, in build-tidy
+# (scripts/check-tidy.sh); any finding fails.
+tidy:
+	JOBS=$(JOBS) ./scripts/check-tidy.sh
 
 build-run: deps
 	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_TESTS=OFF
@@ -64,4 +69,4 @@ deb: deps
 	@echo "Install it with: sudo apt-get install ./$$(ls build-deb/morvane_*.deb)"
 
 clean:
-	rm -rf $(TEST_BUILD) $(RUN_BUILD) $(TSAN_BUILD) build-bench build-deb
+	rm -rf $(TEST_BUILD) $(RUN_BUILD) $(TSAN_BUILD) build-bench build-deb build-tidy

@@ -72,6 +72,7 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
     modeOptions.emplace_back(mode);
   }
   std::vector<CLI::App*> modeCommands;
+  modeCommands.reserve(modeOptions.size());
   // CLI11 keeps pointers into the options, so they are all in place before any is added.
   for (ModeOptions& options : modeOptions) modeCommands.push_back(AddModeCommand(app, options));
 

@@ -60,6 +60,7 @@ std::string DidYouMean(std::string_view typed, const std::vector<std::string>& w
 
 CLI::Validator WordChoice(std::vector<std::pair<std::string, int>> words) {
   std::vector<std::string> names;
+  names.reserve(words.size());
   for (const auto& pair : words) names.push_back(pair.first);
   return CLI::Validator(
       [words = std::move(words), names = std::move(names)](std::string& value) -> std::string {

@@ -25,7 +25,10 @@ std::vector<std::string> AbsolutePaths(const std::vector<std::string>& paths) {
       continue;
     }
     if (here.empty()) here = std::filesystem::current_path().native();
-    absolute.push_back(here.ends_with('/') ? here + path : here + '/' + path);
+    std::string joined = here;
+    if (!joined.ends_with('/')) joined += '/';
+    joined += path;
+    absolute.push_back(std::move(joined));
   }
   return absolute;
 }

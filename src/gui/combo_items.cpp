@@ -21,6 +21,7 @@ std::string ItemBytes(const QComboBox* combo, int index) {
 
 std::vector<std::string> AllItemBytes(const QComboBox* combo) {
   std::vector<std::string> items;
+  items.reserve(static_cast<std::size_t>(combo->count()));
   for (int i = 0; i < combo->count(); ++i) items.push_back(ItemBytes(combo, i));
   return items;
 }

@@ -11,6 +11,6 @@ QFont UiFont() {
   return font;
 }
 
-void ApplyUiFont(QApplication& application) { application.setFont(UiFont()); }
+void ApplyUiFont() { QApplication::setFont(UiFont()); }
 
 }  // namespace morvane::gui

@@ -21,7 +21,7 @@ constexpr int kTimeoutMs = 2000;
 // this long is not one.
 constexpr int kRequestTimeoutMs = 10000;
 // What a connection reads from the socket at a time, so that a flood stops at the cap.
-constexpr qint64 kReadChunkBytes = 64 * 1024;
+constexpr qint64 kReadChunkBytes = qint64{64} * 1024;
 
 // The user at the other end of the connection, from the kernel (SO_PEERCRED).
 bool FromThisUser(const QLocalSocket& socket) {
@@ -36,7 +36,7 @@ bool FromThisUser(const QLocalSocket& socket) {
 
 }  // namespace
 
-SingleInstance::SingleInstance(QString folder) {
+SingleInstance::SingleInstance(const QString& folder) {
   if (folder.isEmpty()) return;
   m_lockPath = folder + QLatin1Char('/') + kName + QStringLiteral(".lock");
   m_socketPath = folder + QLatin1Char('/') + kName;

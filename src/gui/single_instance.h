@@ -26,11 +26,11 @@ class SingleInstance {
  public:
   // The most a request may hold: far more than any command line (argv and the
   // environment share a few MiB), little enough to keep in memory.
-  static constexpr qsizetype kMaxRequestBytes = 8 * 1024 * 1024;
+  static constexpr qsizetype kMaxRequestBytes = qsizetype{8} * 1024 * 1024;
 
   // folder: where the lock file and the socket live (the runtime folder in use); empty:
   // none, the program runs as the only instance.
-  explicit SingleInstance(QString folder);
+  explicit SingleInstance(const QString& folder);
   ~SingleInstance();
 
   // The user's runtime folder ($XDG_RUNTIME_DIR, or Qt's fallback under /tmp) when it is

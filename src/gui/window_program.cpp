@@ -81,7 +81,7 @@ int RunWindowProgram(int argc, char* argv[], const std::function<void(TfrmMain&)
   }
 
   QApplication::setApplicationName(QStringLiteral("Morvane"));
-  ApplyUiFont(application);
+  ApplyUiFont();
   InstallQtTranslations(application);
   QApplication::setWindowIcon(ProgramIcon());
   // The one file system of the window and every dialog it opens.
@@ -93,7 +93,7 @@ int RunWindowProgram(int argc, char* argv[], const std::function<void(TfrmMain&)
   ServeLaterStarts(instance, window);
   window.show();
   if (shown) shown(window);
-  return application.exec();
+  return QApplication::exec();
 }
 
 }  // namespace morvane::gui

@@ -84,7 +84,9 @@ std::string LongPathForm(std::string_view path, const core::CodePage& codePage) 
     current = core::FolderPart(current, PathSyntax::Posix, codePage);
     found = LookUp(current, true, codePage);
     if (!found) break;
-    result = *found + "/" + result;
+    *found += '/';
+    *found += result;
+    result = std::move(*found);
   }
   return core::JoinPath(current, result, PathSyntax::Posix, codePage);
 }

@@ -43,7 +43,8 @@ int FollowLinks(std::string& path) {
     const ssize_t length = readlinkat(link.Folder(), link.Name(), text.data(), text.size());
     if (length < 0) return errno;
     text.resize(static_cast<std::size_t>(length));
-    path = text.starts_with('/') ? text : std::string(SystemFolderPrefix(path)) + text;
+    if (!text.starts_with('/')) text.insert(0, SystemFolderPrefix(path));
+    path = std::move(text);
   }
   return ELOOP;
 }

@@ -43,7 +43,7 @@ std::string_view PlanningFileSystem::NameOf(std::string_view path) const {
 
 PlanningFileSystem::Known& PlanningFileSystem::Add(std::string_view path, Known known) const {
   const std::string_view kept = m_paths.Add(path);
-  m_met.push_back({kept, std::move(known)});
+  m_met.push_back({kept, known});
   m_known.emplace(kept, static_cast<std::uint32_t>(m_met.size() - 1));
   return m_met.back().known;
 }
@@ -54,8 +54,8 @@ PlanningFileSystem::Known& PlanningFileSystem::Lookup(std::string_view path) con
   const std::string_view name = NameOf(path);
   const bool unlisted = !m_wholeFolders.empty() && name != "." && name != ".." && !name.empty() &&
                         m_wholeFolders.contains(FolderOf(path));
-  std::optional<FileInfo> onDisk = unlisted ? std::nullopt : ForwardingFileSystem::Stat(path);
-  return Add(path, Known{false, std::move(onDisk)});
+  const std::optional<FileInfo> onDisk = unlisted ? std::nullopt : ForwardingFileSystem::Stat(path);
+  return Add(path, Known{false, onDisk});
 }
 
 bool PlanningFileSystem::FolderOfExists(std::string_view path) const {

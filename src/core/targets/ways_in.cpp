@@ -93,7 +93,8 @@ class LongPathForms {
     auto found = m_folders.find(folder);
     if (found == m_folders.end()) {
       std::string longForm = m_fileSystem.ToLongPathForm(folder);
-      found = m_folders.emplace(folder, longForm.empty() ? folder : std::move(longForm)).first;
+      if (longForm.empty()) longForm = folder;
+      found = m_folders.emplace(folder, std::move(longForm)).first;
     }
     return found->second;
   }

@@ -72,6 +72,8 @@ class Iconv {
   Iconv(const Iconv&) = delete;
   Iconv& operator=(const Iconv&) = delete;
 
+  // (iconv_t)-1 is how iconv_open says it failed; there is no other way to compare.
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
   bool Ok() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
 
   // Converts `in` whole; false when iconv refuses it.

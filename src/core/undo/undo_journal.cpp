@@ -8,7 +8,7 @@ namespace morvane::core {
 namespace {
 
 // Done records wait for the next intents, but never grow without bound.
-constexpr std::size_t kLongestDoneBacklog = 64 * 1024;
+constexpr std::size_t kLongestDoneBacklog = std::size_t{64} * 1024;
 
 // True when path names an entry right inside folder.
 bool DirectlyIn(std::string_view path, std::string_view folder) {
@@ -18,7 +18,7 @@ bool DirectlyIn(std::string_view path, std::string_view folder) {
 
 }  // namespace
 
-UndoJournal::UndoJournal(FileSystem& fileSystem, NewJournal created, JournalHeader header,
+UndoJournal::UndoJournal(FileSystem& fileSystem, NewJournal created, const JournalHeader& header,
                          std::function<void()> firstIntents, const CodePage& codePage)
     : m_fileSystem(fileSystem),
       m_path(std::move(created.path)),

@@ -31,7 +31,7 @@ class UndoJournal {
  public:
   // firstIntents is called once the first intents are on disk (the store then drops its
   // oldest journals).
-  UndoJournal(FileSystem& fileSystem, NewJournal created, JournalHeader header,
+  UndoJournal(FileSystem& fileSystem, NewJournal created, const JournalHeader& header,
               std::function<void()> firstIntents = nullptr, const CodePage& codePage = ActiveCodePage());
   ~UndoJournal();
   UndoJournal(const UndoJournal&) = delete;

@@ -27,7 +27,7 @@ bool ConvertsCase(int caseIndex) {
 }
 
 // The new base name with the extension (replaced when asked), each in its case.
-std::string FinishEditedName(std::string base, std::string extension, const NameEditSettings& settings,
+std::string FinishEditedName(const std::string& base, std::string extension, const NameEditSettings& settings,
                              const CodePage& codePage) {
   if (settings.changeExtension) {
     extension = settings.newExtensionText.empty() ? std::string() : "." + settings.newExtensionText;
