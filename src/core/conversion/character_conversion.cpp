@@ -129,7 +129,8 @@ void KatakanaToFullWidth(std::u32string& text) {
     const char32_t full = kHalfWidthKanaCounterparts[c - kHalfWidthFirst];
     if (IsHalfWidthKana(c) && i + 1 < text.size() &&
         (text[i + 1] == kHalfWidthVoiced || text[i + 1] == kHalfWidthSemiVoiced)) {
-      const UChar32 mark = text[i + 1] == kHalfWidthVoiced ? kCombiningVoiced : kCombiningSemiVoiced;
+      const auto mark =
+          static_cast<UChar32>(text[i + 1] == kHalfWidthVoiced ? kCombiningVoiced : kCombiningSemiVoiced);
       const UChar32 composed = nfc.composePair(static_cast<UChar32>(full), mark);
       if (composed >= 0) {
         result.push_back(static_cast<char32_t>(composed));
