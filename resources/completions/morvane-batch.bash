@@ -21,7 +21,7 @@ _morvane_batch_options() {
 # The values of an option ($2) of a command ($1); "DIR" for a folder, "TEXT" for free text.
 _morvane_batch_values() {
   case $2 in
-    --order) echo "name ext size date user" ;;
+    --order) echo "name ext size date user natural" ;;
     --name-case | --ext-case) echo "none upper lower" ;;
     --on-conflict)
       case $1 in

@@ -18,17 +18,17 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
       ->type_name("DIGITS");
   command->add_option("--back", options.back, "Text after the number (default: none).");
   command->add_option("--increment", options.increment, "Step between numbers (default 1).")->type_name("N");
-  const std::vector<std::pair<std::string, core::SortType>> orders = {{"name", core::SortType::Name},
-                                                                      {"ext", core::SortType::Extension},
-                                                                      {"size", core::SortType::Size},
-                                                                      {"date", core::SortType::ModifiedDate},
-                                                                      {"user", core::SortType::UserOrder}};
+  const std::vector<std::pair<std::string, core::SortType>> orders = {
+      {"name", core::SortType::Name},      {"ext", core::SortType::Extension},
+      {"size", core::SortType::Size},      {"date", core::SortType::ModifiedDate},
+      {"user", core::SortType::UserOrder}, {"natural", core::SortType::Natural}};
   command
       ->add_option("--order", options.order,
-                   "Numbering order: by name, extension, size, modification date, or user (the order of "
-                   "the PATHs; folders are refused then). Default: name.")
+                   "Numbering order: by name, extension, size, modification date, user (the order of "
+                   "the PATHs; folders are refused then), or natural (by name, with numbers in names "
+                   "compared by value: a2 before a10). Default: name.")
       ->transform(WordChoice(orders))
-      ->type_name("name|ext|size|date|user");
+      ->type_name("name|ext|size|date|user|natural");
   command->add_flag("--descending", options.descending, "Number in reverse order.");
   command
       ->add_option("--new-ext", options.newExtension,

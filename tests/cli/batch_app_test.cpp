@@ -290,5 +290,17 @@ TEST_F(BatchAppTest, PlanRecordsNameEveryFileAndItsOutcome) {
   }
 }
 
+TEST_F(BatchAppTest, NaturalOrderPlanNumbersByValue) {
+  for (const char* name : {"a10", "a2", "第１０話", "a1", "第2話"})
+    m_folder.WriteFile(std::string("in/") + name, "");
+  ASSERT_EQ(Batch({"rename", "--in-place", "--order", "natural", "--front", "n", "--plan", P("in")}), 0);
+  std::string expected;
+  int number = 0;
+  for (const char* name : {"a1", "a2", "a10", "第2話", "第１０話"})
+    expected += "renamed" + std::string(1, '\0') + P("in/") + name + '\0' + P("in/n") +
+                std::to_string(++number) + '\0';
+  EXPECT_EQ(m_out.str(), expected);
+}
+
 }  // namespace
 }  // namespace morvane::cli

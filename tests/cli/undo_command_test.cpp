@@ -88,6 +88,20 @@ TEST_F(UndoCommandTest, EveryModeInPlaceAndCopyingComesBackWhole) {
   EXPECT_LE(Journals().size(), 10u) << "only the newest journals are kept";
 }
 
+// A name from macOS holds が decomposed: a composed --find and --types word find it.
+TEST_F(UndoCommandTest, AComposedFindChangesADecomposedNameAndUndoGivesItsBytesBack) {
+  m_folder.WriteFile("d/か\u3099っこう.テ\u3099", "f");
+  const Fingerprint before = Files();
+  ASSERT_EQ(Batch({"replace", "--in-place", "--find", "が", "--replace-with", "X", "--types", "デ", P("d")}),
+            0);
+  Fingerprint after = before;
+  after.erase("d/か\u3099っこう.テ\u3099");
+  after["d/Xっこう.テ\u3099"] = "f";
+  EXPECT_EQ(Files(), after);
+  ASSERT_EQ(Batch({"undo", "--yes"}), kExitSuccess) << m_err.str();
+  EXPECT_EQ(Files(), before);
+}
+
 TEST_F(UndoCommandTest, AnUndoCanBeUndone) {
   const Fingerprint before = Files();
   ASSERT_EQ(Batch({"add", "--in-place", "--prefix", "p_", P("d")}), kExitSuccess) << m_err.str();

@@ -187,6 +187,20 @@ class MainRunsTest : public QObject {
     QVERIFY(!t.window->Targets().IsSelected(0));
   }
 
+  // Picked on the keyboard: its own value, no user-order arrangement, numbers by value.
+  void naturalOrderPickedOnTheKeyboardNumbersByValue() {
+    RunWindow t({{"in/a1.txt", 1}, {"in/a10.txt", 10}, {"in/a2.txt", 2}}, {"in"});
+    t.window->chkDelFile->click();
+    morvane::test::GiveFocus(t.window->cboSortType);
+    morvane::test::PressKey(Qt::Key_End);
+    QCOMPARE(SettingValue(*t.home, "Setting", "SeqNbrSort"), QByteArray("5"));
+    QVERIFY(t.window->bitChoiceFolder->isEnabled());
+    t.Start();
+    QCOMPARE(t.window->frmConfirmation->lblSortType->text(), QStringLiteral("名前(自然順)（昇順）"));
+    QCOMPARE(std::filesystem::file_size(t.At("in/2.txt")), std::uintmax_t{2});
+    QCOMPARE(std::filesystem::file_size(t.At("in/3.txt")), std::uintmax_t{10});
+  }
+
   void renamingInPlaceNeverOffersToOverwrite() {
     RunWindow t({{"in/a.txt", 1}, {"in/1.txt", 3}}, {"in/a.txt"});
     t.window->chkDelFile->click();

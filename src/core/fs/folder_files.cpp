@@ -2,6 +2,11 @@
 
 #include <string>
 
+#include "core/names/extension_filter.h"
+#include "core/names/path_rules.h"
+#include "core/text/canonical_form.h"
+#include "core/text/unicode_text.h"
+
 namespace morvane::core {
 
 void VisitFolderFiles(const FileSystem& fileSystem, std::string_view folder, std::string_view pattern,
@@ -15,6 +20,23 @@ void VisitFolderFiles(const FileSystem& fileSystem, std::string_view folder, std
     path += entry.name;
     visit(path, entry.info);
   });
+}
+
+void VisitFolderFilesOfType(const FileSystem& fileSystem, std::string_view folder, std::string_view word,
+                            const CodePage& codePage,
+                            const std::function<void(std::string_view path, const FileInfo& info)>& visit) {
+  if (codePage.Kind() != CodePageKind::Utf8 || IsAscii(word)) {
+    VisitFolderFiles(fileSystem, folder, EnumerationPattern(word), visit);
+    return;
+  }
+  // The listing's wildcard compares characters as they are written; the whole folder is
+  // listed and each extension compared in its canonical form.
+  const std::string wanted = CanonicalCaseBlindForm("." + std::string(word), codePage);
+  VisitFolderFiles(
+      fileSystem, folder, EnumerationPattern("*"), [&](std::string_view path, const FileInfo& info) {
+        if (CanonicalCaseBlindForm(ExtractFileExt(path, PathSyntax::Posix, codePage), codePage) == wanted)
+          visit(path, info);
+      });
 }
 
 }  // namespace morvane::core

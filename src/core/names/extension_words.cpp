@@ -2,19 +2,20 @@
 
 #include <algorithm>
 
-#include "core/text/case_conversion.h"
+#include "core/text/canonical_form.h"
 
 namespace morvane::core {
 
 ExtensionWords::ExtensionWords(std::vector<std::string> words, const CodePage& codePage)
     : m_words(std::move(words)), m_codePage(&codePage) {
-  for (const std::string& word : m_words) m_upperDottedWords.push_back(UpperCaseSjis("." + word, codePage));
-  std::ranges::sort(m_upperDottedWords);
+  for (const std::string& word : m_words)
+    m_dottedForms.push_back(CanonicalCaseBlindForm("." + word, codePage));
+  std::ranges::sort(m_dottedForms);
 }
 
 bool ExtensionWords::HasExtension(std::string_view extension) const {
   if (m_words.empty()) return false;
-  return std::ranges::binary_search(m_upperDottedWords, UpperCaseSjis(extension, *m_codePage));
+  return std::ranges::binary_search(m_dottedForms, CanonicalCaseBlindForm(extension, *m_codePage));
 }
 
 }  // namespace morvane::core

@@ -9,7 +9,9 @@
 namespace morvane::core {
 
 // An ordered list of extension words without dots, as the file types field and the
-// protected extensions hold them, tested against extensions without regard to case.
+// protected extensions hold them, tested against extensions without regard to case and,
+// in UTF-8, to normalization form (a word typed composed admits an extension that a name
+// from macOS holds decomposed).
 class ExtensionWords {
  public:
   ExtensionWords() = default;
@@ -17,13 +19,15 @@ class ExtensionWords {
 
   const std::vector<std::string>& Words() const { return m_words; }
 
-  // True when the upper-case form of "." + some word equals that of the extension
-  // (dot included) byte for byte.
+  // True when "." + some word equals the extension (dot included) by
+  // EqualsCanonicalCaseBlind: in CP932, and for ASCII texts, their upper-case forms are
+  // equal byte for byte.
   bool HasExtension(std::string_view extension) const;
 
  private:
   std::vector<std::string> m_words;
-  std::vector<std::string> m_upperDottedWords;  // sorted, computed once: the test runs per file
+  // CanonicalCaseBlindForm of each dotted word, sorted, made once: the test runs per file.
+  std::vector<std::string> m_dottedForms;
   const CodePage* m_codePage = &CodePage::Utf8();
 };
 

@@ -1,6 +1,5 @@
 #include "core/pipeline/start_checks.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "core/modes/renaming/mode_names.h"
@@ -23,6 +22,7 @@ constexpr std::string_view kNoFoldersInUserOrder =
     "\r\n連番をつける順序が“ユーザ指定”の場合、フォルダは選択できません。";
 constexpr std::string_view kNotInteger = "' は整数ではありません";
 constexpr int kUserOrderIndex = static_cast<int>(SortType::UserOrder);
+constexpr int kLastSortIndex = static_cast<int>(SortType::Natural);
 
 // A whole non-negative decimal number that fits an int.
 std::optional<int> ParseIncrement(std::string_view text) {
@@ -227,7 +227,9 @@ class StartChecker {
       m_decision.refusal = std::move(refusal);
       return;
     }
-    settings.sortType = static_cast<SortType>(std::clamp(r.sortType, 0, kUserOrderIndex));
+    // An order the list does not hold (no selection) is the name order.
+    settings.sortType =
+        r.sortType >= 0 && r.sortType <= kLastSortIndex ? static_cast<SortType>(r.sortType) : SortType::Name;
     settings.descending = r.descending;
     settings.increment = *increment;
     settings.nameCase = r.nameCase;

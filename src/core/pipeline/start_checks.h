@@ -23,7 +23,7 @@ struct StartRequest {
   std::string frontPart;
   std::string backPart;
   std::string increment;
-  int sortType = 0;  // SortType's index; outside 0..4 the name order
+  int sortType = 0;  // SortType's index; outside 0..5 the name order
   bool descending = false;
   // The extension change's new extension; in the numbering, the replacement and the
   // addition it is used when changeExtension is set.

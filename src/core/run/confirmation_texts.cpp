@@ -16,6 +16,8 @@ std::string_view SortTypeName(SortType sortType) {
       return "更新日時（";
     case SortType::UserOrder:
       return "ユーザ指定（";
+    case SortType::Natural:
+      return "名前(自然順)（";
     case SortType::Name:
       break;
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/names/case_option.h"
+#include "core/names/protected_extensions.h"
 
 namespace morvane::core {
 namespace {
@@ -55,6 +56,25 @@ TEST(ExtensionFilterMatch, ComparesDottedWordsWithoutCase) {
     const ExtensionFilter filter = BuildExtensionFilter(c.filterText, Sjis);
     EXPECT_EQ(MatchesExtensionFilter(filter, c.path, PathSyntax::Posix, Sjis), c.admitted)
         << c.filterText << " / " << c.path;
+  }
+}
+
+// In UTF-8 whatever the normalization forms; protected types are compared alike.
+TEST(ExtensionFilterMatch, ComparesWordsWhateverTheirNormalizationForm) {
+  const struct {
+    std::string words, path;
+    bool admitted;
+  } cases[] = {{"デ", "x.テ\u3099", true},
+               {"テ\u3099", "x.デ", true},
+               {"テ", "x.テ\u3099", false},
+               {"ｊｐｇ,txt", "a.jpg", false},
+               {"jpg,デ", "a.JPG", true}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(MatchesExtensionFilter(BuildExtensionFilter(c.words, Utf8), c.path, PathSyntax::Posix, Utf8),
+              c.admitted)
+        << c.path;
+    EXPECT_EQ(ProtectedExtensions(SplitCommaList(c.words), Utf8).Protects(ExtractFileExt(c.path)),
+              c.admitted);
   }
 }
 

@@ -70,8 +70,8 @@ void SequenceRun::ExpandFolderTargets(std::string_view folder) {
   std::string base(folder);
   if (EndsWithSeparator(base, PathSyntax::Posix, m_codePage)) base.pop_back();
   for (const std::string& word : m_inputs.filter.Words()) {
-    VisitFolderFiles(m_fileSystem, base, EnumerationPattern(word),
-                     [&](std::string_view path, const FileInfo& info) { CollectTarget(path, info); });
+    VisitFolderFilesOfType(m_fileSystem, base, word, m_codePage,
+                           [&](std::string_view path, const FileInfo& info) { CollectTarget(path, info); });
   }
 }
 

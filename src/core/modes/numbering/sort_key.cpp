@@ -52,6 +52,8 @@ std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType so
       AppendLeftAligned(key, UserOrderField(userOrderCounter++));
       AppendLeftAligned(key, "");
       return key;
+    case SortType::Natural:
+      return MakeNaturalSortKey(path, syntax, codePage);
   }
   AppendLeftAligned(key, name);
   return key;

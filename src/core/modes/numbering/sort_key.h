@@ -21,6 +21,7 @@ inline constexpr std::size_t kSortKeyBytes = 2 * kSortFieldBytes;
 // padded with spaces and cut to 20 bytes. The cut counts bytes, not characters, so two
 // names that agree in their first 20 bytes are ordered by their paths. In user order
 // the primary field is "a" + the counter as 8 digits, and the counter goes up by one.
+// In natural order the key is MakeNaturalSortKey's, of no fixed length.
 std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType sortType,
                         std::size_t& userOrderCounter, PathSyntax syntax = PathSyntax::Posix,
                         const CodePage& codePage = ActiveCodePage());

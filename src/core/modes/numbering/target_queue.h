@@ -14,7 +14,7 @@ namespace morvane::core {
 
 // The files of a sequential run in run order, as the moves the run will plan: each
 // file's path (from), its identity, and, once the run plans its names, its new path
-// (to). Files are ordered by a 40-byte sort key followed by the path, as one text
+// (to). Files are ordered by a sort key (MakeSortKey) followed by the path, as one text
 // without regard to letter case (code-page aware; a space sorts before digits, digits
 // before letters), the bytes deciding between texts that differ only in case, and
 // reversed for a descending run. Only a byte-equal key and path count as a duplicate

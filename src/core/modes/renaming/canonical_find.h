@@ -31,6 +31,12 @@ struct ByteRange {
 std::vector<ByteRange> FindCanonicalOccurrences(std::string_view text, std::string_view a, bool caseSensitive,
                                                 const CodePage& codePage = ActiveCodePage());
 
+// True when a occurs in text (FindCanonicalOccurrences).
+inline bool ContainsCanonically(std::string_view text, std::string_view a, bool caseSensitive,
+                                const CodePage& codePage = ActiveCodePage()) {
+  return !FindCanonicalOccurrences(text, a, caseSensitive, codePage).empty();
+}
+
 // The text with every occurrence of a (FindCanonicalOccurrences) replaced by b; b is
 // never searched again. ReplaceAllOccurrences where that finds the same occurrences.
 std::string ReplaceCanonicalOccurrences(std::string_view text, std::string_view a, std::string_view b,

@@ -1,5 +1,6 @@
 #include "core/modes/renaming/mode_names.h"
 
+#include "core/modes/renaming/canonical_find.h"
 #include "core/names/case_option.h"
 #include "core/names/path_rules.h"
 #include "core/text/case_conversion.h"
@@ -103,9 +104,9 @@ std::string CaseConversionName(std::string_view fileName, int nameCase, int exte
 std::string ReplacementName(std::string_view fileName, const NameEditSettings& settings,
                             const CodePage& codePage) {
   NameParts parts = SplitName(fileName, codePage);
-  return FinishEditedName(
-      ReplaceAllOccurrences(parts.base, settings.stringA, settings.stringB, settings.caseSensitive, codePage),
-      std::move(parts.extension), settings, codePage);
+  return FinishEditedName(ReplaceCanonicalOccurrences(parts.base, settings.stringA, settings.stringB,
+                                                      settings.caseSensitive, codePage),
+                          std::move(parts.extension), settings, codePage);
 }
 
 std::string AdditionName(std::string_view fileName, const NameEditSettings& settings,

@@ -55,7 +55,8 @@ struct NameEditSettings {
   int extensionCase = 0;
 };
 
-// A string replacement: every A in the base name replaced by B.
+// A string replacement: every A in the base name replaced by B, A found whatever the
+// normalization forms (ReplaceCanonicalOccurrences); the rest keeps its bytes.
 std::string ReplacementName(std::string_view fileName, const NameEditSettings& settings,
                             const CodePage& codePage = ActiveCodePage());
 

@@ -40,8 +40,9 @@ void ModeRun::ExpandTargetsToRunFileSet(const std::vector<std::string>& targetLi
     if (EndsWithSeparator(folder, PathSyntax::Posix, m_codePage)) folder.pop_back();
     // A folder is listed once per filter word; a file two words find is kept once.
     for (const std::string& word : m_inputs.filter.Words()) {
-      VisitFolderFiles(m_fileSystem, folder, EnumerationPattern(word),
-                       [&](std::string_view path, const FileInfo& info) { CollectRunFile(path, info); });
+      VisitFolderFilesOfType(
+          m_fileSystem, folder, word, m_codePage,
+          [&](std::string_view path, const FileInfo& info) { CollectRunFile(path, info); });
     }
   }
 }

@@ -1,4 +1,5 @@
 // The per-file steps of the four further modes.
+#include "core/modes/renaming/canonical_find.h"
 #include "core/modes/renaming/mode_run.h"
 #include "core/names/case_option.h"
 #include "core/names/path_rules.h"
@@ -53,8 +54,8 @@ std::optional<LeftReason> ModeRun::NameReasonToLeave(const std::string& path) co
   if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) return LeftReason::Protected;
   // Only the base name is searched, never the extension.
   if (m_inputs.mode == OperatingMode::StringReplacement &&
-      !ContainsString(ExtractBaseName(path, PathSyntax::Posix, m_codePage), m_inputs.names.stringA,
-                      m_inputs.names.caseSensitive, m_codePage)) {
+      !ContainsCanonically(ExtractBaseName(path, PathSyntax::Posix, m_codePage), m_inputs.names.stringA,
+                           m_inputs.names.caseSensitive, m_codePage)) {
     return LeftReason::TextNotFound;
   }
   return std::nullopt;

@@ -83,6 +83,16 @@ TEST(TargetQueue, UserOrderKeepsEveryArrivalInListOrder) {
             (std::vector<std::string>{"/d/z.txt", "/d/a.txt", "/d/z.txt"}));
 }
 
+// Each run listed in its natural order, which the names' byte order is not.
+TEST(TargetQueue, NaturalOrderComparesNumbersByValueThenByName) {
+  for (const std::vector<std::string>& run :
+       std::vector<std::vector<std::string>>{{"/d/a1", "/d/a2", "/d/a10", "/d/A11", "/d/a100", "/d/b"},
+                                             {"/d/第2話", "/d/第１０話", "/d/第1１話"},
+                                             {"/d/b01", "/d/b1", "/d/b2", "/d/b010"}}) {
+    EXPECT_EQ(QueuedPaths({run.rbegin(), run.rend()}, SortType::Natural), run);
+  }
+}
+
 TEST(TargetQueue, NamesAlikeInTwentyBytesAreOrderedByPath) {
   EXPECT_EQ(QueuedPaths({"/z/abcdefghijklmnopqrst1.txt", "/y/abcdefghijklmnopqrst0.txt"}),
             (std::vector<std::string>{"/y/abcdefghijklmnopqrst0.txt", "/z/abcdefghijklmnopqrst1.txt"}));

@@ -132,6 +132,22 @@ TEST(EditedNames, AddAroundOrReplaceInTheBaseNameThenApplyExtensionAndCases) {
   }
 }
 
+// A is found whatever the normalization forms; the rest keeps its bytes. CP932 has no such forms.
+TEST(ReplacementName, FindsTheTextWhateverItsNormalizationForm) {
+  const struct {
+    const CodePage* page;
+    std::string name, a, expected;
+  } cases[] = {
+      {&kUtf8, "か\u3099っこう.テ\u3099", "が", "Xっこう.テ\u3099"},
+      {&kUtf8, "がっこう", "か\u3099", "Xっこう"},
+      {&kUtf8, "か\u3099か", "か", "か\u3099X"},
+      {&kUtf8, "CAFE\u0301 cafe", "caf\u00E9", "X cafe"},
+      {&kSjis, "\x82\xA9\x81\x4A", "\x82\xAA", "\x82\xA9\x81\x4A"},  // か ゛ is not が
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ReplacementName(c.name, {c.a, "X", false, false, "", 0, 0}, *c.page), c.expected) << c.name;
+}
+
 TEST(RunFileSet, KeepsNamesThatDifferInCaseAsTwoMembersInCaseBlindOrder) {
   RunFileSet files(kUtf8);
   for (const char* path : {"/x/b.txt", "/x/a.TXT", "/X/a.txt", "/x/a.TXT", "/x/A.txt"}) files.Add(path, {});
