@@ -7,6 +7,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -150,6 +151,13 @@ std::optional<std::uint64_t> PosixFileSystem::FreeBytes(std::string_view path) c
     return std::numeric_limits<std::uint64_t>::max();
   }
   return blocks * blockSize;
+}
+
+std::optional<std::string> PosixFileSystem::RealPath(std::string_view path) const {
+  const std::unique_ptr<char, decltype(&std::free)> real(realpath(std::string(path).c_str(), nullptr),
+                                                         &std::free);
+  if (!real) return std::nullopt;
+  return std::string(real.get());
 }
 
 std::string PosixFileSystem::ToLongPathForm(std::string_view path) const {

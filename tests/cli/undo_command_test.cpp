@@ -102,6 +102,28 @@ TEST_F(UndoCommandTest, AComposedFindChangesADecomposedNameAndUndoGivesItsBytesB
   EXPECT_EQ(Files(), before);
 }
 
+// However a path is spelt ("." and ".." components, doubled slashes), the journal
+// records the file it names, so that undo takes the run back.
+TEST_F(UndoCommandTest, PathsSpeltWithDotsOrDoubledSlashesAreUndone) {
+  const Fingerprint before = Files();
+  const std::vector<std::vector<std::string>> runs = {
+      {"--in-place", P("d") + "/."},
+      {"--in-place", P("d/sub") + "/.."},
+      {"--in-place", P("d") + "//"},
+      {"--in-place", P("d/sub") + "/.././notes.txt"},
+      {"--output", P("out") + "/.", P("d") + "/./notes.txt"},
+  };
+  for (const std::vector<std::string>& where : runs) {
+    SCOPED_TRACE(where.back());
+    std::vector<std::string> arguments = {"add", "--prefix", "p_"};
+    arguments.insert(arguments.end(), where.begin(), where.end());
+    ASSERT_EQ(Batch(arguments), kExitSuccess) << m_err.str();
+    ASSERT_NE(Files(), before);
+    ASSERT_EQ(Batch({"undo", "--yes"}), kExitSuccess) << m_err.str();
+    EXPECT_EQ(Files(), before);
+  }
+}
+
 TEST_F(UndoCommandTest, AnUndoCanBeUndone) {
   const Fingerprint before = Files();
   ASSERT_EQ(Batch({"add", "--in-place", "--prefix", "p_", P("d")}), kExitSuccess) << m_err.str();

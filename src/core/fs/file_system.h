@@ -144,6 +144,10 @@ class FileSystem {
   // or "" when the path itself cannot be found (hidden entries are not found).
   virtual std::string ToLongPathForm(std::string_view path) const = 0;
 
+  // The absolute path of an existing entry with every symbolic link, "." and ".."
+  // resolved, or nothing when it cannot be resolved (or the file system cannot tell).
+  virtual std::optional<std::string> RealPath(std::string_view /*path*/) const { return std::nullopt; }
+
   // Whole files and files written over a run: the settings file, the file the text
   // viewer shows, the result file and the result log. They belong to this interface
   // rather than one of their own so that a single decorator sees every access a front

@@ -1,6 +1,8 @@
 #include "core/undo/journal_paths.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "core/names/path_rules.h"
 
@@ -21,6 +23,33 @@ bool PlainAbsolute(std::string_view path) {
 }
 
 }  // namespace
+
+std::optional<std::string> PlainFormOf(std::string_view path, const FileSystem& fileSystem) {
+  if (!path.starts_with('/') || PlainAbsolute(path)) return std::nullopt;
+  std::vector<std::string_view> components;
+  std::size_t lastParent = std::string_view::npos;
+  for (std::size_t start = 1; start <= path.size();) {
+    const std::size_t end = std::min(path.find('/', start), path.size());
+    const std::string_view component = path.substr(start, end - start);
+    if (component == "..") lastParent = components.size();
+    if (!component.empty() && component != ".") components.push_back(component);
+    start = end + 1;
+  }
+  std::string plain;
+  std::size_t rest = 0;
+  if (lastParent != std::string_view::npos) {
+    std::string folder;
+    for (std::size_t i = 0; i <= lastParent; ++i) (folder += '/') += components[i];
+    std::optional<std::string> real = fileSystem.RealPath(folder);
+    if (!real) return std::nullopt;
+    plain = std::move(*real);
+    if (plain == "/") plain.clear();
+    rest = lastParent + 1;
+  }
+  for (std::size_t i = rest; i < components.size(); ++i) (plain += '/') += components[i];
+  if (plain.empty()) plain = "/";
+  return plain;
+}
 
 JournalPaths::JournalPaths(const JournalContents& journal, std::string_view journalPath,
                            const CodePage& codePage)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
 
+#include "core/fs/file_system.h"
 #include "core/text/code_page.h"
 #include "core/undo/journal_format.h"
 
@@ -13,6 +15,13 @@ namespace morvane::core {
 // move, copy or remove files elsewhere. A path qualifies when it is absolute, has no "."
 // or ".." component, and lies right inside a folder the journal names (its F records); a
 // former content qualifies when it was kept beside the journal itself.
+// The form of an absolute path a journal records, so that its undo may touch it: without
+// "." and empty components, and with a ".." resolved through the real path of the folder
+// it is in (a symbolic link's ".." is its target's parent), naming the same file.
+// Nothing when the path is already in that form, or is relative, or its ".." cannot be
+// resolved (its undo then refuses it, as it refuses any other such path).
+std::optional<std::string> PlainFormOf(std::string_view path, const FileSystem& fileSystem);
+
 class JournalPaths {
  public:
   JournalPaths(const JournalContents& journal, std::string_view journalPath,

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
+
+#include "core/undo/journal_paths.h"
 
 namespace morvane::core {
 namespace {
@@ -65,10 +68,15 @@ int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
   intents.clear();
   for (std::size_t i = m_written; i < end; ++i) {
     const PlannedMove& move = Announced(i);
-    m_journal.DeclareFolderOf(intents, move.from);
-    m_journal.DeclareFolderOf(intents, move.to);
-    AppendIntent(intents, i + 1, m_copies ? JournalOpKind::Copy : JournalOpKind::Rename, move.identity,
-                 move.from, move.to, {});
+    // Recorded as undo will take them; a path given with "." or ".." is rare.
+    const std::optional<std::string> plainFrom = PlainFormOf(move.from, *this);
+    const std::optional<std::string> plainTo = PlainFormOf(move.to, *this);
+    const std::string_view from = plainFrom ? std::string_view(*plainFrom) : move.from;
+    const std::string_view to = plainTo ? std::string_view(*plainTo) : move.to;
+    m_journal.DeclareFolderOf(intents, from);
+    m_journal.DeclareFolderOf(intents, to);
+    AppendIntent(intents, i + 1, m_copies ? JournalOpKind::Copy : JournalOpKind::Rename, move.identity, from,
+                 to, {});
   }
   const int error = m_journal.WriteIntents(intents);
   if (error == 0) m_written = end;
@@ -77,6 +85,9 @@ int JournalingFileSystem::WriteAnnouncedThrough(std::size_t index) {
 
 int JournalingFileSystem::WriteOwnIntent(JournalOp& op) {
   op.seq = m_nextOwnSeq++;
+  for (std::string* path : {&op.from, &op.to}) {
+    if (std::optional<std::string> plain = PlainFormOf(*path, *this)) *path = std::move(*plain);
+  }
   return WriteJournalIntent(m_journal, op);
 }
 
