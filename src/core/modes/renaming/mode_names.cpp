@@ -109,6 +109,24 @@ std::string ReplacementName(std::string_view fileName, const NameEditSettings& s
                           std::move(parts.extension), settings, codePage);
 }
 
+ConvertedName CharacterConversionName(std::string_view fileName, const CharacterConversion& conversion,
+                                      bool extensionToo, const CodePage& codePage) {
+  const NameParts parts = SplitName(fileName, codePage);
+  ConvertedName base = ConvertCharacters(parts.base, conversion, codePage);
+  ConvertedName extension{ConversionOutcome::Unchanged, parts.extension};
+  if (extensionToo && !parts.extension.empty()) {
+    extension = ConvertCharacters(std::string_view(parts.extension).substr(1), conversion, codePage);
+    extension.name.insert(0, 1, '.');
+  }
+  for (const ConvertedName* part : {&base, &extension}) {
+    if (part->outcome != ConversionOutcome::Changed && part->outcome != ConversionOutcome::Unchanged)
+      return {part->outcome, {}};
+  }
+  const bool changed =
+      base.outcome == ConversionOutcome::Changed || extension.outcome == ConversionOutcome::Changed;
+  return {changed ? ConversionOutcome::Changed : ConversionOutcome::Unchanged, base.name + extension.name};
+}
+
 std::string AdditionName(std::string_view fileName, const NameEditSettings& settings,
                          const CodePage& codePage) {
   NameParts parts = SplitName(fileName, codePage);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/conversion/character_conversion.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -63,5 +64,12 @@ std::string ReplacementName(std::string_view fileName, const NameEditSettings& s
 // A string addition: A + base name + B.
 std::string AdditionName(std::string_view fileName, const NameEditSettings& settings,
                          const CodePage& codePage = ActiveCodePage());
+
+// A character conversion: the base name converted, and the extension after its dot too
+// when extensionToo (the dot itself stays, so that a full-width symbol conversion keeps
+// the name's extension). The outcome is the worst of the two parts': a part that cannot
+// be converted leaves the whole name; Changed when either part changed.
+ConvertedName CharacterConversionName(std::string_view fileName, const CharacterConversion& conversion,
+                                      bool extensionToo, const CodePage& codePage = ActiveCodePage());
 
 }  // namespace morvane::core

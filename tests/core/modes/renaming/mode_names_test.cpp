@@ -108,6 +108,36 @@ TEST(CaseConversionName, ConvertsBaseNameAndExtensionApart) {
   }
 }
 
+TEST(CharacterConversionName, ConvertsTheBaseNameAndTheExtensionOnlyWhenAsked) {
+  CharacterConversion toFull;
+  toFull.alnum = WidthChange::ToFull;
+  toFull.symbols = WidthChange::ToFull;
+  CharacterConversion toHalf;
+  toHalf.alnum = WidthChange::ToHalf;
+  toHalf.symbols = WidthChange::ToHalf;
+  struct Case {
+    const char* name;
+    const CharacterConversion& conversion;
+    bool extensionToo;
+    ConversionOutcome outcome;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"a1.txt", toFull, false, ConversionOutcome::Changed, "ａ１.txt"},
+      {"a1.txt", toFull, true, ConversionOutcome::Changed, "ａ１.ｔｘｔ"},
+      {"ａ.txt", toHalf, true, ConversionOutcome::Changed, "a.txt"},
+      {"abc.TXT", toHalf, true, ConversionOutcome::Unchanged, "abc.TXT"},
+      {"／.txt", toHalf, false, ConversionOutcome::ForbiddenName, ""},  // ／ would become /
+      {"a.／", toHalf, true, ConversionOutcome::ForbiddenName, ""},     // in the extension
+      {"a.／", toHalf, false, ConversionOutcome::Unchanged, "a.／"},
+  };
+  for (const Case& c : cases) {
+    const ConvertedName converted = CharacterConversionName(c.name, c.conversion, c.extensionToo, kUtf8);
+    EXPECT_EQ(converted.outcome, c.outcome) << c.name;
+    EXPECT_EQ(converted.name, c.expected) << c.name;
+  }
+}
+
 TEST(EditedNames, AddAroundOrReplaceInTheBaseNameThenApplyExtensionAndCases) {
   struct Case {
     bool addition;
