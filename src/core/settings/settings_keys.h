@@ -65,6 +65,7 @@ inline constexpr BoolKey kOptionChgExt{kSectionOption, "ChgExt", false};
 inline constexpr BoolKey kOptionULCase{kSectionOption, "ULCase", false};
 inline constexpr BoolKey kOptionChgStr{kSectionOption, "ChgStr", false};
 inline constexpr BoolKey kOptionAddStr{kSectionOption, "AddStr", false};
+inline constexpr BoolKey kOptionCharConv{kSectionOption, "CharConv", false};
 
 // Setting: options of the main window.
 inline constexpr IntKey kSettingSeqNbrSort{kSectionSetting, "SeqNbrSort", 0};
@@ -73,6 +74,16 @@ inline constexpr BoolKey kSettingDelFile{kSectionSetting, "DelFile", false};
 inline constexpr StringKey kSettingZoubun{kSectionSetting, "Zoubun", "1"};
 inline constexpr IntKey kSettingRenameUL{kSectionSetting, "RenameUL", 0};
 inline constexpr IntKey kSettingExtUL{kSectionSetting, "ExtUL", 0};
+
+// Setting: the character conversion's choices, each the index of its combo box (0: leave).
+inline constexpr IntKey kSettingConvAlnum{kSectionSetting, "ConvAlnum", 0};
+inline constexpr IntKey kSettingConvSymbols{kSectionSetting, "ConvSymbols", 0};
+inline constexpr IntKey kSettingConvSpace{kSectionSetting, "ConvSpace", 0};
+inline constexpr IntKey kSettingConvKatakana{kSectionSetting, "ConvKatakana", 0};
+inline constexpr IntKey kSettingConvKana{kSectionSetting, "ConvKana", 0};
+inline constexpr IntKey kSettingConvNormalize{kSectionSetting, "ConvNormalize", 0};
+inline constexpr IntKey kSettingConvLetters{kSectionSetting, "ConvLetters", 0};
+inline constexpr BoolKey kSettingConvExt{kSectionSetting, "ConvExt", false};
 
 // Setting: defaults of the settings dialog, each in force only when its Chk key is true.
 inline constexpr StringKey kSettingStartSeqNbr{kSectionSetting, "StartSeqNbr", ""};
@@ -165,26 +176,55 @@ constexpr KeyInfo Describe(const IntKey& key) {
 
 // Every plain key, in the order of the sections above.
 inline constexpr std::array kAllPlainKeys = {
-    Describe(kWindowLeft),          Describe(kWindowTop),
-    Describe(kOptionChgExt),        Describe(kOptionULCase),
-    Describe(kOptionChgStr),        Describe(kOptionAddStr),
-    Describe(kSettingSeqNbrSort),   Describe(kSettingSortDse),
-    Describe(kSettingDelFile),      Describe(kSettingZoubun),
-    Describe(kSettingRenameUL),     Describe(kSettingExtUL),
-    Describe(kSettingStartSeqNbr),  Describe(kSettingStartSeqNbrChk),
-    Describe(kSettingKyotsuName),   Describe(kSettingKyotsuNameChk),
-    Describe(kSettingKyotsuName2),  Describe(kSettingKyotsuName2Chk),
-    Describe(kSettingExtension),    Describe(kSettingExtensionChk),
-    Describe(kSettingChgExt),       Describe(kSettingChgExtChk),
-    Describe(kSettingOutputFolder), Describe(kSettingOutputFolderChk),
-    Describe(kSettingOutputLog),    Describe(kSettingResultText),
-    Describe(kSettingTextViewer),   Describe(kGuaudExtBAT),
-    Describe(kGuaudExtCOM),         Describe(kGuaudExtEXE),
-    Describe(kGuaudExtDLL),         Describe(kGuaudExtREG),
-    Describe(kGuaudExtSYS),         Describe(kGuaudExtINI),
-    Describe(kGuaudExtDAT),         Describe(kGuaudExtUser),
-    Describe(kCopyFileChkChgExt),   Describe(kChgStrStrAULCase),
-    Describe(kDefaultFileFolder),   Describe(kDefaultFolder),
+    Describe(kWindowLeft),
+    Describe(kWindowTop),
+    Describe(kOptionChgExt),
+    Describe(kOptionULCase),
+    Describe(kOptionChgStr),
+    Describe(kOptionAddStr),
+    Describe(kOptionCharConv),
+    Describe(kSettingSeqNbrSort),
+    Describe(kSettingSortDse),
+    Describe(kSettingDelFile),
+    Describe(kSettingZoubun),
+    Describe(kSettingRenameUL),
+    Describe(kSettingExtUL),
+    Describe(kSettingConvAlnum),
+    Describe(kSettingConvSymbols),
+    Describe(kSettingConvSpace),
+    Describe(kSettingConvKatakana),
+    Describe(kSettingConvKana),
+    Describe(kSettingConvNormalize),
+    Describe(kSettingConvLetters),
+    Describe(kSettingConvExt),
+    Describe(kSettingStartSeqNbr),
+    Describe(kSettingStartSeqNbrChk),
+    Describe(kSettingKyotsuName),
+    Describe(kSettingKyotsuNameChk),
+    Describe(kSettingKyotsuName2),
+    Describe(kSettingKyotsuName2Chk),
+    Describe(kSettingExtension),
+    Describe(kSettingExtensionChk),
+    Describe(kSettingChgExt),
+    Describe(kSettingChgExtChk),
+    Describe(kSettingOutputFolder),
+    Describe(kSettingOutputFolderChk),
+    Describe(kSettingOutputLog),
+    Describe(kSettingResultText),
+    Describe(kSettingTextViewer),
+    Describe(kGuaudExtBAT),
+    Describe(kGuaudExtCOM),
+    Describe(kGuaudExtEXE),
+    Describe(kGuaudExtDLL),
+    Describe(kGuaudExtREG),
+    Describe(kGuaudExtSYS),
+    Describe(kGuaudExtINI),
+    Describe(kGuaudExtDAT),
+    Describe(kGuaudExtUser),
+    Describe(kCopyFileChkChgExt),
+    Describe(kChgStrStrAULCase),
+    Describe(kDefaultFileFolder),
+    Describe(kDefaultFolder),
 };
 
 // Every history list.
