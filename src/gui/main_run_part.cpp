@@ -45,17 +45,9 @@ void MainRunPart::Start() {
   m_parts.undo.RefreshItem();
 }
 
-core::OperatingMode MainRunPart::ModeNow() const {
-  if (m_window.mnuULCase->isChecked()) return core::OperatingMode::CaseConversion;
-  if (m_window.mnuChgExt->isChecked()) return core::OperatingMode::ExtensionChange;
-  if (m_window.mnuChangeStr->isChecked()) return core::OperatingMode::StringReplacement;
-  if (m_window.mnuAddStr->isChecked()) return core::OperatingMode::StringAddition;
-  return core::OperatingMode::SequentialRename;
-}
-
 core::StartRequest MainRunPart::RequestNow() const {
   core::StartRequest request;
-  request.mode = ModeNow();
+  request.mode = m_window.Mode();
   request.startNumber = EditTextBytes(m_window.cboStartSeqNbr);
   request.frontPart = EditTextBytes(m_window.cboKyotsuName);
   request.backPart = EditTextBytes(m_window.cboKyotsuName2);
@@ -85,7 +77,7 @@ void MainRunPart::ShowFieldText(core::StartField field, std::string_view text) {
 }
 
 void MainRunPart::FocusStartField(core::StartField field, std::optional<std::size_t> targetIndex) {
-  const bool replacement = ModeNow() == core::OperatingMode::StringReplacement;
+  const bool replacement = m_window.Mode() == core::OperatingMode::StringReplacement;
   QWidget* control = nullptr;
   switch (field) {
     case core::StartField::TargetList:

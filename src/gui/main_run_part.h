@@ -58,8 +58,6 @@ class MainRunPart : public RunWindow {
   void FinishRun(const std::string& endMessage) override;
 
  private:
-  // The mode whose menu item is checked.
-  core::OperatingMode ModeNow() const;
   void SaveNumberingHistories(const core::RunSettings& settings, const std::string& fileTypes);
   void SaveNameEditHistories(bool replacement, const core::ModeRunInputs& inputs,
                              const std::string& fileTypes);

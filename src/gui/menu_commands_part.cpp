@@ -32,6 +32,10 @@ MenuCommandsPart::MenuCommandsPart(const MenuCommandItems& items, QWidget& windo
 
 MenuCommandsPart::~MenuCommandsPart() = default;
 
+core::LogCommandContext MenuCommandsPart::LogContext(core::MessagePresenter& presenter) {
+  return {m_files, m_fileSystem, presenter, *m_viewerLauncher};
+}
+
 void MenuCommandsPart::mnuSettingClick() {
   if (m_settingsDialog != nullptr) m_settingsDialog->exec();
 }
@@ -44,12 +48,12 @@ void MenuCommandsPart::mnuLogViewerClick() {
 
 void MenuCommandsPart::DeleteResultLogClick() {
   WindowMessagePresenter presenter(m_messages);
-  core::DeleteResultLog({m_files, m_fileSystem, presenter, *m_viewerLauncher});
+  core::DeleteResultLog(LogContext(presenter));
 }
 
 void MenuCommandsPart::ShowResultFile(const core::LogSettings& logSettings) {
   WindowMessagePresenter presenter(m_messages);
-  core::ShowResultFile(logSettings, {m_files, m_fileSystem, presenter, *m_viewerLauncher});
+  core::ShowResultFile(logSettings, LogContext(presenter));
 }
 
 void MenuCommandsPart::mnuVersionClick() {

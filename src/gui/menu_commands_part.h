@@ -8,6 +8,7 @@
 
 #include "core/fs/file_system.h"
 #include "core/fs/program_files.h"
+#include "core/log/log_commands.h"
 #include "core/settings/log_settings.h"
 #include "core/settings/settings_store.h"
 #include "gui/window_run_interaction.h"
@@ -67,6 +68,7 @@ class MenuCommandsPart : public QObject {
 
  private:
   void SetHelpModality(Qt::WindowModality modality);
+  core::LogCommandContext LogContext(core::MessagePresenter& presenter);
 
   QWidget& m_window;
   MessageBoxes& m_messages;

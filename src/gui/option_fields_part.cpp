@@ -170,22 +170,17 @@ void OptionFieldsPart::updZoubunClick(int direction) {
 }
 
 void OptionFieldsPart::cboRenameULChange() {
-  const int nameCase = m_controls.nameCase->currentIndex();
-  if (!m_host.WriteSettings(
-          [&](core::IniDocument& document) { document.Write(keys::kSettingRenameUL, nameCase); })) {
-    return;
-  }
-  m_options.nameCase = nameCase;
-  m_host.RefreshPreview();
+  CaseChanged(m_controls.nameCase, keys::kSettingRenameUL, m_options.nameCase);
 }
 
 void OptionFieldsPart::cboExtULChange() {
-  const int extensionCase = m_controls.extensionCase->currentIndex();
-  if (!m_host.WriteSettings(
-          [&](core::IniDocument& document) { document.Write(keys::kSettingExtUL, extensionCase); })) {
-    return;
-  }
-  m_options.extensionCase = extensionCase;
+  CaseChanged(m_controls.extensionCase, keys::kSettingExtUL, m_options.extensionCase);
+}
+
+void OptionFieldsPart::CaseChanged(QComboBox* combo, const core::keys::IntKey& key, int& option) {
+  const int index = combo->currentIndex();
+  if (!m_host.WriteSettings([&](core::IniDocument& document) { document.Write(key, index); })) return;
+  option = index;
   m_host.RefreshPreview();
 }
 

@@ -6,6 +6,7 @@
 #include "core/fs/file_system.h"
 #include "core/run/output_folder_check.h"
 #include "core/settings/ini_document.h"
+#include "core/settings/settings_keys.h"
 #include "core/settings/settings_store.h"
 #include "gui/main_options.h"
 
@@ -86,6 +87,8 @@ class OptionFieldsPart : public QObject {
   void FitStartNumberField();
   void Connect();
   void CyclePreviewCase();
+  // A case combo changed: its index written to key and kept in option.
+  void CaseChanged(QComboBox* combo, const core::keys::IntKey& key, int& option);
   bool CheckOutputFolderAt(core::OutputFolderVariant variant);
 
   OptionFieldControls m_controls;
