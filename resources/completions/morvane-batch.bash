@@ -3,7 +3,7 @@
 # compares these with `morvane-batch <command> --help`, so a new option or command fails
 # it until it is added here.
 
-_morvane_batch_commands="rename ext case replace add undo"
+_morvane_batch_commands="rename ext case replace add convert undo"
 # The commands that take no paths.
 _morvane_batch_pathless="undo"
 
@@ -14,6 +14,7 @@ _morvane_batch_options() {
     case) echo "--types --in-place --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --output" ;;
     replace) echo "--find --replace-with --ignore-case --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
     add) echo "--prefix --suffix --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    convert) echo "--alnum --symbols --space --katakana --kana --normalize --letters --ext-too --types --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
     undo) echo "--list --run --dry-run --yes --log" ;;
   esac
 }
@@ -23,6 +24,10 @@ _morvane_batch_values() {
   case $2 in
     --order) echo "name ext size date user natural" ;;
     --name-case | --ext-case) echo "none upper lower" ;;
+    --alnum | --symbols | --space | --katakana) echo "half full" ;;
+    --kana) echo "katakana hiragana" ;;
+    --normalize) echo "nfc nfd" ;;
+    --letters) echo "lower upper" ;;
     --on-conflict)
       case $1 in
         rename) echo "ask overwrite auto skip abort" ;;

@@ -3,8 +3,9 @@
 # `morvane-batch <command> --help`, so a new option or command fails it until it is
 # added here.
 
-set -l commands rename ext case replace add undo
-set -l path_commands rename ext case replace add
+set -l commands rename ext case replace add convert undo
+set -l path_commands rename ext case replace add convert
+set -l cased_commands rename ext case replace add
 set -l modes rename ext replace add
 
 complete -c morvane-batch -f
@@ -15,6 +16,7 @@ complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a ext 
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a case -d 'Convert the letter case of names and extensions'
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a replace -d 'Replace a text in the names'
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a add -d 'Put a text in front of or behind every name'
+complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a convert -d 'Convert the characters of the names: width, kana, normalization, letter case'
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a undo -d 'Take back a run'
 
 # Past the command: files and folders to work on.
@@ -32,12 +34,20 @@ complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l replace-wi
 complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l ignore-case -d 'Match letters of either case'
 complete -c morvane-batch -n "__fish_seen_subcommand_from add" -l prefix -x -d 'Text in front of every name'
 complete -c morvane-batch -n "__fish_seen_subcommand_from add" -l suffix -x -d 'Text behind every name'
+complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l alnum -x -a 'half full' -d 'ASCII letters and digits to half or full width'
+complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l symbols -x -a 'half full' -d 'ASCII symbols to half or full width'
+complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l space -x -a 'half full' -d 'The space to half or full width'
+complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l katakana -x -a 'half full' -d 'Katakana to half or full width'
+complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l kana -x -a 'katakana hiragana' -d 'Hiragana to katakana or back'
+complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l normalize -x -a 'nfc nfd' -d 'Unicode normalization form of the name'
+complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l letters -x -a 'lower upper' -d 'Every cased letter to lower or upper case'
+complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l ext-too -d 'Convert the extension too'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $modes" -l new-ext -x -d 'The new extension, without the dot'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l types -x -d 'Only these extensions, comma-separated'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l name-case -x -a 'none upper lower' -d 'Letter case of the new name'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l ext-case -x -a 'none upper lower' -d 'Letter case of the extension'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $cased_commands" -l name-case -x -a 'none upper lower' -d 'Letter case of the new name'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $cased_commands" -l ext-case -x -a 'none upper lower' -d 'Letter case of the extension'
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l on-conflict -x -a 'ask overwrite auto skip abort' -d 'When a new name is taken'
-complete -c morvane-batch -n "__fish_seen_subcommand_from ext case replace add" -l on-conflict -x -a 'ask overwrite skip abort' -d 'When a new name is taken'
+complete -c morvane-batch -n "__fish_seen_subcommand_from ext case replace add convert" -l on-conflict -x -a 'ask overwrite skip abort' -d 'When a new name is taken'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l yes -d 'Answer Yes to the questions before a run'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l dry-run -d 'Show what the run would do; change nothing'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l plan -d 'The plan for scripts, NUL-ended records'

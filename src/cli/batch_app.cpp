@@ -65,11 +65,9 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   RenameOptions renameOptions;
   CLI::App* rename = AddRenameCommand(app, renameOptions);
   std::vector<ModeOptions> modeOptions;
-  modeOptions.reserve(4);
-  for (const core::OperatingMode mode :
-       {core::OperatingMode::ExtensionChange, core::OperatingMode::CaseConversion,
-        core::OperatingMode::StringReplacement, core::OperatingMode::StringAddition}) {
-    modeOptions.emplace_back(mode);
+  modeOptions.reserve(std::size(core::kAllModes) - 1);
+  for (const core::OperatingMode mode : core::kAllModes) {
+    if (mode != core::OperatingMode::SequentialRename) modeOptions.emplace_back(mode);
   }
   std::vector<CLI::App*> modeCommands;
   modeCommands.reserve(modeOptions.size());

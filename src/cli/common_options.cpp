@@ -33,7 +33,7 @@ std::vector<std::string> AbsolutePaths(const std::vector<std::string>& paths) {
   return absolute;
 }
 
-void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind) {
+void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind, bool withCases) {
   command
       .add_option("PATH", options.paths,
                   "Files to work on, in this order. A folder stands for the files directly inside it.")
@@ -56,13 +56,16 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
         ->type_name("DIR");
     destination->require_option(1);
   }
-  command.add_option("--name-case", options.nameCase, "Letter case of the new name: none, upper or lower.")
-      ->transform(WordChoice(kCaseNames))
-      ->type_name("none|upper|lower");
-  command
-      .add_option("--ext-case", options.extensionCase, "Letter case of the extension: none, upper or lower.")
-      ->transform(WordChoice(kCaseNames))
-      ->type_name("none|upper|lower");
+  if (withCases) {
+    command.add_option("--name-case", options.nameCase, "Letter case of the new name: none, upper or lower.")
+        ->transform(WordChoice(kCaseNames))
+        ->type_name("none|upper|lower");
+    command
+        .add_option("--ext-case", options.extensionCase,
+                    "Letter case of the extension: none, upper or lower.")
+        ->transform(WordChoice(kCaseNames))
+        ->type_name("none|upper|lower");
+  }
 
   std::vector<std::pair<std::string, ConflictPolicy>> policies = {{"ask", ConflictPolicy::Ask},
                                                                   {"overwrite", ConflictPolicy::Overwrite}};
@@ -93,7 +96,9 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
       "three fields each ended by a NUL byte (the outcome, the source path, the new path or nothing), "
       "paths as their exact bytes. Outcomes: renamed, copied, overwritten, already-named, taken, "
       "taken-by-run (taken by a file of the same run), protected, filtered, missing, path-too-long, "
-      "text-not-found, failed, over-maximum (the numbers ran out first), not-reached (the run was "
+      "text-not-found, nothing-to-convert, unconvertible (a name that is not valid text, or whose "
+      "conversion would hold '/' or NUL), failed, over-maximum (the numbers ran out first), not-reached (the "
+      "run was "
       "aborted first).");
   command.add_flag("--resolve-chains", options.resolveChains,
                    "When renaming in place, let a file take the name of another file of the same run "

@@ -41,8 +41,10 @@ enum class CommonOptionsKind {
   InPlaceOnly,  // always in place: --in-place may be given, --output is the caller's
 };
 
-// Adds the shared options to a subcommand.
-void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind);
+// Adds the shared options to a subcommand; --name-case and --ext-case only withCases (the
+// character conversion has its own --letters).
+void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind,
+                      bool withCases = true);
 
 // The conflict policy in force: the chosen one, else ask on a terminal and skip
 // unanswered otherwise.

@@ -24,6 +24,10 @@ std::string_view CountLabel(LeftReason reason) {
       return "with a path too long to use";
     case LeftReason::TextNotFound:
       return "without the --find text";
+    case LeftReason::NothingToConvert:
+      return "with nothing to convert";
+    case LeftReason::Unconvertible:
+      return "whose names cannot be converted";
     case LeftReason::Failed:
       return "failed";
   }
@@ -45,6 +49,11 @@ std::string Because(const core::LeftFile& file, bool renamesInPlace) {
       return "its path is too long for the file system (a name in it is longer than it allows)";
     case LeftReason::TextNotFound:
       return "its name does not contain the --find text";
+    case LeftReason::NothingToConvert:
+      return "its name has nothing to convert";
+    case LeftReason::Unconvertible:
+      return "its name cannot be converted (it is not valid text in the locale's encoding, or the new name "
+             "would hold '/', a NUL or a character the encoding lacks)";
     case LeftReason::Failed:
       return (renamesInPlace ? "renaming to " : "copying to ") + core::VisibleName(file.newPath) + " failed";
   }

@@ -26,6 +26,10 @@ CommandText TextOf(core::OperatingMode mode) {
               "Replace every occurrence of a text in the names (before the extension) by another."};
     case core::OperatingMode::StringAddition:
       return {"add", "Put a text in front of and/or behind every name (before the extension)."};
+    case core::OperatingMode::CharacterConversion:
+      return {"convert",
+              "Convert the characters of the names (before the extension, or all with --ext-too): width, "
+              "kana, Unicode normalization, letter case."};
     case core::OperatingMode::SequentialRename:
       break;
   }
@@ -61,6 +65,9 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
       command->add_option("--suffix", options.suffix, "Text put behind every name, before the extension.")
           ->type_name("B");
       break;
+    case core::OperatingMode::CharacterConversion:
+      AddConversionOptions(*command, options.conversion);
+      break;
     case core::OperatingMode::CaseConversion:
     case core::OperatingMode::SequentialRename:
       break;
@@ -81,7 +88,8 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
                      "Not accepted: the files are always renamed in place.")
         ->type_name("DIR");
   } else {
-    AddCommonOptions(*command, options.common, CommonOptionsKind::Copying);
+    AddCommonOptions(*command, options.common, CommonOptionsKind::Copying,
+                     options.mode != core::OperatingMode::CharacterConversion);
   }
   return command;
 }
@@ -99,6 +107,9 @@ int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSyst
   } else if (options.mode == core::OperatingMode::StringAddition) {
     request.stringA = options.prefix;
     request.stringB = options.suffix;
+  } else if (options.mode == core::OperatingMode::CharacterConversion) {
+    request.conversion = options.conversion.conversion;
+    request.convertExtension = options.conversion.extensionToo;
   }
   return CheckAndRun(request, options.common, io, fileSystem);
 }

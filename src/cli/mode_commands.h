@@ -6,13 +6,15 @@
 #include "cli/batch_io.h"
 #include "cli/cli11_forward.h"
 #include "cli/common_options.h"
+#include "cli/conversion_options.h"
 #include "core/fs/file_system.h"
 #include "core/run/run_frame.h"
 
 namespace morvane::cli {
 
-// The options of `ext`, `case`, `replace` and `add`: the extension change, the case
-// conversion, the string replacement and the string addition.
+// The options of `ext`, `case`, `replace`, `add` and `convert`: the extension change, the
+// case conversion, the string replacement, the string addition and the character
+// conversion.
 struct ModeOptions {
   explicit ModeOptions(core::OperatingMode runMode) : mode(runMode) {}
 
@@ -25,6 +27,7 @@ struct ModeOptions {
   std::string prefix;                        // add: string A
   std::string suffix;                        // add: string B
   std::optional<std::string> outputForCase;  // case: refused when given
+  ConversionOptions conversion;              // convert: what it converts
 };
 
 CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options);

@@ -75,6 +75,7 @@ OptionOfField OptionOf(core::StartField field, core::OperatingMode mode) {
     case core::StartField::TargetList:
     case core::StartField::TargetsButton:
     case core::StartField::NameCase:
+    case core::StartField::Conversion:
       break;
   }
   return {"", ""};

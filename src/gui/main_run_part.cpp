@@ -60,6 +60,9 @@ core::StartRequest MainRunPart::RequestNow() const {
   request.stringA = EditTextBytes(replacement ? m_window.cboChgStr : m_window.cboAddStr);
   request.stringB = EditTextBytes(replacement ? m_window.cboChgStr2 : m_window.cboAddStr2);
   request.caseSensitive = m_window.chkChgStr->isChecked();
+  const core::StoredConversion conversion = m_window.Conversion();
+  request.conversion = conversion.conversion;
+  request.convertExtension = conversion.extensionToo;
   request.nameCase = m_window.cboRenameUL->currentIndex();
   request.extensionCase = m_window.cboExtUL->currentIndex();
   request.nameCaseLabel = ToBytes(m_window.cboRenameUL->currentText());
@@ -123,6 +126,9 @@ void MainRunPart::FocusStartField(core::StartField field, std::optional<std::siz
     case core::StartField::FileTypes:
       control = m_window.cboExtension;
       break;
+    case core::StartField::Conversion:
+      control = m_window.cboConvAlnum;
+      break;
     case core::StartField::None:
       break;
   }
@@ -168,10 +174,11 @@ void MainRunPart::RunFilesDone(const core::StartRequest& request, const core::Re
     case core::OperatingMode::SequentialRename:
       SaveNumberingHistories(run.numbering, fileTypes);
       break;
-    case core::OperatingMode::ExtensionChange: {
+    case core::OperatingMode::ExtensionChange:
+    case core::OperatingMode::CharacterConversion: {
       if (IsFileTypesText(fileTypes))
         m_window.RememberFieldValue(m_window.cboExtension, ToQString(fileTypes));
-      if (!request.newExtension.empty())
+      if (run.mode == core::OperatingMode::ExtensionChange && !request.newExtension.empty())
         m_window.RememberFieldValue(m_window.cboChgExt, ToQString(request.newExtension));
       if (!run.others.outputFolder.empty())
         m_window.RememberFieldValue(m_window.cboOutputDir, m_window.cboOutputDir->currentText());

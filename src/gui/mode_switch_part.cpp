@@ -1,4 +1,4 @@
-// The five operating modes: selecting one, and the window's layout in each.
+// The six operating modes: selecting one, and the window's layout in each.
 #include "gui/mode_switch_part.h"
 
 #include <QComboBox>
@@ -37,9 +37,11 @@ ModeTexts TextsOf(OperatingMode mode) {
     case OperatingMode::StringReplacement:
       return {"pmnChangeStr", "特定文字列変換機能(&C)", "特定文字列変換機能"};
     case OperatingMode::StringAddition:
+      return {"pmnAddStr", "文字列追加機能(&A)", "文字列追加機能"};
+    case OperatingMode::CharacterConversion:
       break;
   }
-  return {"pmnAddStr", "文字列追加機能(&A)", "文字列追加機能"};
+  return {"pmnCharConv", "文字種変換機能(&J)", "文字種変換機能"};
 }
 
 // Where each mode's check mark is kept in the settings file (the rename mode is the one
@@ -54,6 +56,7 @@ const StoredMode kStoredModes[] = {
     {keys::kOptionULCase, OperatingMode::CaseConversion},
     {keys::kOptionChgStr, OperatingMode::StringReplacement},
     {keys::kOptionAddStr, OperatingMode::StringAddition},
+    {keys::kOptionCharConv, OperatingMode::CharacterConversion},
 };
 
 std::size_t IndexOf(OperatingMode mode) { return static_cast<std::size_t>(mode); }
@@ -99,7 +102,8 @@ ModeSwitchPart::ModeSwitchPart(Ui_TfrmMain& ui, QWidget* incrementUpDown, QLabel
       m_targetList(targetList),
       m_host(host) {
   CreatePopup(window);
-  QAction* const mainItems[] = {ui.mnuRename, ui.mnuChgExt, ui.mnuULCase, ui.mnuChangeStr, ui.mnuAddStr};
+  QAction* const mainItems[] = {ui.mnuRename,    ui.mnuChgExt, ui.mnuULCase,
+                                ui.mnuChangeStr, ui.mnuAddStr, ui.mnuCharConv};
   for (OperatingMode mode : core::kAllModes) {
     ModeItems& items = m_items[IndexOf(mode)];
     items.mainItem = mainItems[IndexOf(mode)];
@@ -164,8 +168,8 @@ void ModeSwitchPart::Restore(const core::IniDocument& document) {
 }
 
 void ModeSwitchPart::Save(core::IniDocument& document) const {
-  // In the order the settings file has always had them.
-  for (const std::size_t index : {1, 0, 2, 3})
+  // In the order the settings file has always had them, the character conversion last.
+  for (const std::size_t index : {1, 0, 2, 3, 4})
     document.Write(kStoredModes[index].key, m_mode == kStoredModes[index].mode);
 }
 
@@ -180,8 +184,9 @@ void ModeSwitchPart::ApplyLayout() {
         ui.cboKyotsuName2, ui.lblZoubun, ui.edtZoubun, m_upDown, ui.lblSortType, ui.cboSortType,
         ui.chkSortDse},
        {M::SequentialRename});
-  show({ui.lblPeriod, ui.chkChgExt, ui.lblPreView},
-       {M::SequentialRename, M::StringReplacement, M::StringAddition});
+  show({ui.lblPeriod, ui.chkChgExt}, {M::SequentialRename, M::StringReplacement, M::StringAddition});
+  show({ui.lblPreView},
+       {M::SequentialRename, M::StringReplacement, M::StringAddition, M::CharacterConversion});
   show({ui.lblChgExt}, {M::ExtensionChange});
   show({ui.cboChgExt}, {M::SequentialRename, M::ExtensionChange, M::StringReplacement, M::StringAddition});
   show({ui.btnULCaseSet, ui.lblULCaseSet}, {M::ExtensionChange, M::CaseConversion});
@@ -189,6 +194,16 @@ void ModeSwitchPart::ApplyLayout() {
        {M::StringReplacement});
   show({ui.lblAddStr, ui.cboAddStr, ui.lblAddStrFile, ui.lblAddStr2, ui.cboAddStr2, ui.lblAddStr3},
        {M::StringAddition});
+  show({ui.lblConvAlnum, ui.cboConvAlnum, ui.lblConvSymbols, ui.cboConvSymbols, ui.lblConvSpace,
+        ui.cboConvSpace, ui.lblConvKatakana, ui.cboConvKatakana, ui.lblConvKana, ui.cboConvKana,
+        ui.lblConvNormalize, ui.cboConvNormalize, ui.lblConvLetters, ui.cboConvLetters, ui.chkConvExt},
+       {M::CharacterConversion});
+  // The character conversion has its own letter case choice.
+  const bool hasCases = mode != M::CharacterConversion;
+  for (QWidget* widget : {static_cast<QWidget*>(ui.lblRenameUL), static_cast<QWidget*>(ui.cboRenameUL),
+                          static_cast<QWidget*>(ui.lblExtUL), static_cast<QWidget*>(ui.cboExtUL)}) {
+    widget->setVisible(hasCases);
+  }
 
   // In the extension change mode the new extension is the whole point: always enabled.
   ui.cboChgExt->setEnabled(mode == M::ExtensionChange || ui.chkChgExt->isChecked());
@@ -222,7 +237,8 @@ void ModeSwitchPart::ApplyOutputFolderRule() {
 void ModeSwitchPart::ApplyPreviewHistoryMenus() {
   using M = OperatingMode;
   QAction* numbering = m_ui.mnuPreViewList->menuAction();
-  numbering->setVisible(In(m_mode, {M::SequentialRename, M::ExtensionChange, M::CaseConversion}));
+  numbering->setVisible(
+      In(m_mode, {M::SequentialRename, M::ExtensionChange, M::CaseConversion, M::CharacterConversion}));
   numbering->setEnabled(m_mode == M::SequentialRename);
   m_ui.mnuChgStrPVList->menuAction()->setVisible(m_mode == M::StringReplacement);
   m_ui.mnuAddStrPVList->menuAction()->setVisible(m_mode == M::StringAddition);

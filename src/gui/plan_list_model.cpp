@@ -16,7 +16,7 @@ using core::PlanOutcome;
 bool IsProblem(PlanOutcome outcome) {
   return outcome == PlanOutcome::Taken || outcome == PlanOutcome::TakenByRun ||
          outcome == PlanOutcome::Failed || outcome == PlanOutcome::Missing ||
-         outcome == PlanOutcome::PathTooLong;
+         outcome == PlanOutcome::PathTooLong || outcome == PlanOutcome::Unconvertible;
 }
 
 }  // namespace
@@ -60,6 +60,10 @@ QString OutcomeCaption(PlanOutcome outcome, bool asked) {
       return QStringLiteral("パスが長すぎる");
     case PlanOutcome::TextNotFound:
       return QStringLiteral("文字列 A なし");
+    case PlanOutcome::NothingToConvert:
+      return QStringLiteral("変換する文字なし");
+    case PlanOutcome::Unconvertible:
+      return QStringLiteral("変換できない名前");
     case PlanOutcome::TakenByRun:
       return asked ? QStringLiteral("実行内で名前が重複（確認あり）") : QStringLiteral("実行内で名前が重複");
     case PlanOutcome::OverMaximum:

@@ -93,6 +93,9 @@ void PreviewLinePart::Refresh() {
   inputs.extensionOn = c.changeExtension->isChecked();
   inputs.newExtension = EditTextBytes(c.newExtension);
   inputs.extensionCase = c.extensionCase->currentIndex();
+  const core::StoredConversion conversion = m_host.Conversion();
+  inputs.conversion = conversion.conversion;
+  inputs.convertExtension = conversion.extensionToo;
   // In the modes without a preview the (hidden) line keeps its text.
   const std::optional<std::string> preview = core::ComposePreview(mode, inputs);
   if (!preview) return;

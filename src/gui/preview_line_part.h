@@ -7,6 +7,7 @@
 #include "core/preview/preview_entry.h"
 #include "core/preview/preview_history.h"
 #include "core/run/operating_mode.h"
+#include "core/settings/conversion_settings.h"
 #include "core/settings/ini_document.h"
 
 class QAction;
@@ -51,6 +52,8 @@ class PreviewLineHost {
   virtual bool WriteSettings(const std::function<void(core::IniDocument&)>& edit) = 0;
   // A field the line shows changed: the line (and what follows it) is made again.
   virtual void RefreshPreview() = 0;
+  // The character conversion's choices as its panel shows them.
+  virtual core::StoredConversion Conversion() const = 0;
 };
 
 // The preview line of the main window (the first new name) and the preview histories of

@@ -12,6 +12,7 @@
 #include "core/settings/settings_write_error.h"
 #include "gui/combo_items.h"
 #include "gui/compact_combo_style.h"
+#include "gui/conversion_panel_part.h"
 #include "gui/field_validator.h"
 #include "gui/help_window.h"
 #include "gui/interface_font.h"
@@ -43,6 +44,10 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
   setupUi(this);
   CreateStatusBar(*this);
   CreatePopupMenus(*this);
+  m_conversion = new ConversionPanelPart({{cboConvAlnum, cboConvSymbols, cboConvSpace, cboConvKatakana,
+                                           cboConvKana, cboConvNormalize, cboConvLetters},
+                                          chkConvExt},
+                                         *this, this);
   m_previewLine = CreatePreviewLine(*this);
   m_targetList = CreateTargetList(*this, m_fileSystem, m_fileDialogs, m_settings);
   m_optionFields = new OptionFieldsPart({cboSortType, chkSortDse, chkDelFile, edtZoubun, cboRenameUL,
@@ -56,6 +61,7 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
   pmnULCase = m_modes->PopupItem(core::OperatingMode::CaseConversion);
   pmnChangeStr = m_modes->PopupItem(core::OperatingMode::StringReplacement);
   pmnAddStr = m_modes->PopupItem(core::OperatingMode::StringAddition);
+  pmnCharConv = m_modes->PopupItem(core::OperatingMode::CharacterConversion);
   ApplyInputFilters(*this);
   connect(btnEnd, &QPushButton::clicked, this, &TfrmMain::btnEndClick);
   connect(Exit1, &QAction::triggered, this, &QWidget::close);
@@ -100,6 +106,7 @@ void TfrmMain::FormCreate(const std::vector<std::string>& arguments) {
   LoadFieldHistories(*this, document);
   m_previewLine->chkChgExtClick();
   m_optionFields->Load(document);
+  m_conversion->Load(document);
   m_modes->Restore(document);
   ApplyDefaults(*this, document);
 

@@ -51,6 +51,7 @@ class QTimer;
 
 namespace morvane::gui {
 
+class ConversionPanelPart;
 class HelpWindow;
 class QtTextViewerLauncher;
 class TargetListModel;
@@ -95,6 +96,7 @@ class TfrmMain : public QMainWindow,
   QAction* pmnULCase;
   QAction* pmnChangeStr;
   QAction* pmnAddStr;
+  QAction* pmnCharConv;
   QMenu* pmnChoiceFile;
   QAction* pmnCFStartProcess;
   QAction* pmnCFSelectFileDel;
@@ -155,6 +157,7 @@ class TfrmMain : public QMainWindow,
 
   // The preview line and its history.
   void RefreshPreview() override;
+  core::StoredConversion Conversion() const override;
   // Adds an entry to the mode's preview history and menus; the mode must have a preview.
   void RecordPreview(core::OperatingMode mode, const core::PreviewEntryFields& fields);
   // The fields of the mode's entry as they stand in the window now.
@@ -234,6 +237,7 @@ class TfrmMain : public QMainWindow,
   core::LogSettings m_logSettings;
   PreviewLinePart* m_previewLine = nullptr;
   OptionFieldsPart* m_optionFields = nullptr;
+  ConversionPanelPart* m_conversion = nullptr;
   MenuCommandsPart* m_commands = nullptr;
   ModeSwitchPart* m_modes = nullptr;
   std::unique_ptr<MainRunPart> m_runPart;

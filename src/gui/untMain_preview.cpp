@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "core/preview/preview_text.h"
+#include "gui/conversion_panel_part.h"
 #include "gui/preview_line_part.h"
 #include "gui/untMain.h"
 
@@ -17,6 +18,8 @@ void TfrmMain::RefreshPreview() {
   m_previewLine->Refresh();
   if (m_plan != nullptr) m_plan->MayHaveChanged();
 }
+
+core::StoredConversion TfrmMain::Conversion() const { return m_conversion->Current(); }
 
 const core::PreviewHistoryList& TfrmMain::PreviewHistory(OperatingMode mode) const {
   return m_previewLine->History(mode);

@@ -24,9 +24,11 @@ TEST_F(MessagesTest, RefusalsNameWhatIsAllowed) {
       {{"ext", "--in-place", "--new-ext", "md", "--on-conflict", "auto"},
        "--on-conflict: \"auto\" is not allowed; use ask, overwrite, skip or abort"},
       {{"renam", "--in-place"},
-       "\"renam\" is not a command; the commands are rename, ext, case, replace, add and undo (did you mean "
+       "\"renam\" is not a command; the commands are rename, ext, case, replace, add, convert and undo (did "
+       "you mean "
        "\"rename\"?)"},
-      {{"xyz"}, "\"xyz\" is not a command; the commands are rename, ext, case, replace, add and undo"},
+      {{"xyz"},
+       "\"xyz\" is not a command; the commands are rename, ext, case, replace, add, convert and undo"},
       {{"rename", "--in-place", "--start", "abc"},
        "--start: \"abc\" is not accepted: the start number must be digits (0-9), at most 8 of them"},
       {{"rename", "--in-place", "--increment", "1x"},
@@ -50,8 +52,8 @@ TEST_F(MessagesTest, RefusalsNameWhatIsAllowed) {
     EXPECT_FALSE(m_folder.Exists("Result.dat"));
   }
   EXPECT_EQ(Batch({}), 2);
-  EXPECT_TRUE(
-      m_err.str().starts_with("morvane-batch needs a command: rename, ext, case, replace, add or undo\n"))
+  EXPECT_TRUE(m_err.str().starts_with(
+      "morvane-batch needs a command: rename, ext, case, replace, add, convert or undo\n"))
       << m_err.str();
 }
 

@@ -20,8 +20,8 @@ using morvane::test::WindowFixture;
 namespace {
 
 const OperatingMode kCycle[] = {OperatingMode::SequentialRename, OperatingMode::ExtensionChange,
-                                OperatingMode::CaseConversion, OperatingMode::StringReplacement,
-                                OperatingMode::StringAddition};
+                                OperatingMode::CaseConversion,   OperatingMode::StringReplacement,
+                                OperatingMode::StringAddition,   OperatingMode::CharacterConversion};
 
 void ClickStatusBar(TfrmMain& window, int x, Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseClick(window.stbMain, button, Qt::NoModifier, QPoint(x, 5));
@@ -66,13 +66,13 @@ class ModesTest : public QObject, WindowFixture {
   }
 
   void leftClicksOnTheFirstPanelCycleThroughEveryMode() {
-    const QString texts[] = {QStringLiteral("拡張子一括変換機能"),
-                             QStringLiteral("大文字・小文字一括変換機能"),
-                             QStringLiteral("特定文字列変換機能"), QStringLiteral("文字列追加機能"),
-                             QStringLiteral("リネーム機能")};
-    for (int click = 0; click < 5; ++click) {
+    const QString texts[] = {
+        QStringLiteral("拡張子一括変換機能"), QStringLiteral("大文字・小文字一括変換機能"),
+        QStringLiteral("特定文字列変換機能"), QStringLiteral("文字列追加機能"),
+        QStringLiteral("文字種変換機能"),     QStringLiteral("リネーム機能")};
+    for (int click = 0; click < 6; ++click) {
       ClickStatusBar(*window, 20);
-      QCOMPARE(window->Mode(), kCycle[(click + 1) % 5]);
+      QCOMPARE(window->Mode(), kCycle[(click + 1) % 6]);
       QCOMPARE(window->stbPanel0->text(), texts[click]);
     }
     // Clicks beside the first panel, and other buttons, change nothing.

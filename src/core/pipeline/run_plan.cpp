@@ -123,6 +123,10 @@ std::string_view OutcomeName(PlanOutcome outcome) {
       return "path-too-long";
     case PlanOutcome::TextNotFound:
       return "text-not-found";
+    case PlanOutcome::NothingToConvert:
+      return "nothing-to-convert";
+    case PlanOutcome::Unconvertible:
+      return "unconvertible";
     case PlanOutcome::TakenByRun:
       return "taken-by-run";
     case PlanOutcome::OverMaximum:
@@ -149,6 +153,10 @@ PlanOutcome OutcomeOf(LeftReason reason) {
       return PlanOutcome::PathTooLong;
     case LeftReason::TextNotFound:
       return PlanOutcome::TextNotFound;
+    case LeftReason::NothingToConvert:
+      return PlanOutcome::NothingToConvert;
+    case LeftReason::Unconvertible:
+      return PlanOutcome::Unconvertible;
     case LeftReason::Failed:
       break;
   }

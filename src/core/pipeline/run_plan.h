@@ -30,6 +30,8 @@ enum class PlanOutcome {
   Missing,
   PathTooLong,
   TextNotFound,
+  NothingToConvert,
+  Unconvertible,
   Failed,
   OverMaximum,  // the numbers ran out before its turn
   NotReached,   // the run was aborted before its turn

@@ -17,6 +17,7 @@ constexpr std::string_view kNoStringA = "\r\n文字列 A が指定されてい�
 constexpr std::string_view kEmptyStringB =
     "文字列 B が空欄の場合、ファイル名中の文字列 A を削除します。\r\nよろしいですか？";
 constexpr std::string_view kNothingToAdd = "\r\n追加文字列が指定されていません。";
+constexpr std::string_view kNoConversion = "\r\n変換する文字種が指定されていません。";
 constexpr std::string_view kNoStartNumber = "\r\n開始番号が指定されていません。";
 constexpr std::string_view kNoFoldersInUserOrder =
     "\r\n連番をつける順序が“ユーザ指定”の場合、フォルダは選択できません。";
@@ -55,6 +56,9 @@ class StartChecker {
       case OperatingMode::StringReplacement:
       case OperatingMode::StringAddition:
         CheckNameEdit();
+        break;
+      case OperatingMode::CharacterConversion:
+        CheckCharacterConversion();
         break;
     }
     return std::move(m_decision);
@@ -131,10 +135,12 @@ class StartChecker {
         break;
       case OperatingMode::ExtensionChange:
       case OperatingMode::CaseConversion:
+      case OperatingMode::CharacterConversion:
         break;
     }
     const bool usesNewExtension = r.mode == OperatingMode::ExtensionChange ||
-                                  (r.changeExtension && r.mode != OperatingMode::CaseConversion);
+                                  (r.changeExtension && r.mode != OperatingMode::CaseConversion &&
+                                   r.mode != OperatingMode::CharacterConversion);
     return !usesNewExtension || Accepted(StartField::NewExtension, TextField::NewExtension,
                                          std::string(TrimBlanks(r.newExtension)));
   }
@@ -313,6 +319,20 @@ class StartChecker {
     run.others.names.stringA = r.stringA;
     run.others.names.stringB = r.stringB;
     run.others.names.caseSensitive = !replacement || r.caseSensitive;
+    Ready(std::move(run));
+  }
+
+  void CheckCharacterConversion() {
+    if (m_request.conversion.LeavesAll()) {
+      Refuse(StartField::Conversion, kNoConversion);
+      return;
+    }
+    if (!GoAhead("文字種変換処理をおこないます。\r\nよろしいですか？")) return;
+    ReadyRun run;
+    run.others = OtherModeInputs();
+    run.others.names.changeExtension = false;
+    run.others.conversion = m_request.conversion;
+    run.others.convertExtension = m_request.convertExtension;
     Ready(std::move(run));
   }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/conversion/character_conversion.h"
 #include "core/fs/file_system.h"
 #include "core/names/input_class.h"
 #include "core/pipeline/ready_run.h"
@@ -34,6 +35,9 @@ struct StartRequest {
   std::string stringA;
   std::string stringB;
   bool caseSensitive = true;  // the replacement only
+  // The character conversion's choices, and whether it converts the extension too.
+  CharacterConversion conversion;
+  bool convertExtension = false;
   int nameCase = 0;
   int extensionCase = 0;
   // The two cases as the person reads them, for the case conversion's question.
@@ -64,6 +68,7 @@ enum class StartField {
   StringB,  // the replacement's replace-with text, the addition's suffix
   NameCase,
   FileTypes,
+  Conversion,  // the character conversion's first choice
 };
 
 // How a refusal is shown, as the window shows its message boxes.

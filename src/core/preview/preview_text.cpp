@@ -1,6 +1,7 @@
 #include "core/preview/preview_text.h"
 
 #include "core/names/case_option.h"
+#include "core/preview/conversion_preview.h"
 #include "core/text/case_conversion.h"
 #include "core/text/trim.h"
 
@@ -31,6 +32,8 @@ std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInput
       middle = kUnknown;
       back = inputs.stringB;
       break;
+    case OperatingMode::CharacterConversion:
+      return ConversionPreview(inputs.conversion, inputs.convertExtension, codePage);
     case OperatingMode::ExtensionChange:
     case OperatingMode::CaseConversion:
       return std::nullopt;

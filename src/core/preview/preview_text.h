@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/conversion/character_conversion.h"
 #include "core/run/operating_mode.h"
 #include "core/text/code_page.h"
 
@@ -19,11 +20,15 @@ struct PreviewInputs {
   bool extensionOn = false;
   std::string newExtension;
   int extensionCase = 0;  // index of the extension case combo
+  // character conversion: its choices, and whether the extension is converted too
+  CharacterConversion conversion;
+  bool convertExtension = false;
 };
 
 // The first new name as the preview line shows it, or nothing in the modes without a
 // preview (the line then keeps its text). The parts the preview cannot know are shown
-// as "???": the rest of each file name around A and B, or the file's own name.
+// as "???": the rest of each file name around A and B, or the file's own name. The
+// character conversion shows an example name and what it becomes.
 std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInputs& inputs,
                                           const CodePage& codePage = ActiveCodePage());
 

@@ -2,7 +2,7 @@
 
 namespace morvane::core {
 
-// The five modes, in the order of the window's 機能 menu; the status bar's first panel
+// The six modes, in the order of the window's 機能 menu; the status bar's first panel
 // cycles through them in this order, and each run heads and ends its lines with its
 // mode's own titles.
 enum class OperatingMode {
@@ -10,14 +10,15 @@ enum class OperatingMode {
   ExtensionChange,
   CaseConversion,
   StringReplacement,
-  StringAddition
+  StringAddition,
+  CharacterConversion
 };
 
-inline constexpr OperatingMode kAllModes[] = {OperatingMode::SequentialRename, OperatingMode::ExtensionChange,
-                                              OperatingMode::CaseConversion, OperatingMode::StringReplacement,
-                                              OperatingMode::StringAddition};
+inline constexpr OperatingMode kAllModes[] = {
+    OperatingMode::SequentialRename,  OperatingMode::ExtensionChange, OperatingMode::CaseConversion,
+    OperatingMode::StringReplacement, OperatingMode::StringAddition,  OperatingMode::CharacterConversion};
 
-// The mode after mode in the cycle numbering -> ... -> string addition -> numbering.
+// The mode after mode in the cycle numbering -> ... -> character conversion -> numbering.
 constexpr OperatingMode NextMode(OperatingMode mode) {
   switch (mode) {
     case OperatingMode::SequentialRename:
@@ -29,15 +30,11 @@ constexpr OperatingMode NextMode(OperatingMode mode) {
     case OperatingMode::StringReplacement:
       return OperatingMode::StringAddition;
     case OperatingMode::StringAddition:
+      return OperatingMode::CharacterConversion;
+    case OperatingMode::CharacterConversion:
       break;
   }
   return OperatingMode::SequentialRename;
-}
-
-// True for the modes that show a preview line and keep a preview history.
-constexpr bool HasPreview(OperatingMode mode) {
-  return mode == OperatingMode::SequentialRename || mode == OperatingMode::StringReplacement ||
-         mode == OperatingMode::StringAddition;
 }
 
 // The case conversion has no output folder: its files are always renamed in place,

@@ -23,6 +23,8 @@ RunTitles TitlesOf(OperatingMode mode) {
       return {"特定文字列変換ログ採取開始　", "特定文字列変換ログ採取終了　"};
     case OperatingMode::StringAddition:
       return {"文字列追加ログ採取開始　", "文字列追加ログ採取終了　"};
+    case OperatingMode::CharacterConversion:
+      return {"文字種変換ログ採取開始　", "文字種変換ログ採取終了　"};
   }
   return {};
 }

@@ -32,13 +32,16 @@ struct OverwriteQuestion {
 // Why a run leaves a file as it is. The result lines already say it in the run's own
 // words; this lets a front end count and explain the files without reading them.
 enum class LeftReason {
-  NameTaken,     // the new name belongs to another file, and the file was not written over it
-  Protected,     // its extension is one of the protected types
-  Filtered,      // its extension is not among the run's file types
-  Missing,       // it does not exist (any more)
-  PathTooLong,   // the file system cannot use its path (a name in it is longer than it allows)
-  TextNotFound,  // the string replacement: its name does not hold the text to replace
-  Failed,        // the rename or copy itself failed
+  NameTaken,         // the new name belongs to another file, and the file was not written over it
+  Protected,         // its extension is one of the protected types
+  Filtered,          // its extension is not among the run's file types
+  Missing,           // it does not exist (any more)
+  PathTooLong,       // the file system cannot use its path (a name in it is longer than it allows)
+  TextNotFound,      // the string replacement: its name does not hold the text to replace
+  NothingToConvert,  // the character conversion: its name has no character to convert
+  Unconvertible,     // the character conversion: its name is not valid text, or its new
+                     // name would hold '/', NUL or a character the code page lacks
+  Failed,            // the rename or copy itself failed
 };
 
 // A file the run leaves as it is, told once per file. Files already named as asked count

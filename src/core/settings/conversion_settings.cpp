@@ -13,8 +13,8 @@ struct ComboValues {
 };
 
 template <class Value>
-Value Read(const IniDocument& document, const keys::IntKey& key, ComboValues<Value> values) {
-  switch (document.Read(key)) {
+Value ValueOf(int index, ComboValues<Value> values) {
+  switch (index) {
     case 1:
       return values.first;
     case 2:
@@ -25,8 +25,8 @@ Value Read(const IniDocument& document, const keys::IntKey& key, ComboValues<Val
 }
 
 template <class Value>
-void Write(IniDocument& document, const keys::IntKey& key, ComboValues<Value> values, Value value) {
-  document.Write(key, value == values.first ? 1 : value == values.second ? 2 : 0);
+int IndexOf(Value value, ComboValues<Value> values) {
+  return value == values.first ? 1 : value == values.second ? 2 : 0;
 }
 
 constexpr ComboValues<WidthChange> kWidths{WidthChange::ToHalf, WidthChange::ToFull};
@@ -35,31 +35,41 @@ constexpr ComboValues<KanaChange> kKana{KanaChange::ToKatakana, KanaChange::ToHi
 constexpr ComboValues<NormalForm> kForms{NormalForm::Nfc, NormalForm::Nfd};
 constexpr ComboValues<LetterCase> kCases{LetterCase::Lower, LetterCase::Upper};
 
+constexpr keys::IntKey kChoiceKeys[] = {keys::kSettingConvAlnum,  keys::kSettingConvSymbols,
+                                        keys::kSettingConvSpace,  keys::kSettingConvKatakana,
+                                        keys::kSettingConvKana,   keys::kSettingConvNormalize,
+                                        keys::kSettingConvLetters};
+
 }  // namespace
 
+CharacterConversion ConversionOfIndexes(const ConversionIndexes& indexes) {
+  CharacterConversion c;
+  c.alnum = ValueOf(indexes[0], kWidths);
+  c.symbols = ValueOf(indexes[1], kWidths);
+  c.space = ValueOf(indexes[2], kWidths);
+  c.katakana = ValueOf(indexes[3], kKatakanaWidths);
+  c.kana = ValueOf(indexes[4], kKana);
+  c.normalize = ValueOf(indexes[5], kForms);
+  c.letters = ValueOf(indexes[6], kCases);
+  return c;
+}
+
+ConversionIndexes IndexesOfConversion(const CharacterConversion& c) {
+  return {IndexOf(c.alnum, kWidths), IndexOf(c.symbols, kWidths),
+          IndexOf(c.space, kWidths), IndexOf(c.katakana, kKatakanaWidths),
+          IndexOf(c.kana, kKana),    IndexOf(c.normalize, kForms),
+          IndexOf(c.letters, kCases)};
+}
+
 StoredConversion ReadConversionSettings(const IniDocument& document) {
-  StoredConversion stored;
-  CharacterConversion& c = stored.conversion;
-  c.alnum = Read(document, keys::kSettingConvAlnum, kWidths);
-  c.symbols = Read(document, keys::kSettingConvSymbols, kWidths);
-  c.space = Read(document, keys::kSettingConvSpace, kWidths);
-  c.katakana = Read(document, keys::kSettingConvKatakana, kKatakanaWidths);
-  c.kana = Read(document, keys::kSettingConvKana, kKana);
-  c.normalize = Read(document, keys::kSettingConvNormalize, kForms);
-  c.letters = Read(document, keys::kSettingConvLetters, kCases);
-  stored.extensionToo = document.Read(keys::kSettingConvExt);
-  return stored;
+  ConversionIndexes indexes{};
+  for (std::size_t i = 0; i < indexes.size(); ++i) indexes[i] = document.Read(kChoiceKeys[i]);
+  return {ConversionOfIndexes(indexes), document.Read(keys::kSettingConvExt)};
 }
 
 void WriteConversionSettings(IniDocument& document, const StoredConversion& stored) {
-  const CharacterConversion& c = stored.conversion;
-  Write(document, keys::kSettingConvAlnum, kWidths, c.alnum);
-  Write(document, keys::kSettingConvSymbols, kWidths, c.symbols);
-  Write(document, keys::kSettingConvSpace, kWidths, c.space);
-  Write(document, keys::kSettingConvKatakana, kKatakanaWidths, c.katakana);
-  Write(document, keys::kSettingConvKana, kKana, c.kana);
-  Write(document, keys::kSettingConvNormalize, kForms, c.normalize);
-  Write(document, keys::kSettingConvLetters, kCases, c.letters);
+  const ConversionIndexes indexes = IndexesOfConversion(stored.conversion);
+  for (std::size_t i = 0; i < indexes.size(); ++i) document.Write(kChoiceKeys[i], indexes[i]);
   document.Write(keys::kSettingConvExt, stored.extensionToo);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "core/conversion/character_conversion.h"
 #include "core/settings/ini_document.h"
 
@@ -13,6 +15,12 @@ struct StoredConversion {
   CharacterConversion conversion;
   bool extensionToo = false;
 };
+
+// The seven combo boxes' indexes, in the order alnum, symbols, space, katakana, kana,
+// normalize, letters; an index out of range leaves.
+using ConversionIndexes = std::array<int, 7>;
+CharacterConversion ConversionOfIndexes(const ConversionIndexes& indexes);
+ConversionIndexes IndexesOfConversion(const CharacterConversion& conversion);
 
 StoredConversion ReadConversionSettings(const IniDocument& document);
 void WriteConversionSettings(IniDocument& document, const StoredConversion& stored);

@@ -21,14 +21,17 @@
 
 namespace morvane::core {
 
-// What a run of the extension change, case conversion, string replacement or string
-// addition needs: a snapshot of the fields taken when it starts.
+// What a run of the extension change, case conversion, string replacement, string
+// addition or character conversion needs: a snapshot of the fields taken when it starts.
 struct ModeRunInputs : RunFileRules {
   OperatingMode mode = OperatingMode::ExtensionChange;  // never SequentialRename
   // Strings A and B, the case-sensitivity of A, the replaced extension and both cases.
   // The extension change takes its new extension from newExtensionText whatever
   // changeExtension says; the case conversion reads only the two cases.
   NameEditSettings names;
+  // The character conversion's choices, and whether it converts the extension too.
+  CharacterConversion conversion;
+  bool convertExtension = false;
   bool renameInPlace = true;  // as asked; the engine renames in place when RenamesInPlace says so
   std::string outputFolder;   // the copy destination, without a trailing separator
 };
@@ -36,7 +39,7 @@ struct ModeRunInputs : RunFileRules {
 // The counters of a run.
 using ModeRunState = RunCounters;
 
-// One run of the four further modes: the target list expanded into the run file set,
+// One run of the five further modes: the target list expanded into the run file set,
 // then one rename or copy per member with its log lines, a summary and the end text.
 //
 // Renames never replace another file. When copying, an overwrite goes through a
@@ -87,7 +90,8 @@ class ModeRun : public RunEngine {
   // Per-file steps (mode_run_steps.cpp).
   void ProcessFile(const std::string& path);
   // Why the file is not to be touched for what its path says (filtered out, protected,
-  // or, replacing, without string A in its base name), or nothing; asks the disk nothing.
+  // replacing, without string A in its base name, or, converting, with nothing to
+  // convert or a name that cannot be converted), or nothing; asks the disk nothing.
   std::optional<LeftReason> NameReasonToLeave(const std::string& path) const;
   // Logs and counts a file left at its turn.
   void Leave(const std::string& path, LeftReason reason);
@@ -106,6 +110,8 @@ class ModeRun : public RunEngine {
   void ResolveConflict(const std::string& source, const std::string& destination, bool overwriteOffered);
 
   std::string NewName(std::string_view fileName) const;
+  // The character conversion of the file's name.
+  ConvertedName ConvertedFileName(const std::string& path) const;
   std::string DestinationOf(const std::string& source, const std::string& newName) const;
   FsResult MoveOrCopy(const std::string& source, const std::string& destination);
   bool IsTaken(const FsResult& result, const std::string& destination) const;

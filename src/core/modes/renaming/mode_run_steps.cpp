@@ -1,4 +1,4 @@
-// The per-file steps of the four further modes.
+// The per-file steps of the five further modes.
 #include "core/modes/renaming/canonical_find.h"
 #include "core/modes/renaming/mode_run.h"
 #include "core/names/case_option.h"
@@ -30,6 +30,7 @@ void ModeRun::ProcessFile(const std::string& path) {
       return;
     case OperatingMode::StringReplacement:
     case OperatingMode::StringAddition:
+    case OperatingMode::CharacterConversion:
       EditName(path, destination);
       return;
     case OperatingMode::SequentialRename:
@@ -58,6 +59,18 @@ std::optional<LeftReason> ModeRun::NameReasonToLeave(const std::string& path) co
                            m_inputs.names.caseSensitive, m_codePage)) {
     return LeftReason::TextNotFound;
   }
+  if (m_inputs.mode == OperatingMode::CharacterConversion) {
+    switch (ConvertedFileName(path).outcome) {
+      case ConversionOutcome::Changed:
+        break;
+      case ConversionOutcome::Unchanged:
+        return LeftReason::NothingToConvert;
+      case ConversionOutcome::InvalidName:
+      case ConversionOutcome::NotRepresentable:
+      case ConversionOutcome::ForbiddenName:
+        return LeftReason::Unconvertible;
+    }
+  }
   return std::nullopt;
 }
 
@@ -76,6 +89,12 @@ void ModeRun::Leave(const std::string& path, LeftReason reason) {
       m_log.Append(m_texts.filteredBefore + m_inputs.filterText + m_texts.filteredAfter);
     } else if (reason == LeftReason::Protected) {
       m_log.Append(m_texts.protectedExtension);
+    } else if (reason == LeftReason::NothingToConvert) {
+      m_log.Append(m_texts.nothingToConvert);
+    } else if (reason == LeftReason::Unconvertible) {
+      // The run was asked to convert this name and could not: a failure.
+      m_log.Append(m_texts.unconvertible);
+      ++m_state.failureCount;
     } else {
       m_log.Append(m_texts.stringANotFound);
     }
@@ -102,10 +121,18 @@ std::string ModeRun::NewName(std::string_view fileName) const {
       return ReplacementName(fileName, names, m_codePage);
     case OperatingMode::StringAddition:
       return AdditionName(fileName, names, m_codePage);
+    case OperatingMode::CharacterConversion:
+      return CharacterConversionName(fileName, m_inputs.conversion, m_inputs.convertExtension, m_codePage)
+          .name;
     case OperatingMode::SequentialRename:
       break;
   }
   return std::string(fileName);
+}
+
+ConvertedName ModeRun::ConvertedFileName(const std::string& path) const {
+  return CharacterConversionName(ExtractFileName(path, PathSyntax::Posix, m_codePage), m_inputs.conversion,
+                                 m_inputs.convertExtension, m_codePage);
 }
 
 std::string ModeRun::DestinationOf(const std::string& source, const std::string& newName) const {

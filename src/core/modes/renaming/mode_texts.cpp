@@ -5,7 +5,7 @@
 namespace morvane::core {
 namespace {
 
-// The texts each of the four modes has a wording of its own for, in UTF-8.
+// The texts each of the five modes has a wording of its own for, in UTF-8.
 struct ModeWording {
   std::string_view workingCaption;
   std::string_view captionArrow;
@@ -60,6 +60,16 @@ ModeWording WordingOf(OperatingMode mode) {
               "件のファイルをリネームしました。",
               "文字列追加処理はおこなわれませんでした。",
               true};
+    case OperatingMode::CharacterConversion:
+      return {"文字種変換処理中　",
+              " -> ",
+              "文字種変換：",
+              "         -> ",
+              "以降の文字種変換処理はすべてキャンセルされました。",
+              "文字種変換処理が完了しました。",
+              "件のファイルを変換しました。",
+              "文字種変換処理はおこなわれませんでした。",
+              true};
     case OperatingMode::SequentialRename:
       break;
   }
@@ -90,6 +100,13 @@ ModeTexts::ModeTexts(OperatingMode mode, const CodePage& codePage)
   if (mode == OperatingMode::StringReplacement) {
     stringANotFound =
         text("以下のファイルは、文字列 A がファイル名中に存在しなかったので\r\n変換されませんでした。");
+  }
+  if (mode == OperatingMode::CharacterConversion) {
+    nothingToConvert =
+        text("以下のファイルは、変換する文字がファイル名中に存在しなかったので\r\n変換されませんでした。");
+    unconvertible = text(
+        "以下のファイルは、ファイル名が文字として正しくないか、変換後の名前に使えない文字が含まれるので\r\n"
+        "変換されませんでした。");
   }
 }
 

@@ -8,8 +8,8 @@
 
 namespace morvane::core {
 
-// The fixed texts of an extension change, case conversion, string replacement or string
-// addition run besides the shared ones, converted to the code page once per run.
+// The fixed texts of an extension change, case conversion, string replacement, string
+// addition or character conversion run besides the shared ones, converted to the code page once per run.
 struct ModeTexts : RunTexts {
   ModeTexts(OperatingMode mode, const CodePage& codePage);
 
@@ -24,7 +24,8 @@ struct ModeTexts : RunTexts {
   std::string finished;
   std::string countSuffix;
   std::string nothingDone;
-  // The end message starts with the finished line (replacement and addition) or with
+  // The end message starts with the finished line (replacement, addition and character
+  // conversion) or with
   // the summary line alone (extension change and case conversion).
   bool endMessageHasFinishedLine = false;
 
@@ -35,6 +36,9 @@ struct ModeTexts : RunTexts {
   std::string toExtension;    // the summary's end after the new extension
   // String replacement only.
   std::string stringANotFound;
+  // Character conversion only: each followed by the path.
+  std::string nothingToConvert;
+  std::string unconvertible;
 };
 
 }  // namespace morvane::core
