@@ -63,6 +63,8 @@ TEST_F(UndoCommandTest, EveryModeInPlaceAndCopyingComesBackWhole) {
       {"replacement copied", {"replace", "--output", "OUT", "--find", "o", "--replace-with", "0", "D"}},
       {"addition in place", {"add", "--in-place", "--prefix", "new ", "D/sub", "D/notes.txt"}},
       {"addition copied", {"add", "--output", "OUT", "--suffix", "_c", "D"}},
+      {"conversion in place", {"convert", "--in-place", "--alnum", "full", "--ext-too", "D"}},
+      {"conversion copied", {"convert", "--output", "OUT", "--letters", "upper", "D"}},
   };
   for (const ModeRun& run : runs) {
     SCOPED_TRACE(run.name);
