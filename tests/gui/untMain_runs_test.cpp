@@ -109,6 +109,8 @@ class MainRunsTest : public QObject {
                                     << "\r\n追加文字列が指定されていません。";
     QTest::newRow("both cases kept") << int(OperatingMode::CaseConversion) << "relative"
                                      << "\r\n共通部分の大小と拡張子の大小がどちらも無変換です。";
+    QTest::newRow("nothing to convert") << int(OperatingMode::CharacterConversion) << "/tmp"
+                                        << "\r\n変換する文字種が指定されていません。";
   }
   void refusedStartsSayWhy() {
     QFETCH(int, mode);
@@ -199,6 +201,51 @@ class MainRunsTest : public QObject {
     QCOMPARE(t.window->frmConfirmation->lblSortType->text(), QStringLiteral("名前(自然順)（昇順）"));
     QCOMPARE(std::filesystem::file_size(t.At("in/2.txt")), std::uintmax_t{2});
     QCOMPARE(std::filesystem::file_size(t.At("in/3.txt")), std::uintmax_t{10});
+  }
+
+  // The 機能 menu's J, the choices on the keyboard, a run in place; the mode and the
+  // choices come back at the next start.
+  void characterConversionDrivenFromTheKeyboard() {
+    RunWindow t({{"in/ｶﾞｲﾄﾞ.ＴＸＴ", 1}, {"in/ＡＢＣ１.txt", 2}, {"in/plain.txt", 3}}, {"in"});
+    t.window->chkDelFile->click();
+    morvane::test::ActivateWindowOf(t.window.get());
+    morvane::test::PressKey(Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() == t.window->mnuFunction);
+    morvane::test::PressKey(Qt::Key_J);
+    QCOMPARE(t.window->Mode(), OperatingMode::CharacterConversion);
+    QVERIFY(t.window->cboConvAlnum->isVisible());
+    QVERIFY(!t.window->cboRenameUL->isVisible());
+
+    morvane::test::GiveFocus(t.window->cboConvAlnum);
+    morvane::test::PressKey(Qt::Key_Down);  // 半角に
+    for (int i = 0; i < 3; ++i) morvane::test::PressKey(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), t.window->cboConvKatakana);
+    morvane::test::PressKey(Qt::Key_Down);  // 全角に
+    for (int i = 0; i < 4; ++i) morvane::test::PressKey(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), t.window->chkConvExt);
+    morvane::test::PressKey(Qt::Key_Space);
+    QCOMPARE(SettingValue(*t.home, "Setting", "ConvAlnum"), QByteArray("1"));
+    QCOMPARE(SettingValue(*t.home, "Setting", "ConvKatakana"), QByteArray("1"));
+    QCOMPARE(SettingValue(*t.home, "Setting", "ConvExt"), QByteArray("1"));
+    QCOMPARE(t.window->lblPreView->text(),
+             QStringLiteral("Ｆｉｌｅ_ﾃﾞｰﾀ がっこう (01).Txt -> File_データ がっこう (01).Txt"));
+
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->frmPEndMessage->AnswerNext();
+    t.window->btnStart->click();
+    QVERIFY(std::filesystem::exists(t.At("in/ガイド.TXT")));
+    QVERIFY(std::filesystem::exists(t.At("in/ABC1.txt")));
+    QVERIFY(std::filesystem::exists(t.At("in/plain.txt")));
+    const QByteArray result = ReadBytes(t.ResultFile());
+    QVERIFY(result.startsWith("文字種変換ログ採取開始　"));
+    QVERIFY(result.contains("2件のファイルを変換しました。"));
+
+    t.window->close();
+    QCOMPARE(SettingValue(*t.home, "Option", "CharConv"), QByteArray("1"));
+    t.Open();
+    QCOMPARE(t.window->Mode(), OperatingMode::CharacterConversion);
+    QCOMPARE(t.window->cboConvKatakana->currentIndex(), 1);
+    QVERIFY(t.window->chkConvExt->isChecked());
   }
 
   void renamingInPlaceNeverOffersToOverwrite() {
