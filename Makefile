@@ -54,7 +54,7 @@ bench: deps
 	cmake --build build-bench -j$(JOBS) --target morvane_benchmarks morvane_window_run_bench morvane_gui_bench
 	./bench/run_all.sh build-bench
 
-# Renders the main window offscreen in each of its five modes, and its dialogs and help
+# Renders the main window offscreen in each of its six modes, and its dialogs and help
 # window, into build/screenshots/.
 screenshots: build-run
 	@./scripts/screenshots.sh $(RUN_BUILD) $(TEST_BUILD)/screenshots

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Renders the main window in each of its five modes, the folder, settings and version
+# Renders the main window in each of its six modes, the folder, settings and version
 # dialogs, the help window, the overwrite alert, the confirmation, the plan window, the
 # undo dialog and the end message into PNG files, offscreen, through morvane-probe (the
 # window program with the developer's hooks that the shipped morvane does not carry).

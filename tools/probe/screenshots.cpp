@@ -41,6 +41,7 @@ bool SaveModeScreenshots(TfrmMain& window, const QString& folder) {
       {OperatingMode::CaseConversion, "3-case-conversion.png"},
       {OperatingMode::StringReplacement, "4-string-replacement.png"},
       {OperatingMode::StringAddition, "5-string-addition.png"},
+      {OperatingMode::CharacterConversion, "5b-character-conversion.png"},
   };
   QDir().mkpath(folder);
   bool saved = true;
