@@ -24,10 +24,10 @@ namespace {
 
 // The pages in the order of the topic list; the first one is the contents.
 constexpr const char* kTopicFiles[] = {
-    "index.html",           "quick-start.html",     "target-list.html",  "mode-rename.html",
-    "mode-extension.html",  "mode-case.html",       "mode-replace.html", "mode-add.html",
-    "output-folder.html",   "overwrite-alert.html", "log.html",          "undo.html",
-    "preview-history.html", "settings.html",        "files.html",
+    "index.html",          "quick-start.html",     "target-list.html",     "mode-rename.html",
+    "mode-extension.html", "mode-case.html",       "mode-replace.html",    "mode-add.html",
+    "mode-convert.html",   "output-folder.html",   "overwrite-alert.html", "log.html",
+    "undo.html",           "preview-history.html", "settings.html",        "files.html",
 };
 
 // Help contexts that other windows open by number.
