@@ -186,6 +186,12 @@ class StartParityTest : public QObject {
          {"add", "--in-place", "{in}/a.txt"},
          {},
          QStringLiteral("\r\n追加文字列が指定されていません。")},
+        {"nothing to convert",
+         OperatingMode::CharacterConversion,
+         [](TfrmMain& w, const QString&) { InPlace(w); },
+         {"convert", "--in-place", "--ext-too", "{in}/a.txt"},
+         {},
+         QStringLiteral("\r\n変換する文字種が指定されていません。")},
     };
     for (const StartCase& c : cases) CheckParity(c);
   }
