@@ -7,7 +7,7 @@
 # fish: the checks of their completions.
 set -eu
 
-packages="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libabsl-dev libicu-dev fonts-ipafont-gothic qt6-translations-l10n dosfstools fusefat\
+packages="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libabsl-dev libicu-dev libpcre2-dev fonts-ipafont-gothic qt6-translations-l10n dosfstools fusefat\
   dpkg-dev file desktop-file-utils appstream bash zsh fish"
 # libtsan2: ThreadSanitizer's runtime (make tsan), on the architectures GCC has it for.
 case "$(dpkg --print-architecture)" in

@@ -32,6 +32,7 @@ complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l descending 
 complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l find -x -d 'The text to replace'
 complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l replace-with -x -d 'The replacement'
 complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l ignore-case -d 'Match letters of either case'
+complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l regex -d 'The text to replace is a regular expression'
 complete -c morvane-batch -n "__fish_seen_subcommand_from add" -l prefix -x -d 'Text in front of every name'
 complete -c morvane-batch -n "__fish_seen_subcommand_from add" -l suffix -x -d 'Text behind every name'
 complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l alnum -x -a 'half full' -d 'ASCII letters and digits to half or full width'

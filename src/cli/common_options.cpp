@@ -97,7 +97,8 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
       "paths as their exact bytes. Outcomes: renamed, copied, overwritten, already-named, taken, "
       "taken-by-run (taken by a file of the same run), protected, filtered, missing, path-too-long, "
       "text-not-found, nothing-to-convert, unconvertible (a name that is not valid text, or whose "
-      "conversion would hold '/' or NUL), failed, over-maximum (the numbers ran out first), not-reached (the "
+      "new name would be empty or hold '/' or NUL), match-limit (the regular expression gave up), failed, "
+      "over-maximum (the numbers ran out first), not-reached (the "
       "run was "
       "aborted first).");
   command.add_flag("--resolve-chains", options.resolveChains,

@@ -27,7 +27,9 @@ std::string_view CountLabel(LeftReason reason) {
     case LeftReason::NothingToConvert:
       return "with nothing to convert";
     case LeftReason::Unconvertible:
-      return "whose names cannot be converted";
+      return "whose names cannot be changed";
+    case LeftReason::MatchLimit:
+      return "where the pattern gave up";
     case LeftReason::Failed:
       return "failed";
   }
@@ -52,8 +54,11 @@ std::string Because(const core::LeftFile& file, bool renamesInPlace) {
     case LeftReason::NothingToConvert:
       return "its name has nothing to convert";
     case LeftReason::Unconvertible:
-      return "its name cannot be converted (it is not valid text in the locale's encoding, or the new name "
-             "would hold '/', a NUL or a character the encoding lacks)";
+      return "its name cannot be changed (it is not valid text in the locale's encoding, or the new name "
+             "would be empty or hold '/', a NUL or a character the encoding lacks)";
+    case LeftReason::MatchLimit:
+      return "the regular expression gave up on its name (it reached the match limit: a pattern that "
+             "backtracks without end)";
     case LeftReason::Failed:
       return (renamesInPlace ? "renaming to " : "copying to ") + core::VisibleName(file.newPath) + " failed";
   }

@@ -58,7 +58,12 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
           ->add_option("--replace-with", options.replaceWith,
                        "The replacement B; empty or left out deletes A (asks, or --yes).")
           ->type_name("B");
-      command->add_flag("--ignore-case", options.ignoreCase, "Let A match ASCII letters of either case.");
+      command->add_flag("--ignore-case", options.ignoreCase,
+                        "Let A match ASCII letters of either case (with --regex, every letter).");
+      command->add_flag("--regex", options.regex,
+                        "A is a Perl-compatible regular expression, matched on characters (\\w, \\d, "
+                        "\\p{Han}); every match is replaced, and B may hold $1..$9, ${name}, $0 (the match) "
+                        "and $$ (a dollar).");
       break;
     case core::OperatingMode::StringAddition:
       command->add_option("--prefix", options.prefix, "Text put in front of every name.")->type_name("A");
@@ -104,6 +109,7 @@ int RunModeCommand(const ModeOptions& options, const BatchIo& io, core::FileSyst
     request.stringA = options.find;
     request.stringB = options.replaceWith;
     request.caseSensitive = !options.ignoreCase;
+    request.regex = options.regex;
   } else if (options.mode == core::OperatingMode::StringAddition) {
     request.stringA = options.prefix;
     request.stringB = options.suffix;

@@ -24,6 +24,7 @@ struct ModeOptions {
   std::string find;                          // replace: string A
   std::string replaceWith;                   // replace: string B
   bool ignoreCase = false;                   // replace: A matches either case
+  bool regex = false;                        // replace: A is a regular expression
   std::string prefix;                        // add: string A
   std::string suffix;                        // add: string B
   std::optional<std::string> outputForCase;  // case: refused when given

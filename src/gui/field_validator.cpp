@@ -33,9 +33,16 @@ QValidator::State FieldValidator::validate(QString& text, int& position) const {
 
 void ApplyFieldInput(QLineEdit* edit, const QString& fieldName) {
   const std::optional<core::TextField> field = TextFieldNamed(fieldName.toStdString());
-  if (!field) return;
-  const core::FieldInput input = core::InputOf(*field);
+  if (field) ApplyFieldInput(edit, *field);
+}
+
+void ApplyFieldInput(QLineEdit* edit, core::TextField field) {
+  const core::FieldInput input = core::InputOf(field);
+  // A field can change its class (the replacement's A when it becomes a pattern); the
+  // validator it had goes.
+  const QValidator* previous = edit->validator();
   edit->setValidator(new FieldValidator(input.inputClass, edit));
+  if (previous != nullptr && previous->parent() == edit) delete previous;
   if (input.maxChars) edit->setMaxLength(static_cast<int>(*input.maxChars));
 }
 

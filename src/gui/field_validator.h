@@ -26,5 +26,7 @@ class FieldValidator : public QValidator {
 // Gives the edit the validator and length limit of the field with that object name
 // (core's table of input classes); does nothing for a name without a class.
 void ApplyFieldInput(QLineEdit* edit, const QString& fieldName);
+// Gives the edit the validator and length limit of the field.
+void ApplyFieldInput(QLineEdit* edit, core::TextField field);
 
 }  // namespace morvane::gui

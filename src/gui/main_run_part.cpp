@@ -60,6 +60,7 @@ core::StartRequest MainRunPart::RequestNow() const {
   request.stringA = EditTextBytes(replacement ? m_window.cboChgStr : m_window.cboAddStr);
   request.stringB = EditTextBytes(replacement ? m_window.cboChgStr2 : m_window.cboAddStr2);
   request.caseSensitive = m_window.chkChgStr->isChecked();
+  request.regex = m_window.chkRegex->isChecked();
   const core::StoredConversion conversion = m_window.Conversion();
   request.conversion = conversion.conversion;
   request.convertExtension = conversion.extensionToo;

@@ -131,7 +131,8 @@ PreviewLinePart* CreatePreviewLine(TfrmMain& window) {
   const TfrmMain& w = window;
   const PreviewLineControls controls{w.lblPreView,  w.cboKyotsuName, w.cboStartSeqNbr, w.cboKyotsuName2,
                                      w.cboChgStr,   w.cboChgStr2,    w.cboAddStr,      w.cboAddStr2,
-                                     w.cboRenameUL, w.cboExtUL,      w.chkChgExt,      w.cboChgExt};
+                                     w.cboRenameUL, w.cboExtUL,      w.chkChgExt,      w.cboChgExt,
+                                     w.chkRegex};
   auto* line = new PreviewLinePart(controls, window, &window);
   line->SetMenus(core::OperatingMode::SequentialRename,
                  {w.mnuPreViewList, w.mnuPVListItem, w.pmnPreViewList, w.pmnPVListItem});

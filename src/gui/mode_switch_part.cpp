@@ -190,7 +190,7 @@ void ModeSwitchPart::ApplyLayout() {
   show({ui.lblChgExt}, {M::ExtensionChange});
   show({ui.cboChgExt}, {M::SequentialRename, M::ExtensionChange, M::StringReplacement, M::StringAddition});
   show({ui.btnULCaseSet, ui.lblULCaseSet}, {M::ExtensionChange, M::CaseConversion});
-  show({ui.lblChgStr, ui.cboChgStr, ui.lblChgStrYa, ui.lblChgStr2, ui.cboChgStr2, ui.chkChgStr},
+  show({ui.lblChgStr, ui.cboChgStr, ui.lblChgStrYa, ui.lblChgStr2, ui.cboChgStr2, ui.chkChgStr, ui.chkRegex},
        {M::StringReplacement});
   show({ui.lblAddStr, ui.cboAddStr, ui.lblAddStrFile, ui.lblAddStr2, ui.cboAddStr2, ui.lblAddStr3},
        {M::StringAddition});

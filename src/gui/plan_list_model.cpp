@@ -16,7 +16,8 @@ using core::PlanOutcome;
 bool IsProblem(PlanOutcome outcome) {
   return outcome == PlanOutcome::Taken || outcome == PlanOutcome::TakenByRun ||
          outcome == PlanOutcome::Failed || outcome == PlanOutcome::Missing ||
-         outcome == PlanOutcome::PathTooLong || outcome == PlanOutcome::Unconvertible;
+         outcome == PlanOutcome::PathTooLong || outcome == PlanOutcome::Unconvertible ||
+         outcome == PlanOutcome::MatchLimit;
 }
 
 }  // namespace
@@ -64,6 +65,8 @@ QString OutcomeCaption(PlanOutcome outcome, bool asked) {
       return QStringLiteral("変換する文字なし");
     case PlanOutcome::Unconvertible:
       return QStringLiteral("変換できない名前");
+    case PlanOutcome::MatchLimit:
+      return QStringLiteral("照合が制限回数を超えた");
     case PlanOutcome::TakenByRun:
       return asked ? QStringLiteral("実行内で名前が重複（確認あり）") : QStringLiteral("実行内で名前が重複");
     case PlanOutcome::OverMaximum:

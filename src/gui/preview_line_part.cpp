@@ -93,6 +93,7 @@ void PreviewLinePart::Refresh() {
   inputs.extensionOn = c.changeExtension->isChecked();
   inputs.newExtension = EditTextBytes(c.newExtension);
   inputs.extensionCase = c.extensionCase->currentIndex();
+  inputs.regex = c.regex->isChecked();
   const core::StoredConversion conversion = m_host.Conversion();
   inputs.conversion = conversion.conversion;
   inputs.convertExtension = conversion.extensionToo;

@@ -32,6 +32,7 @@ struct PreviewLineControls {
   QComboBox* extensionCase;
   QCheckBox* changeExtension;
   QComboBox* newExtension;
+  QCheckBox* regex;  // the replacement's A is a regular expression
 };
 
 // The menus of one mode's preview history: the main menu's submenu and the line's

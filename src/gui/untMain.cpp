@@ -18,6 +18,7 @@
 #include "gui/interface_font.h"
 #include "gui/main_window_setup.h"
 #include "gui/qt_text.h"
+#include "gui/regex_option_part.h"
 #include "gui/text_viewer_window.h"
 #include "gui/up_down.h"
 
@@ -63,6 +64,7 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
   pmnAddStr = m_modes->PopupItem(core::OperatingMode::StringAddition);
   pmnCharConv = m_modes->PopupItem(core::OperatingMode::CharacterConversion);
   ApplyInputFilters(*this);
+  m_regex = new RegexOptionPart(chkRegex, cboChgStr, *this, this);
   connect(btnEnd, &QPushButton::clicked, this, &TfrmMain::btnEndClick);
   connect(Exit1, &QAction::triggered, this, &QWidget::close);
   lstChoiceFile->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -107,6 +109,7 @@ void TfrmMain::FormCreate(const std::vector<std::string>& arguments) {
   m_previewLine->chkChgExtClick();
   m_optionFields->Load(document);
   m_conversion->Load(document);
+  m_regex->Load(document);
   m_modes->Restore(document);
   ApplyDefaults(*this, document);
 

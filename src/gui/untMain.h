@@ -52,6 +52,7 @@ class QTimer;
 namespace morvane::gui {
 
 class ConversionPanelPart;
+class RegexOptionPart;
 class HelpWindow;
 class QtTextViewerLauncher;
 class TargetListModel;
@@ -238,6 +239,7 @@ class TfrmMain : public QMainWindow,
   PreviewLinePart* m_previewLine = nullptr;
   OptionFieldsPart* m_optionFields = nullptr;
   ConversionPanelPart* m_conversion = nullptr;
+  RegexOptionPart* m_regex = nullptr;
   MenuCommandsPart* m_commands = nullptr;
   ModeSwitchPart* m_modes = nullptr;
   std::unique_ptr<MainRunPart> m_runPart;

@@ -135,7 +135,7 @@ TEST_F(ConvertCommandTest, NamesThatConvergeLeaveTheSecondAndTellWhy) {
   const std::string result = m_folder.ReadFile("Result.dat");
   EXPECT_NE(result.find("文字種変換ログ採取開始"), std::string::npos);
   EXPECT_NE(result.find("文字種変換：" + P("d/Ａ.txt")), std::string::npos) << result;
-  EXPECT_NE(result.find("変換後の名前に使えない文字が含まれるので"), std::string::npos) << result;
+  EXPECT_NE(result.find("変換後の名前が空になるか使えない文字を含むので"), std::string::npos) << result;
   EXPECT_NE(result.find("文字種変換ログ採取終了"), std::string::npos);
 }
 

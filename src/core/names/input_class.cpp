@@ -16,6 +16,7 @@ std::string_view DroppedCharacters(InputClass inputClass) {
     case InputClass::SingleExtension:
       return "\",./:;<>?\\|";
     case InputClass::Number:
+    case InputClass::PatternText:
       break;
   }
   return {};
@@ -42,6 +43,8 @@ FieldInput InputOf(TextField field) {
     case TextField::StartNumber:
     case TextField::DefaultStartNumber:
       return {InputClass::Number, 8};
+    case TextField::FindPattern:
+      return {InputClass::PatternText, std::nullopt};
     case TextField::Increment:
       break;
   }

@@ -15,6 +15,7 @@ enum class InputClass {
   ExtensionList,    // comma-separated extension words: no " . / : ; < > ? \ |
   SingleExtension,  // one extension word: no " , . / : ; < > ? \ |
   Number,           // digits only
+  PatternText,      // a regular expression: every character
 };
 
 struct FieldInput {
@@ -28,6 +29,7 @@ enum class TextField {
   FrontPart,
   BackPart,
   FindText,     // the replacement's A
+  FindPattern,  // the replacement's A when it is a regular expression
   ReplaceText,  // the replacement's B
   Prefix,       // the addition's A
   Suffix,       // the addition's B

@@ -127,6 +127,8 @@ std::string_view OutcomeName(PlanOutcome outcome) {
       return "nothing-to-convert";
     case PlanOutcome::Unconvertible:
       return "unconvertible";
+    case PlanOutcome::MatchLimit:
+      return "match-limit";
     case PlanOutcome::TakenByRun:
       return "taken-by-run";
     case PlanOutcome::OverMaximum:
@@ -157,6 +159,8 @@ PlanOutcome OutcomeOf(LeftReason reason) {
       return PlanOutcome::NothingToConvert;
     case LeftReason::Unconvertible:
       return PlanOutcome::Unconvertible;
+    case LeftReason::MatchLimit:
+      return PlanOutcome::MatchLimit;
     case LeftReason::Failed:
       break;
   }

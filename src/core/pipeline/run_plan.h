@@ -32,6 +32,7 @@ enum class PlanOutcome {
   TextNotFound,
   NothingToConvert,
   Unconvertible,
+  MatchLimit,
   Failed,
   OverMaximum,  // the numbers ran out before its turn
   NotReached,   // the run was aborted before its turn

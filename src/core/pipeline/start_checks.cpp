@@ -1,6 +1,7 @@
 #include "core/pipeline/start_checks.h"
 
 #include <charconv>
+#include <variant>
 
 #include "core/modes/renaming/mode_names.h"
 #include "core/names/extension_filter.h"
@@ -122,7 +123,8 @@ class StartChecker {
         }
         break;
       case OperatingMode::StringReplacement:
-        if (!Accepted(StartField::StringA, TextField::FindText, r.stringA) ||
+        if (!Accepted(StartField::StringA, r.regex ? TextField::FindPattern : TextField::FindText,
+                      r.stringA) ||
             !Accepted(StartField::StringB, TextField::ReplaceText, r.stringB)) {
           return false;
         }
@@ -309,6 +311,8 @@ class StartChecker {
       Refuse(StartField::StringA, kNothingToAdd);
       return;
     }
+    std::optional<NamePattern> pattern;
+    if (replacement && r.regex && !(pattern = CompiledPattern())) return;
     if (r.changeExtension && !NewExtensionConfirmed()) return;
     if (!GoAhead(replacement ? "特定文字列変換処理をおこないます。\r\nよろしいですか？"
                              : "文字列追加処理をおこないます。\r\nよろしいですか？")) {
@@ -319,7 +323,27 @@ class StartChecker {
     run.others.names.stringA = r.stringA;
     run.others.names.stringB = r.stringB;
     run.others.names.caseSensitive = !replacement || r.caseSensitive;
+    run.others.pattern = std::move(pattern);
     Ready(std::move(run));
+  }
+
+  // The replacement's pattern and B compiled, or nothing after refusing with where the
+  // library stopped.
+  std::optional<NamePattern> CompiledPattern() {
+    const StartRequest& r = m_request;
+    std::variant<NamePattern, PatternError> compiled =
+        NamePattern::Compile(r.stringA, r.stringB, r.caseSensitive, m_codePage);
+    if (NamePattern* pattern = std::get_if<NamePattern>(&compiled)) return std::move(*pattern);
+    const PatternError& error = std::get<PatternError>(compiled);
+    StartRefusal refusal;
+    refusal.field = error.inReplacement ? StartField::StringB : StartField::StringA;
+    refusal.message = m_codePage.FromUtf8(error.inReplacement ? "\r\n文字列 B に誤りがあります（"
+                                                              : "\r\n正規表現に誤りがあります（") +
+                      std::to_string(error.position) + m_codePage.FromUtf8(" 文字目）：") + error.message +
+                      "\r\n" + (error.inReplacement ? r.stringB : r.stringA);
+    refusal.kind = StartMessageKind::Error;
+    m_decision.refusal = std::move(refusal);
+    return std::nullopt;
   }
 
   void CheckCharacterConversion() {

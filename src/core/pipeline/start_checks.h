@@ -35,6 +35,7 @@ struct StartRequest {
   std::string stringA;
   std::string stringB;
   bool caseSensitive = true;  // the replacement only
+  bool regex = false;         // the replacement only: A is a regular expression, B may refer to its groups
   // The character conversion's choices, and whether it converts the extension too.
   CharacterConversion conversion;
   bool convertExtension = false;

@@ -21,6 +21,12 @@ std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInput
       back = inputs.back;
       break;
     case OperatingMode::StringReplacement:
+      if (inputs.regex) {
+        front = "/" + inputs.stringA + "/" + codePage.FromUtf8(" → ");
+        back = inputs.stringB;
+        frontTakesCase = false;
+        break;
+      }
       front = std::string(kUnknown) + inputs.stringA + std::string(kUnknown) + codePage.FromUtf8(" → ");
       middle = kUnknown;
       back = inputs.stringB + std::string(kUnknown);

@@ -16,6 +16,7 @@ struct PreviewInputs {
   std::string back;         // rename: the common back part
   std::string stringA;      // replacement and addition: string A of the mode
   std::string stringB;      // replacement and addition: string B of the mode
+  bool regex = false;       // replacement: A is a regular expression
   int nameCase = 0;         // index of the name case combo (-1: no selection)
   bool extensionOn = false;
   std::string newExtension;
@@ -27,7 +28,8 @@ struct PreviewInputs {
 
 // The first new name as the preview line shows it, or nothing in the modes without a
 // preview (the line then keeps its text). The parts the preview cannot know are shown
-// as "???": the rest of each file name around A and B, or the file's own name. The
+// as "???": the rest of each file name around A and B, or the file's own name; a
+// regular expression shows as /A/ -> B, its matches being unknown too. The
 // character conversion shows an example name and what it becomes.
 std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInputs& inputs,
                                           const CodePage& codePage = ActiveCodePage());

@@ -39,8 +39,10 @@ enum class LeftReason {
   PathTooLong,       // the file system cannot use its path (a name in it is longer than it allows)
   TextNotFound,      // the string replacement: its name does not hold the text to replace
   NothingToConvert,  // the character conversion: its name has no character to convert
-  Unconvertible,     // the character conversion: its name is not valid text, or its new
-                     // name would hold '/', NUL or a character the code page lacks
+  Unconvertible,     // the character conversion or a regular expression: its name is not
+                     // valid text, or its new name would be empty or hold '/', NUL or a
+                     // character the code page lacks
+  MatchLimit,        // a regular expression gave up on its name at the match limit
   Failed,            // the rename or copy itself failed
 };
 

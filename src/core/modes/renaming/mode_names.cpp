@@ -109,6 +109,16 @@ std::string ReplacementName(std::string_view fileName, const NameEditSettings& s
                           std::move(parts.extension), settings, codePage);
 }
 
+PatternResult PatternReplacementName(std::string_view fileName, const NamePattern& pattern,
+                                     const NameEditSettings& settings, const CodePage& codePage) {
+  NameParts parts = SplitName(fileName, codePage);
+  PatternResult replaced = pattern.Replace(parts.base);
+  if (replaced.outcome == PatternOutcome::Replaced)
+    replaced.name =
+        FinishEditedName(std::move(replaced.name), std::move(parts.extension), settings, codePage);
+  return replaced;
+}
+
 ConvertedName CharacterConversionName(std::string_view fileName, const CharacterConversion& conversion,
                                       bool extensionToo, const CodePage& codePage) {
   const NameParts parts = SplitName(fileName, codePage);

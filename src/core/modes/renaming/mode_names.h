@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/conversion/character_conversion.h"
+#include "core/modes/renaming/name_pattern.h"
 #include "core/text/code_page.h"
 
 namespace morvane::core {
@@ -60,6 +61,12 @@ struct NameEditSettings {
 // normalization forms (ReplaceCanonicalOccurrences); the rest keeps its bytes.
 std::string ReplacementName(std::string_view fileName, const NameEditSettings& settings,
                             const CodePage& codePage = ActiveCodePage());
+
+// A regular-expression replacement: every match in the base name replaced, then the
+// extension and the cases as in ReplacementName. The name is empty unless Replaced.
+PatternResult PatternReplacementName(std::string_view fileName, const NamePattern& pattern,
+                                     const NameEditSettings& settings,
+                                     const CodePage& codePage = ActiveCodePage());
 
 // A string addition: A + base name + B.
 std::string AdditionName(std::string_view fileName, const NameEditSettings& settings,

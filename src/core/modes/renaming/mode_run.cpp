@@ -131,9 +131,9 @@ const std::vector<PlannedMove>& ModeRun::PlanNames() {
   m_plan.reserve(members.size());
   for (const RunFileSet::Member& member : members) {
     const std::string path(member.path);
-    if (NameReasonToLeave(path)) continue;
-    const std::string destination =
-        DestinationOf(path, NewName(ExtractFileName(path, PathSyntax::Posix, m_codePage)));
+    const NameDecision decision = DecideName(path);
+    if (decision.leave) continue;
+    const std::string destination = DestinationOf(path, decision.newName);
     m_plan.push_back({member.path, m_newPaths.Add(destination), member.identity});
   }
   m_planMade = true;

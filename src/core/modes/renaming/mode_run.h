@@ -10,6 +10,7 @@
 #include "core/log/result_log.h"
 #include "core/modes/renaming/mode_names.h"
 #include "core/modes/renaming/mode_texts.h"
+#include "core/modes/renaming/name_pattern.h"
 #include "core/run/run_counters.h"
 #include "core/run/run_engine.h"
 #include "core/run/run_file_rules.h"
@@ -29,6 +30,9 @@ struct ModeRunInputs : RunFileRules {
   // The extension change takes its new extension from newExtensionText whatever
   // changeExtension says; the case conversion reads only the two cases.
   NameEditSettings names;
+  // The replacement's regular expression, when string A is one (names.stringA is then
+  // its text).
+  std::optional<NamePattern> pattern;
   // The character conversion's choices, and whether it converts the extension too.
   CharacterConversion conversion;
   bool convertExtension = false;
@@ -89,10 +93,15 @@ class ModeRun : public RunEngine {
  private:
   // Per-file steps (mode_run_steps.cpp).
   void ProcessFile(const std::string& path);
-  // Why the file is not to be touched for what its path says (filtered out, protected,
-  // replacing, without string A in its base name, or, converting, with nothing to
-  // convert or a name that cannot be converted), or nothing; asks the disk nothing.
-  std::optional<LeftReason> NameReasonToLeave(const std::string& path) const;
+  // The new name of a file (without its folder), or why it is not to be touched for what
+  // its path says: filtered out, protected, replacing, without string A or a match in
+  // its base name, converting, with nothing to convert, or a name that cannot be
+  // changed. Asks the disk nothing. (mode_run_names.cpp)
+  struct NameDecision {
+    std::optional<LeftReason> leave;
+    std::string newName;
+  };
+  NameDecision DecideName(const std::string& path) const;
   // Logs and counts a file left at its turn.
   void Leave(const std::string& path, LeftReason reason);
   // After a step that failed: when the source is gone, logs it as missing at its turn
@@ -109,9 +118,6 @@ class ModeRun : public RunEngine {
   // remembered answer; copies over it when told to.
   void ResolveConflict(const std::string& source, const std::string& destination, bool overwriteOffered);
 
-  std::string NewName(std::string_view fileName) const;
-  // The character conversion of the file's name.
-  ConvertedName ConvertedFileName(const std::string& path) const;
   std::string DestinationOf(const std::string& source, const std::string& newName) const;
   FsResult MoveOrCopy(const std::string& source, const std::string& destination);
   bool IsTaken(const FsResult& result, const std::string& destination) const;

@@ -16,7 +16,7 @@ void ModeRun::ProcessFile(const std::string& path) {
   m_interaction.ProgressStep();
   const std::string destination = DestinationAt(path);
   if (destination.empty()) {
-    const LeftReason reason = NameReasonToLeave(path).value_or(LeftReason::Filtered);
+    const LeftReason reason = DecideName(path).leave.value_or(LeftReason::Filtered);
     // A file that is gone is told as missing, whatever its name says.
     Leave(path, m_fileSystem.FileExists(path) ? reason : LeftReason::Missing);
     return;
@@ -45,33 +45,9 @@ std::string ModeRun::DestinationAt(const std::string& path) {
       return std::string(m_plan[m_planCursor++].to);
     return {};
   }
-  if (NameReasonToLeave(path)) return {};
-  return DestinationOf(path, NewName(ExtractFileName(path, PathSyntax::Posix, m_codePage)));
-}
-
-std::optional<LeftReason> ModeRun::NameReasonToLeave(const std::string& path) const {
-  const std::string extension = ExtractFileExt(path, PathSyntax::Posix, m_codePage);
-  if (!m_inputs.filter.AdmitsExtension(extension)) return LeftReason::Filtered;
-  if (IsProtectedExtension(m_inputs.protectedExtensions, extension)) return LeftReason::Protected;
-  // Only the base name is searched, never the extension.
-  if (m_inputs.mode == OperatingMode::StringReplacement &&
-      !ContainsCanonically(ExtractBaseName(path, PathSyntax::Posix, m_codePage), m_inputs.names.stringA,
-                           m_inputs.names.caseSensitive, m_codePage)) {
-    return LeftReason::TextNotFound;
-  }
-  if (m_inputs.mode == OperatingMode::CharacterConversion) {
-    switch (ConvertedFileName(path).outcome) {
-      case ConversionOutcome::Changed:
-        break;
-      case ConversionOutcome::Unchanged:
-        return LeftReason::NothingToConvert;
-      case ConversionOutcome::InvalidName:
-      case ConversionOutcome::NotRepresentable:
-      case ConversionOutcome::ForbiddenName:
-        return LeftReason::Unconvertible;
-    }
-  }
-  return std::nullopt;
+  NameDecision decision = DecideName(path);
+  if (decision.leave) return {};
+  return DestinationOf(path, decision.newName);
 }
 
 void ModeRun::Leave(const std::string& path, LeftReason reason) {
@@ -92,8 +68,11 @@ void ModeRun::Leave(const std::string& path, LeftReason reason) {
     } else if (reason == LeftReason::NothingToConvert) {
       m_log.Append(m_texts.nothingToConvert);
     } else if (reason == LeftReason::Unconvertible) {
-      // The run was asked to convert this name and could not: a failure.
+      // The run was asked to change this name and could not: a failure.
       m_log.Append(m_texts.unconvertible);
+      ++m_state.failureCount;
+    } else if (reason == LeftReason::MatchLimit) {
+      m_log.Append(m_texts.matchLimit);
       ++m_state.failureCount;
     } else {
       m_log.Append(m_texts.stringANotFound);
@@ -107,32 +86,6 @@ bool ModeRun::LeftAsMissing(const std::string& source) {
   if (m_fileSystem.FileExists(source)) return false;
   Leave(source, LeftReason::Missing);
   return true;
-}
-
-std::string ModeRun::NewName(std::string_view fileName) const {
-  const NameEditSettings& names = m_inputs.names;
-  switch (m_inputs.mode) {
-    case OperatingMode::ExtensionChange:
-      return ExtensionChangeName(fileName, names.newExtensionText, names.nameCase, names.extensionCase,
-                                 m_codePage);
-    case OperatingMode::CaseConversion:
-      return CaseConversionName(fileName, names.nameCase, names.extensionCase, m_codePage);
-    case OperatingMode::StringReplacement:
-      return ReplacementName(fileName, names, m_codePage);
-    case OperatingMode::StringAddition:
-      return AdditionName(fileName, names, m_codePage);
-    case OperatingMode::CharacterConversion:
-      return CharacterConversionName(fileName, m_inputs.conversion, m_inputs.convertExtension, m_codePage)
-          .name;
-    case OperatingMode::SequentialRename:
-      break;
-  }
-  return std::string(fileName);
-}
-
-ConvertedName ModeRun::ConvertedFileName(const std::string& path) const {
-  return CharacterConversionName(ExtractFileName(path, PathSyntax::Posix, m_codePage), m_inputs.conversion,
-                                 m_inputs.convertExtension, m_codePage);
 }
 
 std::string ModeRun::DestinationOf(const std::string& source, const std::string& newName) const {

@@ -104,9 +104,13 @@ ModeTexts::ModeTexts(OperatingMode mode, const CodePage& codePage)
   if (mode == OperatingMode::CharacterConversion) {
     nothingToConvert =
         text("以下のファイルは、変換する文字がファイル名中に存在しなかったので\r\n変換されませんでした。");
+  }
+  if (mode == OperatingMode::CharacterConversion || mode == OperatingMode::StringReplacement) {
     unconvertible = text(
-        "以下のファイルは、ファイル名が文字として正しくないか、変換後の名前に使えない文字が含まれるので\r\n"
+        "以下のファイルは、ファイル名が文字として正しくないか、変換後の名前が空になるか使えない文字を含むので"
+        "\r\n"
         "変換されませんでした。");
+    matchLimit = text("以下のファイルは、正規表現の照合が制限回数を超えたので\r\n変換されませんでした。");
   }
 }
 

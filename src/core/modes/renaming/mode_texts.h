@@ -36,9 +36,11 @@ struct ModeTexts : RunTexts {
   std::string toExtension;    // the summary's end after the new extension
   // String replacement only.
   std::string stringANotFound;
-  // Character conversion only: each followed by the path.
+  // Character conversion only: followed by the path.
   std::string nothingToConvert;
+  // Character conversion and string replacement: each followed by the path.
   std::string unconvertible;
+  std::string matchLimit;
 };
 
 }  // namespace morvane::core
