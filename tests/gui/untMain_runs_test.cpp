@@ -248,6 +248,44 @@ class MainRunsTest : public QObject {
     QVERIFY(t.window->chkConvExt->isChecked());
   }
 
+  // 正規表現を使う on the keyboard: A then takes what a pattern needs; a broken pattern is
+  // refused with the focus in A, a good one rearranges the names.
+  void regularExpressionTypedAndRunFromTheKeyboard() {
+    RunWindow t({{"in/29-03-2020 trip.txt", 1}, {"in/notes.txt", 2}}, {"in"});
+    t.window->chkDelFile->click();
+    t.window->SelectMode(OperatingMode::StringReplacement);
+    morvane::test::GiveFocus(t.window->chkRegex);
+    morvane::test::PressKey(Qt::Key_Space);
+    QCOMPARE(SettingValue(*t.home, "Setting", "ChgStrRegex"), QByteArray("1"));
+    morvane::test::Type(t.window->cboChgStr, QStringLiteral("(?<d>\\d\\d)-(\\d\\d)-(\\d{4}|x?*"));
+    QCOMPARE(t.window->cboChgStr->currentText(), QStringLiteral("(?<d>\\d\\d)-(\\d\\d)-(\\d{4}|x?*"));
+    morvane::test::Type(t.window->cboChgStr2, QStringLiteral("$3-$2-${d}"));
+    QCOMPARE(t.window->lblPreView->text(),
+             QStringLiteral("/(?<d>\\d\\d)-(\\d\\d)-(\\d{4}|x?*/ → $3-$2-${d}"));
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->btnStart->click();
+    QCOMPARE(t.MessageTexts().size(), 1);
+    QVERIFY2(t.MessageTexts().front().startsWith(QStringLiteral("\r\n正規表現に誤りがあります（")),
+             qPrintable(t.MessageTexts().front()));
+    QCOMPARE(QApplication::focusWidget(), t.window->cboChgStr);
+    QVERIFY(std::filesystem::exists(t.At("in/29-03-2020 trip.txt")));
+
+    // The broken end retyped: | ? * < > and \\ stayed as typed.
+    for (int i = 0; i < 3; ++i) morvane::test::PressKey(Qt::Key_Backspace);
+    morvane::test::TypeKeys(QStringLiteral(")"));
+    t.window->Messages().ClearShown();
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->frmPEndMessage->AnswerNext();
+    t.window->btnStart->click();
+    QVERIFY(std::filesystem::exists(t.At("in/2020-03-29 trip.txt")));
+    QVERIFY(std::filesystem::exists(t.At("in/notes.txt")));
+
+    // Turned off, A keeps only what a plain text may hold.
+    morvane::test::GiveFocus(t.window->chkRegex);
+    morvane::test::PressKey(Qt::Key_Space);
+    QCOMPARE(t.window->cboChgStr->currentText(), QStringLiteral("(ddd)-(dd)-(d{4})"));
+  }
+
   void renamingInPlaceNeverOffersToOverwrite() {
     RunWindow t({{"in/a.txt", 1}, {"in/1.txt", 3}}, {"in/a.txt"});
     t.window->chkDelFile->click();
