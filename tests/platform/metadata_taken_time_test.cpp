@@ -107,7 +107,6 @@ TEST_F(MetadataTakenTimeTest, ReadsTheRecordedDateOrNothing) {
   Write("clip.mp4", test::kBareMp4, "'-QuickTime:CreateDate=2021:07:04 12:34:56'");
   Write("clip:colon.mov", test::kBareMp4, "'-QuickTime:CreateDate=2021:07:04 12:34:56'");
   Write("undated.mp4", test::kBareMp4);
-  Write("notes.txt", "2019:03:02 01:02:03\n");
   Write("text.jpg", "not a photo\n");
   Write("empty.jpg", "");
   m_folder.CreateFiles({"folder.jpg/"});
@@ -129,7 +128,6 @@ TEST_F(MetadataTakenTimeTest, ReadsTheRecordedDateOrNothing) {
       {"clip.mp4", "2021-07-04 12:34:56", Source::Video},
       {"clip:colon.mov", "2021-07-04 12:34:56", Source::Video},
       {"undated.mp4", "", Source::Video},
-      {"notes.txt", "", Source::Exif},
       {"text.jpg", "", Source::Exif},
       {"empty.jpg", "", Source::Exif},
       {"folder.jpg", "", Source::Exif},

@@ -70,7 +70,7 @@ std::optional<FileTime> ParseUtcDateTime(std::string_view text) {
     if (digits == 1) return std::nullopt;
     rest.remove_prefix(digits);
   }
-  if (rest != "" && rest != "Z") return std::nullopt;
+  if (!rest.empty() && rest != "Z") return std::nullopt;
   using namespace std::chrono;
   const sys_days date = year_month_day{year{time->year}, month{static_cast<unsigned>(time->month)},
                                        day{static_cast<unsigned>(time->day)}};
