@@ -3,6 +3,7 @@
 #include <exiv2/exiv2.hpp>
 
 #include "core/time/recorded_dates.h"
+#include "platform/descriptor_io.h"
 
 namespace morvane::platform {
 namespace {
@@ -57,12 +58,17 @@ void PrepareExiv2() {
   Exiv2::XmpParser::initialize();
 }
 
-ExifFindings ReadExif(const std::string& path) {
+ExifFindings ReadExif(int descriptor, std::uint64_t size) {
   ExifFindings findings;
   try {
+    // exiv2 0.27 hands its readers over in std::auto_ptr, which C++17 deprecates.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    Exiv2::BasicIo::AutoPtr io(new DescriptorIo(descriptor, size, "photo"));
+#pragma GCC diagnostic pop
     // Detects the type by content, and gives no image (rather than throwing) for an
     // unknown one: most files of a folder are no photos.
-    auto image = Exiv2::ImageFactory::open(Exiv2::ImageFactory::createIo(path, false));
+    auto image = Exiv2::ImageFactory::open(io);
     if (image.get() == nullptr) return findings;
     findings.kind = KindOf(image->imageType());
     if (findings.kind != MediaKind::Photo && findings.kind != MediaKind::IsoMedia) return findings;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
-#include <string>
 
 #include "core/fs/file_system.h"
 
@@ -29,10 +29,10 @@ struct ExifFindings {
 // threads at once. Call once, before ReadExif.
 void PrepareExiv2();
 
-// The kind of the file at path and, for a photo or ISO media, its EXIF taken time. The
-// other video containers' metadata is left unread: exiv2's readers of those are not
-// fit for damaged files. Nothing it reads throws out of it; a damaged file is Other or
-// has no taken time.
-ExifFindings ReadExif(const std::string& path);
+// The kind of the regular file open as descriptor, of the given size, and for a photo or
+// ISO media its EXIF taken time. The other video containers' metadata is left unread:
+// exiv2's readers of those are not fit for damaged files. Nothing it reads throws out of
+// it; a damaged file is Other or has no taken time.
+ExifFindings ReadExif(int descriptor, std::uint64_t size);
 
 }  // namespace morvane::platform

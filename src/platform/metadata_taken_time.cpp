@@ -45,7 +45,7 @@ MetadataTakenTimeReader::MetadataTakenTimeReader() {
 
 std::optional<core::TakenTime> MetadataTakenTimeReader::Read(std::string_view path) const {
   // Opened without waiting, so that a named pipe in the list cannot stall the read, and
-  // reached as at any depth as the rest of the program reaches paths.
+  // reached at any depth, as the rest of the program reaches paths.
   const AtPath atPath(path);
   if (!atPath.Valid()) return std::nullopt;
   const FileDescriptor file(
@@ -53,16 +53,15 @@ std::optional<core::TakenTime> MetadataTakenTimeReader::Read(std::string_view pa
   struct stat status {};
   if (!file.Valid() || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0)
     return std::nullopt;
-  // The libraries open files by name: they are given the descriptor's, so that they read
-  // the very file checked above, whatever the length of its path or the bytes in it (a
-  // ':' would make libavformat take a name for a protocol).
-  const std::string opened = "/proc/self/fd/" + std::to_string(file.Get());
-
-  const ExifFindings exif = ReadExif(opened);
+  const ExifFindings exif = ReadExif(file.Get(), static_cast<std::uint64_t>(status.st_size));
   if (exif.taken) return core::TakenTime{*exif.taken, core::TakenTime::Source::Exif};
   // An ISO media file without EXIF dates is an MP4 or MOV video more often than not; a
   // HEIC photo without them has no movie header either, so asking costs little.
   if (const char* demuxer = DemuxerOf(exif.kind)) {
+    // libavformat opens files by name: it is given the descriptor's, so that it reads the
+    // very file checked above, whatever the length of its path or the bytes in it (a ':'
+    // would make it take a name for a protocol).
+    const std::string opened = "/proc/self/fd/" + std::to_string(file.Get());
     if (const auto created = ReadVideoCreationTime(opened, demuxer))
       return core::TakenTime{*created, core::TakenTime::Source::Video};
   }

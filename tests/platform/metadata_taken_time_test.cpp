@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/byte_mutations.h"
+#include "support/deep_folder.h"
 #include "support/media_samples.h"
 #include "support/temp_folder.h"
 
@@ -169,6 +170,22 @@ TEST(MetadataTakenTime, DamagedFilesGiveADateOrNothing) {
     if (first) {
       EXPECT_EQ(first->time, second->time);
     }
+  }
+}
+
+// Paths longer than PATH_MAX reach the file as the rest of the program reaches it.
+TEST(MetadataTakenTime, ReadsAtAnyDepth) {
+  const test::TempFolder folder;
+  const test::DeepFolder deep(folder.Root(), 5000);
+  const MetadataTakenTimeReader reader;
+  for (const std::string_view sample : {test::kDatedJpeg, test::kDatedMp4}) {
+    folder.WriteFile("near", sample);
+    deep.WriteFile("far", sample);
+    const std::optional<core::TakenTime> near = reader.Read(folder.Path("near"));
+    const std::optional<core::TakenTime> far = reader.Read(deep.Path("far"));
+    ASSERT_TRUE(near.has_value() && far.has_value());
+    EXPECT_EQ(far->time, near->time);
+    EXPECT_EQ(far->source, near->source);
   }
 }
 
