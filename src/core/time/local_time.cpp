@@ -17,6 +17,18 @@ LocalDateTime ToLocalDateTime(FileTime time) {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
+FileTime FromLocalDateTime(const LocalDateTime& time) {
+  std::tm local{};
+  local.tm_year = time.year - 1900;
+  local.tm_mon = time.month - 1;
+  local.tm_mday = time.day;
+  local.tm_hour = time.hour;
+  local.tm_min = time.minute;
+  local.tm_sec = time.second;
+  local.tm_isdst = -1;  // the zone's own rule decides whether summer time applies
+  return std::chrono::system_clock::from_time_t(std::mktime(&local));
+}
+
 LocalDateTime LocalNow() { return ToLocalDateTime(std::chrono::system_clock::now()); }
 
 std::string FormatLogTimeStamp(const LocalDateTime& time) {

@@ -21,6 +21,10 @@ struct LocalDateTime {
 using LocalClock = std::function<LocalDateTime()>;
 
 LocalDateTime ToLocalDateTime(FileTime time);
+// The moment a valid local time names. A time the clock skips when summer time starts
+// is read as if the clock had not moved yet (so 02:30 of a skipped hour is 03:30); one
+// it shows twice is either of its two moments.
+FileTime FromLocalDateTime(const LocalDateTime& time);
 // The system clock in local time.
 LocalDateTime LocalNow();
 
