@@ -4,8 +4,8 @@
 # can:
 # - morvane-batch against a plain C loop doing the same work: renaming 100,000 files in
 #   place (numbering, replacement) and copying 10,000 files of 1 KiB (goal 1.2 at most);
-# - the character conversion of 100,000 names in place against the replacement (goal 1.3
-#   at most);
+# - the character conversion of 100,000 names in place, and the replacement by a regular
+#   expression, against the plain replacement (goal 1.3 at most);
 # - a run with the undo journal against the same run without it;
 # - a million files in one folder against 100,000 (goal: 11 times the time at most, and
 #   200 MB of memory at most);
@@ -66,6 +66,9 @@ measure replacement '^BM_AgainstCLoop/files:100000/replace:1/'
 heading "morvane-batch converting the characters of 100,000 names in place, against replacing in them (goal: 1.3 at most)"
 measure conversion '^BM_ConvertAgainstReplace/'
 
+heading "morvane-batch replacing with a regular expression in 100,000 names in place, against the plain replacement (goal: 1.3 at most)"
+measure regex '^BM_RegexAgainstPlain/'
+
 heading "morvane-batch copying 10,000 files of 1 KiB, against a plain C loop (goal: 1.2 at most)"
 measure copy '^BM_CopyAgainstCLoop/'
 
@@ -101,6 +104,7 @@ printf '%-58s %8s  %s\n' \
   "rename in place, 100,000 files, numbering" "$(figure numbering BM_AgainstCLoop/ ratio)" "x the C loop (goal: 1.25 at most)" \
   "rename in place, 100,000 files, replacement" "$(figure replacement BM_AgainstCLoop/ ratio)" "x the C loop (goal: 1.25 at most)" \
   "character conversion in place, 100,000 files" "$(figure conversion BM_ConvertAgainstReplace/ ratio)" "x the replacement (goal: 1.3 at most)" \
+  "regular-expression replacement in place, 100,000 files" "$(figure regex BM_RegexAgainstPlain/ ratio)" "x the plain replacement (goal: 1.3 at most)" \
   "copy, 10,000 files of 1 KiB" "$(figure copy BM_CopyAgainstCLoop/files:10000 ratio)" "x the C loop (goal: 1.2 at most)" \
   "undo journal, 100,000 files" "$(figure journal BM_JournalCost/files:100000 ratio)" "x the run without it (goal: 1.05 at most)" \
   "undo journal's records alone, 100,000 files" "$(figure journal BM_JournalCost/files:100000 own_ratio)" "x without it, result file written alike" \

@@ -22,7 +22,7 @@ _morvane_batch_options() {
 # The values of an option ($2) of a command ($1); "DIR" for a folder, "TEXT" for free text.
 _morvane_batch_values() {
   case $2 in
-    --order) echo "name ext size date user natural" ;;
+    --order) echo "name ext size date user natural taken" ;;
     --name-case | --ext-case) echo "none upper lower" ;;
     --alnum | --symbols | --space | --katakana) echo "half full" ;;
     --kana) echo "katakana hiragana" ;;

@@ -27,7 +27,7 @@ complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l front -x -d
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l start -x -d 'First number, 1 to 8 digits'
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l back -x -d 'Text after the number'
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l increment -x -d 'Step between numbers'
-complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l order -x -a 'name ext size date user natural' -d 'Numbering order'
+complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l order -x -a 'name ext size date user natural taken' -d 'Numbering order'
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l descending -d 'Number in reverse order'
 complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l find -x -d 'The text to replace'
 complete -c morvane-batch -n "__fish_seen_subcommand_from replace" -l replace-with -x -d 'The replacement'

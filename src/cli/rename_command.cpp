@@ -21,14 +21,17 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
   const std::vector<std::pair<std::string, core::SortType>> orders = {
       {"name", core::SortType::Name},      {"ext", core::SortType::Extension},
       {"size", core::SortType::Size},      {"date", core::SortType::ModifiedDate},
-      {"user", core::SortType::UserOrder}, {"natural", core::SortType::Natural}};
+      {"user", core::SortType::UserOrder}, {"natural", core::SortType::Natural},
+      {"taken", core::SortType::Taken}};
   command
       ->add_option("--order", options.order,
                    "Numbering order: by name, extension, size, modification date, user (the order of "
-                   "the PATHs; folders are refused then), or natural (by name, with numbers in names "
-                   "compared by value: a2 before a10). Default: name.")
+                   "the PATHs; folders are refused then), natural (by name, with numbers in names "
+                   "compared by value: a2 before a10), or taken (by the date a photo or video was taken, "
+                   "from its EXIF or container metadata, then the modification time and the name; a file "
+                   "recording none goes by its modification time, and their count is told). Default: name.")
       ->transform(WordChoice(orders))
-      ->type_name("name|ext|size|date|user|natural");
+      ->type_name("name|ext|size|date|user|natural|taken");
   command->add_flag("--descending", options.descending, "Number in reverse order.");
   command
       ->add_option("--new-ext", options.newExtension,

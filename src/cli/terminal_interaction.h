@@ -31,14 +31,16 @@ class TerminalInteraction : public core::RunInteraction {
   void ProgressStep() override {}
   void ProgressEnd() override {}
   void FileLeft(const core::LeftFile& file) override;
+  void TakenTimeMissing(std::string_view) override { ++m_takenTimesMissing; }
   // A caught SIGINT, SIGTERM or SIGHUP: the run ends before the next file, as at an abort.
   bool StopRequested() override;
 
   // Some file was left at a conflict nobody chose to skip: nobody could be asked, the
   // terminal gave no answer, or an overwrite was asked for where none is possible.
   bool LeftUnchosen() const { return m_leftUnchosen; }
-  // The count of the files left, per reason; empty when none was.
-  std::string LeftSummary() const { return m_left.Summary(); }
+  // The count of the files left, per reason, and of the files numbered by their
+  // modification time for want of a date taken; empty when there are none.
+  std::string LeftSummary() const;
 
  private:
   core::OverwriteChoice Prompt(const core::OverwriteQuestion& question);
@@ -57,6 +59,7 @@ class TerminalInteraction : public core::RunInteraction {
   bool m_skipChosen = false;
   bool m_leftUnchosen = false;
   bool m_stopTold = false;
+  std::size_t m_takenTimesMissing = 0;
 };
 
 }  // namespace morvane::cli

@@ -95,6 +95,8 @@ QVariant PlanListModel::Cell(std::size_t row, int column, int role) const {
     case Qt::DisplayRole:
       if (column == kCurrentName) return FileNameCell(entry.source);
       if (column == kNewName) return FileNameCell(entry.newPath);
+      if (entry.modifiedStandsIn)
+        return OutcomeCaption(entry.outcome, entry.asked) + QStringLiteral("（撮影日時なし：更新日時）");
       return OutcomeCaption(entry.outcome, entry.asked);
     case Qt::ToolTipRole:
       if (column == kCurrentName) return ToQString(entry.source);

@@ -20,6 +20,7 @@
 #include "platform/file_info.h"
 #include "platform/fs_result.h"
 #include "platform/long_path_form.h"
+#include "platform/metadata_taken_time.h"
 #include "platform/mount_table.h"
 #include "platform/name_exactness.h"
 #include "platform/output_file.h"
@@ -158,6 +159,14 @@ std::optional<std::string> PosixFileSystem::RealPath(std::string_view path) cons
                                                          &std::free);
   if (!real) return std::nullopt;
   return std::string(real.get());
+}
+
+std::optional<core::FileTime> PosixFileSystem::TakenTime(std::string_view path) const {
+  // One reader for the program: making it silences the metadata libraries once.
+  static const MetadataTakenTimeReader reader;
+  const std::optional<core::TakenTime> taken = reader.Read(path);
+  if (!taken) return std::nullopt;
+  return taken->time;
 }
 
 std::string PosixFileSystem::ToLongPathForm(std::string_view path) const {

@@ -57,6 +57,7 @@ class PosixFileSystem final : public core::FileSystem {
   bool NamesAreExact(std::string_view folder) const override;
   std::string ToLongPathForm(std::string_view path) const override;
   std::optional<std::string> RealPath(std::string_view path) const override;
+  std::optional<core::FileTime> TakenTime(std::string_view path) const override;
 
   core::FileReadResult ReadWholeFile(std::string_view path) const override;
   std::string ReplaceFileAtomically(std::string_view path, std::string_view bytes) override;

@@ -16,7 +16,7 @@ TEST_F(MessagesTest, RefusalsNameWhatIsAllowed) {
   };
   const Case cases[] = {
       {{"rename", "--in-place", "--order", "dates"},
-       "--order: \"dates\" is not allowed; use name, ext, size, date, user or natural (did you mean "
+       "--order: \"dates\" is not allowed; use name, ext, size, date, user, natural or taken (did you mean "
        "\"date\"?)"},
       {{"rename", "--in-place", "--name-case", "Upper"},
        "--name-case: \"Upper\" is not allowed; use none, upper or lower (did you mean \"upper\"?)"},

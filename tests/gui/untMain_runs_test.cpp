@@ -195,6 +195,8 @@ class MainRunsTest : public QObject {
     t.window->chkDelFile->click();
     morvane::test::GiveFocus(t.window->cboSortType);
     morvane::test::PressKey(Qt::Key_End);
+    QCOMPARE(t.window->cboSortType->currentText(), QStringLiteral("撮影日時"));
+    morvane::test::PressKey(Qt::Key_Up);
     QCOMPARE(SettingValue(*t.home, "Setting", "SeqNbrSort"), QByteArray("5"));
     QVERIFY(t.window->bitChoiceFolder->isEnabled());
     t.Start();

@@ -148,6 +148,10 @@ class FileSystem {
   // resolved, or nothing when it cannot be resolved (or the file system cannot tell).
   virtual std::optional<std::string> RealPath(std::string_view /*path*/) const { return std::nullopt; }
 
+  // The moment the photo or video at path was taken, as its own metadata records it
+  // (TakenTimeReader), or nothing when it records none or the file system cannot tell.
+  virtual std::optional<FileTime> TakenTime(std::string_view /*path*/) const { return std::nullopt; }
+
   // Whole files and files written over a run: the settings file, the file the text
   // viewer shows, the result file and the result log. They belong to this interface
   // rather than one of their own so that a single decorator sees every access a front

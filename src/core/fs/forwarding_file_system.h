@@ -33,6 +33,7 @@ class ForwardingFileSystem : public FileSystem {
   bool NamesAreExact(std::string_view folder) const override { return m_real.NamesAreExact(folder); }
   std::string ToLongPathForm(std::string_view path) const override { return m_real.ToLongPathForm(path); }
   std::optional<std::string> RealPath(std::string_view path) const override { return m_real.RealPath(path); }
+  std::optional<FileTime> TakenTime(std::string_view path) const override { return m_real.TakenTime(path); }
   FileReadResult ReadWholeFile(std::string_view path) const override { return m_real.ReadWholeFile(path); }
   std::string ReplaceFileAtomically(std::string_view path, std::string_view bytes) override {
     return m_real.ReplaceFileAtomically(path, bytes);

@@ -39,6 +39,7 @@ class ChainSafeRun : public RunEngine, private RunInteraction {
   void ProgressEnd() override { m_interaction.ProgressEnd(); }
   void FileLeft(const LeftFile& file) override;
   void FileDone(const DoneFile& file) override;
+  void TakenTimeMissing(std::string_view path) override { m_interaction.TakenTimeMissing(path); }
   bool StopRequested() override { return m_interaction.StopRequested(); }
 
   RunInteraction& m_interaction;

@@ -39,6 +39,7 @@ class PlanRecorder : public RunInteraction {
     m_collector.Done(file, m_asked);
     m_asked = false;
   }
+  void TakenTimeMissing(std::string_view path) override { m_collector.TakenTimeMissing(path); }
   bool StopRequested() override { return m_watch != nullptr && m_watch->StopRequested(); }
 
   bool leftUnchosen = false;
@@ -180,23 +181,27 @@ std::size_t RunPlan::CountOf(PlanOutcome outcome) const {
 
 void PlanCollector::Left(const LeftFile& file, bool asked) {
   m_plan.entries.push_back(
-      {OutcomeOf(file.reason), std::string(file.path), std::string(file.newPath), asked});
+      {OutcomeOf(file.reason), std::string(file.path), std::string(file.newPath), asked, false});
 }
 
 void PlanCollector::Done(const DoneFile& file, bool asked) {
   m_plan.entries.push_back(
-      {OutcomeOf(file, m_inPlace), std::string(file.path), std::string(file.newPath), asked});
+      {OutcomeOf(file, m_inPlace), std::string(file.path), std::string(file.newPath), asked, false});
 }
+
+void PlanCollector::TakenTimeMissing(std::string_view path) { m_takenTimesMissing.emplace(path); }
 
 RunPlan PlanCollector::Finish(const std::vector<PlannedMove>& planned, const RunCounts& counts) {
   TellRunConflictsApart(m_plan.entries, planned);
+  for (PlanEntry& entry : m_plan.entries) entry.modifiedStandsIn = m_takenTimesMissing.contains(entry.source);
   const std::vector<std::size_t> untold = UntoldFiles(m_plan.entries, planned);
   m_plan.entries.reserve(m_plan.entries.size() + untold.size());
   for (const std::size_t i : untold) {
     const PlannedMove& move = planned[i];
     const PlanOutcome outcome =
         counts.abortRequested || !move.to.empty() ? PlanOutcome::NotReached : PlanOutcome::OverMaximum;
-    m_plan.entries.push_back({outcome, std::string(move.from), std::string(move.to), false});
+    m_plan.entries.push_back({outcome, std::string(move.from), std::string(move.to), false,
+                              m_takenTimesMissing.contains(std::string(move.from))});
   }
   m_plan.counts = counts;
   return std::move(m_plan);

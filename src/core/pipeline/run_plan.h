@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/fs/file_system.h"
@@ -49,6 +50,8 @@ struct PlanEntry {
   std::string source;
   std::string newPath;  // empty when the file has none (protected, missing, ...)
   bool asked = false;   // the run would ask about this file's conflict
+  // Numbering by the date taken: the file records none, its modification time stood in.
+  bool modifiedStandsIn = false;
 };
 
 // Every file the run will meet, in run order, with its outcome; and the run's counts.
@@ -74,10 +77,12 @@ class PlanCollector {
   // files it means to rename (planned: the engine's PlanNames) but never reached added,
   // in run order.
   RunPlan Finish(const std::vector<PlannedMove>& planned, const RunCounts& counts);
+  void TakenTimeMissing(std::string_view path);
 
  private:
   RunPlan m_plan;
   bool m_inPlace;
+  std::unordered_set<std::string> m_takenTimesMissing;
 };
 
 // How a plan made on another thread is followed from there.

@@ -24,7 +24,7 @@ constexpr std::string_view kNoFoldersInUserOrder =
     "\r\n連番をつける順序が“ユーザ指定”の場合、フォルダは選択できません。";
 constexpr std::string_view kNotInteger = "' は整数ではありません";
 constexpr int kUserOrderIndex = static_cast<int>(SortType::UserOrder);
-constexpr int kLastSortIndex = static_cast<int>(SortType::Natural);
+constexpr int kLastSortIndex = static_cast<int>(SortType::Taken);
 
 // A whole non-negative decimal number that fits an int.
 std::optional<int> ParseIncrement(std::string_view text) {

@@ -18,6 +18,8 @@ std::string_view SortTypeName(SortType sortType) {
       return "ユーザ指定（";
     case SortType::Natural:
       return "名前(自然順)（";
+    case SortType::Taken:
+      return "撮影日時（";
     case SortType::Name:
       break;
   }

@@ -6,7 +6,15 @@ namespace morvane::core {
 
 // The numbering orders of a sequential run, as the order field lists them. Natural is
 // the name order with numbers compared by value (natural_order.h).
-enum class SortType { Name = 0, Extension = 1, Size = 2, ModifiedDate = 3, UserOrder = 4, Natural = 5 };
+enum class SortType {
+  Name = 0,
+  Extension = 1,
+  Size = 2,
+  ModifiedDate = 3,
+  UserOrder = 4,
+  Natural = 5,
+  Taken = 6
+};
 
 // A snapshot of the rename fields taken when a sequential run starts.
 struct RunSettings {

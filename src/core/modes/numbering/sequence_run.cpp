@@ -61,9 +61,14 @@ void SequenceRun::CollectTarget(std::string_view path, const std::optional<FileI
     m_interaction.FileLeft({LeftReason::Protected, path, {}});
     return;
   }
-  m_queue.Add(
-      MakeSortKey(path, *info, m_inputs.settings.sortType, m_userOrderCounter, PathSyntax::Posix, m_codePage),
-      path, FileIdentity::Of(*info));
+  std::optional<FileTime> taken;
+  if (m_inputs.settings.sortType == SortType::Taken) {
+    taken = m_fileSystem.TakenTime(path);
+    if (!taken) m_interaction.TakenTimeMissing(path);
+  }
+  m_queue.Add(MakeSortKey(path, *info, m_inputs.settings.sortType, m_userOrderCounter, PathSyntax::Posix,
+                          m_codePage, taken),
+              path, FileIdentity::Of(*info));
 }
 
 void SequenceRun::ExpandFolderTargets(std::string_view folder) {

@@ -29,7 +29,8 @@ std::string UserOrderField(std::size_t counter) {
 }  // namespace
 
 std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType sortType,
-                        std::size_t& userOrderCounter, PathSyntax syntax, const CodePage& codePage) {
+                        std::size_t& userOrderCounter, PathSyntax syntax, const CodePage& codePage,
+                        std::optional<FileTime> taken) {
   std::string key;
   key.reserve(kSortKeyBytes + path.size());
   const std::string name = ExtractFileName(path, syntax, codePage);
@@ -54,6 +55,10 @@ std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType so
       return key;
     case SortType::Natural:
       return MakeNaturalSortKey(path, syntax, codePage);
+    case SortType::Taken:
+      AppendLeftAligned(key, FormatSortTimeStamp(ToLocalDateTime(taken.value_or(info.modified))));
+      AppendLeftAligned(key, FormatSortTimeStamp(ToLocalDateTime(info.modified)));
+      break;
   }
   AppendLeftAligned(key, name);
   return key;

@@ -22,9 +22,14 @@ inline constexpr std::size_t kSortKeyBytes = 2 * kSortFieldBytes;
 // names that agree in their first 20 bytes are ordered by their paths. In user order
 // the primary field is "a" + the counter as 8 digits, and the counter goes up by one.
 // In natural order the key is MakeNaturalSortKey's, of no fixed length.
+// In the taken order the key is the taken time's, then the modification time's, then the
+// name's, so that photos of one second keep the order of their times and names; taken is
+// the time the file records, or nothing when it records none (the modification time
+// stands in).
 std::string MakeSortKey(std::string_view path, const FileInfo& info, SortType sortType,
                         std::size_t& userOrderCounter, PathSyntax syntax = PathSyntax::Posix,
-                        const CodePage& codePage = ActiveCodePage());
+                        const CodePage& codePage = ActiveCodePage(),
+                        std::optional<FileTime> taken = std::nullopt);
 
 // The key that orders a file in natural order (natural_order.h) in a sequential run:
 // NaturalOrderKey of the file name, whole, then a NUL byte, which no name holds, so that
