@@ -114,8 +114,7 @@ PatternResult PatternReplacementName(std::string_view fileName, const NamePatter
   NameParts parts = SplitName(fileName, codePage);
   PatternResult replaced = pattern.Replace(parts.base);
   if (replaced.outcome == PatternOutcome::Replaced)
-    replaced.name =
-        FinishEditedName(std::move(replaced.name), std::move(parts.extension), settings, codePage);
+    replaced.name = FinishEditedName(replaced.name, std::move(parts.extension), settings, codePage);
   return replaced;
 }
 
