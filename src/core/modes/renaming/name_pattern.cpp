@@ -3,6 +3,7 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -70,6 +71,8 @@ std::optional<PatternError> CheckReplacement(const pcre2_code* code, std::string
       return refuse(at, "a $ must be followed by a group number, {name} or another $");
     }
     if (IsDigit(reference.front())) {
+      if (!std::all_of(reference.begin(), reference.end(), IsDigit))
+        return refuse(at, "${" + reference + "} is neither a group number nor a group name");
       if (reference.size() > 5 || std::stoul(reference) > groups)
         return refuse(at, "no group " + reference + " in the pattern");
     } else if (pcre2_substring_number_from_name(code, reinterpret_cast<PCRE2_SPTR>(reference.c_str())) ==

@@ -52,7 +52,8 @@ TEST(NamePattern, RefusesBrokenPatternsAndReplacementsWithThePlace) {
       {"写真(?<x", "x", false, 7},  // counted in characters, not bytes
       {"*a", "x", false, 1},        // nothing to repeat
       {"(a)", "$2", true, 1},       // no second group
-      {"(a)", "x${name}", true, 2}, {"(a)", "${1", true, 1}, {"(a)", "price $ 5", true, 7},
+      {"(a)", "x${name}", true, 2}, {"(a)", "${1", true, 1},
+      {"(a)", "${1a}", true, 1},    {"(a)", "price $ 5", true, 7},
   };
   for (const auto& c : cases) {
     std::variant<NamePattern, PatternError> compiled =
