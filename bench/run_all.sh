@@ -69,6 +69,9 @@ measure conversion '^BM_ConvertAgainstReplace/'
 heading "morvane-batch replacing with a regular expression in 100,000 names in place, against the plain replacement (goal: 1.3 at most)"
 measure regex '^BM_RegexAgainstPlain/'
 
+heading "morvane-batch numbering 10,000 dated JPEGs by the date taken, against by the modification time (goal: 3 at most)"
+measure taken '^BM_TakenOrderAgainstDateOrder/'
+
 heading "morvane-batch copying 10,000 files of 1 KiB, against a plain C loop (goal: 1.2 at most)"
 measure copy '^BM_CopyAgainstCLoop/'
 
@@ -105,6 +108,7 @@ printf '%-58s %8s  %s\n' \
   "rename in place, 100,000 files, replacement" "$(figure replacement BM_AgainstCLoop/ ratio)" "x the C loop (goal: 1.25 at most)" \
   "character conversion in place, 100,000 files" "$(figure conversion BM_ConvertAgainstReplace/ ratio)" "x the replacement (goal: 1.3 at most)" \
   "regular-expression replacement in place, 100,000 files" "$(figure regex BM_RegexAgainstPlain/ ratio)" "x the plain replacement (goal: 1.3 at most)" \
+  "numbering by the date taken, 10,000 JPEGs" "$(figure taken BM_TakenOrderAgainstDateOrder/ ratio)" "x by the modification time (goal: 3 at most)" \
   "copy, 10,000 files of 1 KiB" "$(figure copy BM_CopyAgainstCLoop/files:10000 ratio)" "x the C loop (goal: 1.2 at most)" \
   "undo journal, 100,000 files" "$(figure journal BM_JournalCost/files:100000 ratio)" "x the run without it (goal: 1.05 at most)" \
   "undo journal's records alone, 100,000 files" "$(figure journal BM_JournalCost/files:100000 own_ratio)" "x without it, result file written alike" \
