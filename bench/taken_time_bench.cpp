@@ -5,14 +5,12 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "batch_process.h"
-#include "median.h"
+#include "alternating_runs.h"
 #include "platform/metadata_taken_time.h"
 #include "support/media_samples.h"
 
@@ -79,33 +77,20 @@ void BM_TakenOrderAgainstDateOrder(benchmark::State& state) {
     std::ofstream(input + "/IMG_" + std::to_string(i) + ".JPG", std::ios::binary)
         << morvane::test::kDatedJpeg;
   int round = 0;
-  int iteration = 0;
-  std::vector<double> taken;
-  std::vector<double> date;
-  for (auto _ : state) {
-    const bool takenFirst = iteration++ % 2 == 0;
-    for (int turn = 0; turn < 2; ++turn) {
-      const bool takenTurn = (turn == 0) == takenFirst;
-      const std::vector<std::string> arguments = {"morvane-batch",
-                                                  "rename",
-                                                  "--in-place",
-                                                  "--front",
-                                                  "r" + std::to_string(++round) + "_",
-                                                  "--order",
-                                                  takenTurn ? "taken" : "date",
-                                                  input};
-      bench::WriteOut(input);
-      const auto start = std::chrono::steady_clock::now();
-      if (bench::RunBatch(arguments, root + "/home").status != 0) state.SkipWithError("morvane-batch failed");
-      const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-      (takenTurn ? taken : date).push_back(seconds);
-    }
-    state.SetIterationTime(taken.back());
-  }
+  bench::CompareAlternately(
+      state, input, root + "/home",
+      [&](bool taken) {
+        return std::vector<std::string>{"morvane-batch",
+                                        "rename",
+                                        "--in-place",
+                                        "--front",
+                                        "r" + std::to_string(++round) + "_",
+                                        "--order",
+                                        taken ? "taken" : "date",
+                                        input};
+      },
+      "taken", "date");
   fs::remove_all(root);
-  state.counters["taken_ms"] = bench::Median(taken) * 1000;
-  state.counters["date_ms"] = bench::Median(date) * 1000;
-  state.counters["ratio"] = bench::Median(taken) / bench::Median(date);
 }
 
 BENCHMARK(BM_Stat10kPhotos)->Unit(benchmark::kMillisecond);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +27,13 @@ class BatchAppTest : public ::testing::Test {
     return RunBatch(arguments, io, m_fileSystem);
   }
   std::string P(std::string_view relative) const { return m_folder.Path(relative); }
+  // The names of the entries of a folder of the test's own.
+  std::set<std::string> EntryNames(const std::string& folder) const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(P(folder)))
+      names.insert(entry.path().filename().string());
+    return names;
+  }
   // The text with the run's time stamps ("26/12/08 16:25:44") as "TIME", so that two runs
   // a second apart compare equal.
   static std::string WithoutTimes(std::string text) {

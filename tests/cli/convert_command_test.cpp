@@ -4,36 +4,13 @@
 #include <set>
 
 #include "cli/batch_fixture.h"
-#include "core/conversion/character_conversion.h"
-#include "core/text/code_page.h"
+#include "core/conversion/conversion_case.h"
 
 namespace morvane::cli {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace core::conversion_table;
 using core::CharacterConversion;
-using core::CodePage;
-using core::ConversionOutcome;
-const CodePage& Sjis = CodePage::Cp932();
-const CodePage& Utf8 = CodePage::Utf8();
-using W = core::WidthChange;
-using K = core::KanaChange;
-using N = core::NormalForm;
-using L = core::LetterCase;
-using O = ConversionOutcome;
-
-struct ConversionCase {
-  const char* label;
-  CharacterConversion conversion;
-  const CodePage* page;
-  std::string_view name;
-  ConversionOutcome outcome;
-  std::string_view expected;
-};
-
-const ConversionCase kCases[] = {
-#include "../core/conversion/conversion_cases.inc"
-};
 
 // The options that ask for the conversion.
 std::vector<std::string> OptionsOf(const CharacterConversion& c) {
@@ -57,12 +34,6 @@ std::vector<std::string> OptionsOf(const CharacterConversion& c) {
 
 class ConvertCommandTest : public BatchAppTest {
  protected:
-  std::set<std::string> Names(const std::string& folder) const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(P(folder)))
-      names.insert(entry.path().filename().string());
-    return names;
-  }
   int Convert(const std::vector<std::string>& options, const std::string& folder,
               const char* extra = nullptr) {
     std::vector<std::string> arguments{"convert", "--in-place", "--ext-too"};
@@ -109,11 +80,11 @@ TEST_F(ConvertCommandTest, PlanRunAndUndoGiveTheTablesNamesAndBackTheBytes) {
 
     Convert(options, folder);
     const std::string after = c.outcome == O::Changed ? std::string(c.expected) : name;
-    EXPECT_EQ(Names(folder), std::set<std::string>{after}) << m_err.str();
+    EXPECT_EQ(EntryNames(folder), std::set<std::string>{after}) << m_err.str();
     EXPECT_EQ(m_folder.ReadFile(folder + "/" + after), c.label);
     if (c.outcome != O::Changed) continue;
     ASSERT_EQ(Batch({"undo", "--yes"}), kExitSuccess) << m_err.str();
-    EXPECT_EQ(Names(folder), std::set<std::string>{name});
+    EXPECT_EQ(EntryNames(folder), std::set<std::string>{name});
   }
   EXPECT_GE(tried, 40);
 }
@@ -128,7 +99,7 @@ TEST_F(ConvertCommandTest, NamesThatConvergeLeaveTheSecondAndTellWhy) {
   EXPECT_NE(m_out.str().find(std::string("unconvertible") + '\0' + P("d/Latin-1 caf\xE9.txt")),
             std::string::npos);
   EXPECT_EQ(Convert(options, "d"), kExitFailures);
-  EXPECT_EQ(Names("d"), (std::set<std::string>{"a.txt", "ａ.txt", "Latin-1 caf\xE9.txt"}));
+  EXPECT_EQ(EntryNames("d"), (std::set<std::string>{"a.txt", "ａ.txt", "Latin-1 caf\xE9.txt"}));
   EXPECT_EQ(m_folder.ReadFile("d/a.txt"), "first");
   EXPECT_NE(m_err.str().find("ａ.txt: its new name " + P("d/a.txt") + " is taken"), std::string::npos)
       << m_err.str();
@@ -144,7 +115,7 @@ TEST_F(ConvertCommandTest, RefusesARunThatConvertsNothing) {
   EXPECT_EQ(Batch({"convert", "--in-place", "--ext-too", P("d")}), kExitRefused);
   EXPECT_NE(m_err.str().find("変換する文字種が指定されていません。"), std::string::npos) << m_err.str();
   EXPECT_EQ(Batch({"convert", "--in-place", "--kana", "kanji", P("d")}), kExitRefused);
-  EXPECT_EQ(Names("d"), std::set<std::string>{"a.txt"});
+  EXPECT_EQ(EntryNames("d"), std::set<std::string>{"a.txt"});
 }
 
 }  // namespace

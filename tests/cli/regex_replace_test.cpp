@@ -4,36 +4,16 @@
 #include <set>
 
 #include "cli/batch_fixture.h"
-#include "core/modes/renaming/name_pattern.h"
+#include "core/modes/renaming/pattern_case.h"
 
 namespace morvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using O = core::PatternOutcome;
-
-struct PatternCase {
-  const char* label;
-  std::string_view pattern;
-  std::string_view replacement;
-  bool caseSensitive;
-  std::string_view name;
-  core::PatternOutcome outcome;
-  std::string_view expected;
-};
-
-const PatternCase kCases[] = {
-#include "../core/modes/renaming/pattern_cases.inc"
-};
+using namespace core::pattern_table;
 
 class RegexReplaceTest : public BatchAppTest {
  protected:
-  std::set<std::string> Names(const std::string& folder) const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(P(folder)))
-      names.insert(entry.path().filename().string());
-    return names;
-  }
   int Replace(const PatternCase& c, const std::string& folder, bool plan) {
     std::vector<std::string> arguments{
         "replace", "--in-place",           "--regex",        "--yes",
@@ -73,10 +53,10 @@ TEST_F(RegexReplaceTest, PlanRunAndUndoFollowTheTable) {
 
     Replace(c, folder, false);
     const std::string after = c.outcome == O::Replaced ? std::string(c.expected) + ".txt" : name;
-    EXPECT_EQ(Names(folder), std::set<std::string>{after}) << m_err.str();
+    EXPECT_EQ(EntryNames(folder), std::set<std::string>{after}) << m_err.str();
     if (c.outcome != O::Replaced) continue;
     ASSERT_EQ(Batch({"undo", "--yes"}), kExitSuccess) << m_err.str();
-    EXPECT_EQ(Names(folder), std::set<std::string>{name});
+    EXPECT_EQ(EntryNames(folder), std::set<std::string>{name});
   }
   EXPECT_GE(tried, 30);
 }
@@ -92,7 +72,7 @@ TEST_F(RegexReplaceTest, ABrokenPatternIsRefusedWithItsPlaceAndTouchesNothing) {
   EXPECT_NE(m_err.str().find("文字列 B に誤りがあります（1 文字目）：no group 2 in the pattern"),
             std::string::npos)
       << m_err.str();
-  EXPECT_EQ(Names("d"), std::set<std::string>{"a.txt"});
+  EXPECT_EQ(EntryNames("d"), std::set<std::string>{"a.txt"});
   EXPECT_FALSE(fs::exists(P("Result.dat")));
 }
 

@@ -4,32 +4,16 @@
 
 #include <string_view>
 
+#include "conversion_case.h"
+
 namespace morvane::core {
 namespace {
 
-const CodePage& Sjis = CodePage::Cp932();
-const CodePage& Utf8 = CodePage::Utf8();
-using W = WidthChange;
-using K = KanaChange;
-using N = NormalForm;
-using L = LetterCase;
-using O = ConversionOutcome;
-
-struct ConversionCase {
-  const char* label;
-  CharacterConversion conversion;
-  const CodePage* page;
-  std::string_view name;
-  ConversionOutcome outcome;
-  std::string_view expected;
-};
+using namespace conversion_table;
 
 TEST(CharacterConversion, ConvertsAsUnicodeDataSays) {
   // The expected names are worked out apart from this code, by make_conversion_cases.py.
-  const ConversionCase cases[] = {
-#include "conversion_cases.inc"
-  };
-  for (const ConversionCase& c : cases) {
+  for (const ConversionCase& c : kCases) {
     const ConvertedName converted = ConvertCharacters(c.name, c.conversion, *c.page);
     EXPECT_EQ(converted.outcome, c.outcome) << c.label;
     EXPECT_EQ(converted.name, c.expected) << c.label;

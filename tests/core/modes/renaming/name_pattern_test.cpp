@@ -6,20 +6,12 @@
 #include <string_view>
 #include <variant>
 
+#include "pattern_case.h"
+
 namespace morvane::core {
 namespace {
 
-using O = PatternOutcome;
-
-struct PatternCase {
-  const char* label;
-  std::string_view pattern;
-  std::string_view replacement;
-  bool caseSensitive;
-  std::string_view name;
-  PatternOutcome outcome;
-  std::string_view expected;
-};
+using namespace pattern_table;
 
 NamePattern Compiled(std::string_view pattern, std::string_view replacement, bool caseSensitive,
                      const CodePage& codePage = CodePage::Utf8()) {
@@ -30,10 +22,7 @@ NamePattern Compiled(std::string_view pattern, std::string_view replacement, boo
 }
 
 TEST(NamePattern, ReplacesEveryMatchAsPerlWould) {
-  const PatternCase cases[] = {
-#include "pattern_cases.inc"
-  };
-  for (const PatternCase& c : cases) {
+  for (const PatternCase& c : kCases) {
     const PatternResult result = Compiled(c.pattern, c.replacement, c.caseSensitive).Replace(c.name);
     EXPECT_EQ(result.outcome, c.outcome) << c.label;
     EXPECT_EQ(result.name, c.expected) << c.label;
