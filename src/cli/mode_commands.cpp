@@ -66,8 +66,15 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
                         "and $$ (a dollar).");
       break;
     case core::OperatingMode::StringAddition:
-      command->add_option("--prefix", options.prefix, "Text put in front of every name.")->type_name("A");
-      command->add_option("--suffix", options.suffix, "Text put behind every name, before the extension.")
+      command
+          ->add_option("--prefix", options.prefix,
+                       "Text put in front of every name. It may take parts of each file's own name and "
+                       "times: <name> <ext> <parent> <date:FORMAT> <taken:FORMAT>, FORMAT writing %Y %m %d "
+                       "%H %M %S and %%.")
+          ->type_name("A");
+      command
+          ->add_option("--suffix", options.suffix,
+                       "Text put behind every name, before the extension; tokens as in --prefix.")
           ->type_name("B");
       break;
     case core::OperatingMode::CharacterConversion:

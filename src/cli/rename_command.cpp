@@ -10,13 +10,16 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
       "rename",
       "Give every file a new name made of a front part, a running number and a back part, keeping or "
       "changing the extension, in the order you choose.");
-  command->add_option("--front", options.front, "Text before the number (default: none).");
+  command->add_option("--front", options.front,
+                      "Text before the number (default: none). It may take parts of each file's own name "
+                      "and times: <name> <ext> <parent> <date:FORMAT> <taken:FORMAT>, FORMAT writing %Y "
+                      "%m %d %H %M %S and %%.");
   command
       ->add_option("--start", options.start,
                    "First number, 1 to 8 digits (default 1). A leading zero fixes the width: 001 gives "
                    "001, 002, ... up to 999.")
       ->type_name("DIGITS");
-  command->add_option("--back", options.back, "Text after the number (default: none).");
+  command->add_option("--back", options.back, "Text after the number (default: none); tokens as in --front.");
   command->add_option("--increment", options.increment, "Step between numbers (default 1).")->type_name("N");
   const std::vector<std::pair<std::string, core::SortType>> orders = {
       {"name", core::SortType::Name},      {"ext", core::SortType::Extension},

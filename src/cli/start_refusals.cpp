@@ -90,6 +90,7 @@ void ReportRefusedText(const BatchIo& io, const core::StartRefusal& refusal, cor
     if (input.maxChars) io.err << ", at most " << *input.maxChars << " of them";
   } else {
     io.err << "it may not hold any of " << RefusedCharacters(input.inputClass);
+    if (input.inputClass == core::InputClass::TemplateText) io.err << " outside a token such as <name>";
     if (input.maxChars) io.err << ", nor be longer than " << *input.maxChars << " characters";
   }
   io.err << '\n';

@@ -11,10 +11,11 @@ namespace morvane::cli {
 
 std::string TerminalInteraction::LeftSummary() const {
   std::string summary = m_left.Summary();
-  if (m_takenTimesMissing == 0) return summary;
+  if (m_takenTimesMissing.empty()) return summary;
   if (!summary.empty()) summary += '\n';
-  summary += std::to_string(m_takenTimesMissing) +
-             (m_takenTimesMissing == 1 ? " file records no date taken: its modification time was used"
+  summary +=
+      std::to_string(m_takenTimesMissing.size()) +
+      (m_takenTimesMissing.size() == 1 ? " file records no date taken: its modification time was used"
                                        : " files record no date taken: their modification time was used");
   return summary;
 }

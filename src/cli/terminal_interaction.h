@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "cli/batch_io.h"
@@ -31,7 +32,7 @@ class TerminalInteraction : public core::RunInteraction {
   void ProgressStep() override {}
   void ProgressEnd() override {}
   void FileLeft(const core::LeftFile& file) override;
-  void TakenTimeMissing(std::string_view) override { ++m_takenTimesMissing; }
+  void TakenTimeMissing(std::string_view path) override { m_takenTimesMissing.emplace(path); }
   // A caught SIGINT, SIGTERM or SIGHUP: the run ends before the next file, as at an abort.
   bool StopRequested() override;
 
@@ -59,7 +60,7 @@ class TerminalInteraction : public core::RunInteraction {
   bool m_skipChosen = false;
   bool m_leftUnchosen = false;
   bool m_stopTold = false;
-  std::size_t m_takenTimesMissing = 0;
+  std::set<std::string, std::less<>> m_takenTimesMissing;  // counted once each
 };
 
 }  // namespace morvane::cli

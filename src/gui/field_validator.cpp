@@ -13,12 +13,13 @@ QValidator::State FieldValidator::validate(QString& text, int& position) const {
   QString kept;
   kept.reserve(text.size());
   int keptBeforeCursor = 0;
+  core::FieldCharacterFilter filter(m_inputClass);
   for (qsizetype i = 0; i < text.size();) {
     const char32_t character = text.at(i).isHighSurrogate() && i + 1 < text.size()
                                    ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
                                    : text.at(i).unicode();
     const qsizetype length = character > 0xFFFF ? 2 : 1;
-    if (!core::DropsTypedCharacter(m_inputClass, character)) {
+    if (filter.Keeps(character)) {
       kept += text.mid(i, length);
       if (i < position) keptBeforeCursor += static_cast<int>(length);
     }

@@ -8,7 +8,8 @@ class QLineEdit;
 
 namespace morvane::gui {
 
-// Drops the characters a field's input class refuses, whether typed or pasted; the rest
+// Drops the characters a field's input class refuses (a template field's : and > outside
+// its tokens too), whether typed or pasted; the rest
 // of the text stays and the cursor keeps its place among the kept characters. Qt lets a
 // validator rewrite the text, which is what makes pasted text filtered rather than
 // refused as a whole.

@@ -157,7 +157,9 @@ class OptionsTest : public QObject, WindowFixture {
         {"cboChgExt", QStringLiteral("abcdefg"), QStringLiteral("abcde")},
         {"cboExtension", QStringLiteral("bmp,.jpg"), QStringLiteral("bmp,jpg")},
         {"cboKyotsuName", QStringLiteral("a\"b,c/d:e;f<g>h?i\\j|k*l=m表"),
-         QStringLiteral("abcdefghijk*l=m表")},
+         QStringLiteral("abcdef<g>hijk*l=m表")},
+        // A name part keeps : and > only inside a token.
+        {"cboKyotsuName2", QStringLiteral("a:b>c<d:e>f"), QStringLiteral("abc<d:e>f")},
         {"cboAddStr2", QStringLiteral("x/y"), QStringLiteral("xy")},  // shown in the addition
         {"cboStartSeqNbr", QStringLiteral("0a1-2345678"), QStringLiteral("01234567")},
         {"edtZoubun", QStringLiteral("x2"), QStringLiteral("12")},

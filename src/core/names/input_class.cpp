@@ -1,5 +1,7 @@
 #include "core/names/input_class.h"
 
+#include <utility>
+
 namespace morvane::core {
 namespace {
 
@@ -10,6 +12,7 @@ constexpr char32_t kBackspace = 0x08;
 std::string_view DroppedCharacters(InputClass inputClass) {
   switch (inputClass) {
     case InputClass::NameText:
+    case InputClass::TemplateText:
       return "\",/:;<>?\\|";
     case InputClass::ExtensionList:
       return "\"./:;<>?\\|";
@@ -26,10 +29,11 @@ FieldInput InputOf(TextField field) {
   switch (field) {
     case TextField::FrontPart:
     case TextField::BackPart:
-    case TextField::FindText:
-    case TextField::ReplaceText:
     case TextField::Prefix:
     case TextField::Suffix:
+      return {InputClass::TemplateText, std::nullopt};
+    case TextField::FindText:
+    case TextField::ReplaceText:
     case TextField::DefaultFrontPart:
     case TextField::DefaultBackPart:
       return {InputClass::NameText, std::nullopt};
@@ -58,16 +62,31 @@ bool DropsTypedCharacter(InputClass inputClass, char32_t character) {
   return DroppedCharacters(inputClass).find(static_cast<char>(character)) != std::string_view::npos;
 }
 
+bool FieldCharacterFilter::Keeps(char32_t character) {
+  if (m_inputClass != InputClass::TemplateText) return !DropsTypedCharacter(m_inputClass, character);
+  switch (character) {
+    case U'<':
+      return !std::exchange(m_inToken, true);
+    case U'>':
+      return std::exchange(m_inToken, false);
+    case U':':
+      return m_inToken;
+    default:
+      return !DropsTypedCharacter(m_inputClass, character);
+  }
+}
+
 std::string FilterFieldText(const FieldInput& input, std::string_view text, const CodePage& codePage) {
   std::string result;
   std::size_t characters = 0;
+  FieldCharacterFilter filter(input.inputClass);
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t length = codePage.CharLength(text, pos);
     const std::string_view character = text.substr(pos, length);
     pos += length;
     // A multi-byte character is never dropped by a text class; digits are single bytes.
     const char32_t value = length == 1 ? static_cast<unsigned char>(character[0]) : 0x80;
-    if (DropsTypedCharacter(input.inputClass, value) || value == kBackspace) continue;
+    if (value == kBackspace || !filter.Keeps(value)) continue;
     if (input.maxChars && characters == *input.maxChars) break;
     result += character;
     ++characters;

@@ -16,6 +16,8 @@ enum class InputClass {
   SingleExtension,  // one extension word: no " , . / : ; < > ? \ |
   Number,           // digits only
   PatternText,      // a regular expression: every character
+  TemplateText,     // a name part that may hold tokens (name_template.h): NameText's
+                    // characters, with < > : kept inside a token only
 };
 
 struct FieldInput {
@@ -49,13 +51,28 @@ enum class TextField {
 FieldInput InputOf(TextField field);
 
 // The ASCII characters the text class drops, in ASCII order (none for Number, which
-// keeps digits only).
+// keeps digits only); a template field drops them outside its tokens.
 std::string_view DroppedCharacters(InputClass inputClass);
 
 // True when typing the character (an ASCII byte value or any other code point) leaves
 // the field unchanged. Backspace is always let through so that editing keeps working;
 // every character of two bytes or more is accepted by the text classes.
 bool DropsTypedCharacter(InputClass inputClass, char32_t character);
+
+// Which characters of a field's text are kept, one after another. A template field
+// keeps a < that opens a token, and : and the closing > only inside one; so a text
+// without tokens loses the characters NameText drops, as typed or pasted.
+class FieldCharacterFilter {
+ public:
+  explicit FieldCharacterFilter(InputClass inputClass) : m_inputClass(inputClass) {}
+  // True when the character (an ASCII byte value or any other code point) is kept; the
+  // token state moves on with it.
+  bool Keeps(char32_t character);
+
+ private:
+  InputClass m_inputClass;
+  bool m_inToken = false;
+};
 
 // The text as the field keeps it: the characters of the class dropped and the rest cut
 // to the limit, whole characters only. Used for pasted and programmatically set text.

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <variant>
 
+#include "core/modes/name_template.h"
 #include "core/modes/renaming/mode_names.h"
 #include "core/names/extension_filter.h"
 #include "core/text/trim.h"
@@ -97,11 +98,28 @@ class StartChecker {
 
   bool Accepted(StartField field, TextField textField, const std::string& text) {
     const FieldInput input = InputOf(textField);
-    if (FilterFieldText(input, text, m_codePage) == text) return true;
+    if (FilterFieldText(input, text, m_codePage) == text) {
+      return input.inputClass != InputClass::TemplateText || WellFormedTemplate(field, text);
+    }
     StartRefusal refusal;
     refusal.field = field;
     refusal.refusedInput = input;
     refusal.refusedText = text;
+    m_decision.refusal = std::move(refusal);
+    return false;
+  }
+
+  // A name part's tokens are known, closed and their formats written right. The window's
+  // field lets a token through as it is typed, so an unknown or unfinished one is told
+  // here, by name.
+  bool WellFormedTemplate(StartField field, const std::string& text) {
+    const std::variant<NameTemplate, TemplateError> parsed = NameTemplate::Parse(text, m_codePage);
+    const TemplateError* error = std::get_if<TemplateError>(&parsed);
+    if (error == nullptr) return true;
+    StartRefusal refusal;
+    refusal.field = field;
+    refusal.message = TemplateErrorMessage(*error, m_codePage);
+    refusal.kind = StartMessageKind::Error;
     m_decision.refusal = std::move(refusal);
     return false;
   }

@@ -1,5 +1,6 @@
 #include "core/preview/preview_text.h"
 
+#include "core/modes/name_template.h"
 #include "core/names/case_option.h"
 #include "core/preview/conversion_preview.h"
 #include "core/text/case_conversion.h"
@@ -44,8 +45,9 @@ std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInput
     case OperatingMode::CaseConversion:
       return std::nullopt;
   }
-  if (frontTakesCase) front = ApplyCaseOption(front, inputs.nameCase, codePage);
-  back = ApplyCaseOption(back, inputs.nameCase, codePage);
+  // The tokens of a name part show as typed; each file's own text takes the case.
+  if (frontTakesCase) front = ApplyCaseOutsideTokens(front, inputs.nameCase, codePage);
+  back = ApplyCaseOutsideTokens(back, inputs.nameCase, codePage);
   std::string text = front + middle + back;
   if (inputs.extensionOn && !IsBlank(inputs.newExtension)) {
     text += "." + ApplyExtensionCase(inputs.newExtension, inputs.extensionCase, codePage);

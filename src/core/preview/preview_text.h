@@ -29,7 +29,8 @@ struct PreviewInputs {
 // The first new name as the preview line shows it, or nothing in the modes without a
 // preview (the line then keeps its text). The parts the preview cannot know are shown
 // as "???": the rest of each file name around A and B, or the file's own name; a
-// regular expression shows as /A/ -> B, its matches being unknown too. The
+// regular expression shows as /A/ -> B, its matches being unknown too; the tokens of
+// a name part show as typed. The
 // character conversion shows an example name and what it becomes.
 std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInputs& inputs,
                                           const CodePage& codePage = ActiveCodePage());

@@ -86,8 +86,9 @@ class RunInteraction {
   virtual void FileLeft(const LeftFile& /*file*/) {}
   // A file done (a plan lists it; nobody else needs it).
   virtual void FileDone(const DoneFile& /*file*/) {}
-  // Numbering by the date taken: the file records none, and its modification time stands
-  // in. Told while the run collects its files.
+  // Numbering by the date taken, or a name part's <taken:…>: the file records none, and
+  // its modification time stands in. Told while the run collects its files or makes
+  // its names; a file may be told more than once.
   virtual void TakenTimeMissing(std::string_view /*path*/) {}
   // Whether the run is asked from outside (a signal) to end as the alert's abort ends
   // it; asked before each file, so that the file in hand is always finished first.

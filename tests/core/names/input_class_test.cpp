@@ -30,7 +30,8 @@ TEST(InputClasses, DroppedCharactersPerClass) {
 }
 
 TEST(InputClasses, FieldsHaveTheirClassAndLimit) {
-  EXPECT_EQ(InputOf(TextField::FrontPart).inputClass, InputClass::NameText);
+  EXPECT_EQ(InputOf(TextField::FrontPart).inputClass, InputClass::TemplateText);
+  EXPECT_EQ(InputOf(TextField::DefaultFrontPart).inputClass, InputClass::NameText);
   EXPECT_EQ(InputOf(TextField::ProtectedTypes).inputClass, InputClass::ExtensionList);
   EXPECT_EQ(InputOf(TextField::DefaultNewExtension).maxChars, 5u);
   EXPECT_EQ(InputOf(TextField::StartNumber).maxChars, 8u);
@@ -51,6 +52,8 @@ TEST(InputClasses, PastedTextIsFilteredAndCutToWholeCharacters) {
             "bcd");
   EXPECT_EQ(FilterFieldText(InputOf(TextField::StartNumber), "0012x3456789", sjis), "00123456");
   EXPECT_EQ(FilterFieldText(InputOf(TextField::FrontPart), "a:b?c \x95\x5C", sjis), "abc \x95\x5C");
+  // A name part keeps < > : for its tokens only; tokens do not nest.
+  EXPECT_EQ(FilterFieldText(InputOf(TextField::Prefix), "a>b:<date:%Y<x>:", sjis), "ab<date:%Yx>");
 }
 
 }  // namespace

@@ -14,12 +14,19 @@ std::string FormatRunningNumber(std::int64_t number, int width) {
 
 std::string BuildNewPath(std::string_view sourcePath, std::int64_t number, int numberWidth,
                          const RunSettings& settings, PathSyntax syntax, const CodePage& codePage) {
+  return BuildNewPath(sourcePath, number, numberWidth, settings, {settings.frontPart, settings.backPart},
+                      syntax, codePage);
+}
+
+std::string BuildNewPath(std::string_view sourcePath, std::int64_t number, int numberWidth,
+                         const RunSettings& settings, StemParts parts, PathSyntax syntax,
+                         const CodePage& codePage) {
   // Built in place: a run builds one path per file, a plan two.
   std::string stem;
-  stem.reserve(settings.frontPart.size() + settings.backPart.size() + 20);
-  stem += settings.frontPart;
+  stem.reserve(parts.front.size() + parts.back.size() + 20);
+  stem += parts.front;
   stem += FormatRunningNumber(number, numberWidth);
-  stem += settings.backPart;
+  stem += parts.back;
 
   std::string extension;
   if (!settings.changeExtension) {

@@ -24,4 +24,14 @@ std::string BuildNewPath(std::string_view sourcePath, std::int64_t number, int n
                          const RunSettings& settings, PathSyntax syntax = PathSyntax::Posix,
                          const CodePage& codePage = ActiveCodePage());
 
+// BuildNewPath with the front and back parts given (the settings' parts made into the
+// file's own texts, when they hold tokens).
+struct StemParts {
+  std::string_view front;
+  std::string_view back;
+};
+std::string BuildNewPath(std::string_view sourcePath, std::int64_t number, int numberWidth,
+                         const RunSettings& settings, StemParts parts, PathSyntax syntax = PathSyntax::Posix,
+                         const CodePage& codePage = ActiveCodePage());
+
 }  // namespace morvane::core

@@ -24,7 +24,8 @@ SequenceRun::SequenceRun(SequenceRunInputs inputs, FileSystem& fileSystem, Resul
       m_interaction(interaction),
       m_codePage(codePage),
       m_texts(codePage),
-      m_queue(codePage, m_inputs.settings.descending) {}
+      m_queue(codePage, m_inputs.settings.descending),
+      m_parts(m_inputs.settings.frontPart, m_inputs.settings.backPart, codePage) {}
 
 void SequenceRun::Collect(const std::vector<std::string>& targetList) {
   m_interaction.SetCaption(m_texts.collectingCaption);
@@ -123,8 +124,15 @@ std::string SequenceRun::NewPathAt(const PlannedMove& entry, std::size_t step) {
                                m_planStart + static_cast<std::int64_t>(step) * m_inputs.settings.increment) {
     return std::string(entry.to);
   }
-  const std::string_view source = entry.from;
-  return BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth, m_inputs.settings,
+  return PathNumbered(entry.from, m_state.numbers.currentNumber, m_state.numbers.numberWidth);
+}
+
+std::string SequenceRun::PathNumbered(std::string_view source, std::int64_t number, int width) {
+  if (!m_parts.HasTokens()) {
+    return BuildNewPath(source, number, width, m_inputs.settings, PathSyntax::Posix, m_codePage);
+  }
+  const TemplateParts::Texts parts = m_parts.For(source, m_fileSystem, m_interaction);
+  return BuildNewPath(source, number, width, m_inputs.settings, {parts.first, parts.second},
                       PathSyntax::Posix, m_codePage);
 }
 
@@ -177,8 +185,7 @@ void SequenceRun::ResolveConflict(std::string_view source, std::string newPath) 
       do {
         m_state.numbers.currentNumber += step;
         if (m_state.numbers.currentNumber > m_state.numbers.maxNumber) return;
-        newPath = BuildNewPath(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth, settings,
-                               PathSyntax::Posix, m_codePage);
+        newPath = PathNumbered(source, m_state.numbers.currentNumber, m_state.numbers.numberWidth);
       } while (m_fileSystem.Stat(newPath).has_value());
       RecordNormalStep(MoveToNewPath(source, newPath).Ok(), source, newPath);
       return;
@@ -277,8 +284,7 @@ const std::vector<PlannedMove>& SequenceRun::PlanNames() {
   for (PlannedMove& entry : entries) {
     // Past the maximum number the run moves nothing: to stays empty.
     if (numbers.currentNumber > numbers.maxNumber) break;
-    entry.to = newPaths.Add(BuildNewPath(entry.from, numbers.currentNumber, numbers.numberWidth,
-                                         m_inputs.settings, PathSyntax::Posix, m_codePage));
+    entry.to = newPaths.Add(PathNumbered(entry.from, numbers.currentNumber, numbers.numberWidth));
     numbers.currentNumber += m_inputs.settings.increment;
   }
   m_planMade = true;

@@ -11,6 +11,7 @@
 #include "core/modes/numbering/number_limits.h"
 #include "core/modes/numbering/sequence_texts.h"
 #include "core/modes/numbering/target_queue.h"
+#include "core/modes/template_parts.h"
 #include "core/run/run_counters.h"
 #include "core/run/run_engine.h"
 #include "core/run/run_file_rules.h"
@@ -89,6 +90,9 @@ class SequenceRun : public RunEngine {
   // The new path of the file at step with the current number: the one PlanNames made
   // for it when the number is still the planned one, else built.
   std::string NewPathAt(const PlannedMove& entry, std::size_t step);
+  // The new path of source for a number, its front and back parts made from its own
+  // name and times when they hold tokens.
+  std::string PathNumbered(std::string_view source, std::int64_t number, int width);
   // The file at newPath exists: asks or applies the remembered answer.
   void ResolveConflict(std::string_view source, std::string newPath);
   // Renames or copies without replacing anything.
@@ -108,6 +112,7 @@ class SequenceRun : public RunEngine {
   const CodePage& m_codePage;
   SequenceTexts m_texts;
   TargetQueue m_queue;
+  TemplateParts m_parts;
   std::size_t m_userOrderCounter = 0;
   SequenceRunState m_state;
   WaitingSources m_waitingSources;

@@ -15,6 +15,10 @@ ModeRun::ModeRun(ModeRunInputs inputs, FileSystem& fileSystem, ResultLog& log, R
       m_interaction(interaction),
       m_codePage(codePage),
       m_texts(m_inputs.mode, codePage),
+      m_additions(
+          m_inputs.mode == OperatingMode::StringAddition ? m_inputs.names.stringA : std::string_view(),
+          m_inputs.mode == OperatingMode::StringAddition ? m_inputs.names.stringB : std::string_view(),
+          codePage),
       m_files(codePage) {
   m_inputs.renameInPlace = RenamesInPlace(m_inputs.mode, m_inputs.renameInPlace);
 }

@@ -11,6 +11,7 @@
 #include "core/modes/renaming/mode_names.h"
 #include "core/modes/renaming/mode_texts.h"
 #include "core/modes/renaming/name_pattern.h"
+#include "core/modes/template_parts.h"
 #include "core/run/run_counters.h"
 #include "core/run/run_engine.h"
 #include "core/run/run_file_rules.h"
@@ -96,7 +97,8 @@ class ModeRun : public RunEngine {
   // The new name of a file (without its folder), or why it is not to be touched for what
   // its path says: filtered out, protected, replacing, without string A or a match in
   // its base name, converting, with nothing to convert, or a name that cannot be
-  // changed. Asks the disk nothing. (mode_run_names.cpp)
+  // changed. Asks the disk nothing but the times an addition's tokens want.
+  // (mode_run_names.cpp)
   struct NameDecision {
     std::optional<LeftReason> leave;
     std::string newName;
@@ -139,6 +141,8 @@ class ModeRun : public RunEngine {
   RunInteraction& m_interaction;
   const CodePage& m_codePage;
   ModeTexts m_texts;
+  // The addition's A and B, when they hold tokens.
+  TemplateParts m_additions;
   RunFileSet m_files;
   WaitingSources m_waitingSources;
   // What PlanNames made, in run order (without the files left), so that the run takes

@@ -63,8 +63,14 @@ ModeRun::NameDecision ModeRun::DecideName(const std::string& path) const {
       }
       return {std::nullopt, ReplacementName(fileName, names, m_codePage)};
     }
-    case OperatingMode::StringAddition:
-      return {std::nullopt, AdditionName(fileName, names, m_codePage)};
+    case OperatingMode::StringAddition: {
+      if (!m_additions.HasTokens()) return {std::nullopt, AdditionName(fileName, names, m_codePage)};
+      TemplateParts::Texts texts = m_additions.For(path, m_fileSystem, m_interaction);
+      NameEditSettings fileNames = names;
+      fileNames.stringA = std::move(texts.first);
+      fileNames.stringB = std::move(texts.second);
+      return {std::nullopt, AdditionName(fileName, fileNames, m_codePage)};
+    }
     case OperatingMode::CharacterConversion: {
       ConvertedName converted =
           CharacterConversionName(fileName, m_inputs.conversion, m_inputs.convertExtension, m_codePage);
