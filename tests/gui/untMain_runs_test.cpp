@@ -5,6 +5,7 @@
 #include "gui/untConfirmation.h"
 #include "gui/untPEndMessage.h"
 #include "recording_launcher.h"
+#include "support/media_samples.h"
 #include "target_fixture.h"
 #include "window_test_main.h"
 
@@ -286,6 +287,37 @@ class MainRunsTest : public QObject {
     morvane::test::GiveFocus(t.window->chkRegex);
     morvane::test::PressKey(Qt::Key_Space);
     QCOMPARE(t.window->cboChgStr->currentText(), QStringLiteral("(ddd)-(dd)-(d{4})"));
+  }
+
+  void nameTokensAndTheTakenOrderFromTheKeyboard() {
+    RunWindow t({{"in/a.jpg", 1}, {"in/b.jpg", 1}}, {"in"});
+    morvane::test::WindowHome::WriteFile(QString::fromStdString(t.At("in/a.jpg")),
+                                         QByteArray::fromStdString(std::string(morvane::test::kBareJpeg)));
+    morvane::test::WindowHome::WriteFile(QString::fromStdString(t.At("in/b.jpg")),
+                                         QByteArray::fromStdString(std::string(morvane::test::kDatedJpeg)));
+    // a records no date and was modified in 2001; b was taken in 2019.
+    std::filesystem::last_write_time(
+        t.At("in/a.jpg"), std::filesystem::file_time_type::clock::from_sys(std::chrono::sys_seconds{
+                              std::chrono::sys_days{std::chrono::year{2001} / 6 / 1}}));
+    t.window->chkDelFile->click();
+    morvane::test::GiveFocus(t.window->cboSortType);
+    morvane::test::PressKey(Qt::Key_End);
+    QCOMPARE(t.window->cboSortType->currentText(), QStringLiteral("撮影日時"));
+    morvane::test::Type(t.window->cboKyotsuName, QStringLiteral("<taken:%Y>_"));
+    morvane::test::Type(t.window->cboKyotsuName2, QStringLiteral("_<foo>"));
+    QCOMPARE(t.window->lblPreView->text(), QStringLiteral("<taken:%Y>_1_<foo>"));
+    t.window->Messages().AnswerNext(MessageAnswer::Ok);
+    t.window->btnStart->click();
+    QCOMPARE(t.MessageTexts().size(), 1);
+    QVERIFY2(t.MessageTexts().front().contains(QStringLiteral("差し込み項目 <foo> はありません。")),
+             qPrintable(t.MessageTexts().front()));
+    QCOMPARE(QApplication::focusWidget(), t.window->cboKyotsuName2);
+
+    for (int i = 0; i < 5; ++i) morvane::test::PressKey(Qt::Key_Backspace);
+    morvane::test::TypeKeys(QStringLiteral("<ext>"));
+    t.Start();
+    QVERIFY(std::filesystem::exists(t.At("in/2001_1_jpg.jpg")));
+    QVERIFY(std::filesystem::exists(t.At("in/2019_2_jpg.jpg")));
   }
 
   void renamingInPlaceNeverOffersToOverwrite() {
