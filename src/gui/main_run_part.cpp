@@ -264,6 +264,8 @@ MessageBoxes& MainRunPart::Messages() { return m_window.Messages(); }
 OverwriteAlerts& MainRunPart::Alerts() { return m_window.Alerts(); }
 void MainRunPart::ShowOverwriteAlertHelp() { m_parts.commands.ShowOverwriteAlertHelp(); }
 void MainRunPart::SetRunGoing(bool going) { m_window.SetRunGoing(going); }
+
+bool MainRunPart::StopAsked() const { return m_window.RunStopAsked(); }
 bool MainRunPart::ResolvesChains() const { return m_parts.plan.ResolvesChains(); }
 void MainRunPart::JournalWritten(const std::string& path) { m_parts.undo.JournalWritten(path); }
 
@@ -273,6 +275,9 @@ void MainRunPart::ProgressBegin(int count) {
   bar->setRange(0, count);
   bar->setValue(0);
   bar->setProperty("step", count >= 2 ? 1 : count);
+  // The files done of all, "n / N", over the bar.
+  bar->setFormat(QStringLiteral("%v / %m"));
+  bar->setTextVisible(true);
   bar->show();
 }
 

@@ -49,6 +49,7 @@ class MainRunPart : public RunWindow {
   void ProgressSteps(int files) override;
   void ProgressEnd() override;
   void SetRunGoing(bool going) override;
+  bool StopAsked() const override;
   void ShowFieldText(core::StartField field, std::string_view text) override;
   void FocusStartField(core::StartField field, std::optional<std::size_t> targetIndex) override;
   bool ConfirmNumbering(const core::RunSettings& settings) override;

@@ -35,6 +35,9 @@ class WindowStartAnswers : public core::StartAnswers {
   RunWindow& m_window;
 };
 
+// The end message of a run the person stopped begins with this line.
+constexpr std::string_view kStoppedLine = "実行を中止しました。\r\n";
+
 MessageKind KindOf(core::StartMessageKind kind) {
   switch (kind) {
     case core::StartMessageKind::Confirmation:
@@ -95,6 +98,8 @@ void RunController::Run(const core::StartRequest& request, core::ReadyRun run,
     };
     core::JournaledRunEnd end = journaled.Drive(log, interaction, request.targets, std::move(steps));
     endMessage = std::move(end.endMessage);
+    if (end.counts.abortRequested && m_window.StopAsked())
+      endMessage.insert(0, core::ActiveCodePage().FromUtf8(kStoppedLine));
     if (!end.journalPath.empty()) m_window.JournalWritten(end.journalPath);
     log.Close();
   } catch (const core::LogWriteError& error) {

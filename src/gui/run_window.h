@@ -30,6 +30,8 @@ class RunWindow {
   virtual void ProgressEnd() = 0;
   // Whether a run is going (a signal then stops the run, not the window).
   virtual void SetRunGoing(bool going) = 0;
+  // The person asked the run to stop after the file in hand (中止, Esc, a close).
+  virtual bool StopAsked() const = 0;
 
   // The start checks: a field's text as they took it; the focus after a refusal (and
   // the entry of the list at fault); the numbering's confirmation of its settings.

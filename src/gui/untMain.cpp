@@ -19,6 +19,7 @@
 #include "gui/main_window_setup.h"
 #include "gui/qt_text.h"
 #include "gui/regex_option_part.h"
+#include "gui/run_stop_part.h"
 #include "gui/text_viewer_window.h"
 #include "gui/up_down.h"
 
@@ -65,6 +66,8 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
   pmnCharConv = m_modes->PopupItem(core::OperatingMode::CharacterConversion);
   ApplyInputFilters(*this);
   m_regex = new RegexOptionPart(chkRegex, cboChgStr, *this, this);
+  m_runStop = new RunStopPart(*this, btnStart, centralWidget(), menuBar());
+  btnStop = m_runStop->StopButton();
   connect(btnEnd, &QPushButton::clicked, this, &TfrmMain::btnEndClick);
   connect(Exit1, &QAction::triggered, this, &QWidget::close);
   lstChoiceFile->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -91,6 +94,17 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
 }
 
 TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::SetRunGoing(bool going) {
+  m_runGoing = going;
+  if (going) {
+    m_runStop->Begin();
+  } else {
+    m_runStop->End();
+  }
+}
+
+bool TfrmMain::RunStopAsked() const { return m_runStop->StopAsked(); }
 
 // Start-up: the state of the last session, restored in a fixed order so that later
 // steps (the mode, the defaults in force) win over earlier ones (the histories).

@@ -53,6 +53,7 @@ namespace morvane::gui {
 
 class ConversionPanelPart;
 class RegexOptionPart;
+class RunStopPart;
 class HelpWindow;
 class QtTextViewerLauncher;
 class TargetListModel;
@@ -129,7 +130,12 @@ class TfrmMain : public QMainWindow,
   // Whether a run started from the window is going (a signal then stops the run, not the
   // window).
   bool RunGoing() const { return m_runGoing; }
-  void SetRunGoing(bool going) { m_runGoing = going; }
+  // Shows the window as a run going or over (run_stop_part.h).
+  void SetRunGoing(bool going);
+  // The person asked the run going, or the last one, to stop (中止, Esc, a close).
+  bool RunStopAsked() const;
+  // The button that stops a run, in the Start button's place while one goes.
+  QPushButton* btnStop = nullptr;
   const MainOptions& Options() const { return m_optionFields->Options(); }
   const core::LogSettings& LogOptions() const override { return m_logSettings; }
   const core::ProgramFiles& Files() const { return m_files; }
@@ -240,6 +246,7 @@ class TfrmMain : public QMainWindow,
   OptionFieldsPart* m_optionFields = nullptr;
   ConversionPanelPart* m_conversion = nullptr;
   RegexOptionPart* m_regex = nullptr;
+  RunStopPart* m_runStop = nullptr;
   MenuCommandsPart* m_commands = nullptr;
   ModeSwitchPart* m_modes = nullptr;
   std::unique_ptr<MainRunPart> m_runPart;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,11 @@ std::vector<std::string> HandedOver(const std::vector<std::string>& paths) {
   return absolute;
 }
 
+std::string EnvironmentText(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
 }  // namespace
 
 int RunWindowProgram(int argc, char* argv[], const std::function<void(TfrmMain&)>& shown) {
@@ -61,6 +67,13 @@ int RunWindowProgram(int argc, char* argv[], const std::function<void(TfrmMain&)
   if (commandLine.action == WindowCommandLine::Action::Version) {
     std::fputs(WindowVersion().c_str(), stdout);
     return 0;
+  }
+  const std::string noDisplay = MissingDisplayMessage(
+      std::vector<std::string>(argv + std::min(argc, 1), argv + argc),
+      {EnvironmentText("QT_QPA_PLATFORM"), EnvironmentText("DISPLAY"), EnvironmentText("WAYLAND_DISPLAY")});
+  if (!noDisplay.empty()) {
+    std::fputs(noDisplay.c_str(), stderr);
+    return 2;
   }
   const std::vector<std::string>& arguments = commandLine.paths;
   QApplication application(argc, argv);

@@ -1,5 +1,7 @@
 #include "gui/window_program_options.h"
 
+#include <algorithm>
+
 namespace morvane::gui {
 
 WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& arguments) {
@@ -58,6 +60,26 @@ std::string AbsolutePath(const std::string& path, const std::string& currentFold
   // "dir/" keeps its slash: the target list shows the path as it was typed.
   if (path.ends_with('/') && !absolute.ends_with('/')) absolute += '/';
   return absolute;
+}
+
+std::string MissingDisplayMessage(const std::vector<std::string>& arguments, const DisplaySession& session) {
+  if (!session.display.empty() || !session.waylandDisplay.empty()) return {};
+  std::string platforms = session.platform;
+  // Qt takes a -platform argument over the variable.
+  for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
+    if (arguments[i] == "-platform") platforms = arguments[i + 1];
+  }
+  // Qt tries a list of platforms in turn ("wayland;xcb"); the default here is xcb. One
+  // that needs no display server (offscreen, vnc, eglfs) lets the window start.
+  std::size_t start = 0;
+  do {
+    const std::size_t end = std::min(platforms.find(';', start), platforms.size());
+    const std::string name = platforms.substr(start, end - start);
+    if (!name.empty() && !name.starts_with("xcb") && !name.starts_with("wayland")) return {};
+    start = end + 1;
+  } while (start <= platforms.size());
+  return "morvane: no graphical session was found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+         "the window needs one, and morvane-batch does the same work from the command line\n";
 }
 
 }  // namespace morvane::gui

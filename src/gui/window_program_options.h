@@ -17,6 +17,19 @@ struct WindowCommandLine {
 // arguments: argv without the program name, as given.
 WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& arguments);
 
+// What the process knows of its graphical session: Qt's platform as chosen by
+// QT_QPA_PLATFORM or a -platform argument (empty: Qt's default), and the two display
+// variables.
+struct DisplaySession {
+  std::string platform;
+  std::string display;
+  std::string waylandDisplay;
+};
+
+// The line to print instead of starting Qt when the chosen platforms all need a display
+// server and none is named (Qt would abort), or nothing when the window can start.
+std::string MissingDisplayMessage(const std::vector<std::string>& arguments, const DisplaySession& session);
+
 // The texts of --help and --version (each ends in a line feed).
 std::string WindowUsage();
 std::string WindowVersion();

@@ -41,7 +41,7 @@ WindowRunInteraction::~WindowRunInteraction() {
   platform::ClearStopSignal();
 }
 
-bool WindowRunInteraction::StopRequested() { return platform::StopSignalReceived(); }
+bool WindowRunInteraction::StopRequested() { return platform::StopSignalReceived() || m_window.StopAsked(); }
 
 core::OverwriteChoice WindowRunInteraction::AskOverwrite(const core::OverwriteQuestion& question) {
   ShowPending();
@@ -89,8 +89,9 @@ void WindowRunInteraction::ShowPending() {
 void WindowRunInteraction::KeepPainted() {
   if (m_sincePaint.elapsed() < kPaintIntervalMs) return;
   ShowPending();
-  // Paints and other system events only: a click or a key waits until the run is over.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // The window shows itself disabled and drops every click and key but those that stop
+  // the run (run_stop_part.h).
+  QCoreApplication::processEvents();
   m_sincePaint.restart();
 }
 

@@ -47,9 +47,9 @@ class OverwriteAlerts {
 
 // How a run started from the main window talks to the user: the overwrite alert,
 // information messages, the caption and the progress bar. The caption and the bar are
-// brought up to date, and pending paint events handled, at most every 50 ms and before
-// every question or message, so the window stays drawn during a long run without
-// taking any other input, and without painting once per file.
+// brought up to date, and pending events handled, at most every 50 ms and before every
+// question or message, so the window stays drawn during a long run and can be asked to
+// stop, without painting once per file.
 class WindowRunInteraction : public core::RunInteraction {
  public:
   // The window counts as running a run for as long as this lives.
@@ -64,7 +64,8 @@ class WindowRunInteraction : public core::RunInteraction {
   void ProgressBegin(std::size_t count) override;
   void ProgressStep() override;
   void ProgressEnd() override;
-  // A caught SIGTERM or SIGHUP: the run ends before the next file, as at an abort.
+  // A caught SIGTERM or SIGHUP, or the person's stop: the run ends before the next
+  // file, as at an abort.
   bool StopRequested() override;
 
  private:

@@ -64,6 +64,28 @@ class WindowProgramOptionsTest : public QObject {
     QCOMPARE(QByteArray::fromStdString(AbsolutePath(path.toStdString(), folder.toStdString())), absolute);
   }
 
+  void aWindowWithoutADisplayIsRefusedInOneLine() {
+    using morvane::gui::MissingDisplayMessage;
+    const struct {
+      Strings arguments;
+      morvane::gui::DisplaySession session;
+      bool refused;
+    } cases[] = {
+        {{}, {"", "", ""}, true},
+        {{}, {"", ":0", ""}, false},
+        {{}, {"", "", "wayland-0"}, false},
+        {{}, {"wayland;xcb", "", ""}, true},
+        {{}, {"offscreen", "", ""}, false},
+        {{"-platform", "offscreen"}, {"xcb", "", ""}, false},
+        {{"-platform", "xcb"}, {"offscreen", "", ""}, true},
+    };
+    for (const auto& c : cases) {
+      const std::string message = MissingDisplayMessage(c.arguments, c.session);
+      QCOMPARE(!message.empty(), c.refused);
+      if (c.refused) QVERIFY(message.find("morvane-batch") != std::string::npos);
+    }
+  }
+
   // The version dialog's caption is written in its form; --version comes from the
   // project. A new version changes both, or this fails.
   void versionIsTheOneTheVersionDialogShows() {
