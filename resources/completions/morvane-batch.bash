@@ -9,12 +9,12 @@ _morvane_batch_pathless="undo"
 
 _morvane_batch_options() {
   case $1 in
-    rename) echo "--front --start --back --increment --order --descending --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
-    ext) echo "--new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
-    case) echo "--types --in-place --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --output" ;;
-    replace) echo "--find --replace-with --ignore-case --regex --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
-    add) echo "--prefix --suffix --new-ext --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
-    convert) echo "--alnum --symbols --space --katakana --kana --normalize --letters --ext-too --types --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    rename) echo "--front --start --back --increment --order --descending --new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    ext) echo "--new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    case) echo "--subfolders --types --in-place --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --output" ;;
+    replace) echo "--find --replace-with --ignore-case --regex --new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    add) echo "--prefix --suffix --new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    convert) echo "--alnum --symbols --space --katakana --kana --normalize --letters --ext-too --subfolders --types --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
     undo) echo "--list --run --dry-run --yes --log" ;;
   esac
 }

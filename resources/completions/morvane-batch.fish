@@ -45,6 +45,7 @@ complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l letters -x
 complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l ext-too -d 'Convert the extension too'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $modes" -l new-ext -x -d 'The new extension, without the dot'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l types -x -d 'Only these extensions, comma-separated'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l subfolders -d 'Walk the folders below each folder too'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $cased_commands" -l name-case -x -a 'none upper lower' -d 'Letter case of the new name'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $cased_commands" -l ext-case -x -a 'none upper lower' -d 'Letter case of the extension'
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l on-conflict -x -a 'ask overwrite auto skip abort' -d 'When a new name is taken'

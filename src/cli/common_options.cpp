@@ -6,6 +6,8 @@
 #include "cli/word_choice.h"
 #include "core/settings/protected_extension_settings.h"
 #include "core/settings/settings_store.h"
+#include "core/targets/folder_walk.h"
+#include "core/targets/target_list.h"
 #include "platform/program_folder.h"
 
 namespace morvane::cli {
@@ -33,11 +35,31 @@ std::vector<std::string> AbsolutePaths(const std::vector<std::string>& paths) {
   return absolute;
 }
 
+std::vector<std::string> WithSubfolders(const std::vector<std::string>& paths,
+                                        const core::FileSystem& fileSystem) {
+  core::TargetList list;
+  for (const std::string& path : paths) {
+    if (!fileSystem.IsFolder(path)) {
+      list.Append(path);
+      continue;
+    }
+    list.AppendUnique(path);
+    std::vector<std::string> below;
+    core::WalkSubfolders(fileSystem, path, [&below](const std::string& found) { below.push_back(found); });
+    list.AppendEachUnique(below);
+  }
+  return list.Paths();
+}
+
 void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind, bool withCases) {
   command
       .add_option("PATH", options.paths,
                   "Files to work on, in this order. A folder stands for the files directly inside it.")
       ->required();
+  command.add_flag("--subfolders", options.subfolders,
+                   "A folder PATH stands also for the files of every folder below it, hidden ones "
+                   "included, as the window's folder dialog adds them with サブフォルダも選択 (a folder "
+                   "reached again through a link is taken once).");
   command.add_option("--types", options.types,
                      "Only files with these extensions, comma-separated without dots (\"txt,jpg\"); "
                      "default: all files.");

@@ -28,11 +28,18 @@ struct CommonOptions {
   bool planRecords = false;  // the plan for scripts instead of the run's lines
   bool resolveChains = false;
   bool log = false;
+  bool subfolders = false;  // a folder PATH brings the folders below it too
 };
 
 // The paths as the window's list holds them: a relative path is taken from the current
 // folder, so that its folder part is never empty.
 std::vector<std::string> AbsolutePaths(const std::vector<std::string>& paths);
+
+// The paths with every folder among them followed by the folders below it, as the
+// window's folder dialog adds a folder with サブフォルダも選択: the folder, then each
+// folder below it depth first; a folder listed already moves to its new place.
+std::vector<std::string> WithSubfolders(const std::vector<std::string>& paths,
+                                        const core::FileSystem& fileSystem);
 
 // Which shared options a subcommand takes.
 enum class CommonOptionsKind {

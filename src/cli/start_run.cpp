@@ -59,8 +59,10 @@ core::StartRequest RequestOf(core::OperatingMode mode, const CommonOptions& opti
   return request;
 }
 
-int CheckAndRun(const core::StartRequest& request, const CommonOptions& options, const BatchIo& io,
+int CheckAndRun(const core::StartRequest& given, const CommonOptions& options, const BatchIo& io,
                 core::FileSystem& realFileSystem) {
+  core::StartRequest request = given;
+  if (options.subfolders) request.targets = WithSubfolders(request.targets, realFileSystem);
   // A dry run is the run itself over a file system that records instead of doing, so
   // that it meets its own earlier steps as the real run would and prints what it prints.
   core::PlanningFileSystem planning(realFileSystem);
