@@ -3,7 +3,7 @@
 # compares these with `morvane-batch <command> --help`, so a new option or command fails
 # it until it is added here.
 
-_morvane_batch_commands="rename ext case replace add convert undo"
+_morvane_batch_commands="rename ext case replace add convert map undo"
 # The commands that take no paths.
 _morvane_batch_pathless="undo"
 
@@ -15,6 +15,7 @@ _morvane_batch_options() {
     replace) echo "--find --replace-with --ignore-case --regex --new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
     add) echo "--prefix --suffix --new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
     convert) echo "--alnum --symbols --space --katakana --kana --normalize --letters --ext-too --subfolders --types --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    map) echo "--null --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
     undo) echo "--list --run --dry-run --yes --log" ;;
   esac
 }

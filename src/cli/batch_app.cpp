@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "cli/choices.h"
+#include "cli/map_command.h"
 #include "cli/mode_commands.h"
 #include "cli/rename_command.h"
 #include "cli/undo_command.h"
@@ -74,12 +75,15 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   // CLI11 keeps pointers into the options, so they are all in place before any is added.
   for (ModeOptions& options : modeOptions) modeCommands.push_back(AddModeCommand(app, options));
 
+  MapOptions mapOptions;
+  CLI::App* map = AddMapCommand(app, mapOptions);
   UndoOptions undoOptions;
   CLI::App* undo = AddUndoCommand(app, undoOptions);
 
   if (arguments.empty()) return kExitRefused;
   std::vector<std::string> commandNames{rename->get_name()};
   for (const CLI::App* command : modeCommands) commandNames.push_back(command->get_name());
+  commandNames.push_back(map->get_name());
   commandNames.push_back(undo->get_name());
   if (!NamesACommand(arguments, commandNames, io)) return kExitRefused;
   try {
@@ -92,6 +96,7 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   }
   if (rename->parsed()) return RunRenameCommand(renameOptions, io, fileSystem);
   if (undo->parsed()) return RunUndoCommand(undoOptions, io, fileSystem);
+  if (map->parsed()) return RunMapCommand(mapOptions, io, fileSystem);
   for (std::size_t i = 0; i < modeCommands.size(); ++i) {
     if (modeCommands[i]->parsed()) return RunModeCommand(modeOptions[i], io, fileSystem);
   }

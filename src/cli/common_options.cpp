@@ -51,19 +51,21 @@ std::vector<std::string> WithSubfolders(const std::vector<std::string>& paths,
   return list.Paths();
 }
 
-void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind, bool withCases) {
-  command
-      .add_option("PATH", options.paths,
-                  "Files to work on, in this order. A folder stands for the files directly inside it.")
-      ->required();
-  command.add_flag("--subfolders", options.subfolders,
-                   "A folder PATH stands also for the files of every folder below it, hidden ones "
-                   "included, as the window's folder dialog adds them with サブフォルダも選択 (a folder "
-                   "reached again through a link is taken once).");
-  command.add_option("--types", options.types,
-                     "Only files with these extensions, comma-separated without dots (\"txt,jpg\"); "
-                     "default: all files.");
-
+void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind, bool withCases,
+                      bool withPaths) {
+  if (withPaths) {
+    command
+        .add_option("PATH", options.paths,
+                    "Files to work on, in this order. A folder stands for the files directly inside it.")
+        ->required();
+    command.add_flag("--subfolders", options.subfolders,
+                     "A folder PATH stands also for the files of every folder below it, hidden ones "
+                     "included, as the window's folder dialog adds them with サブフォルダも選択 (a folder "
+                     "reached again through a link is taken once).");
+    command.add_option("--types", options.types,
+                       "Only files with these extensions, comma-separated without dots (\"txt,jpg\"); "
+                       "default: all files.");
+  }
   const bool offerAuto = kind == CommonOptionsKind::Numbering;
   if (kind == CommonOptionsKind::InPlaceOnly) {
     command.add_flag("--in-place", options.inPlace,

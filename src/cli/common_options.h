@@ -49,9 +49,10 @@ enum class CommonOptionsKind {
 };
 
 // Adds the shared options to a subcommand; --name-case and --ext-case only withCases (the
-// character conversion has its own --letters).
+// character conversion has its own --letters); PATH, --subfolders and --types only
+// withPaths (map takes its files from its list).
 void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind,
-                      bool withCases = true);
+                      bool withCases = true, bool withPaths = true);
 
 // The conflict policy in force: the chosen one, else ask on a terminal and skip
 // unanswered otherwise.

@@ -31,6 +31,7 @@ CommandText TextOf(core::OperatingMode mode) {
               "Convert the characters of the names (before the extension, or all with --ext-too): width, "
               "kana, Unicode normalization, letter case."};
     case core::OperatingMode::SequentialRename:
+    case core::OperatingMode::ListedNames:  // map_command.h
       break;
   }
   return {"", ""};
@@ -82,6 +83,7 @@ CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
       break;
     case core::OperatingMode::CaseConversion:
     case core::OperatingMode::SequentialRename:
+    case core::OperatingMode::ListedNames:
       break;
   }
   if (options.mode == core::OperatingMode::StringReplacement ||

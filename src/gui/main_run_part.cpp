@@ -202,6 +202,8 @@ void MainRunPart::RunFilesDone(const core::StartRequest& request, const core::Re
     case core::OperatingMode::StringAddition:
       SaveNameEditHistories(run.mode == core::OperatingMode::StringReplacement, run.others, fileTypes);
       break;
+    case core::OperatingMode::ListedNames:  // the command line's alone
+      break;
   }
   m_window.ClearTargetList();
 }

@@ -39,6 +39,7 @@ ModeTexts TextsOf(OperatingMode mode) {
     case OperatingMode::StringAddition:
       return {"pmnAddStr", "文字列追加機能(&A)", "文字列追加機能"};
     case OperatingMode::CharacterConversion:
+    case OperatingMode::ListedNames:  // the command line's alone, never the window's
       break;
   }
   return {"pmnCharConv", "文字種変換機能(&J)", "文字種変換機能"};

@@ -91,7 +91,11 @@ void UndoPart::JournalWritten(const std::string& path) {
 
 void UndoPart::UndoNewestRun() {
   core::UndoStore store(m_fileSystem, m_files.folder);
-  const core::UndoTarget target = core::ChooseUndo(store, std::nullopt);
+  // Reading the journal of a large run takes a moment of its own.
+  const core::UndoTarget target = [&] {
+    const WaitCursor waiting;
+    return core::ChooseUndo(store, std::nullopt);
+  }();
   if (target.refusal) {
     if (*target.refusal == core::UndoRefusal::Unreadable) {
       m_host.Messages().Show(MessageKind::Error,

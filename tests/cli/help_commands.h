@@ -66,7 +66,7 @@ inline std::vector<HelpOption> HelpOptions(const std::string& command) {
   std::istringstream lines(HelpText(command.empty() ? std::vector<std::string>{"--help"}
                                                     : std::vector<std::string>{command, "--help"}));
   static const std::regex kOption(
-      R"(^ +(?:-[a-z],)?(--[a-z][a-z-]*)(?: ([A-Z]+|[a-z]+(?:\|[a-z-]+)+)(?= |$))?.*$)");
+      R"(^ +(?:-[a-z0-9],)?(--[a-z][a-z-]*)(?: ([A-Z]+|[a-z]+(?:\|[a-z-]+)+)(?= |$))?.*$)");
   std::vector<HelpOption> options;
   for (std::string line; std::getline(lines, line);) {
     std::smatch match;
@@ -75,9 +75,10 @@ inline std::vector<HelpOption> HelpOptions(const std::string& command) {
   return options;
 }
 
-// Whether the command takes paths to work on ("Usage: morvane-batch rename [OPTIONS] PATH...").
+// Whether the command takes paths to work on ("Usage: morvane-batch rename [OPTIONS] PATH...",
+// or map's list FILE).
 inline bool HelpTakesPaths(const std::string& command) {
-  static const std::regex kUsage(R"(Usage: morvane-batch [a-z-]+ .*PATH)");
+  static const std::regex kUsage(R"(Usage: morvane-batch [a-z-]+ .*(PATH|FILE))");
   return std::regex_search(HelpText({command, "--help"}), kUsage);
 }
 

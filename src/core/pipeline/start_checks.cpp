@@ -62,6 +62,9 @@ class StartChecker {
       case OperatingMode::CharacterConversion:
         CheckCharacterConversion();
         break;
+      case OperatingMode::ListedNames:
+        CheckListedNames();
+        break;
     }
     return std::move(m_decision);
   }
@@ -156,6 +159,7 @@ class StartChecker {
       case OperatingMode::ExtensionChange:
       case OperatingMode::CaseConversion:
       case OperatingMode::CharacterConversion:
+      case OperatingMode::ListedNames:
         break;
     }
     const bool usesNewExtension = r.mode == OperatingMode::ExtensionChange ||
@@ -375,6 +379,19 @@ class StartChecker {
     run.others.names.changeExtension = false;
     run.others.conversion = m_request.conversion;
     run.others.convertExtension = m_request.convertExtension;
+    Ready(std::move(run));
+  }
+
+  void CheckListedNames() {
+    if (m_request.listedNames.empty()) {
+      Refuse(StartField::TargetList, kNoTargets);
+      return;
+    }
+    if (!GoAhead("リスト指定リネーム処理をおこないます。\r\nよろしいですか？")) return;
+    ReadyRun run;
+    run.others = OtherModeInputs();
+    run.others.names.changeExtension = false;
+    run.others.listedNames = m_request.listedNames;
     Ready(std::move(run));
   }
 

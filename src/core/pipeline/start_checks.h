@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/conversion/character_conversion.h"
@@ -39,6 +40,8 @@ struct StartRequest {
   // The character conversion's choices, and whether it converts the extension too.
   CharacterConversion conversion;
   bool convertExtension = false;
+  // A listed run's new names, by the whole old path (the targets are those paths).
+  std::unordered_map<std::string, std::string> listedNames;
   int nameCase = 0;
   int extensionCase = 0;
   // The two cases as the person reads them, for the case conversion's question.

@@ -43,6 +43,7 @@ std::optional<std::string> ComposePreview(OperatingMode mode, const PreviewInput
       return ConversionPreview(inputs.conversion, inputs.convertExtension, codePage);
     case OperatingMode::ExtensionChange:
     case OperatingMode::CaseConversion:
+    case OperatingMode::ListedNames:
       return std::nullopt;
   }
   // The tokens of a name part show as typed; each file's own text takes the case.

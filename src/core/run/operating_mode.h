@@ -4,14 +4,16 @@ namespace morvane::core {
 
 // The six modes, in the order of the window's 機能 menu; the status bar's first panel
 // cycles through them in this order, and each run heads and ends its lines with its
-// mode's own titles.
+// mode's own titles. ListedNames, the new names a list gives (morvane-batch map), is
+// the command line's alone and stands outside the cycle.
 enum class OperatingMode {
   SequentialRename,
   ExtensionChange,
   CaseConversion,
   StringReplacement,
   StringAddition,
-  CharacterConversion
+  CharacterConversion,
+  ListedNames
 };
 
 inline constexpr OperatingMode kAllModes[] = {
@@ -32,6 +34,7 @@ constexpr OperatingMode NextMode(OperatingMode mode) {
     case OperatingMode::StringAddition:
       return OperatingMode::CharacterConversion;
     case OperatingMode::CharacterConversion:
+    case OperatingMode::ListedNames:
       break;
   }
   return OperatingMode::SequentialRename;

@@ -25,6 +25,8 @@ RunTitles TitlesOf(OperatingMode mode) {
       return {"文字列追加ログ採取開始　", "文字列追加ログ採取終了　"};
     case OperatingMode::CharacterConversion:
       return {"文字種変換ログ採取開始　", "文字種変換ログ採取終了　"};
+    case OperatingMode::ListedNames:
+      return {"リスト指定リネームログ採取開始　", "リスト指定リネームログ採取終了　"};
   }
   return {};
 }

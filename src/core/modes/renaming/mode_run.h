@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,8 @@ struct ModeRunInputs : RunFileRules {
   // The character conversion's choices, and whether it converts the extension too.
   CharacterConversion conversion;
   bool convertExtension = false;
+  // The new names of a listed run, by the whole old path.
+  std::unordered_map<std::string, std::string> listedNames;
   bool renameInPlace = true;  // as asked; the engine renames in place when RenamesInPlace says so
   std::string outputFolder;   // the copy destination, without a trailing separator
 };

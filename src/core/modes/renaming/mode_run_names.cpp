@@ -76,6 +76,13 @@ ModeRun::NameDecision ModeRun::DecideName(const std::string& path) const {
           CharacterConversionName(fileName, m_inputs.conversion, m_inputs.convertExtension, m_codePage);
       return {ReasonOf(converted.outcome), std::move(converted.name)};
     }
+    case OperatingMode::ListedNames: {
+      const auto listed = m_inputs.listedNames.find(path);
+      // Every file of such a run is listed; one that is not (found in a listed folder)
+      // has no name to take.
+      if (listed == m_inputs.listedNames.end()) return {LeftReason::Unconvertible, {}};
+      return {std::nullopt, listed->second};
+    }
     case OperatingMode::SequentialRename:
       break;
   }

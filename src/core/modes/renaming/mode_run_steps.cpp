@@ -31,6 +31,7 @@ void ModeRun::ProcessFile(const std::string& path) {
     case OperatingMode::StringReplacement:
     case OperatingMode::StringAddition:
     case OperatingMode::CharacterConversion:
+    case OperatingMode::ListedNames:
       EditName(path, destination);
       return;
     case OperatingMode::SequentialRename:

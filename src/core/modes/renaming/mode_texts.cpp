@@ -70,6 +70,16 @@ ModeWording WordingOf(OperatingMode mode) {
               "件のファイルを変換しました。",
               "文字種変換処理はおこなわれませんでした。",
               true};
+    case OperatingMode::ListedNames:
+      return {"リスト指定リネーム処理中　",
+              " -> ",
+              "リスト指定リネーム：",
+              "                 -> ",
+              "以降のリスト指定リネーム処理はすべてキャンセルされました。",
+              "リスト指定リネーム処理が完了しました。",
+              "件のファイルをリネームしました。",
+              "リスト指定リネーム処理はおこなわれませんでした。",
+              true};
     case OperatingMode::SequentialRename:
       break;
   }
@@ -111,6 +121,9 @@ ModeTexts::ModeTexts(OperatingMode mode, const CodePage& codePage)
         "\r\n"
         "変換されませんでした。");
     matchLimit = text("以下のファイルは、正規表現の照合が制限回数を超えたので\r\n変換されませんでした。");
+  }
+  if (mode == OperatingMode::ListedNames) {
+    unconvertible = text("以下のファイルは、リストに新しい名前がないので\r\nリネームされませんでした。");
   }
 }
 
