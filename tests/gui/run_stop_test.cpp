@@ -1,4 +1,4 @@
-// Stopping a run from the window: 中止 or Esc ends it after the file in hand, the window
+// Stopping a run from the window: 中止 (clicked or Alt+S) or Esc ends it after the file in hand, the window
 // shows it going meanwhile, and the part done comes back whole with 元に戻す.
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,8 +28,9 @@ class RunStopTest : public QObject {
  private slots:
   void initTestCase() { morvane::core::SetActiveCodePage(morvane::core::CodePage::Utf8()); }
 
-  void aRunStoppedByEscOrTheStopButtonIsUndoneWhole() {
-    for (const bool byKey : {true, false}) {
+  void aRunStoppedByKeyOrTheStopButtonIsUndoneWhole() {
+    enum class Way { Escape, AltS, Button };
+    for (const Way way : {Way::Escape, Way::AltS, Way::Button}) {
       morvane::test::WindowFixture f;
       fs::create_directories(f.At("in"));
       for (int i = 0; i < kFiles; ++i) std::ofstream(f.At("in/" + NameOf(i))) << i;
@@ -51,11 +52,9 @@ class RunStopTest : public QObject {
             window->btnStop->isVisible() && window->btnStop->isEnabled() && !window->btnStart->isVisible();
         controlsDisabled = !window->cboKyotsuName->isEnabled() && !window->menuBar()->isEnabled();
         progress = window->pgbProcess->text();
-        if (byKey) {
-          morvane::test::PressKey(Qt::Key_Escape);
-        } else {
-          QTest::mouseClick(window->btnStop, Qt::LeftButton);
-        }
+        if (way == Way::Escape) morvane::test::PressKey(Qt::Key_Escape);
+        if (way == Way::AltS) morvane::test::PressKey(Qt::Key_S, Qt::AltModifier);
+        if (way == Way::Button) QTest::mouseClick(window->btnStop, Qt::LeftButton);
       });
       watch.start();
       f.AnswerRunDialogs();
