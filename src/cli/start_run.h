@@ -20,7 +20,9 @@ namespace morvane::cli {
 core::StartRequest RequestOf(core::OperatingMode mode, const CommonOptions& options,
                              const std::optional<std::string>& newExtension);
 
-int CheckAndRun(const core::StartRequest& request, const CommonOptions& options, const BatchIo& io,
+// Checks the request as the window's Start button does and runs it (or plans it), with
+// the folders below each folder argument added first when the options ask for them.
+int CheckAndRun(const core::StartRequest& given, const CommonOptions& options, const BatchIo& io,
                 core::FileSystem& realFileSystem);
 
 }  // namespace morvane::cli
