@@ -1,11 +1,11 @@
 #include "cli/map_command.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <ostream>
 #include <unordered_map>
-#include <variant>
 
 #include "cli/start_run.h"
 #include "core/modes/renaming/name_list.h"
@@ -50,13 +50,9 @@ CLI::App* AddMapCommand(CLI::App& app, MapOptions& options) {
 int RunMapCommand(const MapOptions& options, const BatchIo& io, core::FileSystem& fileSystem) {
   const std::optional<std::string> text = ReadList(options, io, fileSystem);
   if (!text) return kExitRefused;
-  auto parsed = core::ParseNameList(
+  core::NameList list = core::ParseNameList(
       *text, options.nulRecords ? core::NameListSyntax::NulRecords : core::NameListSyntax::TabLines);
-  if (const auto* faults = std::get_if<std::vector<core::NameListFault>>(&parsed)) {
-    for (const core::NameListFault& fault : *faults) ReportFault(io, options, fault);
-    return kExitRefused;
-  }
-  const auto& listed = std::get<std::vector<core::ListedName>>(parsed);
+  const std::vector<core::ListedName>& listed = list.names;
   core::StartRequest request = RequestOf(core::OperatingMode::ListedNames, options.common, std::nullopt);
   std::vector<std::string> paths;
   paths.reserve(listed.size());
@@ -66,7 +62,6 @@ int RunMapCommand(const MapOptions& options, const BatchIo& io, core::FileSystem
   // missing file is told by the run, as in every mode.
   std::map<std::pair<std::uint64_t, std::uint64_t>, std::size_t> lineOfFile;
   std::unordered_map<std::string, std::size_t> lineOfMissing;
-  bool refused = false;
   for (std::size_t i = 0; i < listed.size(); ++i) {
     const std::string& path = request.targets[i];
     const std::size_t line = listed[i].line;
@@ -80,13 +75,16 @@ int RunMapCommand(const MapOptions& options, const BatchIo& io, core::FileSystem
     } else if (firstLine != line) {
       reason = "the old path is listed already, on line " + std::to_string(firstLine);
     }
-    if (!reason.empty()) {
-      ReportFault(io, options, {listed[i].line, reason});
-      refused = true;
-    }
+    if (!reason.empty()) list.faults.push_back({line, reason});
     request.listedNames.emplace(path, listed[i].newName);
   }
-  if (refused) return kExitRefused;
+  if (!list.faults.empty()) {
+    std::stable_sort(
+        list.faults.begin(), list.faults.end(),
+        [](const core::NameListFault& a, const core::NameListFault& b) { return a.line < b.line; });
+    for (const core::NameListFault& fault : list.faults) ReportFault(io, options, fault);
+    return kExitRefused;
+  }
   return CheckAndRun(request, options.common, io, fileSystem);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -33,6 +34,18 @@ class BatchAppTest : public ::testing::Test {
     for (const auto& entry : std::filesystem::directory_iterator(P(folder)))
       names.insert(entry.path().filename().string());
     return names;
+  }
+  // Sets a file of the test's own as modified at noon, local time, on that day.
+  void SetModified(std::string_view relative, int year, int month = 1, int day = 1) const {
+    std::tm parts{};
+    parts.tm_year = year - 1900;
+    parts.tm_mon = month - 1;
+    parts.tm_mday = day;
+    parts.tm_hour = 12;
+    parts.tm_isdst = -1;
+    std::filesystem::last_write_time(P(relative),
+                                     std::filesystem::file_time_type::clock::from_sys(
+                                         std::chrono::system_clock::from_time_t(std::mktime(&parts))));
   }
   // The text with the run's time stamps ("26/12/08 16:25:44") as "TIME", so that two runs
   // a second apart compare equal.

@@ -1,24 +1,13 @@
 // morvane-batch rename --order taken: photos and videos numbered by the date their
 // metadata records, the modification time and then the name breaking ties, and a file
 // that records none numbered by its modification time, with a count on standard error.
-#include <filesystem>
-
 #include "cli/batch_fixture.h"
 #include "support/media_samples.h"
 
 namespace morvane::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
 TEST_F(BatchAppTest, TakenOrderNumbersByTheRecordedDate) {
-  const auto at = [](int year) {
-    std::tm parts{};
-    parts.tm_year = year - 1900;
-    parts.tm_mday = 1;
-    parts.tm_isdst = -1;
-    return fs::file_time_type::clock::from_sys(std::chrono::system_clock::from_time_t(std::mktime(&parts)));
-  };
   // a: no date recorded, modified in 2000; c and d: taken in the same second of 2019, d
   // modified first; e: a video of 2021.
   const struct {
@@ -33,7 +22,7 @@ TEST_F(BatchAppTest, TakenOrderNumbersByTheRecordedDate) {
   };
   for (const auto& file : files) {
     m_folder.WriteFile(std::string("in/") + file.name, file.content);
-    fs::last_write_time(P(std::string("in/") + file.name), at(file.modified));
+    SetModified(std::string("in/") + file.name, file.modified);
   }
   ASSERT_EQ(Batch({"rename", "--in-place", "--order", "taken", "--start", "1", P("in")}), kExitSuccess)
       << m_err.str();

@@ -11,6 +11,9 @@
 namespace morvane::core {
 namespace {
 
+// The fields a date format writes after %: the year in four digits, the rest in two.
+constexpr std::string_view kDateFields = "YmdHMS";
+
 // Where the > closing the token that opens at start is, or npos. The search goes by
 // whole characters: no trail byte of a double-byte character is below 0x40.
 std::size_t TokenEnd(std::string_view text, std::size_t start, const CodePage& codePage) {
@@ -28,7 +31,7 @@ bool IsWellFormedFormat(std::string_view format, const CodePage& codePage) {
     const std::size_t length = codePage.CharLength(format, pos);
     if (length == 1 && format[pos] == '%') {
       if (pos + 1 == format.size() ||
-          std::string_view("YmdHMS%").find(format[pos + 1]) == std::string_view::npos)
+          (format[pos + 1] != '%' && kDateFields.find(format[pos + 1]) == std::string_view::npos))
         return false;
       pos += 2;
       continue;
@@ -39,43 +42,25 @@ bool IsWellFormedFormat(std::string_view format, const CodePage& codePage) {
   return true;
 }
 
-void AppendPadded(std::string& out, int value, std::size_t width) {
-  const std::string digits = std::to_string(value);
-  if (digits.size() < width) out.append(width - digits.size(), '0');
-  out += digits;
-}
-
 std::string FormatTime(std::string_view format, FileTime time) {
   const LocalDateTime local = ToLocalDateTime(time);
+  const int values[] = {local.year, local.month, local.day, local.hour, local.minute, local.second};
   std::string out;
   for (std::size_t pos = 0; pos < format.size(); ++pos) {
-    if (format[pos] != '%' || pos + 1 == format.size()) {
+    const std::size_t field = pos + 1 < format.size() && format[pos] == '%'
+                                  ? kDateFields.find(format[pos + 1])
+                                  : std::string_view::npos;
+    if (field == std::string_view::npos) {
+      // "%%" writes one percent sign.
+      if (format[pos] == '%' && pos + 1 < format.size()) ++pos;
       out += format[pos];
       continue;
     }
-    switch (format[++pos]) {
-      case 'Y':
-        AppendPadded(out, local.year, 4);
-        break;
-      case 'm':
-        AppendPadded(out, local.month, 2);
-        break;
-      case 'd':
-        AppendPadded(out, local.day, 2);
-        break;
-      case 'H':
-        AppendPadded(out, local.hour, 2);
-        break;
-      case 'M':
-        AppendPadded(out, local.minute, 2);
-        break;
-      case 'S':
-        AppendPadded(out, local.second, 2);
-        break;
-      default:
-        out += format[pos];
-        break;
-    }
+    const std::string digits = std::to_string(values[field]);
+    const std::size_t width = field == 0 ? 4 : 2;
+    if (digits.size() < width) out.append(width - digits.size(), '0');
+    out += digits;
+    ++pos;
   }
   return out;
 }

@@ -1,7 +1,5 @@
 #include "core/modes/renaming/name_list.h"
 
-#include <unordered_map>
-
 namespace morvane::core {
 namespace {
 
@@ -62,13 +60,10 @@ std::string_view NameFault(std::string_view newName) {
 
 }  // namespace
 
-std::variant<std::vector<ListedName>, std::vector<NameListFault>> ParseNameList(std::string_view text,
-                                                                                NameListSyntax syntax) {
+NameList ParseNameList(std::string_view text, NameListSyntax syntax) {
   const std::vector<RawPair> pairs =
       syntax == NameListSyntax::TabLines ? SplitTabLines(text) : SplitNulRecords(text);
-  std::vector<ListedName> names;
-  std::vector<NameListFault> faults;
-  std::unordered_map<std::string_view, std::size_t> firstLine;
+  NameList list;
   for (const RawPair& pair : pairs) {
     std::string reason(pair.fault);
     if (reason.empty() && pair.path.empty()) reason = "the old path is empty";
@@ -76,17 +71,12 @@ std::variant<std::vector<ListedName>, std::vector<NameListFault>> ParseNameList(
       reason = "the old path holds a NUL byte";
     if (reason.empty()) reason = NameFault(pair.newName);
     if (reason.empty()) {
-      const auto [first, isNew] = firstLine.emplace(pair.path, pair.line);
-      if (!isNew) reason = "the old path is listed already, on line " + std::to_string(first->second);
+      list.names.push_back({std::string(pair.path), std::string(pair.newName), pair.line});
+    } else {
+      list.faults.push_back({pair.line, std::move(reason)});
     }
-    if (!reason.empty()) {
-      faults.push_back({pair.line, std::move(reason)});
-      continue;
-    }
-    names.push_back({std::string(pair.path), std::string(pair.newName), pair.line});
   }
-  if (!faults.empty()) return faults;
-  return names;
+  return list;
 }
 
 }  // namespace morvane::core

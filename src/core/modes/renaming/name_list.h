@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "core/text/code_page.h"
@@ -28,10 +27,14 @@ struct NameListFault {
 // records, old path and new name in turn, so that any name can be listed.
 enum class NameListSyntax { TabLines, NulRecords };
 
-// The list read whole, or every line at fault: a line without one tab, an empty path or
-// name, a new name holding '/' or being "." or "..", a path listed twice, or an odd
-// count of records. Paths are kept as written; names as their exact bytes.
-std::variant<std::vector<ListedName>, std::vector<NameListFault>> ParseNameList(std::string_view text,
-                                                                                NameListSyntax syntax);
+// The list as read: the names of the good lines, and every line at fault (a line
+// without one tab, an empty path or name, a path or name holding NUL, a new name holding
+// '/' or being "." or "..", an odd count of records). Paths are kept as written, names as
+// their exact bytes; which file a path names is the caller's to check.
+struct NameList {
+  std::vector<ListedName> names;
+  std::vector<NameListFault> faults;
+};
+NameList ParseNameList(std::string_view text, NameListSyntax syntax);
 
 }  // namespace morvane::core
