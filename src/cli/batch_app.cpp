@@ -10,12 +10,15 @@
 #include "cli/choices.h"
 #include "cli/map_command.h"
 #include "cli/mode_commands.h"
+#include "cli/preset_arguments.h"
+#include "cli/presets_command.h"
 #include "cli/rename_command.h"
 #include "cli/undo_command.h"
 #include "cli/version_flag.h"
 #include "core/text/code_page.h"
 #include "platform/locale_code_page.h"
 #include "platform/posix_file_system.h"
+#include "platform/program_folder.h"
 #include "platform/stop_signals.h"
 
 namespace morvane::cli {
@@ -77,6 +80,7 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
 
   MapOptions mapOptions;
   CLI::App* map = AddMapCommand(app, mapOptions);
+  CLI::App* presetList = AddPresetsCommand(app);
   UndoOptions undoOptions;
   CLI::App* undo = AddUndoCommand(app, undoOptions);
 
@@ -84,21 +88,35 @@ int RunBatch(const std::vector<std::string>& arguments, const BatchIo& io, core:
   std::vector<std::string> commandNames{rename->get_name()};
   for (const CLI::App* command : modeCommands) commandNames.push_back(command->get_name());
   commandNames.push_back(map->get_name());
+  commandNames.push_back(presetList->get_name());
   commandNames.push_back(undo->get_name());
   if (!NamesACommand(arguments, commandNames, io)) return kExitRefused;
+  core::PresetFolder presets(fileSystem, platform::ResolveProgramFiles().folder);
+  const std::optional<std::vector<std::string>> applied = WithPresetApplied(arguments, presets, io);
+  if (!applied) return kExitRefused;
+  AllowSavingWithoutPaths(*rename, *applied);
+  for (CLI::App* command : modeCommands) AllowSavingWithoutPaths(*command, *applied);
   try {
     // CLI11 takes the arguments in reverse order, without the program name.
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend() - 1);
+    std::vector<std::string> reversed(applied->rbegin(), applied->rend() - 1);
     app.parse(reversed);
   } catch (const CLI::ParseError& error) {
     const int status = app.exit(error, io.out, io.err);
     return status == 0 ? kExitSuccess : kExitRefused;
   }
-  if (rename->parsed()) return RunRenameCommand(renameOptions, io, fileSystem);
+  if (rename->parsed()) {
+    const auto saved =
+        SaveGivenPreset(core::OperatingMode::SequentialRename, renameOptions.common, *applied, presets, io);
+    return saved ? *saved : RunRenameCommand(renameOptions, io, fileSystem);
+  }
   if (undo->parsed()) return RunUndoCommand(undoOptions, io, fileSystem);
   if (map->parsed()) return RunMapCommand(mapOptions, io, fileSystem);
+  if (presetList->parsed()) return RunPresetsCommand(presets, io);
   for (std::size_t i = 0; i < modeCommands.size(); ++i) {
-    if (modeCommands[i]->parsed()) return RunModeCommand(modeOptions[i], io, fileSystem);
+    if (!modeCommands[i]->parsed()) continue;
+    const ModeOptions& options = modeOptions[i];
+    const auto saved = SaveGivenPreset(options.mode, options.common, *applied, presets, io);
+    return saved ? *saved : RunModeCommand(options, io, fileSystem);
   }
   return kExitRefused;
 }

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/word_choice.h"
+#include "core/presets/option_words.h"
 #include "core/settings/protected_extension_settings.h"
 #include "core/settings/settings_store.h"
 #include "core/targets/folder_walk.h"
@@ -11,12 +12,6 @@
 #include "platform/program_folder.h"
 
 namespace morvane::cli {
-namespace {
-
-const std::vector<std::pair<std::string, int>> kCaseNames = {{"none", 0}, {"upper", 1}, {"lower", 2}};
-
-}  // namespace
-
 std::vector<std::string> AbsolutePaths(const std::vector<std::string>& paths) {
   std::vector<std::string> absolute;
   absolute.reserve(paths.size());
@@ -65,6 +60,19 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
     command.add_option("--types", options.types,
                        "Only files with these extensions, comma-separated without dots (\"txt,jpg\"); "
                        "default: all files.");
+    command
+        .add_option("--preset", options.preset,
+                    "Take the options of the preset NAME, saved with --save-preset or in the window "
+                    "(オプション > プリセット). An option given beside it wins over the preset's; --in-place "
+                    "or --output replaces the preset's destination, and --FLAG=false turns off a flag "
+                    "the preset turns on.")
+        ->type_name("NAME");
+    command
+        .add_option("--save-preset", options.savePreset,
+                    "Save the options given (with those of --preset) as the preset NAME in the Presets "
+                    "folder of the program folder, replacing one of that name, and then run; without "
+                    "PATH only save. The files, --yes, --dry-run, --plan and --log are not saved.")
+        ->type_name("NAME");
   }
   const bool offerAuto = kind == CommonOptionsKind::Numbering;
   if (kind == CommonOptionsKind::InPlaceOnly) {
@@ -82,20 +90,16 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
   }
   if (withCases) {
     command.add_option("--name-case", options.nameCase, "Letter case of the new name: none, upper or lower.")
-        ->transform(WordChoice(kCaseNames))
-        ->type_name("none|upper|lower");
+        ->transform(WordChoice(core::kCaseWords))
+        ->type_name(WordTypeName(core::kCaseWords));
     command
         .add_option("--ext-case", options.extensionCase,
                     "Letter case of the extension: none, upper or lower.")
-        ->transform(WordChoice(kCaseNames))
-        ->type_name("none|upper|lower");
+        ->transform(WordChoice(core::kCaseWords))
+        ->type_name(WordTypeName(core::kCaseWords));
   }
 
-  std::vector<std::pair<std::string, ConflictPolicy>> policies = {{"ask", ConflictPolicy::Ask},
-                                                                  {"overwrite", ConflictPolicy::Overwrite}};
-  if (offerAuto) policies.emplace_back("auto", ConflictPolicy::Auto);
-  policies.emplace_back("skip", ConflictPolicy::Skip);
-  policies.emplace_back("abort", ConflictPolicy::Abort);
+  const std::string_view leftOut = offerAuto ? "" : core::kNumberingOnlyConflictWord;
   command
       .add_option(
           "--on-conflict", options.onConflict,
@@ -104,8 +108,8 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKi
                       "processed: it is skipped and reported), ") +
               (offerAuto ? "auto (take the next free number), " : "") +
               "skip, or abort. Default: ask when standard input is a terminal, otherwise skip (and exit 1).")
-      ->transform(WordChoice(policies))
-      ->type_name(offerAuto ? "ask|overwrite|auto|skip|abort" : "ask|overwrite|skip|abort");
+      ->transform(WordChoice(core::kConflictWords, leftOut))
+      ->type_name(WordTypeName(core::kConflictWords, leftOut));
 
   command.add_flag("--yes", options.yes,
                    "Answer Yes to the questions asked before a run (an empty new extension, an empty "

@@ -28,7 +28,9 @@ struct CommonOptions {
   bool planRecords = false;  // the plan for scripts instead of the run's lines
   bool resolveChains = false;
   bool log = false;
-  bool subfolders = false;  // a folder PATH brings the folders below it too
+  bool subfolders = false;                // a folder PATH brings the folders below it too
+  std::optional<std::string> preset;      // applied before parsing (preset_arguments.h)
+  std::optional<std::string> savePreset;  // the options given saved under this name
 };
 
 // The paths as the window's list holds them: a relative path is taken from the current
@@ -49,8 +51,8 @@ enum class CommonOptionsKind {
 };
 
 // Adds the shared options to a subcommand; --name-case and --ext-case only withCases (the
-// character conversion has its own --letters); PATH, --subfolders and --types only
-// withPaths (map takes its files from its list).
+// character conversion has its own --letters); PATH, --subfolders, --types and the
+// presets' options only withPaths (map takes its files from its list).
 void AddCommonOptions(CLI::App& command, CommonOptions& options, CommonOptionsKind kind,
                       bool withCases = true, bool withPaths = true);
 

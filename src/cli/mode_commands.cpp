@@ -4,44 +4,36 @@
 #include <ostream>
 
 #include "cli/start_run.h"
+#include "core/presets/preset_options.h"
 
 namespace morvane::cli {
 namespace {
 
-struct CommandText {
-  const char* name;
-  const char* description;
-};
-
-CommandText TextOf(core::OperatingMode mode) {
+const char* DescriptionOf(core::OperatingMode mode) {
   switch (mode) {
     case core::OperatingMode::ExtensionChange:
-      return {"ext",
-              "Give every file a new extension, or remove it (--new-ext \"\"); the name before it stays."};
+      return "Give every file a new extension, or remove it (--new-ext \"\"); the name before it stays.";
     case core::OperatingMode::CaseConversion:
-      return {"case",
-              "Convert the letter case of the names and extensions (ASCII letters only), always in place."};
+      return "Convert the letter case of the names and extensions (ASCII letters only), always in place.";
     case core::OperatingMode::StringReplacement:
-      return {"replace",
-              "Replace every occurrence of a text in the names (before the extension) by another."};
+      return "Replace every occurrence of a text in the names (before the extension) by another.";
     case core::OperatingMode::StringAddition:
-      return {"add", "Put a text in front of and/or behind every name (before the extension)."};
+      return "Put a text in front of and/or behind every name (before the extension).";
     case core::OperatingMode::CharacterConversion:
-      return {"convert",
-              "Convert the characters of the names (before the extension, or all with --ext-too): width, "
-              "kana, Unicode normalization, letter case."};
+      return "Convert the characters of the names (before the extension, or all with --ext-too): width, "
+             "kana, Unicode normalization, letter case.";
     case core::OperatingMode::SequentialRename:
     case core::OperatingMode::ListedNames:  // map_command.h
       break;
   }
-  return {"", ""};
+  return "";
 }
 
 }  // namespace
 
 CLI::App* AddModeCommand(CLI::App& app, ModeOptions& options) {
-  const CommandText text = TextOf(options.mode);
-  CLI::App* command = app.add_subcommand(text.name, text.description);
+  CLI::App* command =
+      app.add_subcommand(std::string(core::ModeCommandName(options.mode)), DescriptionOf(options.mode));
   switch (options.mode) {
     case core::OperatingMode::ExtensionChange:
       command

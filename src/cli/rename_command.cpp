@@ -2,12 +2,14 @@
 
 #include "cli/start_run.h"
 #include "cli/word_choice.h"
+#include "core/presets/option_words.h"
+#include "core/presets/preset_options.h"
 
 namespace morvane::cli {
 
 CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
   CLI::App* command = app.add_subcommand(
-      "rename",
+      std::string(core::ModeCommandName(core::OperatingMode::SequentialRename)),
       "Give every file a new name made of a front part, a running number and a back part, keeping or "
       "changing the extension, in the order you choose.");
   command->add_option("--front", options.front,
@@ -21,11 +23,6 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
       ->type_name("DIGITS");
   command->add_option("--back", options.back, "Text after the number (default: none); tokens as in --front.");
   command->add_option("--increment", options.increment, "Step between numbers (default 1).")->type_name("N");
-  const std::vector<std::pair<std::string, core::SortType>> orders = {
-      {"name", core::SortType::Name},      {"ext", core::SortType::Extension},
-      {"size", core::SortType::Size},      {"date", core::SortType::ModifiedDate},
-      {"user", core::SortType::UserOrder}, {"natural", core::SortType::Natural},
-      {"taken", core::SortType::Taken}};
   command
       ->add_option("--order", options.order,
                    "Numbering order: by name, extension, size, modification date, user (the order of "
@@ -33,8 +30,8 @@ CLI::App* AddRenameCommand(CLI::App& app, RenameOptions& options) {
                    "compared by value: a2 before a10), or taken (by the date a photo or video was taken, "
                    "from its EXIF or container metadata, then the modification time and the name; a file "
                    "recording none goes by its modification time, and their count is told). Default: name.")
-      ->transform(WordChoice(orders))
-      ->type_name("name|ext|size|date|user|natural|taken");
+      ->transform(WordChoice(core::kOrderWords))
+      ->type_name(WordTypeName(core::kOrderWords));
   command->add_flag("--descending", options.descending, "Number in reverse order.");
   command
       ->add_option("--new-ext", options.newExtension,

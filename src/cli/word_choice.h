@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -12,12 +13,26 @@ namespace morvane::cli {
 // transformer would print its internal table).
 CLI::Validator WordChoice(std::vector<std::pair<std::string, int>> words);
 
-template <class Value>
-CLI::Validator WordChoice(const std::vector<std::pair<std::string, Value>>& words) {
+// The same for a table of core::OptionWord, less the words left out.
+template <class Table>
+CLI::Validator WordChoice(const Table& table, std::string_view leftOut = {}) {
   std::vector<std::pair<std::string, int>> numbered;
-  numbered.reserve(words.size());
-  for (const auto& [word, value] : words) numbered.emplace_back(word, static_cast<int>(value));
+  for (const auto& entry : table) {
+    if (entry.word != leftOut) numbered.emplace_back(entry.word, static_cast<int>(entry.value));
+  }
   return WordChoice(std::move(numbered));
+}
+
+// "a|b|c": the words of the table as an option's value name, less the word left out.
+template <class Table>
+std::string WordTypeName(const Table& table, std::string_view leftOut = {}) {
+  std::string name;
+  for (const auto& entry : table) {
+    if (entry.word == leftOut) continue;
+    if (!name.empty()) name += '|';
+    name += entry.word;
+  }
+  return name;
 }
 
 }  // namespace morvane::cli

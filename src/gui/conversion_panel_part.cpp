@@ -30,6 +30,19 @@ void ConversionPanelPart::ShowStored() {
   m_controls.extension->setChecked(m_stored.extensionToo);
 }
 
+void ConversionPanelPart::Show(const core::StoredConversion& conversion) {
+  const core::ConversionIndexes indexes = core::IndexesOfConversion(conversion.conversion);
+  for (std::size_t i = 0; i < indexes.size(); ++i) {
+    const QSignalBlocker quiet(m_controls.choices[i]);
+    m_controls.choices[i]->setCurrentIndex(indexes[i]);
+  }
+  {
+    const QSignalBlocker quiet(m_controls.extension);
+    m_controls.extension->setChecked(conversion.extensionToo);
+  }
+  Changed();
+}
+
 core::StoredConversion ConversionPanelPart::Current() const {
   core::ConversionIndexes indexes{};
   for (std::size_t i = 0; i < indexes.size(); ++i) indexes[i] = m_controls.choices[i]->currentIndex();

@@ -30,6 +30,8 @@ class ConversionPanelPart : public QObject {
 
   // The choices the settings file keeps; writes nothing.
   void Load(const core::IniDocument& document);
+  // Shows the choices, written to the settings file as a change by hand is.
+  void Show(const core::StoredConversion& conversion);
   // The choices as the panel shows them.
   core::StoredConversion Current() const;
 

@@ -88,6 +88,8 @@ TfrmMain::TfrmMain(const core::ProgramFiles& files, core::FileSystem& fileSystem
                         mnuFunction, mnuPreViewList->menuAction(), this);
   frmUndo = m_undo->Dialog();
   mnuUndo = m_undo->MenuItem();
+  m_presets =
+      new PresetMenuPart(*this, m_fileSystem, m_files.folder, mnuOption, mnuOption->actions().value(1), this);
   m_runPart = std::make_unique<MainRunPart>(
       *this, MainRunParts{*m_targetList, *m_previewLine, *m_plan, *m_undo, *m_commands}, m_fileSystem);
   FormCreate(arguments);

@@ -33,6 +33,7 @@
 #include "gui/mode_switch_part.h"
 #include "gui/option_fields_part.h"
 #include "gui/plan_part.h"
+#include "gui/preset_menu_part.h"
 #include "gui/preview_line_part.h"
 #include "gui/settings_dialog_host.h"
 #include "gui/target_list_part.h"
@@ -75,7 +76,8 @@ class TfrmMain : public QMainWindow,
                  public OptionFieldsHost,
                  public ModeSwitchHost,
                  public PlanHost,
-                 public UndoHost {
+                 public UndoHost,
+                 public PresetHost {
   Q_OBJECT
 
  public:
@@ -209,6 +211,12 @@ class TfrmMain : public QMainWindow,
 
   // The runs (the MainRunPart).
   QWidget& Widget() override { return *this; }
+  // The fields and options as a run would take them now.
+  core::StartRequest StartRequestNow() const override;
+
+  // The presets (untMain_presets.cpp) and the オプション menu's submenu of them.
+  PresetMenuPart& Presets() { return *m_presets; }
+  void ApplyPresetFields(const core::StartRequest& fields) override;
   bool ResolvesChains() const;
 
  public slots:
@@ -234,8 +242,6 @@ class TfrmMain : public QMainWindow,
   // The settings dialog and the help window, and the menu items that show them.
   void CreateDialogs();
 
-  core::StartRequest StartRequestNow() const override;
-
   core::ProgramFiles m_files;
   core::FileSystem& m_fileSystem;
   core::SettingsStore m_settings;
@@ -252,6 +258,7 @@ class TfrmMain : public QMainWindow,
   std::unique_ptr<MainRunPart> m_runPart;
   PlanPart* m_plan = nullptr;
   UndoPart* m_undo = nullptr;
+  PresetMenuPart* m_presets = nullptr;
   bool m_firstShowDone = false;
 
   TargetListPart* m_targetList = nullptr;

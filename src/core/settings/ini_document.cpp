@@ -102,6 +102,20 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
   return std::nullopt;
 }
 
+std::vector<std::pair<std::string, std::string>> IniDocument::KeyLines(std::string_view section) const {
+  std::vector<std::pair<std::string, std::string>> keyLines;
+  const std::size_t header = FindSection(Fold(section));
+  if (header == std::string::npos) return keyLines;
+  const std::size_t end = SectionEnd(header);
+  for (std::size_t i = header + 1; i < end; ++i) {
+    const Line& line = m_lines[i];
+    if (line.kind != LineKind::Key) continue;
+    const std::string_view text = line.text;
+    keyLines.emplace_back(TrimBlanks(text.substr(0, line.valueStart - 1)), text.substr(line.valueStart));
+  }
+  return keyLines;
+}
+
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
   value = CutAtLineEnd(value);
   const std::size_t header = FindSection(Fold(section));

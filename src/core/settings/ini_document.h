@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/settings/settings_keys.h"
@@ -44,6 +45,10 @@ class IniDocument {
 
   // The raw value of the key, or nothing when the section or the key is missing.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+
+  // The key lines of the section's first header, in order: each key as written (trimmed
+  // of blanks) with its raw value, a key written twice listed twice.
+  std::vector<std::pair<std::string, std::string>> KeyLines(std::string_view section) const;
 
   // Sets the key's value. An existing key keeps its line and spelling, only its value
   // changes; a missing key is added after the last key line of its section (after the
