@@ -3,19 +3,20 @@
 # compares these with `morvane-batch <command> --help`, so a new option or command fails
 # it until it is added here.
 
-_morvane_batch_commands="rename ext case replace add convert map undo"
+_morvane_batch_commands="rename ext case replace add convert map presets undo"
 # The commands that take no paths.
-_morvane_batch_pathless="undo"
+_morvane_batch_pathless="presets undo"
 
 _morvane_batch_options() {
   case $1 in
-    rename) echo "--front --start --back --increment --order --descending --new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
-    ext) echo "--new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
-    case) echo "--subfolders --types --in-place --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --output" ;;
-    replace) echo "--find --replace-with --ignore-case --regex --new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
-    add) echo "--prefix --suffix --new-ext --subfolders --types --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
-    convert) echo "--alnum --symbols --space --katakana --kana --normalize --letters --ext-too --subfolders --types --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    rename) echo "--front --start --back --increment --order --descending --new-ext --subfolders --types --name-case --ext-case --on-conflict --preset --save-preset --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    ext) echo "--new-ext --subfolders --types --name-case --ext-case --on-conflict --preset --save-preset --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    case) echo "--subfolders --types --in-place --name-case --ext-case --on-conflict --preset --save-preset --yes --dry-run --plan --resolve-chains --log --output" ;;
+    replace) echo "--find --replace-with --ignore-case --regex --new-ext --subfolders --types --name-case --ext-case --on-conflict --preset --save-preset --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    add) echo "--prefix --suffix --new-ext --subfolders --types --name-case --ext-case --on-conflict --preset --save-preset --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    convert) echo "--alnum --symbols --space --katakana --kana --normalize --letters --ext-too --subfolders --types --on-conflict --preset --save-preset --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
     map) echo "--null --name-case --ext-case --on-conflict --yes --dry-run --plan --resolve-chains --log --in-place --output" ;;
+    presets) echo "" ;;
     undo) echo "--list --run --dry-run --yes --log" ;;
   esac
 }
@@ -36,7 +37,7 @@ _morvane_batch_values() {
       esac
       ;;
     --output) echo "DIR" ;;
-    --front | --start | --back | --increment | --new-ext | --types | --find | --replace-with | --prefix | --suffix | --run) echo "TEXT" ;;
+    --front | --start | --back | --increment | --new-ext | --types | --find | --replace-with | --prefix | --suffix | --run | --preset | --save-preset) echo "TEXT" ;;
   esac
 }
 

@@ -3,7 +3,8 @@
 # `morvane-batch <command> --help`, so a new option or command fails it until it is
 # added here.
 
-set -l commands rename ext case replace add convert map undo
+set -l commands rename ext case replace add convert map presets undo
+set -l run_commands rename ext case replace add convert map undo
 set -l path_commands rename ext case replace add convert
 set -l cased_commands rename ext case replace add map
 set -l modes rename ext replace add
@@ -18,6 +19,7 @@ complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a repl
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a add -d 'Put a text in front of or behind every name'
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a convert -d 'Convert the characters of the names: width, kana, normalization, letter case'
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a map -d 'Give each file of a list the new name it lists'
+complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a presets -d 'List the saved presets'
 complete -c morvane-batch -n "not __fish_seen_subcommand_from $commands" -a undo -d 'Take back a run'
 
 # Past the command: files and folders to work on.
@@ -46,16 +48,18 @@ complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l letters -x
 complete -c morvane-batch -n "__fish_seen_subcommand_from convert" -l ext-too -d 'Convert the extension too'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $modes" -l new-ext -x -d 'The new extension, without the dot'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l types -x -d 'Only these extensions, comma-separated'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l preset -x -d 'Take the options of this preset'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l save-preset -x -d 'Save the options given as this preset'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands" -l subfolders -d 'Walk the folders below each folder too'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $cased_commands" -l name-case -x -a 'none upper lower' -d 'Letter case of the new name'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $cased_commands" -l ext-case -x -a 'none upper lower' -d 'Letter case of the extension'
 complete -c morvane-batch -n "__fish_seen_subcommand_from rename" -l on-conflict -x -a 'ask overwrite auto skip abort' -d 'When a new name is taken'
 complete -c morvane-batch -n "__fish_seen_subcommand_from ext case replace add convert map" -l on-conflict -x -a 'ask overwrite skip abort' -d 'When a new name is taken'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l yes -d 'Answer Yes to the questions before a run'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l dry-run -d 'Show what the run would do; change nothing'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $run_commands" -l yes -d 'Answer Yes to the questions before a run'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $run_commands" -l dry-run -d 'Show what the run would do; change nothing'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands map" -l plan -d 'The plan for scripts, NUL-ended records'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands map" -l resolve-chains -d 'Let waiting files step aside to a temporary name'
-complete -c morvane-batch -n "__fish_seen_subcommand_from $commands" -l log -d 'Also append to Rename.log'
+complete -c morvane-batch -n "__fish_seen_subcommand_from $run_commands" -l log -d 'Also append to Rename.log'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands map" -l in-place -d 'Rename the files in their own folders'
 complete -c morvane-batch -n "__fish_seen_subcommand_from $path_commands map" -l output -x -a '(__fish_complete_directories (commandline -ct))' -d 'Copy into this absolute folder'
 complete -c morvane-batch -n "__fish_seen_subcommand_from map" -s 0 -l null -d 'The list is NUL-ended records'

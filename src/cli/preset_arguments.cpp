@@ -85,7 +85,12 @@ core::Preset GivenPreset(core::OperatingMode mode, const std::vector<std::string
     if (option.name == core::kOutputOption) preset.Erase(core::kInPlaceOption);
     preset.Set(option.name, option.value);
   }
-  return preset;
+  // In the order of the mode's options, whatever the order given.
+  core::Preset ordered{mode, {}};
+  for (const core::PresetOptionSpec& spec : core::PresetOptionsOf(mode)) {
+    if (const std::string* value = preset.Find(spec.name)) ordered.Set(spec.name, *value);
+  }
+  return ordered;
 }
 
 std::string PresetFaultText(const core::PresetFault& fault, const core::PresetFolder& presets,

@@ -27,7 +27,8 @@ constexpr const char* kTopicFiles[] = {
     "index.html",          "quick-start.html",     "target-list.html",     "mode-rename.html",
     "mode-extension.html", "mode-case.html",       "mode-replace.html",    "mode-add.html",
     "mode-convert.html",   "output-folder.html",   "overwrite-alert.html", "log.html",
-    "undo.html",           "preview-history.html", "settings.html",        "files.html",
+    "undo.html",           "preview-history.html", "presets.html",         "settings.html",
+    "files.html",
 };
 
 // Help contexts that other windows open by number.
