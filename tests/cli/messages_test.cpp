@@ -24,12 +24,14 @@ TEST_F(MessagesTest, RefusalsNameWhatIsAllowed) {
       {{"ext", "--in-place", "--new-ext", "md", "--on-conflict", "auto"},
        "--on-conflict: \"auto\" is not allowed; use ask, overwrite, skip or abort"},
       {{"renam", "--in-place"},
-       "\"renam\" is not a command; the commands are rename, ext, case, replace, add, convert, map, presets and undo "
+       "\"renam\" is not a command; the commands are rename, ext, case, replace, add, convert, map, presets "
+       "and undo "
        "(did "
        "you mean "
        "\"rename\"?)"},
       {{"xyz"},
-       "\"xyz\" is not a command; the commands are rename, ext, case, replace, add, convert, map, presets and undo"},
+       "\"xyz\" is not a command; the commands are rename, ext, case, replace, add, convert, map, presets "
+       "and undo"},
       {{"rename", "--in-place", "--start", "abc"},
        "--start: \"abc\" is not accepted: the start number must be digits (0-9), at most 8 of them"},
       {{"rename", "--in-place", "--increment", "1x"},
