@@ -11,6 +11,7 @@
 #include "core/pipeline/start_checks.h"
 #include "core/presets/preset_folder.h"
 
+class QAction;
 class QMenu;
 class QWidget;
 

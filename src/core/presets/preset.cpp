@@ -126,7 +126,11 @@ std::vector<std::string> PresetArguments(const Preset& preset) {
       arguments.push_back("--" + name);
       arguments.emplace_back();
     } else {
-      arguments.push_back("--" + name + "=" + value);
+      std::string argument = "--";
+      argument += name;
+      argument += '=';
+      argument += value;
+      arguments.push_back(std::move(argument));
     }
   }
   return arguments;

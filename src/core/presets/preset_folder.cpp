@@ -1,7 +1,7 @@
 #include "core/presets/preset_folder.h"
 
 #include <algorithm>
-#include <cstring>
+#include <system_error>
 
 namespace morvane::core {
 namespace {
@@ -10,7 +10,7 @@ constexpr std::string_view kExtension = ".ini";
 constexpr std::size_t kMaxFileNameBytes = 255;
 
 std::string ErrorText(const FsResult& result) {
-  if (result.systemError != 0) return std::strerror(result.systemError);
+  if (result.systemError != 0) return std::generic_category().message(result.systemError);
   return result.status == FsStatus::NotFound ? "not found" : "failed";
 }
 
