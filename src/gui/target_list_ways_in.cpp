@@ -14,6 +14,7 @@
 #include "core/targets/ways_in.h"
 #include "gui/busy_caption.h"
 #include "gui/combo_items.h"
+#include "gui/long_wait.h"
 #include "gui/message_boxes.h"
 #include "gui/qt_text.h"
 #include "gui/target_list_part.h"
@@ -137,8 +138,12 @@ void TargetListPart::AddDroppedPaths(const std::vector<std::string>& paths) {
   core::MeasuredRows measured;
   {
     const BusyCaption busy(&window, StoringFileListCaption());
-    core::TargetsToAdd added = core::SortDroppedPaths(
-        paths, m_fileSystem, core::BuildExtensionFilter(m_host.FileTypesText()), m_host.InUserOrderState());
+    core::TargetsToAdd added =
+        WaitFor(&window, StoringFileListCaption(),
+                [&paths, this, filter = core::BuildExtensionFilter(m_host.FileTypesText()),
+                 userOrder = m_host.InUserOrderState()] {
+                  return core::SortDroppedPaths(paths, m_fileSystem, filter, userOrder);
+                });
     measured = {m_targets.Size(), added.entries.size(), added.fileBytes};
     for (std::string& entry : added.entries) m_targets.Append(std::move(entry));
     for (const std::string& folder : added.folders) RememberFolder(folder);

@@ -9,6 +9,7 @@
 #include "core/undo/undo_store.h"
 #include "core/undo/undo_texts.h"
 #include "gui/journal_failure_message.h"
+#include "gui/long_wait.h"
 #include "gui/message_boxes.h"
 #include "gui/qt_text.h"
 #include "gui/untPEndMessage.h"
@@ -92,10 +93,9 @@ void UndoPart::JournalWritten(const std::string& path) {
 void UndoPart::UndoNewestRun() {
   core::UndoStore store(m_fileSystem, m_files.folder);
   // Reading the journal of a large run takes a moment of its own.
-  const core::UndoTarget target = [&] {
-    const WaitCursor waiting;
-    return core::ChooseUndo(store, std::nullopt);
-  }();
+  const core::UndoTarget target =
+      WaitFor(m_dialog->parentWidget(), QStringLiteral("実行の記録を読んでいます..."),
+              [&store] { return core::ChooseUndo(store, std::nullopt); });
   if (target.refusal) {
     if (*target.refusal == core::UndoRefusal::Unreadable) {
       m_host.Messages().Show(MessageKind::Error,
