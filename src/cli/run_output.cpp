@@ -15,8 +15,10 @@ int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io, core::Fi
     const RunOutcome outcome = run(log);
     log.Close();
     io.out << std::flush;
+    if (outcome.dryRun) io.err << "Dry run: nothing was changed. The run would end so:\n";
     PrintMessage(io.err, outcome.endMessage);
     if (!outcome.leftSummary.empty()) io.err << outcome.leftSummary << '\n';
+    if (!outcome.closing.empty()) io.err << outcome.closing << '\n';
     return outcome.status;
   } catch (const core::LogWriteError& error) {
     return ReportLogWriteError(io, error);

@@ -21,11 +21,14 @@ struct RunOutcome {
   std::string endMessage;
   int status = kExitSuccess;
   std::string leftSummary;
+  bool dryRun = false;  // nothing was changed: the end message tells what a run would do
+  std::string closing;  // a last line after the summary, when not empty
 };
 
 // Runs a command's run with a result log (written through fileSystem) whose lines are
-// echoed on standard output, then prints the end message and the count of the files left
-// on standard error; gives the exit status. A result file that cannot be written ends the
+// echoed on standard output, then prints the end message (after a line that says a dry
+// run changed nothing), the count of the files left and the closing line on standard
+// error; gives the exit status. A result file that cannot be written ends the
 // run with status 1 and says why.
 int RunWithEchoedLog(const ProgramSettings& program, const BatchIo& io, core::FileSystem& fileSystem,
                      const std::function<RunOutcome(core::ResultLog& log)>& run);

@@ -9,6 +9,7 @@
 #include "core/pipeline/journaled_run.h"
 #include "core/pipeline/run_plan.h"
 #include "core/run/run_driver.h"
+#include "core/targets/folder_walk.h"
 
 namespace morvane::cli {
 namespace {
@@ -42,6 +43,17 @@ int PrintPlanRecords(core::ReadyRun run, const ProgramSettings& program,
   return plan.counts.failureCount > 0 || plan.leftUnchosen ? kExitFailures : kExitSuccess;
 }
 
+// "3 files of the folders given left out by --types txt,jpg", or "" when none was.
+std::string LeftOutByTypesLine(const std::vector<std::string>& targets, const CommonOptions& options,
+                               const core::FileSystem& fileSystem) {
+  if (!options.types) return {};
+  const std::size_t count =
+      core::CountFilesLeftOutOfFolders(fileSystem, targets, core::BuildExtensionFilter(*options.types));
+  if (count == 0) return {};
+  return std::to_string(count) + (count == 1 ? " file" : " files") +
+         " of the folders given left out by --types " + *options.types;
+}
+
 }  // namespace
 
 core::StartRequest RequestOf(core::OperatingMode mode, const CommonOptions& options,
@@ -63,6 +75,8 @@ int CheckAndRun(const core::StartRequest& given, const CommonOptions& options, c
                 core::FileSystem& realFileSystem) {
   core::StartRequest request = given;
   if (options.subfolders) request.targets = WithSubfolders(request.targets, realFileSystem);
+  // Counted before the run: a folder's files of other types never reach it to be told.
+  const std::string typesClosing = LeftOutByTypesLine(request.targets, options, realFileSystem);
   // A dry run is the run itself over a file system that records instead of doing, so
   // that it meets its own earlier steps as the real run would and prints what it prints.
   core::PlanningFileSystem planning(realFileSystem);
@@ -90,7 +104,7 @@ int CheckAndRun(const core::StartRequest& given, const CommonOptions& options, c
           std::move(*decision.run), program.protectedExtensions, fileSystem, log, interaction);
       std::string endMessage = core::DriveRun(*engine, log, request.targets);
       return RunOutcome{std::move(endMessage), ExitStatusOf(engine->Counts(), interaction),
-                        interaction.LeftSummary()};
+                        interaction.LeftSummary(), true, typesClosing};
     });
   }
   // The real run keeps an undo journal, written ahead of every change it makes.
@@ -104,7 +118,7 @@ int CheckAndRun(const core::StartRequest& given, const CommonOptions& options, c
     TerminalInteraction interaction(io, policy, inPlace);
     core::JournaledRunEnd end = run.Drive(log, interaction, request.targets);
     return RunOutcome{std::move(end.endMessage), ExitStatusOf(end.counts, interaction),
-                      interaction.LeftSummary()};
+                      interaction.LeftSummary(), false, typesClosing};
   });
 }
 

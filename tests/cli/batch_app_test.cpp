@@ -196,7 +196,8 @@ TEST_F(BatchAppTest, DryRunShowsWhatTheRunDoes) {
 
     const int dryStatus = Batch(dry);
     const std::string dryOut = WithoutTimes(m_out.str());
-    const std::string dryErr = m_err.str();
+    const std::string dryErr = WithoutDryRunNote(m_err.str());
+    EXPECT_NE(dryErr, m_err.str()) << "the dry run does not say that it changed nothing";
     EXPECT_EQ(m_folder.Exists("new"), newExisted);
     EXPECT_FALSE(m_folder.Exists("Result.dat"));
     for (const std::string& file : c.files) EXPECT_EQ(m_folder.ReadFile(file), file);

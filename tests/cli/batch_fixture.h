@@ -47,6 +47,13 @@ class BatchAppTest : public ::testing::Test {
                                      std::filesystem::file_time_type::clock::from_sys(
                                          std::chrono::system_clock::from_time_t(std::mktime(&parts))));
   }
+  // A dry run's standard error less the line that says it changed nothing: what the run
+  // itself says.
+  static std::string WithoutDryRunNote(std::string err) {
+    static constexpr std::string_view kNote = "Dry run: nothing was changed. The run would end so:\n";
+    if (const std::size_t at = err.find(kNote); at != std::string::npos) err.erase(at, kNote.size());
+    return err;
+  }
   // The text with the run's time stamps ("26/12/08 16:25:44") as "TIME", so that two runs
   // a second apart compare equal.
   static std::string WithoutTimes(std::string text) {

@@ -118,6 +118,21 @@ TEST_F(LeftFilesTest, EachReasonGetsItsLineItsCountAndItsStatus) {
   }
 }
 
+TEST_F(LeftFilesTest, FilesOfAFolderLeftOutByTypesAreCountedOnce) {
+  m_folder.CreateFiles({"in/a.txt", "in/b.jpg", "in/c.png", "in/sub/", "in/d.png"});
+  const std::vector<std::string> run = {"rename", "--in-place", "--types", "txt", P("in"), P("in/d.png")};
+  for (const char* dry : {"--dry-run", ""}) {
+    std::vector<std::string> arguments = run;
+    if (*dry != '\0') arguments.push_back(dry);
+    EXPECT_EQ(Batch(arguments), 0) << m_err.str();
+    // d.png has a line of its own; the folder's b.jpg and c.png are counted; sub is no file.
+    EXPECT_TRUE(
+        m_err.str().ends_with("1 left out by the type filter\n2 files of the folders given left out by "
+                              "--types txt\n"))
+        << m_err.str();
+  }
+}
+
 TEST_F(LeftFilesTest, CountsAddUpPerReasonAndNothingIsSaidWhenAllIsDone) {
   m_folder.CreateFiles({"in/a.txt", "in/b.txt", "in/c.doc", "in/setup.exe", "out/1.txt"});
   EXPECT_EQ(

@@ -55,4 +55,22 @@ void WalkSubfolders(const FileSystem& fileSystem, std::string_view folder, const
   }
 }
 
+std::size_t CountFilesLeftOutOfFolders(const FileSystem& fileSystem, const std::vector<std::string>& paths,
+                                       const ExtensionFilter& filter, const CodePage& codePage) {
+  // A file also given by itself has a line of its own.
+  const std::set<std::string_view> given(paths.begin(), paths.end());
+  std::size_t leftOut = 0;
+  for (const std::string& path : paths) {
+    if (!fileSystem.IsFolder(path)) continue;
+    const std::string folder = path.ends_with('/') ? path : path + '/';
+    fileSystem.VisitFolder(path, "*", [&](const DirectoryEntry& entry) {
+      if (entry.info.isFolder) return;
+      const std::string file = folder + entry.name;
+      if (!given.contains(file) && !MatchesExtensionFilter(filter, file, PathSyntax::Posix, codePage))
+        ++leftOut;
+    });
+  }
+  return leftOut;
+}
+
 }  // namespace morvane::core
