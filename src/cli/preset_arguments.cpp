@@ -36,9 +36,9 @@ std::vector<GivenOption> GivenOptions(core::OperatingMode mode, const std::vecto
     if (!argument.starts_with("--")) continue;
     const std::size_t equals = argument.find('=');
     GivenOption option{argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2), {}};
-    const core::PresetOptionSpec* spec = core::FindPresetOption(mode, option.name);
-    const bool takesValue = spec != nullptr
-                                ? spec->kind != core::PresetValueKind::Flag
+    const core::PresetOptionForm* form = core::FindPresetOption(mode, option.name);
+    const bool takesValue = form != nullptr
+                                ? form->kind != core::PresetValueKind::Flag
                                 : option.name == kPresetOption || option.name == kSavePresetOption;
     if (equals != std::string::npos) option.value = argument.substr(equals + 1);
     // As the parser reads them: an empty "=value" takes the next argument.
@@ -87,8 +87,8 @@ core::Preset GivenPreset(core::OperatingMode mode, const std::vector<std::string
   }
   // In the order of the mode's options, whatever the order given.
   core::Preset ordered{mode, {}};
-  for (const core::PresetOptionSpec& spec : core::PresetOptionsOf(mode)) {
-    if (const std::string* value = preset.Find(spec.name)) ordered.Set(spec.name, *value);
+  for (const core::PresetOptionForm& form : core::PresetOptionsOf(mode)) {
+    if (const std::string* value = preset.Find(form.name)) ordered.Set(form.name, *value);
   }
   return ordered;
 }

@@ -20,14 +20,14 @@ std::string Lower(std::string_view text) {
   return lowered;
 }
 
-bool TakesValue(const PresetOptionSpec& spec, std::string_view value) {
-  switch (spec.kind) {
+bool TakesValue(const PresetOptionForm& form, std::string_view value) {
+  switch (form.kind) {
     case PresetValueKind::Text:
       return true;
     case PresetValueKind::Flag:
       return value == kOn || value == kOff;
     case PresetValueKind::Word:
-      return std::find(spec.words.begin(), spec.words.end(), value) != spec.words.end();
+      return std::find(form.words.begin(), form.words.end(), value) != form.words.end();
   }
   return false;
 }
@@ -82,13 +82,13 @@ PresetReading ReadPreset(std::string_view bytes, const CodePage& codePage) {
   for (const auto& [key, value] : document.KeyLines(kSection)) {
     const std::string name = Lower(key);
     if (name == kCommandKey) continue;
-    const PresetOptionSpec* spec = FindPresetOption(preset.mode, name);
-    if (spec == nullptr) return Faulty(PresetFault::Kind::UnknownOption, name);
+    const PresetOptionForm* form = FindPresetOption(preset.mode, name);
+    if (form == nullptr) return Faulty(PresetFault::Kind::UnknownOption, name);
     if (preset.Find(name) != nullptr) return Faulty(PresetFault::Kind::RepeatedOption, name);
-    if (!TakesValue(*spec, value)) {
+    if (!TakesValue(*form, value)) {
       PresetReading faulty = Faulty(PresetFault::Kind::BadValue, name, value);
       faulty.fault.allowed =
-          spec->kind == PresetValueKind::Flag ? std::vector<std::string_view>{kOn, kOff} : spec->words;
+          form->kind == PresetValueKind::Flag ? std::vector<std::string_view>{kOn, kOff} : form->words;
       return faulty;
     }
     preset.options.emplace_back(name, value);
@@ -116,8 +116,8 @@ std::optional<std::string> UnstorableOption(const Preset& preset) {
 std::vector<std::string> PresetArguments(const Preset& preset) {
   std::vector<std::string> arguments;
   for (const auto& [name, value] : preset.options) {
-    const PresetOptionSpec* spec = FindPresetOption(preset.mode, name);
-    if (spec != nullptr && spec->kind == PresetValueKind::Flag) {
+    const PresetOptionForm* form = FindPresetOption(preset.mode, name);
+    if (form != nullptr && form->kind == PresetValueKind::Flag) {
       if (value == kOn) arguments.push_back("--" + name);
       continue;
     }

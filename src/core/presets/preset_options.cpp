@@ -7,18 +7,14 @@
 namespace morvane::core {
 namespace {
 
-PresetOptionSpec Text(std::string_view name) { return {name, PresetValueKind::Text, {}, true}; }
-PresetOptionSpec Flag(std::string_view name) { return {name, PresetValueKind::Flag, {}, true}; }
+PresetOptionForm Text(std::string_view name) { return {name, PresetValueKind::Text, {}}; }
+PresetOptionForm Flag(std::string_view name) { return {name, PresetValueKind::Flag, {}}; }
 template <class Table>
-PresetOptionSpec Word(std::string_view name, const Table& table) {
-  return {name, PresetValueKind::Word, WordsOf(table), true};
-}
-PresetOptionSpec CommandLineOnly(PresetOptionSpec spec) {
-  spec.windowHasIt = false;
-  return spec;
+PresetOptionForm Word(std::string_view name, const Table& table) {
+  return {name, PresetValueKind::Word, WordsOf(table)};
 }
 
-std::vector<PresetOptionSpec> OwnOptionsOf(OperatingMode mode) {
+std::vector<PresetOptionForm> OwnOptionsOf(OperatingMode mode) {
   switch (mode) {
     case OperatingMode::SequentialRename:
       return {Text("front"),      Text("start"),  Text("back"), Text("increment"), Word("order", kOrderWords),
@@ -41,8 +37,8 @@ std::vector<PresetOptionSpec> OwnOptionsOf(OperatingMode mode) {
   return {};
 }
 
-std::vector<PresetOptionSpec> MakeOptionsOf(OperatingMode mode) {
-  std::vector<PresetOptionSpec> options = OwnOptionsOf(mode);
+std::vector<PresetOptionForm> MakeOptionsOf(OperatingMode mode) {
+  std::vector<PresetOptionForm> options = OwnOptionsOf(mode);
   options.push_back(Flag(kInPlaceOption));
   if (!AlwaysRenamesInPlace(mode)) options.push_back(Text(kOutputOption));
   if (mode != OperatingMode::CharacterConversion) {
@@ -50,11 +46,11 @@ std::vector<PresetOptionSpec> MakeOptionsOf(OperatingMode mode) {
     options.push_back(Word("ext-case", kCaseWords));
   }
   options.push_back(Text("types"));
-  options.push_back(CommandLineOnly(Flag("subfolders")));
-  PresetOptionSpec conflict = CommandLineOnly(Word("on-conflict", kConflictWords));
+  options.push_back(Flag("subfolders"));
+  PresetOptionForm conflict = Word("on-conflict", kConflictWords);
   if (mode != OperatingMode::SequentialRename) std::erase(conflict.words, kNumberingOnlyConflictWord);
   options.push_back(std::move(conflict));
-  options.push_back(CommandLineOnly(Flag("resolve-chains")));
+  options.push_back(Flag("resolve-chains"));
   return options;
 }
 
@@ -87,20 +83,20 @@ std::optional<OperatingMode> ModeOfCommandName(std::string_view word) {
   return std::nullopt;
 }
 
-const std::vector<PresetOptionSpec>& PresetOptionsOf(OperatingMode mode) {
-  static const std::array<std::vector<PresetOptionSpec>, std::size(kAllModes)> tables = [] {
-    std::array<std::vector<PresetOptionSpec>, std::size(kAllModes)> made;
+const std::vector<PresetOptionForm>& PresetOptionsOf(OperatingMode mode) {
+  static const std::array<std::vector<PresetOptionForm>, std::size(kAllModes)> tables = [] {
+    std::array<std::vector<PresetOptionForm>, std::size(kAllModes)> made;
     for (const OperatingMode each : kAllModes) made[static_cast<std::size_t>(each)] = MakeOptionsOf(each);
     return made;
   }();
-  static const std::vector<PresetOptionSpec> none;
+  static const std::vector<PresetOptionForm> none;
   const auto index = static_cast<std::size_t>(mode);
   return index < tables.size() ? tables[index] : none;
 }
 
-const PresetOptionSpec* FindPresetOption(OperatingMode mode, std::string_view name) {
-  for (const PresetOptionSpec& spec : PresetOptionsOf(mode)) {
-    if (spec.name == name) return &spec;
+const PresetOptionForm* FindPresetOption(OperatingMode mode, std::string_view name) {
+  for (const PresetOptionForm& form : PresetOptionsOf(mode)) {
+    if (form.name == name) return &form;
   }
   return nullptr;
 }

@@ -23,16 +23,17 @@ enum class PresetValueKind {
 
 // An option a preset of a mode may hold: the command line's long option, named without
 // its dashes, so that a preset is the options a command would be given.
-struct PresetOptionSpec {
+struct PresetOptionForm {
   std::string_view name;
   PresetValueKind kind = PresetValueKind::Text;
   std::vector<std::string_view> words;  // Word: the values allowed
-  bool windowHasIt = true;              // false: only the command line uses it
 };
 
-// The options a preset of the mode may hold, in the order a preset file lists them.
-const std::vector<PresetOptionSpec>& PresetOptionsOf(OperatingMode mode);
-const PresetOptionSpec* FindPresetOption(OperatingMode mode, std::string_view name);
+// The options a preset of the mode may hold, in the order a preset file lists them. The
+// window has fields for all but on-conflict, subfolders and resolve-chains, which only
+// the command line uses.
+const std::vector<PresetOptionForm>& PresetOptionsOf(OperatingMode mode);
+const PresetOptionForm* FindPresetOption(OperatingMode mode, std::string_view name);
 
 // The two options that say where the results go; giving one replaces the other.
 inline constexpr std::string_view kInPlaceOption = "in-place";
