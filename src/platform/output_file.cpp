@@ -42,7 +42,7 @@ core::OpenedFile OpenOutputFile(std::string_view path, core::WriteStart start) {
       flags |= O_EXCL;
       break;
   }
-  const int fd = openat(atPath.Folder(), atPath.Name(), flags, 0666);
+  const int fd = openat(atPath.Folder(), atPath.Name(), flags, 0600);
   if (fd < 0) return {nullptr, errno};
   return {std::make_unique<PosixOutputFile>(fd), 0};
 }

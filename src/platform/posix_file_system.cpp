@@ -104,11 +104,19 @@ core::FsResult PosixFileSystem::CopyFile(std::string_view from, std::string_view
   return CopyFileThroughTemporary(from, to, replaceExisting);
 }
 
-core::FsResult PosixFileSystem::CreateFolder(std::string_view path) {
+namespace {
+
+core::FsResult MakeFolder(std::string_view path, mode_t mode) {
   const AtPath atPath(path);
   if (!atPath.Valid()) return ResultOfErrno(atPath.Error());
-  return ResultOfErrno(mkdirat(atPath.Folder(), atPath.Name(), 0777) == 0 ? 0 : errno);
+  return ResultOfErrno(mkdirat(atPath.Folder(), atPath.Name(), mode) == 0 ? 0 : errno);
 }
+
+}  // namespace
+
+core::FsResult PosixFileSystem::CreateFolder(std::string_view path) { return MakeFolder(path, 0777); }
+
+core::FsResult PosixFileSystem::CreatePrivateFolder(std::string_view path) { return MakeFolder(path, 0700); }
 
 core::FsResult PosixFileSystem::DeleteFile(std::string_view path) {
   const AtPath atPath(path);

@@ -48,6 +48,7 @@ class PosixFileSystem final : public core::FileSystem {
   core::FsResult Rename(std::string_view from, std::string_view to) override;
   core::FsResult CopyFile(std::string_view from, std::string_view to, bool replaceExisting) override;
   core::FsResult CreateFolder(std::string_view path) override;
+  core::FsResult CreatePrivateFolder(std::string_view path) override;
   core::FsResult DeleteFile(std::string_view path) override;
 
   std::vector<core::MountedDrive> MountedDrives() const override;

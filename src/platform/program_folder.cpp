@@ -1,5 +1,6 @@
 #include "platform/program_folder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -32,6 +33,16 @@ bool InstalledLayout(const std::string& executableFolder) {
       std::filesystem::path(executableFolder) / ".." / "share" / "morvane" / "installed", ignored);
 }
 
+// Makes folder and any missing folder above it 0700, as the XDG base directories ask:
+// the program folder holds the names of the user's files. A folder that exists keeps the
+// mode its owner gave it.
+void CreatePrivateFolders(const std::filesystem::path& folder) {
+  std::error_code error;
+  if (folder.empty() || std::filesystem::exists(folder, error)) return;
+  if (folder.has_relative_path()) CreatePrivateFolders(folder.parent_path());
+  (void)mkdir(folder.c_str(), 0700);
+}
+
 }  // namespace
 
 core::ProgramFiles ResolveProgramFiles() {
@@ -44,8 +55,8 @@ core::ProgramFiles ResolveProgramFiles() {
   inputs.installedLayout = InstalledLayout(inputs.executableFolder);
   const std::string folder = core::ChooseProgramFolder(inputs);
   if (folder != inputs.executableFolder) {
-    std::error_code ignored;  // a folder that cannot be made shows up at the first write
-    std::filesystem::create_directories(folder, ignored);
+    // A folder that cannot be made shows up at the first write.
+    CreatePrivateFolders(std::filesystem::path(folder).lexically_normal());
   }
   return core::ProgramFilesIn(folder);
 }

@@ -58,7 +58,7 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
     temporary = stem + std::to_string(random() % 1000000000);
     const AtPath atPath(temporary);
     if (!atPath.Valid()) return -1;
-    const int fd = openat(atPath.Folder(), atPath.Name(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = openat(atPath.Folder(), atPath.Name(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;

@@ -12,7 +12,8 @@ namespace morvane::platform {
 core::FileReadResult ReadWholeFile(std::string_view path);
 
 // FileSystem::ReplaceFileAtomically. The temporary file is ".<name>.tmp-<number>" beside
-// the target, created without replacing anything. A chain of links is followed to its
+// the target, created without replacing anything. A new file is made 0600 (the settings
+// and presets name the user's files); a replaced one keeps its mode. A chain of links is followed to its
 // end, also when that end does not exist yet: then it is created there and the link
 // starts to lead somewhere. Failure texts: "cannot resolve the link: <reason>", "cannot
 // create the temporary file <path>", "cannot write the temporary file <path>", "cannot

@@ -70,6 +70,18 @@ wait "$program" || status=$?
 [ "$status" -eq 0 ] || fail "morvane ended with status $status on SIGTERM: $(cat "$scratch/output")"
 [ -f "$config/morvane.INI" ] || fail "morvane wrote no morvane.INI to $config"
 
+# The program folder names the user's files: only its owner may enter it or read them.
+# A folder that already exists keeps its owner's mode.
+"$prefix/bin/morvane-batch" rename --in-place --front y --save-preset p </dev/null >/dev/null
+[ -d "$config/Undo" ] && [ -f "$config/Presets/p.ini" ] || fail "no journal folder or preset in $config"
+[ "$(stat -c %a "$XDG_CONFIG_HOME")" = 700 ] || fail "the configuration folder is not 0700"
+open=$(find "$config" \( -type d ! -perm 700 \) -o \( -type f ! -perm 600 \))
+[ -z "$open" ] || fail "not private (folders 0700, files 0600): $(ls -ld $open)"
+mkdir -m 750 "$scratch/own" "$scratch/own/morvane"
+XDG_CONFIG_HOME=$scratch/own "$prefix/bin/morvane-batch" rename --in-place --front z "$scratch/photos" </dev/null >/dev/null
+[ "$(stat -c %a "$scratch/own/morvane")" = 750 ] || fail "an existing program folder lost its mode"
+[ "$(stat -c %a "$scratch/own/morvane/Result.dat")" = 600 ] || fail "Result.dat is not 0600"
+
 left=$(ls "$prefix/bin" | tr '\n' ' ')
 [ "$left" = "morvane morvane-batch " ] || fail "files were written beside the programs: $left"
 echo "installed programs keep their files in $config"

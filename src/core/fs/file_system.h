@@ -125,6 +125,9 @@ class FileSystem {
 
   // Creates one folder (its parent must exist).
   virtual FsResult CreateFolder(std::string_view path) = 0;
+  // The same for a folder of the program's own records, which hold the names of the
+  // user's files: only its owner may enter it.
+  virtual FsResult CreatePrivateFolder(std::string_view path) { return CreateFolder(path); }
   virtual FsResult DeleteFile(std::string_view path) = 0;
 
   // The mounted file systems that count as drives, in mount-table order.

@@ -24,6 +24,7 @@ class ForwardingFileSystem : public FileSystem {
     return m_real.CopyFile(from, to, replaceExisting);
   }
   FsResult CreateFolder(std::string_view path) override { return m_real.CreateFolder(path); }
+  FsResult CreatePrivateFolder(std::string_view path) override { return m_real.CreatePrivateFolder(path); }
   FsResult DeleteFile(std::string_view path) override { return m_real.DeleteFile(path); }
   std::vector<MountedDrive> MountedDrives() const override { return m_real.MountedDrives(); }
   std::optional<MountedDrive> DriveOf(std::string_view path) const override { return m_real.DriveOf(path); }

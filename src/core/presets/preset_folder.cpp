@@ -66,7 +66,7 @@ PresetReading PresetFolder::Load(std::string_view name) const {
 
 std::string PresetFolder::Save(std::string_view name, const Preset& preset) {
   if (!m_fileSystem.IsFolder(m_path)) {
-    const FsResult made = m_fileSystem.CreateFolder(m_path);
+    const FsResult made = m_fileSystem.CreatePrivateFolder(m_path);
     if (!made.Ok() && !m_fileSystem.IsFolder(m_path)) return m_path + ": " + ErrorText(made);
   }
   const std::string path = FileOf(name);

@@ -116,7 +116,7 @@ void UndoStore::Remove(std::string_view id) {
 
 NewJournal UndoStore::CreateNew(const LocalDateTime& now) {
   if (!m_fileSystem.IsFolder(m_folder)) {
-    const FsResult made = m_fileSystem.CreateFolder(m_folder);
+    const FsResult made = m_fileSystem.CreatePrivateFolder(m_folder);
     // Another run may have made it meanwhile.
     if (!made.Ok() && !m_fileSystem.IsFolder(m_folder)) {
       // Something that is no folder holds its name.
