@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/about/licence_notice.h"
+
 namespace morvane::gui {
 
 WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& arguments) {
@@ -41,7 +43,9 @@ std::string WindowUsage() {
          "morvane-batch runs the same renames from the command line.\n";
 }
 
-std::string WindowVersion() { return std::string("morvane ") + MORVANE_VERSION + '\n'; }
+std::string WindowVersion() {
+  return std::string("morvane ") + MORVANE_VERSION + '\n' + std::string(core::kLicenceNotice) + '\n';
+}
 
 std::string AbsolutePath(const std::string& path, const std::string& currentFolder) {
   if (path.starts_with('/')) return path;

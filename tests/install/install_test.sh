@@ -33,11 +33,12 @@ done
 grep -q "\"Morvane $version\"" "$prefix/share/man/man1/morvane.1" || fail "morvane.1 does not name version $version"
 grep -q '@' "$prefix/share/man/man1/morvane-batch.1" && fail "morvane-batch.1 holds a placeholder"
 # --help and --version need no display.
-[ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/morvane" --version)" = "morvane $version" ] ||
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/morvane" --version | head -1)" = "morvane $version" ] ||
   fail "morvane --version does not print $version"
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/morvane" --help | grep -q -- '--version' ||
   fail "morvane --help does not list --version"
-[ "$("$prefix/bin/morvane-batch" --version)" = "morvane-batch $version" ] || fail "morvane-batch --version does not print $version"
+[ "$("$prefix/bin/morvane-batch" --version | head -1)" = "morvane-batch $version" ] || fail "morvane-batch --version does not print $version"
+"$prefix/bin/morvane-batch" --version | grep -q 'GPL-3.0-or-later' || fail "morvane-batch --version names no licence"
 
 unset MORVANE_HOME
 export XDG_CONFIG_HOME="$scratch/config" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime"
