@@ -22,16 +22,17 @@ prefix=$scratch/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/morvane bin/morvane-batch share/morvane/installed \
   share/icons/hicolor/scalable/apps/morvane.svg share/icons/hicolor/256x256/apps/morvane.png \
-  share/applications/morvane.desktop share/man/man1/morvane-batch.1 share/man/man1/morvane.1 \
-  share/kio/servicemenus/morvane-rename.desktop share/metainfo/org.morvane.Morvane.metainfo.xml \
+  share/applications/morvane.desktop share/man/man1/morvane-batch.1.gz share/man/man1/morvane.1.gz \
+  share/kio/servicemenus/morvane-rename.desktop share/nemo/actions/morvane-rename.nemo_action \
+  share/metainfo/org.morvane.Morvane.metainfo.xml share/doc/morvane/copyright share/doc/morvane/changelog.gz \
   share/bash-completion/completions/morvane-batch share/bash-completion/completions/morvane \
   share/zsh/site-functions/_morvane-batch share/zsh/site-functions/_morvane \
   share/fish/vendor_completions.d/morvane-batch.fish share/fish/vendor_completions.d/morvane.fish; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 # The manual pages carry the project's version, filled in.
-grep -q "\"Morvane $version\"" "$prefix/share/man/man1/morvane.1" || fail "morvane.1 does not name version $version"
-grep -q '@' "$prefix/share/man/man1/morvane-batch.1" && fail "morvane-batch.1 holds a placeholder"
+zcat "$prefix/share/man/man1/morvane.1.gz" | grep -q "\"Morvane $version\"" || fail "morvane.1 does not name version $version"
+zcat "$prefix/share/man/man1/morvane-batch.1.gz" | grep -q '@' && fail "morvane-batch.1 holds a placeholder"
 # --help and --version need no display.
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/morvane" --version | head -1)" = "morvane $version" ] ||
   fail "morvane --version does not print $version"
