@@ -1,13 +1,15 @@
 # Two entry points: `make run` starts the window program, `make test` runs every test.
-# Both install missing Debian packages first. `make tsan` runs the tests that start
+# Both install missing Debian packages first. `make install` puts both programs into
+# PREFIX (default ~/.local) for the user alone; `make uninstall` takes them out again. `make tsan` runs the tests that start
 # threads under ThreadSanitizer; `make tidy` runs clang-tidy over src/ as CI does.
 
 JOBS ?= 2
 TEST_BUILD := build
 RUN_BUILD := build-release
+PREFIX ?= $(HOME)/.local
 TSAN_BUILD := build-tsan
 
-.PHONY: all deps run test tsan tidy build-test build-run bench screenshots deb clean
+.PHONY: all deps run test tsan tidy build-test build-run install uninstall bench screenshots deb clean
 
 all: build-run
 
@@ -45,6 +47,22 @@ build-run: deps
 
 run: build-run
 	@./scripts/run.sh $(RUN_BUILD)
+
+# The optimized build installed with every file a package holds (see cmake/install.cmake).
+# The programs installed so keep their settings in ~/.config/morvane.
+install: build-run
+	cmake --install $(RUN_BUILD) --prefix "$(PREFIX)" --strip
+	@case ":$$PATH:" in *":$(PREFIX)/bin:"*) ;; \
+	  *) echo "$(PREFIX)/bin is not on your PATH yet; for this shell: export PATH=\"$(PREFIX)/bin:\$$PATH\"" ;; esac
+
+# Removes what the last `make install` installed (CMake's list of it), and the folders
+# only Morvane uses; the settings in ~/.config/morvane stay.
+uninstall:
+	@[ -f $(RUN_BUILD)/install_manifest.txt ] || { echo "nothing to uninstall: $(RUN_BUILD)/install_manifest.txt is missing"; exit 1; }
+	xargs -d '\n' rm -f <$(RUN_BUILD)/install_manifest.txt
+	@sed -n 's#/share/morvane/installed$$#/share/morvane#p; s#/share/doc/morvane/copyright$$#/share/doc/morvane#p' \
+	  $(RUN_BUILD)/install_manifest.txt | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty
+	rm -f $(RUN_BUILD)/install_manifest.txt
 
 # Every speed-and-scale goal, each figure beside its reference measured in the same run
 # (bench/run_all.sh; about a quarter of an hour). The other benchmarks:
